@@ -1,0 +1,51 @@
+// Compiled resources: the dialog templates and bitmap ids of one module, as the resource
+// tool (rcgen) writes them from a resource script. A generated table registers itself at
+// load under its module name; a module joins the resource chain with
+// AfxInitExtensionModule and a CDynLinkLibrary, after which its templates are found.
+#pragma once
+#include "afx/AfxTypes.h"
+
+struct AFX_DLGITEM {
+  const char* cls;      // window class: "BUTTON", "EDIT", "STATIC", "COMBOBOX", "LISTBOX",
+                        // "SysListView32", "SysTabControl32", "SCROLLBAR", "msctls_updown32",
+                        // "msctls_trackbar32", or a custom class name
+  const char* text;     // caption, UTF-8
+  int id;               // control id (-1 for IDC_STATIC)
+  int x, y, cx, cy;     // dialog units
+  DWORD style;          // window and control styles, WS_VISIBLE included unless cleared
+  DWORD exStyle;
+};
+
+struct AFX_DLGTEMPLATE {
+  int id;
+  const char* caption;
+  int x, y, cx, cy;     // dialog units
+  DWORD style;
+  DWORD exStyle;
+  const char* fontName;
+  int fontSize;
+  const AFX_DLGITEM* items;
+  int itemCount;
+};
+
+struct AFX_BITMAPRES {
+  int id;
+  const char* file;     // path of the picture as the script names it, relative to the script
+};
+
+struct AFX_RESOURCE_TABLE {
+  const char* module;   // the module's name, e.g. "vur_cmd"
+  const AFX_DLGTEMPLATE* dialogs;
+  int dialogCount;
+  const AFX_BITMAPRES* bitmaps;
+  int bitmapCount;
+};
+
+// Called by the generated table at load. The table stays unreachable to FindResource
+// until its module joins the resource chain.
+void AfxRegisterResourceTable(const AFX_RESOURCE_TABLE* table);
+// The table registered under that module name, or NULL.
+const AFX_RESOURCE_TABLE* AfxGetResourceTable(const char* module);
+// Searches the resource chain (last joined first). NULL when no module has it.
+const AFX_DLGTEMPLATE* AfxFindDialogTemplate(int id);
+const AFX_BITMAPRES* AfxFindBitmap(int id);
