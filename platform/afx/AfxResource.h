@@ -31,6 +31,7 @@ struct AFX_DLGTEMPLATE {
 struct AFX_BITMAPRES {
   int id;
   const char* file;     // path of the picture as the script names it, relative to the script
+  int cx, cy;           // its size in pixels, read from the file when the script was compiled
 };
 
 struct AFX_RESOURCE_TABLE {
@@ -46,6 +47,12 @@ struct AFX_RESOURCE_TABLE {
 void AfxRegisterResourceTable(const AFX_RESOURCE_TABLE* table);
 // The table registered under that module name, or NULL.
 const AFX_RESOURCE_TABLE* AfxGetResourceTable(const char* module);
-// Searches the resource chain (last joined first). NULL when no module has it.
+// Searches the host's own table first (AfxSetResourceHandle), then the resource chain, last
+// joined first. NULL when no module has it.
 const AFX_DLGTEMPLATE* AfxFindDialogTemplate(int id);
 const AFX_BITMAPRES* AfxFindBitmap(int id);
+
+// The host's own module (an executable may have a table of its own): searched before the
+// chain. NULL (the default) when the host has none.
+void AfxSetResourceHandle(HINSTANCE hModule);
+HINSTANCE AfxGetResourceHandle();

@@ -22,6 +22,10 @@ typedef uintptr_t UINT_PTR;
 typedef intptr_t INT_PTR;
 typedef void* LPVOID;
 typedef void* POSITION;
+// A module handle. Our modules are named, not mapped at an address: the handle is the
+// module's name as its resource table was registered ("vur_cmd", "test_afx").
+typedef const char* HINSTANCE;
+typedef const char* HMODULE;
 
 #ifndef TRUE
 #define TRUE 1
