@@ -1,0 +1,51 @@
+// The application: owns the main window, the string table and the message log (message
+// boxes and the message window), and later the open documents and the module's load.
+//
+// Constructing it makes it the process's current application: it installs the text-key
+// function CMsgDll::pfuncLoadStr (texts from its string table) and the message-window
+// function CMsgDll::pfuncMsgOut (lines into its message log). Destroying it puts back what
+// was current before. One application is current at a time; each scenario file and each
+// test that needs one makes its own.
+#pragma once
+#include <ostream>
+#include "afx/afx.h"
+#include "host/CHostMainWnd.h"
+#include "host/CHostMessageLog.h"
+#include "host/CHostStrings.h"
+
+class CHostApp {
+ public:
+  CHostApp();
+  ~CHostApp();
+  CHostApp(const CHostApp&) = delete;
+  CHostApp& operator=(const CHostApp&) = delete;
+
+  // The current application, or NULL.
+  static CHostApp* GetCurrent() { return s_pCurrent; }
+
+  // Where the host prints what happens (message boxes, message-window lines, commands to
+  // the main window); NULL prints nothing.
+  void SetOutput(std::ostream* out);
+
+  CHostStrings& GetStrings() { return m_strings; }
+  CHostMainWnd& GetMainWnd() { return m_mainWnd; }
+  CHostMessageLog& GetMessages() { return m_messages; }
+
+  // The text of a text key (CHostStrings::Resolve).
+  const char* LoadStr(const char* key) { return m_strings.Resolve(key); }
+  // Appends a line to the message window.
+  void MsgOut(const CString& line) { m_messages.AddOutput(line); }
+
+ private:
+  static const char* LoadStrHook(const char* key, int);
+  static void MsgOutHook(const char* line);
+
+  CHostStrings m_strings;
+  CHostMainWnd m_mainWnd;
+  CHostMessageLog m_messages;
+
+  CHostApp* m_pPrevious = nullptr;
+  const char* (*m_pfnPrevLoadStr)(const char*, int) = nullptr;
+  void (*m_pfnPrevMsgOut)(const char*) = nullptr;
+  static CHostApp* s_pCurrent;
+};

@@ -1,0 +1,55 @@
+// cmdhost [-e LINE]... [FILE]...: runs scenario files, each against a fresh host, then the
+// -e lines as one more scenario; with neither, the built-in quick start. Exit code: 0 when
+// everything ran and held, 1 on the first failed expect, 2 on a line it cannot understand.
+#include <cstring>
+#include <iostream>
+#include <vector>
+#include "QuickStart.h"
+#include "host/CScenarioRunner.h"
+
+namespace {
+
+const char kUsage[] =
+    "usage: cmdhost [-e LINE]... [FILE]...\n"
+    "  runs scenario files, each against a fresh host, then the -e lines as one scenario;\n"
+    "  with neither, runs the built-in quick start. `cmdhost -e help` lists the commands.\n"
+    "  exit code: 0 all held, 1 an expect failed, 2 a line could not be understood\n";
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  std::vector<CString> files;
+  CString lines;
+  BOOL haveLines = FALSE;
+  BOOL options = TRUE;
+  for (int i = 1; i < argc; ++i) {
+    const char* a = argv[i];
+    if (options && std::strcmp(a, "--") == 0) {
+      options = FALSE;
+    } else if (options && std::strcmp(a, "-e") == 0) {
+      if (i + 1 >= argc) {
+        std::cerr << kUsage;
+        return 2;
+      }
+      if (haveLines) lines += '\n';
+      lines += argv[++i];
+      haveLines = TRUE;
+    } else if (options && (std::strcmp(a, "-h") == 0 || std::strcmp(a, "--help") == 0)) {
+      std::cout << kUsage;
+      return 0;
+    } else if (options && a[0] == '-' && a[1] != '\0') {
+      std::cerr << "cmdhost: unknown option " << a << '\n' << kUsage;
+      return 2;
+    } else {
+      files.push_back(a);
+    }
+  }
+
+  CScenarioRunner runner;
+  CScenarioStatus s;
+  if (files.empty() && !haveLines) s = runner.RunText(kQuickStartName, kQuickStart, std::cout);
+  for (size_t i = 0; i < files.size() && s.IsOk(); ++i) s = runner.RunFile(files[i], std::cout);
+  if (haveLines && s.IsOk()) s = runner.RunText("-e", lines, std::cout);
+  std::cout.flush();
+  return CScenarioRunner::ExitCode(s);
+}
