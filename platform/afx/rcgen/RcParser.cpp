@@ -19,27 +19,28 @@ const struct ControlKind {
   const char* keyword;
   const char* cls;
   DWORD style;
+  DWORD typeMask;   // the bits that pick the control's kind; a style naming one replaces them
   Form form;
 } kControls[] = {
-    {"CONTROL", "", 0, Form::Control},
-    {"PUSHBUTTON", AFX_WC_BUTTON, BS_PUSHBUTTON | WS_TABSTOP, Form::Text},
-    {"DEFPUSHBUTTON", AFX_WC_BUTTON, BS_DEFPUSHBUTTON | WS_TABSTOP, Form::Text},
-    {"PUSHBOX", AFX_WC_BUTTON, BS_PUSHBOX | WS_TABSTOP, Form::Text},
-    {"CHECKBOX", AFX_WC_BUTTON, BS_CHECKBOX | WS_TABSTOP, Form::Text},
-    {"AUTOCHECKBOX", AFX_WC_BUTTON, BS_AUTOCHECKBOX | WS_TABSTOP, Form::Text},
-    {"STATE3", AFX_WC_BUTTON, BS_3STATE | WS_TABSTOP, Form::Text},
-    {"AUTO3STATE", AFX_WC_BUTTON, BS_AUTO3STATE | WS_TABSTOP, Form::Text},
-    {"RADIOBUTTON", AFX_WC_BUTTON, BS_RADIOBUTTON | WS_TABSTOP, Form::Text},
-    {"AUTORADIOBUTTON", AFX_WC_BUTTON, BS_AUTORADIOBUTTON | WS_TABSTOP, Form::Text},
-    {"GROUPBOX", AFX_WC_BUTTON, BS_GROUPBOX, Form::Text},
-    {"LTEXT", AFX_WC_STATIC, SS_LEFT | WS_GROUP, Form::Text},
-    {"RTEXT", AFX_WC_STATIC, SS_RIGHT | WS_GROUP, Form::Text},
-    {"CTEXT", AFX_WC_STATIC, SS_CENTER | WS_GROUP, Form::Text},
-    {"ICON", AFX_WC_STATIC, SS_ICON, Form::Icon},
-    {"EDITTEXT", AFX_WC_EDIT, ES_LEFT | WS_BORDER | WS_TABSTOP, Form::NoText},
-    {"COMBOBOX", AFX_WC_COMBOBOX, CBS_SIMPLE | WS_TABSTOP, Form::NoText},
-    {"LISTBOX", AFX_WC_LISTBOX, LBS_NOTIFY | WS_BORDER, Form::NoText},
-    {"SCROLLBAR", AFX_WC_SCROLLBAR, SBS_HORZ, Form::NoText},
+    {"CONTROL", "", 0, 0, Form::Control},
+    {"PUSHBUTTON", AFX_WC_BUTTON, BS_PUSHBUTTON | WS_TABSTOP, BS_TYPEMASK, Form::Text},
+    {"DEFPUSHBUTTON", AFX_WC_BUTTON, BS_DEFPUSHBUTTON | WS_TABSTOP, BS_TYPEMASK, Form::Text},
+    {"PUSHBOX", AFX_WC_BUTTON, BS_PUSHBOX | WS_TABSTOP, BS_TYPEMASK, Form::Text},
+    {"CHECKBOX", AFX_WC_BUTTON, BS_CHECKBOX | WS_TABSTOP, BS_TYPEMASK, Form::Text},
+    {"AUTOCHECKBOX", AFX_WC_BUTTON, BS_AUTOCHECKBOX | WS_TABSTOP, BS_TYPEMASK, Form::Text},
+    {"STATE3", AFX_WC_BUTTON, BS_3STATE | WS_TABSTOP, BS_TYPEMASK, Form::Text},
+    {"AUTO3STATE", AFX_WC_BUTTON, BS_AUTO3STATE | WS_TABSTOP, BS_TYPEMASK, Form::Text},
+    {"RADIOBUTTON", AFX_WC_BUTTON, BS_RADIOBUTTON | WS_TABSTOP, BS_TYPEMASK, Form::Text},
+    {"AUTORADIOBUTTON", AFX_WC_BUTTON, BS_AUTORADIOBUTTON | WS_TABSTOP, BS_TYPEMASK, Form::Text},
+    {"GROUPBOX", AFX_WC_BUTTON, BS_GROUPBOX, BS_TYPEMASK, Form::Text},
+    {"LTEXT", AFX_WC_STATIC, SS_LEFT | WS_GROUP, SS_TYPEMASK, Form::Text},
+    {"RTEXT", AFX_WC_STATIC, SS_RIGHT | WS_GROUP, SS_TYPEMASK, Form::Text},
+    {"CTEXT", AFX_WC_STATIC, SS_CENTER | WS_GROUP, SS_TYPEMASK, Form::Text},
+    {"ICON", AFX_WC_STATIC, SS_ICON, SS_TYPEMASK, Form::Icon},
+    {"EDITTEXT", AFX_WC_EDIT, ES_LEFT | WS_BORDER | WS_TABSTOP, ES_CENTER | ES_RIGHT, Form::NoText},
+    {"COMBOBOX", AFX_WC_COMBOBOX, CBS_SIMPLE | WS_TABSTOP, CBS_DROPDOWNLIST, Form::NoText},
+    {"LISTBOX", AFX_WC_LISTBOX, LBS_NOTIFY | WS_BORDER, 0, Form::NoText},
+    {"SCROLLBAR", AFX_WC_SCROLLBAR, SBS_HORZ, 0, Form::NoText},
 };
 
 // The standard window classes, in the spelling templates carry; a script may write them in
@@ -291,7 +292,7 @@ bool RcParser::Expr(long long& v) {
   }
 }
 
-bool RcParser::Style(DWORD& v) {
+bool RcParser::Style(DWORD& v, DWORD* named) {
   for (;;) {
     RcToken t = Peek();
     bool clear = t.kind == RcTok::Ident && t.text == "NOT";
@@ -299,6 +300,7 @@ bool RcParser::Style(DWORD& v) {
     long long x = 0;
     if (!Term(x)) return false;
     v = clear ? v & ~(DWORD)x : v | (DWORD)x;
+    if (named && !clear) *named |= (DWORD)x;
     if (Peek().kind != RcTok::Pipe) return Peek().kind != RcTok::Error;
     Next();
   }
@@ -538,8 +540,12 @@ bool RcParser::Control(const RcToken& keyword, RcDialog& d) {
   }
   item.x = r[0], item.y = r[1], item.cx = r[2], item.cy = r[3];
   if (optionalStyle && Peek().kind == RcTok::Comma) {
+    // The given styles add to the defaults, except that a kind named (CBS_DROPDOWN,
+    // BS_GROUPBOX...) replaces the default kind.
     Next();
-    if (!Style(item.style)) return false;
+    DWORD named = 0;
+    if (!Style(item.style, &named)) return false;
+    if (named & kind->typeMask) item.style = (item.style & ~kind->typeMask) | (named & kind->typeMask);
   }
   if (Peek().kind == RcTok::Comma) {
     Next();

@@ -8,7 +8,11 @@
 // DEFPUSHBUTTON, PUSHBOX, CHECKBOX, AUTOCHECKBOX, STATE3, AUTO3STATE, RADIOBUTTON,
 // AUTORADIOBUTTON, GROUPBOX, LTEXT, RTEXT, CTEXT, ICON, EDITTEXT, COMBOBOX, LISTBOX,
 // SCROLLBAR; NAME BITMAP "file". Styles combine with | and NOT; NOT clears bits from what
-// stands to its left, the statement's default styles included. Every name must be defined.
+// stands to its left, the statement's default styles included. A control statement's styles
+// add to its defaults, but where they name a kind of control (CBS_DROPDOWN in COMBOBOX,
+// BS_GROUPBOX in PUSHBUTTON, SS_CENTER in LTEXT) that kind replaces the default one. A text
+// given as a number or name, as a picture names its bitmap, is written "#N". Every name must
+// be defined.
 #pragma once
 #include <map>
 #include <memory>
@@ -42,7 +46,8 @@ class RcParser {
   bool Comma() { return Expect(RcTok::Comma, "','"); }
   bool Expr(long long& v);
   bool Term(long long& v);
-  bool Style(DWORD& v);
+  // Applies a style expression to v; named collects the bits it set.
+  bool Style(DWORD& v, DWORD* named = nullptr);
   bool Text(std::string& text);
   bool Id(long& id, long lowest);
   bool Coords(long* v, int n);

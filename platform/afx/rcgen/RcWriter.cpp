@@ -13,7 +13,7 @@ std::string Literal(const std::string& s) {
     if (c == '"' || c == '\\') {
       out += '\\';
       out += (char)c;
-    } else if (c < 0x20 || c == 0x7F || c == '?') {
+    } else if (c < 0x20 || c == 0x7F) {
       char buf[8];
       std::snprintf(buf, sizeof buf, "\\%03o", c);
       out += buf;
