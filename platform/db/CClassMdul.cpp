@@ -1,0 +1,17 @@
+#include "db/CClassMdul.h"
+
+#include "db/CClassStor.h"
+#include "db/DB_CTableRegistry.h"
+
+DB_REGISTER_TABLE(CClassMdul);
+
+BOOL CClassMdul::CheckDelete(const std::vector<UINT>& keys) const {
+  for (UINT k : keys)
+    if (k == MAIN_TOWER) return FALSE;
+  return TRUE;
+}
+
+void CClassMdul::DeleteDependants(const std::vector<UINT>& keys) {
+  auto* pStor = static_cast<CClassStor*>(m_pDB->GetClass(CClassStor::m_nClassID));
+  if (pStor) pStor->DeleteOfTowers(keys);
+}

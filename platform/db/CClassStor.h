@@ -1,0 +1,64 @@
+// Stories. All stories share one sequence, kept bottom-up; within a tower it runs from
+// the tower's lowest story to its highest. Names are unique within a tower. Key 1 is the
+// base story (of the main tower). A story's tower must exist, its standard floor must
+// exist or be 0, its height must not be negative.
+#pragma once
+#include "db/DB_CTable.h"
+#include "db/T_STOR_D.h"
+
+class CClassStor : public DB_CTable<T_STOR_D> {
+ public:
+  static constexpr UINT m_nClassID = DB_CLASS_STOR;
+  enum {
+    UR_STOR_ADD = DB_UR_CODE(DB_CLASS_STOR, DB_UR_ADD),
+    UR_STOR_DEL = DB_UR_CODE(DB_CLASS_STOR, DB_UR_DEL),
+    UR_STOR_MFD = DB_UR_CODE(DB_CLASS_STOR, DB_UR_MFD),
+    UR_STOR_MFS = DB_UR_CODE(DB_CLASS_STOR, DB_UR_MFS),
+  };
+  static constexpr UINT BASE_STORY = 1;
+
+  CClassStor() : DB_CTable(m_nClassID) {}
+
+  using DB_CTable::GetKeyList;
+  using DB_CTable::GetList;
+  using DB_CTable::TR_Add;
+
+  // Reads by tower, in sequence order (bottom-up); Reverse: top-down.
+  int GetCountWithoutBase(UINT mdulKey) const;
+  void GetKeyList(CUIntArray& keys, UINT mdulKey) const;
+  void GetKeyList(CUIntArray& keys, UINT mdulKey, UINT planKey) const;
+  void GetKeyListReverse(CUIntArray& keys, UINT mdulKey) const;
+  void GetList(CUIntArray& keys, CArray<T_STOR_D>& recs, UINT mdulKey) const;
+  UINT GetKey(const CString& name, UINT mdulKey) const;
+  BOOL IsBaseStor(UINT key) const { return key == BASE_STORY; }
+  // The base story's key (the top of the base), 0 when there is none.
+  UINT GetBaseTopStorKey() const { return Exist(BASE_STORY) ? BASE_STORY : 0; }
+  // Level at which the tower starts: 0, or the top level of the story it stands on
+  // (T_MDUL_D::startStorKey). 0 when the tower does not exist.
+  BOOL GetStartLevelofCurMdul(UINT mdulKey, double& level) const;
+  // Top level of a story: its tower's start level plus the heights of the tower's
+  // stories up to and including it.
+  BOOL GetTopLevel(UINT key, double& level) const;
+
+  // TR_Add (records, bReplace, tower): every record goes to that tower; with bReplace the
+  // records replace the tower's stories (the base story stays), in their place.
+  BOOL TR_Add(const CArray<T_STOR_D>& recs, int bReplace, UINT mdulKey);
+  // Story-grid data: everything but the materials. Materials: only the materials.
+  BOOL TR_Modify1(const CString& oldName, const T_STOR_D& rec);
+  BOOL TR_Modify1(const CStringArray& oldNames, const CArray<T_STOR_D>& recs);
+  BOOL TR_Modify2(const CString& oldName, const T_STOR_D& rec);
+  BOOL TR_Modify2(const CStringArray& oldNames, const CArray<T_STOR_D>& recs);
+
+  // Within a transaction of the tower table: deletes the stories of these towers.
+  void DeleteOfTowers(const std::vector<UINT>& mdulKeys);
+
+ protected:
+  BOOL CheckRecord(const T_STOR_D& rec) const override;
+  int NewPosition(const T_STOR_D& rec) const override;
+
+ private:
+  BOOL TopLevel(UINT key, double& level, int depth) const;
+  BOOL StartLevel(UINT mdulKey, double& level, int depth) const;
+};
+
+class CDataStor : public DB_CDataImage<T_STOR_D> {};

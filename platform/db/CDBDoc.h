@@ -1,0 +1,85 @@
+// A model document: its databases, unit control, preferences, the model-check state,
+// and two slots that the UI library fills: the per-document module manager and the
+// modeless-dialog manager. Their classes belong to the UI library; the document keeps
+// opaque pointers, creates them on first use and deletes them at its end through the
+// hooks that library installs (CDBDoc::SetUiHooks). Several documents may exist; the
+// current one is CDBDoc::m_pDBDoc.
+#pragma once
+#include <memory>
+#include "afx/CString.h"
+#include "db/CChekCtrl.h"
+#include "db/CInitCtrl.h"
+#include "db/CMDBCtrl.h"
+#include "db/CUnitCtrl.h"
+
+class CDBDoc;
+class CDynModuleMgr;
+class CDlgModelessMgr;
+class CSectDB;
+
+struct CDBDocUiHooks {
+  CDynModuleMgr* (*newDynModuleMgr)(CDBDoc* pDoc) = nullptr;
+  void (*deleteDynModuleMgr)(CDynModuleMgr* p) = nullptr;
+  CDlgModelessMgr* (*newDlgCtrl)(CDBDoc* pDoc) = nullptr;
+  void (*deleteDlgCtrl)(CDlgModelessMgr* p) = nullptr;
+};
+
+class CDBDoc {
+ public:
+  static CDBDoc* m_pDBDoc;
+
+  // A document holding a new model (NewModel); it becomes current when bMakeCurrent.
+  explicit CDBDoc(BOOL bMakeCurrent = TRUE);
+  CDBDoc(const CDBDoc&) = delete;
+  CDBDoc& operator=(const CDBDoc&) = delete;
+  // Ends the UI slots first; the current-document pointer is cleared if it was this.
+  ~CDBDoc();
+
+  CMDBCtrl* GetMDBCtrl() { return &m_mdb; }
+  DB_CDataBase* GetModelDB() { return m_mdb.GetModelDB(); }
+  CUnitCtrl* GetUnitCtrl() { return &m_unit; }
+  CInitCtrl* GetInitCtrl() { return &m_init; }
+  CSectDB* GetSectDB() { return m_pSectDB; }
+  void SetSectDB(CSectDB* p) { m_pSectDB = p; }
+  CDynModuleMgr* GetDynModuleMgr();
+  CDlgModelessMgr* GetDlgCtrl();
+  static void SetUiHooks(const CDBDocUiHooks& hooks);
+
+  // Model-check tracing.
+  BOOL IsTracerMode() const { return m_bTracer; }
+  int GetCheckMode() const { return m_nCheckMode; }
+  void StartTracerMode(int nCheckMode, const CUIntArray& flaggedKeys);
+  void EndTracerMode();
+  CChekCtrl* GetChekCtrl() { return m_bTracer ? &m_chek : nullptr; }
+
+  // ---- Model-level operations (the host's commands) ----
+  // Empties the model and writes the library's defaults: the main tower (key 1),
+  // standard floor 1 and the base story (key 1). Undo history is emptied.
+  void NewModel();
+  // The built-in sample: two towers, standard floors, a dozen stories, basement and
+  // model control records.
+  void NewSampleModel();
+  // Model files. On failure the model is untouched and strError holds a text key.
+  BOOL SaveModel(const char* pszPath, CString& strError);
+  BOOL OpenModel(const char* pszPath, CString& strError);
+  // Undo and redo of the model database.
+  BOOL Undo() { return GetModelDB()->Undo(); }
+  BOOL Redo() { return GetModelDB()->Redo(); }
+  // "table CODE COUNT" and one line a record; 0 for an unknown table code.
+  BOOL DumpTable(const char* pszCode, CString& out);
+  int GetRecordCount(const char* pszCode);  // -1 for an unknown code
+  BOOL HasRecord(const char* pszCode, UINT key);
+  // A field of a record as the dump shows it; bReal tells that it is a real.
+  BOOL GetFieldText(const char* pszCode, UINT key, const char* pszField, CString& text, BOOL& bReal);
+
+ private:
+  CMDBCtrl m_mdb;
+  CUnitCtrl m_unit;
+  CInitCtrl m_init;
+  CChekCtrl m_chek;
+  CSectDB* m_pSectDB = nullptr;
+  CDynModuleMgr* m_pDynModuleMgr = nullptr;
+  CDlgModelessMgr* m_pDlgCtrl = nullptr;
+  BOOL m_bTracer = FALSE;
+  int m_nCheckMode = 0;
+};

@@ -1,0 +1,65 @@
+// The user's current unit system and conversion of reals between it and the database's
+// internal units (kN, m, s, degrees Celsius).
+//
+// A unit kind says how a real scales with force and length: a value of kind k in the
+// current units is the internal value divided by (force unit in kN)^f * (length unit in
+// m)^l, where f and l are the kind's exponents. Kinds without force or length (plain
+// factors, time, temperature, angles) never change. The kind numbers are this library's:
+// 0 a plain factor, 1 a length, 17 a load per area; the rest are listed in DB_UNIT_KIND.
+#pragma once
+#include "afx/AfxTypes.h"
+#include "afx/CString.h"
+
+enum DB_UNIT_KIND {
+  UNIT_NONE = 0,             // plain number, factor, ratio
+  UNIT_LENGTH = 1,           // m
+  UNIT_AREA = 2,             // m^2
+  UNIT_VOLUME = 3,           // m^3
+  UNIT_INERTIA = 4,          // m^4, second moment of area
+  UNIT_FORCE = 5,            // kN
+  UNIT_MOMENT = 6,           // kN*m
+  UNIT_LINE_LOAD = 7,        // kN/m
+  UNIT_STRESS = 8,           // kN/m^2, stresses and moduli
+  UNIT_UNIT_WEIGHT = 9,      // kN/m^3
+  UNIT_MASS = 10,            // kN*s^2/m
+  UNIT_SPRING = 11,          // kN/m, translational spring
+  UNIT_ROT_SPRING = 12,      // kN*m/rad
+  UNIT_TEMPERATURE = 13,     // degrees Celsius
+  UNIT_TIME = 14,            // s
+  UNIT_ANGLE = 15,           // degrees
+  UNIT_THERMAL_COEF = 16,    // 1/degree Celsius
+  UNIT_AREA_LOAD = 17,       // kN/m^2, load per area
+  UNIT_MASS_PER_LENGTH = 18, // kN*s^2/m^2
+  UNIT_KIND_COUNT = 19
+};
+
+enum DB_FORCE_UNIT { FORCE_KN = 0, FORCE_N = 1, FORCE_KGF = 2, FORCE_TONF = 3, FORCE_UNIT_COUNT = 4 };
+enum DB_LENGTH_UNIT { LENGTH_M = 0, LENGTH_CM = 1, LENGTH_MM = 2, LENGTH_UNIT_COUNT = 3 };
+
+class CUnitCtrl {
+ public:
+  CUnitCtrl() = default;
+
+  // Current units; a unit outside the tables is refused (0) and nothing changes.
+  BOOL SetUnitSystem(int nForce, int nLength);
+  BOOL SetUnitSystem(const char* pszForce, const char* pszLength);  // "kN", "mm"...
+  void GetUnitSystem(CString& strForce, CString& strLength) const;
+  int GetForceUnit() const { return m_nForce; }
+  int GetLengthUnit() const { return m_nLength; }
+
+  // current = internal * GetFactor(kind).
+  double GetFactor(int nKind) const;
+  double ConvertIn(int nKind, double dValue) const { return dValue / GetFactor(nKind); }
+  double ConvertOut(int nKind, double dValue) const { return dValue * GetFactor(nKind); }
+  // The name of a kind's unit in the current system, e.g. "kN/m^2"; "" for plain numbers.
+  CString GetUnitName(int nKind) const;
+
+  static const char* GetForceName(int nForce);
+  static const char* GetLengthName(int nLength);
+  static int FindForce(const char* psz);   // -1 when unknown
+  static int FindLength(const char* psz);  // -1 when unknown
+
+ private:
+  int m_nForce = FORCE_KN;
+  int m_nLength = LENGTH_M;
+};

@@ -1,0 +1,21 @@
+// Class ids of the tables of the model database, one per record type. A table's update
+// record codes are its class id times 10 plus 1 (ADD), 2 (DEL), 3 (MFD) and 4 (MFS).
+#pragma once
+
+enum DB_CLASS_ID : unsigned {
+  DB_CLASS_NONE = 0,
+  DB_CLASS_MDUL = 1,
+  DB_CLASS_PLAN = 2,
+  DB_CLASS_STOR = 3,
+  DB_CLASS_GRND = 4,
+  DB_CLASS_MCTL = 5,
+};
+
+enum DB_UPDATE_KIND { DB_UR_ADD = 1, DB_UR_DEL = 2, DB_UR_MFD = 3, DB_UR_MFS = 4 };
+#define DB_UR_CODE(classId, kind) ((int)(classId) * 10 + (int)(kind))
+
+// Database ids of a document's database set (CMDBCtrl::GetDB).
+enum DB_DATABASE_ID : unsigned { DB_ID_MODEL = 1 };
+
+// Update hints passed to OnUpdate: 3, records of the model database changed.
+enum DB_UPDATE_HINT { DB_HINT_DATA_CHANGED = 3 };

@@ -1,0 +1,108 @@
+// One database of a document: its tables, the update-record list of the last
+// transaction, undo and redo, grouped transactions and the connected listeners.
+//
+// Every write of a table is one transaction: checked, applied, journalled for undo, its
+// update records listed (ADD, DEL, or MFD followed by MFS, in the order of the changes),
+// then OnUpdate of every connected listener is called with hint 3, before the write
+// returns. A refused write changes nothing and notifies nobody. Undo and redo are
+// transactions too, with the update records of the change they make.
+//
+// A group (BeginGroup ... CommitGroup) gathers the writes made inside it into one
+// transaction: one undo step, one update list, one notification at the commit.
+// RollbackGroup undoes what the group wrote, silently. While listeners are being
+// notified the database refuses writes, undo and redo (their update list is in use).
+#pragma once
+#include <memory>
+#include <vector>
+#include "afx/AfxTypes.h"
+#include "db/DBClassIds.h"
+#include "db/DB_CUpdateRecord.h"
+
+class DB_CData;
+class DB_CDataClass;
+class DB_CStoreBase;
+class DB_CTableOpBase;
+class DB_CTransaction;
+class DB_CUpdateListener;
+
+class DB_CDataBase {
+ public:
+  explicit DB_CDataBase(UINT nID = DB_ID_MODEL);
+  DB_CDataBase(const DB_CDataBase&) = delete;
+  DB_CDataBase& operator=(const DB_CDataBase&) = delete;
+  ~DB_CDataBase();
+
+  UINT GetID() const { return m_nID; }
+
+  // Tables.
+  DB_CDataClass* GetClass(UINT nClassID) const;
+  DB_CStoreBase* GetStore(UINT nClassID) const;
+  DB_CStoreBase* GetStoreByCode(const char* pszCode) const;
+  const std::vector<DB_CStoreBase*>& GetStores() const { return m_storeList; }
+
+  // Update records of the last transaction.
+  BOOL HasUpdateRecords() const { return !m_updates.empty(); }
+  POSITION GetFirstUpdatePosition() const;
+  // The entry at pos; pos moves on (NULL after the last entry). NULL for a NULL pos.
+  const DB_CUpdateRecord* GetNextUpdate(POSITION& pos) const;
+  BOOL GetNextUpdate(POSITION& pos, int& nCode, UINT& nKey) const;
+  // Fills an image of the entry's table with the entry's key and record; 0 when the
+  // image belongs to another table.
+  BOOL ReadUpdateImage(const DB_CUpdateRecord* pEntry, DB_CData& image) const;
+  int GetUpdateCount() const { return (int)m_updates.size(); }
+
+  // Undo and redo.
+  BOOL CanUndo() const { return !m_undo.empty(); }
+  BOOL CanRedo() const { return !m_redo.empty(); }
+  int GetUndoCount() const { return (int)m_undo.size(); }
+  int GetRedoCount() const { return (int)m_redo.size(); }
+  BOOL Undo();
+  BOOL Redo();
+  void ClearUndo();
+
+  // Groups.
+  BOOL BeginGroup();
+  BOOL CommitGroup();
+  void RollbackGroup();
+  BOOL InGroup() const { return m_nGroupDepth > 0; }
+
+  // Listeners.
+  BOOL Connect(DB_CUpdateListener* p);
+  void Disconnect(DB_CUpdateListener* p);
+  BOOL IsNotifying() const { return m_bNotifying; }
+  int GetListenerCount() const { return (int)m_listeners.size(); }
+
+  // For the table classes.
+  BOOL CanWrite() const { return !m_bNotifying; }
+  // Takes a finished change of one table: into the open group, else as a transaction of
+  // its own (undoable or not). An empty change is dropped.
+  void CommitOp(std::unique_ptr<DB_CTableOpBase> op, BOOL bUndoable = TRUE);
+  void Attach(DB_CDataClass* p);
+  void Detach(DB_CDataClass* p);
+
+  // The model's current standard floor (kept with the model, not a transaction).
+  UINT GetCurPlanKey() const { return m_nCurPlan; }
+  void SetCurPlanKey(UINT k) { m_nCurPlan = k; }
+
+  // Replaces every table's records by those of another database of the same tables (a
+  // model just read); undo, redo and the update list are emptied. Nobody is notified.
+  void SwapContents(DB_CDataBase& other);
+
+ private:
+  void Publish(std::shared_ptr<DB_CTransaction> t, bool forward);
+  void Notify();
+
+  UINT m_nID;
+  std::vector<std::unique_ptr<DB_CStoreBase>> m_stores;  // by class id
+  std::vector<std::unique_ptr<DB_CDataClass>> m_tables;  // by class id
+  std::vector<DB_CStoreBase*> m_storeList;
+  std::vector<DB_CDataClass*> m_attached;                // local tables joined here
+  std::vector<DB_CUpdateListener*> m_listeners;
+  std::vector<std::shared_ptr<DB_CTransaction>> m_undo, m_redo;
+  std::shared_ptr<DB_CTransaction> m_group;
+  int m_nGroupDepth = 0;
+  std::vector<DB_CUpdateRecord> m_updates;
+  std::shared_ptr<DB_CTransaction> m_updateSource;       // keeps the images alive
+  bool m_bNotifying = false;
+  UINT m_nCurPlan = 0;
+};

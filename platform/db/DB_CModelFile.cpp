@@ -1,0 +1,323 @@
+#include "db/DB_CModelFile.h"
+
+#include <fcntl.h>
+#include <sqlite3.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <climits>
+#include <cstdio>
+#include <cstring>
+#include <map>
+#include <string>
+#include <vector>
+#include "db/DB_CDataBase.h"
+#include "db/DB_CStore.h"
+
+namespace {
+
+std::string Quote(const std::string& id) {
+  std::string r = "\"";
+  for (char c : id) {
+    if (c == '"') r += '"';
+    r += c;
+  }
+  return r + "\"";
+}
+
+const char* SqlType(DB_FIELD_TYPE t) {
+  switch (t) {
+    case DBF_INT:
+    case DBF_UINT: return "INTEGER";
+    case DBF_DOUBLE: return "REAL";
+    case DBF_STRING: return "TEXT";
+    default: return "BLOB";
+  }
+}
+
+class Sql {
+ public:
+  ~Sql() { Close(); }
+  sqlite3* db = nullptr;
+  void Close() {
+    if (db) sqlite3_close_v2(db);
+    db = nullptr;
+  }
+  bool Exec(const std::string& s) { return sqlite3_exec(db, s.c_str(), nullptr, nullptr, nullptr) == SQLITE_OK; }
+};
+
+class Stmt {
+ public:
+  Stmt(sqlite3* db, const std::string& sql) { m_rc = sqlite3_prepare_v2(db, sql.c_str(), -1, &st, nullptr); }
+  ~Stmt() { sqlite3_finalize(st); }
+  bool Ok() const { return m_rc == SQLITE_OK && st; }
+  int Rc() const { return m_rc; }
+  sqlite3_stmt* st = nullptr;
+
+ private:
+  int m_rc;
+};
+
+// ---- Saving ----
+struct SaveCtx {
+  sqlite3_stmt* st;
+  const std::vector<DB_CFlatField>* fields;
+  int seq;
+  bool ok;
+};
+
+void SaveRecord(void* c, UINT key, const void* rec) {
+  SaveCtx* x = static_cast<SaveCtx*>(c);
+  if (!x->ok) return;
+  sqlite3_stmt* st = x->st;
+  sqlite3_bind_int64(st, 1, ++x->seq);
+  sqlite3_bind_int64(st, 2, key);
+  int col = 3;
+  for (const DB_CFlatField& f : *x->fields) {
+    const void* p = f.Addr(rec);
+    switch (f.type) {
+      case DBF_INT: sqlite3_bind_int64(st, col, *(const int*)p); break;
+      case DBF_UINT: sqlite3_bind_int64(st, col, *(const unsigned*)p); break;
+      case DBF_DOUBLE: sqlite3_bind_double(st, col, *(const double*)p); break;
+      case DBF_STRING: {
+        const CString& s = *(const CString*)p;
+        sqlite3_bind_text(st, col, s.c_str(), s.GetLength(), SQLITE_STATIC);
+        break;
+      }
+      case DBF_CHARS: sqlite3_bind_blob(st, col, p, f.charCount, SQLITE_STATIC); break;
+      case DBF_RECORD: break;
+    }
+    ++col;
+  }
+  x->ok = sqlite3_step(st) == SQLITE_DONE;
+  sqlite3_reset(st);
+}
+
+bool WriteTable(sqlite3* db, const DB_CStoreBase& store) {
+  const auto& fields = DB_FlatFields(store.GetDesc());
+  std::string code = Quote(store.GetCode());
+  std::string create = "CREATE TABLE " + code + "(seq INTEGER PRIMARY KEY, key INTEGER NOT NULL";
+  std::string insert = "INSERT INTO " + code + " VALUES(?,?";
+  for (const DB_CFlatField& f : fields) {
+    create += ", " + Quote(f.path) + " " + SqlType(f.type);
+    insert += ",?";
+  }
+  if (sqlite3_exec(db, (create + ")").c_str(), nullptr, nullptr, nullptr) != SQLITE_OK) return false;
+  Stmt ins(db, insert + ")");
+  if (!ins.Ok()) return false;
+  SaveCtx ctx{ins.st, &fields, 0, true};
+  store.Walk(&SaveRecord, &ctx);
+  if (!ctx.ok) return false;
+  Stmt meta(db, "INSERT INTO vur_tables VALUES(?,?,?)");
+  if (!meta.Ok()) return false;
+  sqlite3_bind_text(meta.st, 1, store.GetCode(), -1, SQLITE_STATIC);
+  sqlite3_bind_int64(meta.st, 2, store.Count());
+  sqlite3_bind_int64(meta.st, 3, store.NextKey());
+  return sqlite3_step(meta.st) == SQLITE_DONE;
+}
+
+bool SyncPath(const std::string& path, bool dir) {
+  int fd = ::open(path.c_str(), dir ? O_RDONLY | O_DIRECTORY : O_RDONLY);
+  if (fd < 0) return false;
+  bool ok = ::fsync(fd) == 0 || dir;  // some file systems refuse to sync a directory
+  ::close(fd);
+  return ok;
+}
+
+// ---- Opening ----
+class RowSource : public DB_CRecordSource {
+ public:
+  RowSource(sqlite3_stmt* st, const std::vector<const DB_CFlatField*>& cols) : m_st(st), m_cols(cols) {}
+  bool failed = false;
+  BOOL Next(UINT& key, void* rec) override {
+    int rc = sqlite3_step(m_st);
+    if (rc != SQLITE_ROW) {
+      failed = rc != SQLITE_DONE;
+      return FALSE;
+    }
+    sqlite3_int64 k = sqlite3_column_int64(m_st, 1);
+    if (k <= 0 || k > (sqlite3_int64)UINT_MAX) {
+      failed = true;
+      return FALSE;
+    }
+    key = (UINT)k;
+    for (size_t i = 0; i < m_cols.size(); ++i) {
+      const DB_CFlatField* f = m_cols[i];
+      if (!f) continue;
+      int c = (int)i;
+      void* p = f->Addr(rec);
+      switch (f->type) {
+        case DBF_INT: *(int*)p = (int)sqlite3_column_int64(m_st, c); break;
+        case DBF_UINT: *(unsigned*)p = (unsigned)sqlite3_column_int64(m_st, c); break;
+        case DBF_DOUBLE: *(double*)p = sqlite3_column_double(m_st, c); break;
+        case DBF_STRING: {
+          const unsigned char* t = sqlite3_column_text(m_st, c);
+          int n = sqlite3_column_bytes(m_st, c);
+          *(CString*)p = t ? CString((const char*)t, n) : CString();
+          break;
+        }
+        case DBF_CHARS: {
+          const void* b = sqlite3_column_blob(m_st, c);
+          int n = sqlite3_column_bytes(m_st, c);
+          std::memset(p, 0, (size_t)f->charCount);
+          if (b) std::memcpy(p, b, (size_t)std::min(n, f->charCount));
+          break;
+        }
+        case DBF_RECORD: break;
+      }
+    }
+    return TRUE;
+  }
+
+ private:
+  sqlite3_stmt* m_st;
+  const std::vector<const DB_CFlatField*>& m_cols;
+};
+
+enum Failure { OK, NOT_MODEL, CORRUPT, NEWER };
+
+Failure ReadTable(sqlite3* db, DB_CStoreBase& store, sqlite3_int64 count, sqlite3_int64 nextKey) {
+  Stmt st(db, "SELECT * FROM " + Quote(store.GetCode()) + " ORDER BY seq");
+  if (!st.Ok()) return CORRUPT;
+  int n = sqlite3_column_count(st.st);
+  if (n < 2 || std::strcmp(sqlite3_column_name(st.st, 1), "key") != 0) return CORRUPT;
+  std::vector<const DB_CFlatField*> cols((size_t)n, nullptr);
+  for (int i = 2; i < n; ++i) cols[(size_t)i] = DB_FindField(store.GetDesc(), sqlite3_column_name(st.st, i));
+  if (count < 0 || count > INT_MAX) return CORRUPT;
+  RowSource src(st.st, cols);
+  if (!store.Load(src, (size_t)std::min<sqlite3_int64>(count, 1 << 24)) || src.failed) {
+    store.Clear();
+    return CORRUPT;
+  }
+  if (store.Count() != count) return CORRUPT;
+  if (nextKey > (sqlite3_int64)store.NextKey() && nextKey <= (sqlite3_int64)UINT_MAX) store.SetNextKey((UINT)nextKey);
+  return OK;
+}
+
+Failure ReadModel(sqlite3* db, DB_CDataBase& target) {
+  {
+    Stmt st(db, "PRAGMA application_id");
+    if (!st.Ok()) return st.Rc() == SQLITE_NOTADB ? NOT_MODEL : CORRUPT;
+    int rc = sqlite3_step(st.st);
+    if (rc != SQLITE_ROW) return rc == SQLITE_NOTADB ? NOT_MODEL : CORRUPT;
+    if (sqlite3_column_int(st.st, 0) != DB_CModelFile::APPLICATION_ID) return NOT_MODEL;
+  }
+  {
+    Stmt st(db, "PRAGMA user_version");
+    if (!st.Ok() || sqlite3_step(st.st) != SQLITE_ROW) return CORRUPT;
+    int v = sqlite3_column_int(st.st, 0);
+    if (v > DB_CModelFile::FORMAT_VERSION) return NEWER;
+    if (v < 1) return CORRUPT;
+  }
+  std::map<std::string, std::pair<sqlite3_int64, sqlite3_int64>> tables;
+  {
+    Stmt st(db, "SELECT code, count, nextkey FROM vur_tables");
+    if (!st.Ok()) return CORRUPT;
+    int rc;
+    while ((rc = sqlite3_step(st.st)) == SQLITE_ROW) {
+      const unsigned char* c = sqlite3_column_text(st.st, 0);
+      if (!c) return CORRUPT;
+      tables[(const char*)c] = {sqlite3_column_int64(st.st, 1), sqlite3_column_int64(st.st, 2)};
+    }
+    if (rc != SQLITE_DONE) return CORRUPT;
+  }
+  for (DB_CStoreBase* s : target.GetStores()) {
+    s->Clear();
+    auto it = tables.find(s->GetCode());
+    if (it == tables.end()) continue;
+    Failure f = ReadTable(db, *s, it->second.first, it->second.second);
+    if (f != OK) return f;
+  }
+  {
+    Stmt st(db, "SELECT value FROM vur_values WHERE name='curPlan'");
+    if (!st.Ok()) return CORRUPT;
+    int rc = sqlite3_step(st.st);
+    if (rc == SQLITE_ROW) target.SetCurPlanKey((UINT)sqlite3_column_int64(st.st, 0));
+    else if (rc != SQLITE_DONE) return CORRUPT;
+  }
+  return OK;
+}
+
+}  // namespace
+
+BOOL DB_CModelFile::Save(const DB_CDataBase& src, const char* pszPath, CString& strError) {
+  strError.Empty();
+  if (!pszPath || !*pszPath) {
+    strError = IDS_DB_MODEL_FILE_CANNOT_SAVE;
+    return FALSE;
+  }
+  std::string path = pszPath;
+  std::string tmp = path + ".saving";
+  ::unlink(tmp.c_str());
+  bool ok = false;
+  {
+    Sql sql;
+    if (sqlite3_open_v2(tmp.c_str(), &sql.db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr) == SQLITE_OK) {
+      char pragmas[256];
+      std::snprintf(pragmas, sizeof pragmas,
+                    "PRAGMA journal_mode=OFF; PRAGMA synchronous=OFF; PRAGMA locking_mode=EXCLUSIVE;"
+                    "PRAGMA application_id=%d; PRAGMA user_version=%d;",
+                    APPLICATION_ID, FORMAT_VERSION);
+      ok = sql.Exec(pragmas) && sql.Exec("BEGIN") &&
+           sql.Exec("CREATE TABLE vur_tables(code TEXT PRIMARY KEY, count INTEGER, nextkey INTEGER);"
+                    "CREATE TABLE vur_values(name TEXT PRIMARY KEY, value INTEGER)");
+      if (ok) {
+        char v[128];
+        std::snprintf(v, sizeof v, "INSERT INTO vur_values VALUES('curPlan', %u)", src.GetCurPlanKey());
+        ok = sql.Exec(v);
+      }
+      for (const DB_CStoreBase* s : src.GetStores()) {
+        if (!ok) break;
+        ok = WriteTable(sql.db, *s);
+      }
+      ok = ok && sql.Exec("COMMIT");
+    }
+    sql.Close();
+  }
+  ok = ok && SyncPath(tmp, false) && ::rename(tmp.c_str(), path.c_str()) == 0;
+  if (!ok) {
+    ::unlink(tmp.c_str());
+    strError = IDS_DB_MODEL_FILE_CANNOT_SAVE;
+    return FALSE;
+  }
+  std::string dir = path.find('/') == std::string::npos ? "." : path.substr(0, path.rfind('/') + 1);
+  SyncPath(dir.empty() ? "/" : dir, true);
+  return TRUE;
+}
+
+BOOL DB_CModelFile::Open(DB_CDataBase& db, const char* pszPath, CString& strError) {
+  strError.Empty();
+  struct stat sb;
+  if (!pszPath || ::stat(pszPath, &sb) != 0 || !S_ISREG(sb.st_mode)) {
+    strError = IDS_DB_MODEL_FILE_NOT_FOUND;
+    return FALSE;
+  }
+  // A file that does not start as an SQLite database is not a model at all.
+  char head[16] = {0};
+  FILE* f = std::fopen(pszPath, "rb");
+  size_t got = f ? std::fread(head, 1, sizeof head, f) : 0;
+  if (f) std::fclose(f);
+  if (!f) {
+    strError = IDS_DB_MODEL_FILE_NOT_FOUND;
+    return FALSE;
+  }
+  if (got < sizeof head || std::memcmp(head, "SQLite format 3", 16) != 0) {
+    strError = IDS_DB_MODEL_FILE_NOT_MODEL;
+    return FALSE;
+  }
+  Failure result = CORRUPT;
+  {
+    Sql sql;
+    if (sqlite3_open_v2(pszPath, &sql.db, SQLITE_OPEN_READONLY, nullptr) == SQLITE_OK) result = ReadModel(sql.db, db);
+    sql.Close();
+  }
+  if (result != OK) {
+    for (DB_CStoreBase* s : db.GetStores()) s->Clear();
+    strError = result == NOT_MODEL ? IDS_DB_MODEL_FILE_NOT_MODEL
+               : result == NEWER   ? IDS_DB_MODEL_FILE_NEWER
+                                   : IDS_DB_MODEL_FILE_CORRUPT;
+    return FALSE;
+  }
+  db.ClearUndo();
+  return TRUE;
+}
