@@ -34,9 +34,11 @@ bool RolledModel(const SectProfile& p, SectModel& m) {
   std::vector<SectPt> v;
   if (std::strcmp(p.shape, "H") == 0) {
     m = SectShapeH(h, b, tw, t, b, t, true);
-    v = m.polys[0].v;
     m.polys.clear();
-    // Re-entrant corners of the H outline: vertices 2, 3, 8 and 9.
+    const double u = (b - tw) / 2, w = (b + tw) / 2;
+    v = {{0, 0}, {0, t}, {u, t}, {u, h - t}, {0, h - t}, {0, h},
+         {b, h}, {b, h - t}, {w, h - t}, {w, t}, {b, t}, {b, 0}};
+    // Re-entrant corners: vertices 2, 3, 8 and 9.
     for (size_t i : {9u, 8u, 3u, 2u})
       if (!SectRoundCorner(v, i, r)) return false;
   } else if (std::strcmp(p.shape, "C") == 0) {
@@ -49,8 +51,8 @@ bool RolledModel(const SectProfile& p, SectModel& m) {
       return false;
   } else if (std::strcmp(p.shape, "L") == 0) {
     m = SectShapeAngle(b, b, tw, tw, false, true);
-    v = m.polys[0].v;
     m.polys.clear();
+    v = {{0, 0}, {0, b}, {tw, b}, {tw, tw}, {b, tw}, {b, 0}};
     if (!SectRoundCorner(v, 4, r1) || !SectRoundCorner(v, 3, r) || !SectRoundCorner(v, 2, r1))
       return false;
   } else {
