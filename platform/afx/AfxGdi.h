@@ -10,6 +10,7 @@ typedef struct HBRUSH__* HBRUSH;
 typedef struct HDC__* HDC;
 typedef struct HFONT__* HFONT;
 typedef struct HPEN__* HPEN;
+typedef struct HWND__* HWND;
 typedef struct HGDIOBJ__* HGDIOBJ;
 typedef RECT* LPRECT;
 typedef const RECT* LPCRECT;

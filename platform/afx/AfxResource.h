@@ -9,10 +9,12 @@ struct AFX_DLGITEM {
   const char* cls;      // window class: "BUTTON", "EDIT", "STATIC", "COMBOBOX", "LISTBOX",
                         // "SysListView32", "SysTabControl32", "SCROLLBAR", "msctls_updown32",
                         // "msctls_trackbar32", or a custom class name
-  const char* text;     // caption, UTF-8
+  const char* text;     // caption, UTF-8; "#N" when the script named a resource by number or
+                        // id instead (a picture's bitmap: CONTROL IDB_X, id, "Static", SS_BITMAP...)
   int id;               // control id (-1 for IDC_STATIC)
   int x, y, cx, cy;     // dialog units
-  DWORD style;          // window and control styles, WS_VISIBLE included unless cleared
+  DWORD style;          // window and control styles (AfxStyles.h), WS_CHILD and WS_VISIBLE
+                        // included unless cleared with NOT
   DWORD exStyle;
 };
 
