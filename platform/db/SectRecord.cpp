@@ -1,23 +1,24 @@
 // Defaults and unit tables of the section records.
 #include "db/SectRecord.h"
 
-#include <cstring>
+#include "db/CUnitCtrl.h"
+
 
 const int T_SECT_STIFFNESS::unit[27] = {
-    SECT_UNIT_AREA,    SECT_UNIT_AREA,    SECT_UNIT_AREA,    SECT_UNIT_INERTIA, SECT_UNIT_INERTIA,
-    SECT_UNIT_INERTIA, SECT_UNIT_LENGTH,  SECT_UNIT_LENGTH,  SECT_UNIT_LENGTH,  SECT_UNIT_LENGTH,
-    SECT_UNIT_AREA,    SECT_UNIT_AREA,    SECT_UNIT_AREA,    SECT_UNIT_NONE,    SECT_UNIT_NONE,
-    SECT_UNIT_NONE,    SECT_UNIT_NONE,    SECT_UNIT_NONE,    SECT_UNIT_NONE,    SECT_UNIT_NONE,
-    SECT_UNIT_NONE,    SECT_UNIT_NONE,    SECT_UNIT_NONE,    SECT_UNIT_NONE,    SECT_UNIT_NONE,
-    SECT_UNIT_NONE,    SECT_UNIT_NONE};
+    UNIT_AREA,    UNIT_AREA,    UNIT_AREA,    UNIT_INERTIA, UNIT_INERTIA,
+    UNIT_INERTIA, UNIT_LENGTH,  UNIT_LENGTH,  UNIT_LENGTH,  UNIT_LENGTH,
+    UNIT_AREA,    UNIT_AREA,    UNIT_AREA,    UNIT_NONE,    UNIT_NONE,
+    UNIT_NONE,    UNIT_NONE,    UNIT_NONE,    UNIT_NONE,    UNIT_NONE,
+    UNIT_NONE,    UNIT_NONE,    UNIT_NONE,    UNIT_NONE,    UNIT_NONE,
+    UNIT_NONE,    UNIT_NONE};
 
 const int T_SECT_DESIGN::unit[14] = {
-    SECT_UNIT_LENGTH, SECT_UNIT_LENGTH, SECT_UNIT_VOLUME, SECT_UNIT_VOLUME, SECT_UNIT_VOLUME,
-    SECT_UNIT_VOLUME, SECT_UNIT_LENGTH, SECT_UNIT_LENGTH, SECT_UNIT_WARPING, SECT_UNIT_NONE,
-    SECT_UNIT_LENGTH, SECT_UNIT_NONE,   SECT_UNIT_NONE,   SECT_UNIT_NONE};
+    UNIT_LENGTH, UNIT_LENGTH, UNIT_VOLUME, UNIT_VOLUME, UNIT_VOLUME,
+    UNIT_VOLUME, UNIT_LENGTH, UNIT_LENGTH, UNIT_NONE, UNIT_NONE,
+    UNIT_LENGTH, UNIT_NONE,   UNIT_NONE,   UNIT_NONE};
 
-const int T_SECF_D::unit[7] = {SECT_UNIT_NONE, SECT_UNIT_NONE, SECT_UNIT_NONE, SECT_UNIT_NONE,
-                               SECT_UNIT_NONE, SECT_UNIT_NONE, SECT_UNIT_NONE};
+const int T_SECF_D::unit[7] = {UNIT_NONE, UNIT_NONE, UNIT_NONE, UNIT_NONE,
+                               UNIT_NONE, UNIT_NONE, UNIT_NONE};
 
 void T_SECT_STIFFNESS::Initialize() {
   Area = Asy = Asz = Ixx = Iyy = Izz = 0.0;
@@ -61,9 +62,9 @@ void T_SECT_SECTION_D::Initialize() {
   dDsDc = 78.5 / 25.0;
   dPs = 0.3;
   dPc = 0.2;
-  std::memset(reserved1, 0, sizeof reserved1);
+  for (int& r : reserved1) r = 0;
   iSrcMatlSet = 0;
-  std::memset(reserved2, 0, sizeof reserved2);
+  for (int& r : reserved2) r = 0;
   Stiff.Initialize();
   Design.Initialize();
 }
@@ -74,6 +75,10 @@ void T_SECT_D::Initialize() {
   strName.Empty();
   Part1.Initialize();
   Part2.Initialize();
+  key = 0;
 }
 
-void T_SECF_D::Initialize() { fArea = fAsy = fAsz = fIxx = fIyy = fIzz = fWgt = 1.0; }
+void T_SECF_D::Initialize() {
+  fArea = fAsy = fAsz = fIxx = fIyy = fIzz = fWgt = 1.0;
+  key = 0;
+}

@@ -5,22 +5,22 @@
 // the reserved words and the second part included. Every real is stored in internal
 // units (m); sizes are lengths.
 //
-// Unit kinds of the static unit tables (the kinds of the unit control):
-//   SECT_UNIT_NONE 0 plain number, SECT_UNIT_LENGTH 1 (m), SECT_UNIT_AREA (m2),
-//   SECT_UNIT_VOLUME (m3, section moduli and first moments), SECT_UNIT_INERTIA (m4),
-//   SECT_UNIT_WARPING (m6).
+// Unit kinds of the static unit tables are those of the unit control (CUnitCtrl.h):
+// areas and shear factors UNIT_AREA, second moments and the torsion constant
+// UNIT_INERTIA, section moduli UNIT_VOLUME, distances UNIT_LENGTH, factors UNIT_NONE.
+// The warping constant (m6) has no unit kind of its own and is kept as UNIT_NONE.
+//
+// Each record declares its fields once (Desc, in SectRecordDesc.cpp) for unit
+// conversion, model files and dumps. T_SECT_D and T_SECF_D carry the table's key in
+// `key` (kept equal to it by the tables).
 #pragma once
 #include "afx/AfxTypes.h"
 #include "afx/CString.h"
+#include "db/DBField.h"
 
-enum : int {
-  SECT_UNIT_NONE = 0,
-  SECT_UNIT_LENGTH = 1,
-  SECT_UNIT_AREA = 2,
-  SECT_UNIT_VOLUME = 3,
-  SECT_UNIT_INERTIA = 5,
-  SECT_UNIT_WARPING = 6,
-};
+// Class ids of the section table (CClassSect) and of the scale-factor table
+// (CClassSecf); their update record codes are the id times 10 plus 1 to 4.
+enum : UINT { SECT_CLASS_ID = 20, SECF_CLASS_ID = 21 };
 
 // Section types (T_SECT_D::iType) and material kinds (iMatlType).
 enum : int {
@@ -48,8 +48,10 @@ struct T_SECT_STIFFNESS {
   double fArea, fAsy, fAsz, fIxx, fIyy, fIzz;  // stiffness scale factors
   double dReserved[8];
 
+  T_SECT_STIFFNESS() { Initialize(); }
   void Initialize();
   static const int unit[27];
+  static const DB_CRecordDesc& Desc();
 };
 
 struct T_SECT_DESIGN {
@@ -63,8 +65,10 @@ struct T_SECT_DESIGN {
   double ip;       // polar radius of gyration
   double dReserved2[3];
 
+  T_SECT_DESIGN() { Initialize(); }
   void Initialize();
   static const int unit[14];
+  static const DB_CRecordDesc& Desc();
 };
 
 // One shape of a section.
@@ -81,7 +85,9 @@ struct T_SECT_SECTBASE_D {
   T_SECT_STIFFNESS Stiff;
   T_SECT_DESIGN Design;
 
+  T_SECT_SECTBASE_D() { Initialize(); }
   void Initialize();
+  static const DB_CRecordDesc& Desc();
 };
 
 struct T_SECT_SECTION_D {
@@ -102,13 +108,15 @@ struct T_SECT_SECTION_D {
   double dDsDc;       // density ratio Ds/Dc
   double dPs;
   double dPc;
-  BYTE reserved1[24];
+  int reserved1[6];    // 24 bytes
   int iSrcMatlSet;
-  BYTE reserved2[4];
+  int reserved2[1];    // 4 bytes
   T_SECT_STIFFNESS Stiff;
   T_SECT_DESIGN Design;
 
+  T_SECT_SECTION_D() { Initialize(); }
   void Initialize();
+  static const DB_CRecordDesc& Desc();
 };
 
 struct T_SECT_D {
@@ -117,14 +125,20 @@ struct T_SECT_D {
   CString strName;
   T_SECT_SECTION_D Part1;
   T_SECT_SECTION_D Part2;
+  UINT key;  // the table's key
 
+  T_SECT_D() { Initialize(); }
   void Initialize();
+  static const DB_CRecordDesc& Desc();
 };
 
 // Stiffness scale factors of a section; all 1 by default.
 struct T_SECF_D {
   double fArea, fAsy, fAsz, fIxx, fIyy, fIzz, fWgt;
+  UINT key;  // the table's key (the section's)
 
+  T_SECF_D() { Initialize(); }
   void Initialize();
   static const int unit[7];
+  static const DB_CRecordDesc& Desc();
 };
