@@ -404,6 +404,10 @@ BOOL CGXFormula::Evaluate(double& value) {
   return TRUE;
 }
 
+GXFormulaCode CGXFormula::Calculate(LPCTSTR text, double& value) {
+  return Calculate(std::string_view(text ? text : ""), value);
+}
+
 GXFormulaCode CGXFormula::Calculate(std::string_view text, double& value) {
   CGXFormula f;
   if (f.Parse(text)) f.Evaluate(value);

@@ -71,6 +71,7 @@ class CGXFormula {
   LPCTSTR GetMessageKey() const { return MessageKey(m_code); }
 
   // One call: parse and evaluate. value is set only on GX_FORMULA_OK.
+  static GXFormulaCode Calculate(LPCTSTR text, double& value);
   static GXFormulaCode Calculate(std::string_view text, double& value);
 
   // A formula is a text whose first character that is not a blank is '='.

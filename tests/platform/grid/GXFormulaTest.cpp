@@ -164,6 +164,18 @@ TEST(FormulaText, EmbeddedNulIsASyntaxError) {
   EXPECT_EQ(CGXFormula::Calculate(std::string_view("=1\0+2", 5), v), GX_FORMULA_SYNTAX);
 }
 
+TEST(FormulaText, CellTextsAreAccepted) {
+  // A grid hands over its cell text as a CString, with capital E already made small.
+  CString cell = "=2E1/4";
+  cell.Replace('E', 'e');
+  double v = 0;
+  EXPECT_EQ(CGXFormula::Calculate(cell, v), GX_FORMULA_OK);
+  EXPECT_EQ(v, 5);
+  CGXFormula f;
+  EXPECT_TRUE(f.Parse(cell));
+  EXPECT_EQ(CGXFormula::Calculate((LPCTSTR) nullptr, v), GX_FORMULA_EMPTY);
+}
+
 TEST(FormulaText, IsFormulaLooksForALeadingEqualsSign) {
   EXPECT_TRUE(CGXFormula::IsFormula("=1"));
   EXPECT_TRUE(CGXFormula::IsFormula("  =1"));
