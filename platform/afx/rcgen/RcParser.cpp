@@ -259,6 +259,13 @@ bool RcParser::Expect(RcTok kind, const char* what, RcToken* out) {
 }
 
 bool RcParser::Term(long long& v) {
+  // Nesting is bounded so that no script can exhaust the stack.
+  struct Depth {
+    int& d;
+    explicit Depth(int& depth) : d(++depth) {}
+    ~Depth() { --d; }
+  } depth(m_depth);
+  if (m_depth > 100) return Fail(Peek().line, "expression nested too deeply");
   RcToken t = Next();
   switch (t.kind) {
     case RcTok::Number: v = t.value; return true;

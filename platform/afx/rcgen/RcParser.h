@@ -68,6 +68,7 @@ class RcParser {
   std::vector<bool> m_cond;            // active state of each open #if
   bool m_havePeek = false;
   RcToken m_peek;
+  int m_depth = 0;                    // nesting of the expression being read
   int m_fixedLine = 0;                // when set, faults are reported on this line
   std::map<long, int> m_dialogLines, m_bitmapLines;   // id -> line of definition
   std::string m_error;
