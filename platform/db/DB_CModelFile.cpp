@@ -305,6 +305,10 @@ BOOL DB_CModelFile::Open(DB_CDataBase& db, const char* pszPath, CString& strErro
     strError = IDS_DB_MODEL_FILE_NOT_MODEL;
     return FALSE;
   }
+  if (sb.st_size < 512) {  // shorter than the smallest page: cut off
+    strError = IDS_DB_MODEL_FILE_CORRUPT;
+    return FALSE;
+  }
   Failure result = CORRUPT;
   {
     Sql sql;

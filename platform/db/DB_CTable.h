@@ -125,6 +125,10 @@ class DB_CTable : public DB_CDataClass {
     std::vector<std::pair<int, UINT>> order;
     for (UINT key : k) order.emplace_back(Set()->Pos(key), key);
     std::sort(order.begin(), order.end());
+    // Already a block right before the anchor: nothing to do.
+    int end = anchor ? Set()->Pos(anchor) : Set()->Count();
+    if (order.back().first - order.front().first + 1 == (int)order.size() && order.back().first + 1 == end)
+      return TRUE;
     auto op = NewOp();
     for (const auto& o : order) {
       // Each record goes right before the anchor (or to the end), after the ones moved

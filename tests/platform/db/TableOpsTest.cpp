@@ -1,0 +1,271 @@
+// Reads and writes of the generic table, through the tower and standard-floor tables.
+#include "DbFixture.h"
+
+namespace {
+
+class TableOps : public DbTest {
+ protected:
+  // Towers Tower1 (1), A (2), B (3), C (4) and plans Plan1 (1), P2 (2), P3 (3), P4 (4).
+  void AddFour() {
+    ASSERT_TRUE(mdul->TR_Add(Arr({Tower("A"), Tower("B"), Tower("C")})));
+    ASSERT_TRUE(plan->TR_Add(Arr({Plan("P2"), Plan("P3"), Plan("P4")})));
+  }
+};
+
+TEST_F(TableOps, NewDocumentHoldsTheDefaults) {
+  EXPECT_EQ(Names(mdul), "Tower1");
+  EXPECT_EQ(Names(plan), "Plan1");
+  EXPECT_EQ(KeyList(stor), std::vector<UINT>{1});
+  EXPECT_TRUE(stor->IsBaseStor(1));
+  EXPECT_EQ(stor->GetBaseTopStorKey(), 1u);
+  EXPECT_EQ(grnd->GetCount(), 0);
+  EXPECT_EQ(mctl->GetCount(), 0);
+  EXPECT_FALSE(db->CanUndo());
+}
+
+TEST_F(TableOps, ReadsByKeyNameAndPosition) {
+  AddFour();
+  T_MDUL_D t;
+  EXPECT_TRUE(mdul->Get(3, t));
+  EXPECT_EQ(t.name, "B");
+  EXPECT_EQ(t.key, 3u);
+  T_MDUL_D untouched = Tower("keep", 77);
+  EXPECT_FALSE(mdul->Get(9, untouched));
+  EXPECT_EQ(untouched.name, "keep");
+  EXPECT_TRUE(mdul->Exist(4));
+  EXPECT_FALSE(mdul->Exist(0));
+  EXPECT_EQ(mdul->GetKey("C"), 4u);
+  EXPECT_EQ(mdul->GetKey("c"), 0u);
+  EXPECT_EQ(mdul->GetSeq(1), 1);
+  EXPECT_EQ(mdul->GetSeq(4), 4);
+  EXPECT_EQ(mdul->GetSeq(99), -1);
+  EXPECT_EQ(mdul->GetNewKey(), 5u);
+  CUIntArray keys;
+  CArray<T_PLAN_D> recs;
+  plan->GetList(keys, recs);
+  ASSERT_EQ(keys.GetSize(), 4);
+  EXPECT_EQ(recs[2].name, "P3");
+  // Walk in sequence order.
+  std::string walk;
+  POSITION pos = plan->DB_GetStart();
+  UINT k;
+  T_PLAN_D p;
+  while (plan->GetNextData(pos, k, p)) walk += std::to_string(k) + p.name.c_str() + " ";
+  EXPECT_EQ(walk, "1Plan1 2P2 3P3 4P4 ");
+}
+
+TEST_F(TableOps, InsertPositions) {
+  struct Case { int pos; bool ok; const char* names; };
+  const Case cases[] = {
+      {1, true, "X,Y,Plan1,P2,P3,P4"}, {2, true, "Plan1,X,Y,P2,P3,P4"},
+      {4, true, "Plan1,P2,P3,X,Y,P4"}, {5, true, "Plan1,P2,P3,P4,X,Y"},
+      {0, false, "Plan1,P2,P3,P4"},    {6, false, "Plan1,P2,P3,P4"},
+      {-1, false, "Plan1,P2,P3,P4"},
+  };
+  for (const Case& c : cases) {
+    SetUp();
+    AddFour();
+    EXPECT_EQ(plan->TR_Insert(Arr({Plan("X"), Plan("Y")}), c.pos) != 0, c.ok) << c.pos;
+    EXPECT_EQ(Names(plan), c.names) << c.pos;
+    if (c.ok) {
+      EXPECT_EQ(plan->GetSeq(plan->GetKey("Y")), c.pos + 1);
+    }
+  }
+}
+
+TEST_F(TableOps, ChangeSeqMovesABlockInItsOwnOrder) {
+  struct Case { std::vector<UINT> keys; int pos; bool ok; const char* names; };
+  const Case cases[] = {
+      {{2, 4}, 1, true, "P2,P4,Plan1,P3"},       // before the first
+      {{4, 2}, 1, true, "P2,P4,Plan1,P3"},       // array order does not matter
+      {{1}, 4, true, "P2,P3,Plan1,P4"},          // GetSeq(target) + 1 style: before P4
+      {{1, 2}, 5, true, "P3,P4,Plan1,P2"},       // count + 1: to the end
+      {{1, 2}, 0, true, "P3,P4,Plan1,P2"},       // 0: to the end
+      {{2, 3}, 3, true, "Plan1,P2,P3,P4"},       // onto itself: nothing moves
+      {{3}, 2, true, "Plan1,P3,P2,P4"},
+      {{}, 2, true, "Plan1,P2,P3,P4"},
+      {{2, 2}, 1, false, "Plan1,P2,P3,P4"},      // repeated key
+      {{9}, 1, false, "Plan1,P2,P3,P4"},         // unknown key
+      {{2}, 6, false, "Plan1,P2,P3,P4"},         // beyond count + 1
+      {{2}, -1, false, "Plan1,P2,P3,P4"},
+  };
+  for (const Case& c : cases) {
+    SetUp();
+    AddFour();
+    CUIntArray keys;
+    for (UINT k : c.keys) keys.Add(k);
+    EXPECT_EQ(plan->TR_ChangeSeq(keys, c.pos) != 0, c.ok) << c.pos;
+    EXPECT_EQ(Names(plan), c.names) << c.pos;
+    for (UINT k = 1; k <= 4; ++k) EXPECT_EQ(plan->GetKeyAtSeq(plan->GetSeq(k)), k);
+  }
+}
+
+TEST_F(TableOps, AddAssignsOrKeepsKeysAndRefusesClashes) {
+  struct Case { std::vector<T_MDUL_D> recs; bool ok; const char* names; };
+  const Case cases[] = {
+      {{Tower("A")}, true, "Tower1,A"},
+      {{Tower("A", 10)}, true, "Tower1,A"},
+      {{Tower("A"), Tower("B")}, true, "Tower1,A,B"},
+      {{Tower("A", 1)}, false, "Tower1"},                // key taken
+      {{Tower("A", 5), Tower("B", 5)}, false, "Tower1"}, // key twice
+      {{Tower("Tower1")}, false, "Tower1"},              // name taken
+      {{Tower("A"), Tower("A")}, false, "Tower1"},       // name twice
+      {{Tower("")}, false, "Tower1"},                    // no name
+      {{Tower("A"), Tower("")}, false, "Tower1"},        // all or nothing
+      {{}, true, "Tower1"},
+  };
+  for (const Case& c : cases) {
+    SetUp();
+    CArray<T_MDUL_D> a;
+    for (const T_MDUL_D& r : c.recs) a.Add(r);
+    EXPECT_EQ(mdul->TR_Add(a) != 0, c.ok) << c.names;
+    EXPECT_EQ(Names(mdul), c.names);
+  }
+  SetUp();
+  ASSERT_TRUE(mdul->TR_Add(Tower("A", 10)));
+  ASSERT_TRUE(mdul->TR_Add(Tower("B")));
+  EXPECT_EQ(mdul->GetKey("B"), 11u);
+}
+
+TEST_F(TableOps, ModifyByKeyOldNewKeyAndName) {
+  AddFour();
+  // By key: keeps the key, rewrites the record.
+  T_PLAN_D p = Plan("Q2");
+  p.wallType = 3;
+  EXPECT_TRUE(plan->TR_Modify(2u, p));
+  T_PLAN_D got;
+  plan->Get(2, got);
+  EXPECT_EQ(got.name, "Q2");
+  EXPECT_EQ(got.wallType, 3);
+  EXPECT_EQ(got.key, 2u);
+  // Old key to new key: same place.
+  EXPECT_TRUE(plan->TR_Modify(2u, 20u, p));
+  EXPECT_FALSE(plan->Exist(2));
+  EXPECT_EQ(plan->GetSeq(20), 2);
+  EXPECT_EQ(plan->GetKey("Q2"), 20u);
+  EXPECT_FALSE(plan->TR_Modify(20u, 3u, p));  // new key taken
+  EXPECT_FALSE(plan->TR_Modify(20u, 0u, p));
+  // By old name.
+  EXPECT_TRUE(mdul->TR_Modify(CString("B"), Tower("B2")));
+  EXPECT_EQ(mdul->GetKey("B2"), 3u);
+  EXPECT_EQ(mdul->GetKey("B"), 0u);
+  EXPECT_FALSE(mdul->TR_Modify(CString("nobody"), Tower("Z")));
+  EXPECT_FALSE(mdul->TR_Modify(CString("A"), Tower("C")));  // name taken
+  EXPECT_FALSE(mdul->TR_Modify(99u, Tower("Z")));
+}
+
+TEST_F(TableOps, ArrayModifyMayExchangeNames) {
+  AddFour();
+  CStringArray old;
+  old.Add("A");
+  old.Add("B");
+  EXPECT_TRUE(mdul->TR_Modify(old, Arr({Tower("B"), Tower("A")})));
+  EXPECT_EQ(mdul->GetKey("A"), 3u);
+  EXPECT_EQ(mdul->GetKey("B"), 2u);
+  EXPECT_EQ(Names(mdul), "Tower1,B,A,C");
+  // Two records may not end with one name; a partial failure changes nothing.
+  EXPECT_FALSE(mdul->TR_Modify(old, Arr({Tower("X"), Tower("X")})));
+  EXPECT_FALSE(mdul->TR_Modify(Keys({2, 3}), Arr({Tower("Y"), Tower("C")})));
+  EXPECT_EQ(Names(mdul), "Tower1,B,A,C");
+  EXPECT_FALSE(mdul->TR_Modify(Keys({2, 2}), Arr({Tower("Y"), Tower("Z")})));
+  EXPECT_FALSE(mdul->TR_Modify(Keys({2}), Arr({Tower("Y"), Tower("Z")})));  // sizes differ
+}
+
+TEST_F(TableOps, DeleteAndItsRefusals) {
+  AddFour();
+  struct Case { std::vector<UINT> keys; bool ok; const char* names; };
+  const Case cases[] = {
+      {{3}, true, "Plan1,P2,P4"},   {{2, 4}, true, "Plan1,P3"}, {{}, true, "Plan1,P2,P3,P4"},
+      {{2, 9}, false, "Plan1,P2,P3,P4"}, {{2, 2}, false, "Plan1,P2,P3,P4"},
+  };
+  for (const Case& c : cases) {
+    SetUp();
+    AddFour();
+    CUIntArray keys;
+    for (UINT k : c.keys) keys.Add(k);
+    EXPECT_EQ(plan->TR_Del(keys) != 0, c.ok);
+    EXPECT_EQ(Names(plan), c.names);
+  }
+  SetUp();
+  AddFour();
+  EXPECT_FALSE(mdul->TR_Del(1u));  // the main tower stays
+  // Deleting a tower deletes its stories, in one undoable step.
+  ASSERT_TRUE(stor->TR_Add(Arr({Story("S1", 2), Story("S2", 2), Story("S3", 3)})));
+  EXPECT_TRUE(mdul->TR_Del(2u));
+  EXPECT_EQ(Names(stor), "Base,S3");
+  EXPECT_TRUE(db->Undo());
+  EXPECT_EQ(Names(stor), "Base,S1,S2,S3");
+  EXPECT_EQ(Names(mdul), "Tower1,A,B,C");
+}
+
+TEST_F(TableOps, StandardFloorGridModificationKeepsTheHiddenFields) {
+  T_PLAN_D full = Plan("F");
+  full.wallType = 4;
+  full.loadType = 2;
+  full.stiffFactors[1] = 0.5;
+  full.useMctlMeshSize = 0;
+  full.meshSize = 0.25;
+  full.property = 7;
+  ASSERT_TRUE(plan->TR_Add(full));
+  UINT key = plan->GetKey("F");
+  T_PLAN_D row;  // what the grid hands over: key, name, slab type
+  row.key = key;
+  row.name = "F2";
+  row.slabType = 4;
+  ASSERT_TRUE(plan->TR_ModifySlabType(CString("F"), row));
+  T_PLAN_D got;
+  plan->Get(key, got);
+  EXPECT_EQ(got.name, "F2");
+  EXPECT_EQ(got.slabType, 4);
+  EXPECT_EQ(got.wallType, 4);
+  EXPECT_EQ(got.loadType, 2);
+  EXPECT_EQ(got.stiffFactors[1], 0.5);
+  EXPECT_EQ(got.useMctlMeshSize, 0);
+  EXPECT_EQ(got.meshSize, 0.25);
+  EXPECT_EQ(got.property, 7);
+  // The plain modification writes the whole record.
+  ASSERT_TRUE(plan->TR_Modify(CString("F2"), row));
+  plan->Get(key, got);
+  EXPECT_EQ(got.wallType, 1);
+}
+
+TEST_F(TableOps, CurrentStandardFloor) {
+  EXPECT_EQ(plan->GetCurPlan(), 1u);
+  AddFour();
+  EXPECT_TRUE(plan->SetCurPlan(3));
+  EXPECT_FALSE(plan->SetCurPlan(9));
+  EXPECT_EQ(plan->GetCurPlan(), 3u);
+  plan->TR_Del(3u);
+  EXPECT_EQ(plan->GetCurPlan(), 0u);
+}
+
+TEST_F(TableOps, LocalTablesJoinTheDatabase) {
+  CClassPlan local;
+  EXPECT_EQ(local.GetCount(), 0);
+  EXPECT_FALSE(local.TR_Add(Plan("X")));
+  EXPECT_TRUE(local.ConnectToDB(db));
+  EXPECT_TRUE(local.TR_Add(Plan("X")));
+  EXPECT_EQ(plan->GetKey("X"), 2u);
+  EXPECT_FALSE(local.ConnectToDB(nullptr));
+  EXPECT_FALSE(local.IsConnected());
+  {
+    CClassPlan outlives;
+    auto doc2 = std::make_unique<CDBDoc>(FALSE);
+    EXPECT_TRUE(outlives.ConnectToDB(doc2->GetModelDB()));
+    doc2.reset();  // the database ends first
+    EXPECT_FALSE(outlives.IsConnected());
+    EXPECT_EQ(outlives.GetCount(), 0);
+  }
+}
+
+TEST_F(TableOps, PlainAddAndDeleteAreNotUndoable) {
+  EXPECT_TRUE(plan->Add(5, Plan("Plain")));
+  EXPECT_FALSE(db->CanUndo());
+  EXPECT_EQ(plan->GetKey("Plain"), 5u);
+  EXPECT_FALSE(plan->Add(5, Plan("Again")));
+  EXPECT_TRUE(plan->Del(5));
+  EXPECT_FALSE(plan->Exist(5));
+  EXPECT_FALSE(db->CanUndo());
+}
+
+}  // namespace

@@ -1,0 +1,78 @@
+// Units, unit conversion of records, the slab-detail image.
+#include <gtest/gtest.h>
+
+#include "db/CDataDasb.h"
+#include "db/CUnitCtrl.h"
+#include "db/T_STOR_D.h"
+
+namespace {
+
+TEST(Units, FactorsByKind) {
+  struct Case { const char* force; const char* length; int kind; double factor; const char* name; };
+  const Case cases[] = {
+      {"kN", "m", UNIT_LENGTH, 1.0, "m"},          {"kN", "mm", UNIT_LENGTH, 1000.0, "mm"},
+      {"N", "mm", UNIT_AREA_LOAD, 1e-3, "N/mm^2"}, {"kN", "m", UNIT_AREA_LOAD, 1.0, "kN/m^2"},
+      {"N", "m", UNIT_FORCE, 1000.0, "N"},         {"kN", "cm", UNIT_MOMENT, 100.0, "kN*cm"},
+      {"N", "mm", UNIT_INERTIA, 1e12, "mm^4"},     {"tonf", "m", UNIT_FORCE, 1 / 9.80665, "tonf"},
+      {"kgf", "m", UNIT_UNIT_WEIGHT, 1 / 9.80665e-3, "kgf/m^3"},
+      {"N", "mm", UNIT_NONE, 1.0, ""},             {"N", "mm", UNIT_TEMPERATURE, 1.0, "[C]"},
+  };
+  for (const Case& c : cases) {
+    CUnitCtrl u;
+    ASSERT_TRUE(u.SetUnitSystem(c.force, c.length));
+    EXPECT_NEAR(u.GetFactor(c.kind), c.factor, c.factor * 1e-12) << c.force << c.length << c.kind;
+    EXPECT_EQ(u.GetUnitName(c.kind), c.name);
+    double v = 1.2345;
+    EXPECT_NEAR(u.ConvertIn(c.kind, u.ConvertOut(c.kind, v)), v, 1e-12);
+  }
+}
+
+TEST(Units, UnknownUnitsAreRefused) {
+  CUnitCtrl u;
+  EXPECT_FALSE(u.SetUnitSystem("lbf", "m"));
+  EXPECT_FALSE(u.SetUnitSystem(0, 7));
+  CString f, l;
+  u.GetUnitSystem(f, l);
+  EXPECT_EQ(f, "kN");
+  EXPECT_EQ(l, "m");
+}
+
+TEST(Units, RecordConversionUsesTheDeclaredKinds) {
+  CUnitCtrl u;
+  u.SetUnitSystem("N", "mm");
+  DB_CDataImage<T_STOR_D> s;
+  s.m_Data.height = 3.0;
+  s.m_Data.deadLoad = 5.0;
+  s.m_Data.bendFactor = 6.0;
+  s.ConvertUnitOut(&u);
+  EXPECT_DOUBLE_EQ(s.m_Data.height, 3000.0);
+  EXPECT_DOUBLE_EQ(s.m_Data.deadLoad, 0.005);
+  EXPECT_DOUBLE_EQ(s.m_Data.bendFactor, 6.0);
+  s.ConvertUnitIn(&u);
+  EXPECT_DOUBLE_EQ(s.m_Data.height, 3.0);
+}
+
+TEST(Units, SlabDetailImage) {
+  CUnitCtrl mm;
+  mm.SetUnitSystem("kN", "mm");
+  CDataDasb a;
+  a.Initialize();
+  EXPECT_EQ(a.m_nKey, 0u);
+  EXPECT_EQ(a.m_Data.deadLoad, 1);
+  a.m_nKey = 7;
+  a.m_Data.meshSize = 500.0;
+  a.m_Data.punchingCheck = 1;
+  a.ConvertUnitIn(&mm);
+  EXPECT_DOUBLE_EQ(a.m_Data.meshSize, 0.5);
+  CDataDasb b;
+  b = a;  // key, then the whole payload
+  EXPECT_EQ(b.m_nKey, 7u);
+  EXPECT_EQ(b.m_Data.punchingCheck, 1);
+  b.ConvertUnitOut(&mm);
+  EXPECT_DOUBLE_EQ(b.m_Data.meshSize, 500.0);
+  EXPECT_DOUBLE_EQ(a.m_Data.meshSize, 0.5);
+  DB_TDataRW* base = new CDataDasb(b);
+  delete base;  // through the virtual destructor
+}
+
+}  // namespace
