@@ -159,8 +159,9 @@ class CWnd : public CCmdTarget {
   static CWnd* GetCapture();
 
   // ---- painting -----------------------------------------------------------------------
-  // Marks the window for painting; UpdateWindow (or the message pump) then sends
-  // WM_ERASEBKGND and WM_PAINT. A window that is not visible is not painted.
+  // Marks the window for painting; UpdateWindow (or the message pump) then clears m_paint
+  // and sends WM_ERASEBKGND (wParam: a CDC* recording into m_paint) and WM_PAINT (OnPaint
+  // draws with a CPaintDC). A window that is not visible is not painted.
   void Invalidate(BOOL bErase = TRUE);
   void InvalidateRect(LPCRECT lpRect, BOOL bErase = TRUE);
   void UpdateWindow();

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "afx/AfxWndState.h"
+#include "afx/CPaintDC.h"
 #include "afx/CWnd.h"
 
 CRect AfxNonClientInsets(const AfxWndState* w) {
@@ -270,7 +271,10 @@ void CWnd::UpdateWindow() {
   CRect cr;
   obj->GetClientRect(&cr);
   obj->m_paint.bounds = cr;
-  SendMessage(WM_ERASEBKGND, 0);
+  {
+    CClientDC dc(obj);
+    SendMessage(WM_ERASEBKGND, (WPARAM)(CDC*)&dc);
+  }
   if (AfxWnd(h)) SendMessage(WM_PAINT);
 }
 

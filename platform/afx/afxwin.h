@@ -24,3 +24,4 @@
 #include "afx/CScrollBar.h"
 #include "afx/CSpinButtonCtrl.h"
 #include "afx/CSliderCtrl.h"
+#include "afx/CUserDriver.h"

@@ -1,0 +1,109 @@
+// The `show dialog` lines (CUserDriver.h).
+#include "afx/AfxControlProc.h"
+#include "afx/AfxWndState.h"
+#include "afx/CCheckListBox.h"
+#include "afx/CUserDriver.h"
+
+CString AfxQuoteText(const CString& s) {
+  CString r("\"");
+  for (int i = 0; i < s.GetLength(); ++i) {
+    char c = s[i];
+    switch (c) {
+      case '"': r += "\\\""; break;
+      case '\\': r += "\\\\"; break;
+      case '\t': r += "\\t"; break;
+      case '\n': r += "\\n"; break;
+      case '\r': break;
+      default: r += c;
+    }
+  }
+  r += '"';
+  return r;
+}
+
+namespace {
+CString JoinInts(const std::vector<int>& v) {
+  if (v.empty()) return CString("-1");
+  CString r;
+  for (size_t i = 0; i < v.size(); ++i) r.AppendFormat(i ? ",%d" : "%d", v[i]);
+  return r;
+}
+
+CString Items(const AfxWndState* w) {
+  CString r;
+  for (size_t i = 0; i < w->items.size(); ++i) {
+    if (i) r += ',';
+    r += AfxQuoteText(w->items[i].text);
+  }
+  return r;
+}
+
+std::vector<int> Selected(const AfxWndState* w) {
+  std::vector<int> sel;
+  bool multiList = w->kind == AfxKind::ListBox && (w->style & (LBS_MULTIPLESEL | LBS_EXTENDEDSEL));
+  if (w->kind == AfxKind::ListView || multiList) {
+    UINT bit = w->kind == AfxKind::ListView ? 0x0002u : 1u;
+    for (size_t i = 0; i < w->items.size(); ++i)
+      if (w->items[i].state & bit) sel.push_back((int)i);
+  } else if (w->curSel >= 0 && w->curSel < (int)w->items.size()) {
+    sel.push_back(w->curSel);
+  }
+  return sel;
+}
+}  // namespace
+
+CString AfxDescribeWindow(CWnd* pWnd) {
+  AfxWndState* w = pWnd ? AfxWnd(pWnd->m_hWnd) : nullptr;
+  if (!w) return CString();
+  CString line;
+  line.Format("control %d %s visible=%d enabled=%d text=%s", w->id, (LPCTSTR)w->cls,
+              IsWindowVisible(w->h) ? 1 : 0, (w->style & WS_DISABLED) ? 0 : 1,
+              (LPCTSTR)AfxQuoteText(AfxWndText(w)));
+  switch (w->kind) {
+    case AfxKind::Button: {
+      UINT t = w->style & BS_TYPEMASK;
+      if (t == BS_CHECKBOX || t == BS_AUTOCHECKBOX || t == BS_3STATE || t == BS_AUTO3STATE ||
+          t == BS_RADIOBUTTON || t == BS_AUTORADIOBUTTON)
+        line.AppendFormat(" check=%d", w->check);
+      break;
+    }
+    case AfxKind::ComboBox:
+    case AfxKind::ComboBoxEx:
+    case AfxKind::ListBox:
+    case AfxKind::ListView:
+    case AfxKind::Tab: {
+      line.AppendFormat(" sel=%s items=%s", (LPCTSTR)JoinInts(Selected(w)), (LPCTSTR)Items(w));
+      bool checks = (w->kind == AfxKind::ListView && (w->lvExStyle & 0x0004u)) ||
+                    (w->kind == AfxKind::ListBox && dynamic_cast<CCheckListBox*>(w->obj));
+      if (checks && !w->items.empty()) {
+        std::vector<int> c;
+        for (const AfxItem& it : w->items)
+          c.push_back(w->kind == AfxKind::ListView ? ((it.state >> 12) == 2 ? 1 : 0) : it.check);
+        line.AppendFormat(" checks=%s", (LPCTSTR)JoinInts(c));
+      }
+      break;
+    }
+    case AfxKind::ScrollBar:
+      line.AppendFormat(" pos=%d range=%d,%d", w->scroll[0].si.nPos, w->scroll[0].si.nMin, w->scroll[0].si.nMax);
+      break;
+    case AfxKind::Spin:
+    case AfxKind::Slider:
+      line.AppendFormat(" pos=%d range=%d,%d", w->pos, w->rangeMin, w->rangeMax);
+      break;
+    default:
+      break;
+  }
+  return line;
+}
+
+void AfxDescribeChildren(CWnd* pParent, std::vector<CString>& lines) {
+  AfxWndState* w = pParent ? AfxWnd(pParent->m_hWnd) : nullptr;
+  if (!w) return;
+  std::vector<HWND> kids = w->children;
+  for (HWND k : kids) {
+    CWnd* c = CWnd::FromHandle(k);
+    if (!c) continue;
+    lines.push_back(AfxDescribeWindow(c));
+    if (AfxWnd(k)->kind == AfxKind::Dialog) AfxDescribeChildren(c, lines);
+  }
+}
