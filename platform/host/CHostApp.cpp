@@ -4,21 +4,30 @@
 
 CHostApp* CHostApp::s_pCurrent = nullptr;
 
-CHostApp::CHostApp() {
+CHostApp::CHostApp() : CWinApp("cmdhost") {
   m_strings.LoadBuiltIn();
+  AfxClearMessageLog();
+  AfxDiscardQueuedMessages();
+  AfxClearScriptQueue();
   m_pPrevious = s_pCurrent;
   m_pfnPrevLoadStr = CMsgDll::pfuncLoadStr;
   m_pfnPrevMsgOut = CMsgDll::pfuncMsgOut;
   s_pCurrent = this;
   CMsgDll::pfuncLoadStr = &CHostApp::LoadStrHook;
   CMsgDll::pfuncMsgOut = &CHostApp::MsgOutHook;
+  m_pfnPrevBoxHook = AfxSetMessageBoxHook(&CHostApp::MessageBoxHook);
+  m_mainWnd.CreateMain();
+  m_pMainWnd = &m_mainWnd;
 }
 
 CHostApp::~CHostApp() {
+  m_pMainWnd = nullptr;
+  m_mainWnd.DestroyWindow();
   if (s_pCurrent == this) {
     s_pCurrent = m_pPrevious;
     CMsgDll::pfuncLoadStr = m_pfnPrevLoadStr;
     CMsgDll::pfuncMsgOut = m_pfnPrevMsgOut;
+    AfxSetMessageBoxHook(m_pfnPrevBoxHook);
   }
 }
 
@@ -33,4 +42,8 @@ const char* CHostApp::LoadStrHook(const char* key, int) {
 
 void CHostApp::MsgOutHook(const char* line) {
   if (s_pCurrent) s_pCurrent->MsgOut(line ? line : "");
+}
+
+void CHostApp::MessageBoxHook(const AFX_MESSAGE_RECORD& rec) {
+  if (s_pCurrent) s_pCurrent->m_messages.AddBox(rec.text, rec.style);
 }

@@ -1,22 +1,25 @@
-// The application: owns the main window, the string table and the message log (message
-// boxes and the message window), and later the open documents and the module's load.
+// The application (a CWinApp): owns the main window, the string table and the message log
+// (message boxes and the message window), and later the open documents and the module's
+// load.
 //
-// Constructing it makes it the process's current application: it installs the text-key
-// function CMsgDll::pfuncLoadStr (texts from its string table) and the message-window
-// function CMsgDll::pfuncMsgOut (lines into its message log). Destroying it puts back what
-// was current before. One application is current at a time; each scenario file and each
-// test that needs one makes its own.
+// Constructing it makes it the process's current application (AfxGetApp) and starts it
+// clean: the class library's message log, message queue and script queue are emptied, its
+// main window is created and made the thread's main window (AfxGetMainWnd). It installs
+// the text-key function CMsgDll::pfuncLoadStr (texts from its string table), the
+// message-window function CMsgDll::pfuncMsgOut and a message-box hook (both into its
+// message log). Destroying it puts back what was current before. One application is
+// current at a time; each scenario file and each test that needs one makes its own.
 #pragma once
 #include <ostream>
-#include "afx/afx.h"
+#include "afx/afxwin.h"
 #include "host/CHostMainWnd.h"
 #include "host/CHostMessageLog.h"
 #include "host/CHostStrings.h"
 
-class CHostApp {
+class CHostApp : public CWinApp {
  public:
   CHostApp();
-  ~CHostApp();
+  ~CHostApp() override;
   CHostApp(const CHostApp&) = delete;
   CHostApp& operator=(const CHostApp&) = delete;
 
@@ -28,7 +31,8 @@ class CHostApp {
   void SetOutput(std::ostream* out);
 
   CHostStrings& GetStrings() { return m_strings; }
-  CHostMainWnd& GetMainWnd() { return m_mainWnd; }
+  // The main window (also AfxGetMainWnd while this application is current).
+  CHostMainWnd& GetHostMainWnd() { return m_mainWnd; }
   CHostMessageLog& GetMessages() { return m_messages; }
 
   // The text of a text key (CHostStrings::Resolve).
@@ -39,6 +43,7 @@ class CHostApp {
  private:
   static const char* LoadStrHook(const char* key, int);
   static void MsgOutHook(const char* line);
+  static void MessageBoxHook(const AFX_MESSAGE_RECORD& rec);
 
   CHostStrings m_strings;
   CHostMainWnd m_mainWnd;
@@ -47,5 +52,6 @@ class CHostApp {
   CHostApp* m_pPrevious = nullptr;
   const char* (*m_pfnPrevLoadStr)(const char*, int) = nullptr;
   void (*m_pfnPrevMsgOut)(const char*) = nullptr;
+  AFX_MESSAGEBOX_HOOK m_pfnPrevBoxHook = nullptr;
   static CHostApp* s_pCurrent;
 };

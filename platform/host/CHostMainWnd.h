@@ -1,10 +1,15 @@
-// The application's main window. It records every command (WM_COMMAND) that reaches it,
-// with whether it was sent or posted, and prints each as it happens to the host's output:
+// The application's main window: a top-level window covering the screen
+// (0, 0, AFX_SCREEN_CX, AFX_SCREEN_CY), class "HostMainWnd". It records every command
+// (WM_COMMAND) sent or posted to it, in order, and prints each as it happens to the host's
+// output:
 //   command ID sent|posted
+// A posted command is recorded when it is posted (OnMessagePosted); when the queue later
+// delivers it, it is not recorded again. The window lives as long as the application:
+// WM_CLOSE does not destroy it.
 #pragma once
 #include <ostream>
 #include <vector>
-#include "afx/afx.h"
+#include "afx/afxwin.h"
 
 struct CHostCommand {
   UINT m_nID = 0;
@@ -12,19 +17,25 @@ struct CHostCommand {
   CString Format() const;  // "command ID sent|posted"
 };
 
-class CHostMainWnd {
+class CHostMainWnd : public CWnd {
  public:
   CHostMainWnd() = default;
-  CHostMainWnd(const CHostMainWnd&) = delete;
-  CHostMainWnd& operator=(const CHostMainWnd&) = delete;
 
+  // Creates the window; non-zero on success.
+  BOOL CreateMain();
   void SetOutput(std::ostream* out) { m_pOut = out; }
   // Records a command that reached the window.
   void RecordCommand(UINT id, BOOL posted);
   const std::vector<CHostCommand>& GetCommands() const { return m_commands; }
   void ClearCommands() { m_commands.clear(); }
 
+  LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+  BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
+  void OnMessagePosted(UINT message, WPARAM wParam, LPARAM lParam) override;
+  BOOL PreTranslateMessage(MSG* pMsg) override;
+
  private:
   std::vector<CHostCommand> m_commands;
   std::ostream* m_pOut = nullptr;
+  BOOL m_bDeliveringPosted = FALSE;  // the queue is delivering a posted command
 };

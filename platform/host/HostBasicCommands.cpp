@@ -1,5 +1,5 @@
 // The scenario commands that need no model and no dialog: echo, help, the message log,
-// the main window's commands and the message queue.
+// the main window's commands, the message queue and the answers to message boxes.
 #include <sstream>
 #include "host/CHostApp.h"
 #include "host/CHostSession.h"
@@ -32,7 +32,7 @@ Status ShowMessages(CScenarioContext& ctx) {
 }
 
 Status ShowCommands(CScenarioContext& ctx) {
-  const std::vector<CHostCommand>& cmds = ctx.App().GetMainWnd().GetCommands();
+  const std::vector<CHostCommand>& cmds = ctx.App().GetHostMainWnd().GetCommands();
   ctx.Out() << "commands " << cmds.size() << '\n';
   for (const CHostCommand& c : cmds) ctx.Out() << c.Format().str() << '\n';
   return Status::Ok();
@@ -41,7 +41,7 @@ Status ShowCommands(CScenarioContext& ctx) {
 Status ExpectCommand(CScenarioContext& ctx) {
   UINT id = 0;
   if (!ctx.ArgUInt(0, id)) return Status::Bad("not a command id: " + ctx.Arg(0));
-  const std::vector<CHostCommand>& cmds = ctx.App().GetMainWnd().GetCommands();
+  const std::vector<CHostCommand>& cmds = ctx.App().GetHostMainWnd().GetCommands();
   if (cmds.empty()) return Status::Failed("no command");
   if (cmds.back().m_nID == id) return Status::Ok();
   return Status::Failed(cmds.back().Format());
@@ -67,6 +67,14 @@ Status ExpectNoMessage(CScenarioContext& ctx) {
 }
 
 Status Pump(CScenarioContext&) {
+  AfxPumpMessages();
+  return Status::Ok();
+}
+
+Status Answer(CScenarioContext& ctx) {
+  int id = 0;
+  if (!ctx.ArgId(0, id) || id <= 0) return Status::Bad("not a button: " + ctx.Arg(0));
+  AfxQueueMessageBoxAnswer(id);
   return Status::Ok();
 }
 
@@ -80,6 +88,7 @@ const CScenarioCommandRegistrar s_commands[] = {
     {"expect message key", 1, 1, ExpectMessageKey, "KEY"},
     {"expect nomessage", 0, 0, ExpectNoMessage},
     {"pump", 0, 0, Pump},
+    {"answer", 1, 1, Answer, "IDOK|IDCANCEL|IDYES|IDNO"},
 };
 
 }  // namespace

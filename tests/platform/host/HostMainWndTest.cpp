@@ -5,31 +5,51 @@
 
 namespace {
 
-TEST(HostMainWnd, RecordsAndPrintsCommandsInOrder) {
+TEST(HostMainWnd, IsTheThreadsMainWindowWhileTheAppLives) {
+  {
+    CHostApp app;
+    EXPECT_EQ(AfxGetMainWnd(), &app.GetHostMainWnd());
+    EXPECT_EQ(AfxGetApp(), &app);
+    EXPECT_TRUE(IsWindow(app.GetHostMainWnd().m_hWnd));
+    CRect r;
+    app.GetHostMainWnd().GetWindowRect(&r);
+    EXPECT_EQ(r, CRect(0, 0, AFX_SCREEN_CX, AFX_SCREEN_CY));
+  }
+  EXPECT_EQ(AfxGetMainWnd(), nullptr);
+}
+
+TEST(HostMainWnd, RecordsSentAndPostedCommandsOnceEach) {
   CHostApp app;
   std::ostringstream out;
   app.SetOutput(&out);
-  app.GetMainWnd().RecordCommand(33041, TRUE);
-  app.GetMainWnd().RecordCommand(34523, FALSE);
-  const std::vector<CHostCommand>& log = app.GetMainWnd().GetCommands();
-  ASSERT_EQ(log.size(), 2u);
-  EXPECT_EQ(log[0].m_nID, 33041u);
-  EXPECT_TRUE(log[0].m_bPosted);
-  EXPECT_EQ(log[1].m_nID, 34523u);
-  EXPECT_FALSE(log[1].m_bPosted);
-  EXPECT_EQ(out.str(), "command 33041 posted\ncommand 34523 sent\n");
+  CWnd* main = AfxGetMainWnd();
+  main->PostMessage(WM_COMMAND, 33041, 0);
+  main->SendMessage(WM_COMMAND, 34523, 0);
+  ::PostMessage(main->m_hWnd, WM_COMMAND, MAKEWPARAM(33057, 0), 0);
+  main->PostMessage(WM_CLOSE, 0, 0);  // not a command
+  EXPECT_EQ(AfxPumpMessages(), 3);
+  main->SendMessage(WM_COMMAND, 33041, 0);
+  const std::vector<CHostCommand>& log = app.GetHostMainWnd().GetCommands();
+  ASSERT_EQ(log.size(), 4u);
+  EXPECT_EQ(out.str(),
+            "command 33041 posted\ncommand 34523 sent\ncommand 33057 posted\ncommand 33041 sent\n");
+  EXPECT_TRUE(IsWindow(main->m_hWnd));  // WM_CLOSE leaves the main window alone
 }
 
-TEST(HostMessageLog, PrintsBoxesAndOutputLinesQuoted) {
-  CHostMessageLog log;
+TEST(HostMessageLog, BoxesAndMessageWindowLinesInOneLogInOrder) {
+  CHostApp app;
   std::ostringstream out;
-  log.SetOutput(&out);
-  log.AddBox("say \"hi\"\n", 48);
-  log.AddOutput("line");
-  EXPECT_EQ(out.str(), "message \"say \\\"hi\\\"\\n\" 48\noutput \"line\"\n");
-  ASSERT_NE(log.LastBox(), nullptr);
-  EXPECT_EQ(log.LastBox()->m_nStyle, 48u);
-  EXPECT_EQ(log.LastBox(1), nullptr);
+  app.SetOutput(&out);
+  AfxMessageBox("say \"hi\"\n", MB_OK | MB_ICONSTOP);
+  app.MsgOut("line");
+  AfxMessageBox("second");
+  EXPECT_EQ(out.str(), "message \"say \\\"hi\\\"\\n\" 16\noutput \"line\"\nmessage \"second\" 0\n");
+  const CHostMessageLog& log = app.GetMessages();
+  ASSERT_EQ(log.GetCount(), 3);
+  EXPECT_EQ(log.LastBox()->m_strText, "second");
+  EXPECT_EQ(log.LastBox(1)->m_strText, "second");
+  EXPECT_EQ(log.LastBox(3), nullptr);
+  EXPECT_EQ(log.GetAt(1).m_kind, CHostMessage::output);
 }
 
 }  // namespace

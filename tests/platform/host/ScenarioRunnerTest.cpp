@@ -27,7 +27,8 @@ RunOutcome RunText(const char* text) {
 struct TestCommands {
   TestCommands() {
     CScenarioCommands::Register("test box", 1, 1, [](CScenarioContext& ctx) {
-      ctx.App().GetMessages().AddBox(ctx.Arg(0), 0);
+      int answer = AfxMessageBox(ctx.Arg(0), MB_YESNO);
+      ctx.Out() << "answered " << answer << '\n';
       return CScenarioStatus::Ok();
     });
     CScenarioCommands::Register("test dialog", 0, 0, [](CScenarioContext& ctx) {
@@ -37,7 +38,13 @@ struct TestCommands {
     CScenarioCommands::Register("test post", 1, 1, [](CScenarioContext& ctx) {
       UINT id = 0;
       if (!ctx.ArgUInt(0, id)) return CScenarioStatus::Bad("not an id");
-      ctx.App().GetMainWnd().RecordCommand(id, TRUE);
+      AfxGetMainWnd()->PostMessage(WM_COMMAND, id, 0);
+      return CScenarioStatus::Ok();
+    });
+    CScenarioCommands::Register("test send", 1, 1, [](CScenarioContext& ctx) {
+      UINT id = 0;
+      if (!ctx.ArgUInt(0, id)) return CScenarioStatus::Bad("not an id");
+      AfxGetMainWnd()->SendMessage(WM_COMMAND, id, 0);
       return CScenarioStatus::Ok();
     });
     CScenarioCommands::RegisterBlock("test twice", 0, 0, [](CScenarioContext& ctx) {
@@ -111,9 +118,9 @@ TEST(ScenarioRunner, BadLineRunsNothing) {
 TEST(ScenarioRunner, FailedExpectReportsWhatWasFound) {
   RunOutcome r = RunText("test box \"found text\"\nexpect message wanted\necho not reached");
   EXPECT_EQ(r.out,
-            "message \"found text\" 0\n"
+            "message \"found text\" 4\nanswered 6\n"
             "t.scn:2: expect failed: expect message wanted\n"
-            "  found: message \"found text\" 0\n");
+            "  found: message \"found text\" 4\n");
 }
 
 TEST(ScenarioRunner, EchoResolvesKeysAndShowListsLogs) {
@@ -128,9 +135,25 @@ TEST(ScenarioRunner, EchoResolvesKeysAndShowListsLogs) {
       "show messages\nshow commands\n");
   EXPECT_TRUE(r.status.IsOk()) << r.out;
   EXPECT_EQ(r.out,
-            "message \"a\" 0\ncommand 7 posted\nmessage \"IDS_K %s\" 0\n"
-            "messages 2\nmessage \"a\" 0\nmessage \"IDS_K %s\" 0\n"
+            "message \"a\" 4\nanswered 6\ncommand 7 posted\nmessage \"IDS_K %s\" 4\nanswered 6\n"
+            "messages 2\nmessage \"a\" 4\nmessage \"IDS_K %s\" 4\n"
             "commands 1\ncommand 7 posted\n");
+}
+
+TEST(ScenarioRunner, AnswersPumpAndCommandsSentOrPosted) {
+  RunOutcome r = RunText(
+      "answer IDNO\ntest box a\ntest box b\n"
+      "test post 33041\ntest send 33057\nexpect command 33057\npump\nexpect command 33057\n"
+      "show commands\nanswer IDOK\n");
+  EXPECT_TRUE(r.status.IsOk()) << r.out;
+  EXPECT_EQ(r.out,
+            "message \"a\" 4\nanswered 7\nmessage \"b\" 4\nanswered 6\n"
+            "command 33041 posted\ncommand 33057 sent\n"
+            "commands 2\ncommand 33041 posted\ncommand 33057 sent\n");
+  // The next host starts clean: no answer left over, nothing queued, no message.
+  r = RunText("test box c\nshow messages\n");
+  EXPECT_EQ(r.out, "message \"c\" 4\nanswered 6\nmessages 1\nmessage \"c\" 4\n");
+  EXPECT_EQ(CScenarioRunner::ExitCode(RunText("answer maybe").status), 2);
 }
 
 TEST(ScenarioRunner, BlocksRunTheirLinesAndSessionStateIsPerRun) {
