@@ -12,7 +12,7 @@
 class CHostApp;
 class CScenarioRunner;
 class CDBDoc;
-class CWnd;
+class CDialog;
 
 class CHostSession {
  public:
@@ -28,7 +28,7 @@ class CHostSession {
   // The current document (set by the model commands) and the current dialog (set by the
   // dialog commands); NULL when there is none.
   CDBDoc* m_pDoc = nullptr;
-  CWnd* m_pDialog = nullptr;
+  CDialog* m_pDialog = nullptr;
 
   // Records and prints "result N".
   void SetResult(int n);

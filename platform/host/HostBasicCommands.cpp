@@ -60,6 +60,16 @@ Status ExpectMessageKey(CScenarioContext& ctx) {
   return ExpectMessageText(ctx, ctx.App().LoadStr(ctx.Arg(0)));
 }
 
+Status ExpectResult(CScenarioContext& ctx) {
+  int n = 0;
+  if (!ctx.ArgInt(0, n)) return Status::Bad("not a number: " + ctx.Arg(0));
+  if (!ctx.Session().HasResult()) return Status::Failed("no result");
+  if (ctx.Session().GetResult() == n) return Status::Ok();
+  CString found;
+  found.Format("result %d", ctx.Session().GetResult());
+  return Status::Failed(found);
+}
+
 Status ExpectNoMessage(CScenarioContext& ctx) {
   const CHostMessage* m = ctx.App().GetMessages().LastBox(ctx.Session().GetMessageMark());
   if (!m) return Status::Ok();
@@ -87,6 +97,7 @@ const CScenarioCommandRegistrar s_commands[] = {
     {"expect message", 1, 1, ExpectMessage, "TEXT"},
     {"expect message key", 1, 1, ExpectMessageKey, "KEY"},
     {"expect nomessage", 0, 0, ExpectNoMessage},
+    {"expect result", 1, 1, ExpectResult, "N"},
     {"pump", 0, 0, Pump},
     {"answer", 1, 1, Answer, "IDOK|IDCANCEL|IDYES|IDNO"},
 };
