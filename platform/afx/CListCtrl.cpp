@@ -350,3 +350,14 @@ int CListCtrl::GetCountPerPage() const {
   GetClientRect(&r);
   return std::max(1L, (r.Height() - 24) / 17);
 }
+
+CImageList* CListCtrl::SetImageList(CImageList* pImageList, int nImageList) {
+  if (nImageList < 0 || nImageList > 2) return nullptr;
+  CImageList* old = m_pImageLists[nImageList];
+  m_pImageLists[nImageList] = pImageList;
+  return old;
+}
+
+CImageList* CListCtrl::GetImageList(int nImageList) const {
+  return nImageList >= 0 && nImageList <= 2 ? m_pImageLists[nImageList] : nullptr;
+}

@@ -7,6 +7,8 @@
 #pragma once
 #include "afx/CWnd.h"
 
+class CImageList;
+
 enum : UINT {
   LVIS_FOCUSED = 0x0001, LVIS_SELECTED = 0x0002, LVIS_CUT = 0x0004, LVIS_DROPHILITED = 0x0008,
   LVIS_STATEIMAGEMASK = 0xF000,
@@ -17,6 +19,7 @@ enum : UINT {
   LVFI_PARAM = 0x0001, LVFI_STRING = 0x0002, LVFI_PARTIAL = 0x0008,
   LVSCW_AUTOSIZE = (UINT)-1, LVSCW_AUTOSIZE_USEHEADER = (UINT)-2,
 };
+enum : int { LVSIL_NORMAL = 0, LVSIL_SMALL = 1, LVSIL_STATE = 2 };
 #define INDEXTOSTATEIMAGEMASK(i) ((UINT)(i) << 12)
 
 struct LVITEM {
@@ -96,9 +99,13 @@ class CListCtrl : public CWnd {
   BOOL EnsureVisible(int, BOOL) { return TRUE; }
   int GetTopIndex() const { return 0; }
   int GetCountPerPage() const;
+  // nImageList: LVSIL_NORMAL, LVSIL_SMALL or LVSIL_STATE. The previous list.
+  CImageList* SetImageList(CImageList* pImageList, int nImageList);
+  CImageList* GetImageList(int nImageList) const;
 
  private:
   // Applies a change to item i with the notifications; FALSE when vetoed.
   BOOL ChangeItem(int i, UINT changed, UINT newState, const CString* text, int sub, const DWORD_PTR* data);
   int m_nSelectionMark = -1;
+  CImageList* m_pImageLists[3] = {nullptr, nullptr, nullptr};
 };

@@ -5,6 +5,8 @@
 #pragma once
 #include "afx/CWnd.h"
 
+class CImageList;
+
 inline constexpr int AFX_TAB_ROW_CY = 24;
 inline constexpr int AFX_TAB_MARGIN = 4;
 
@@ -45,4 +47,13 @@ class CTabCtrl : public CWnd {
   // bLarger FALSE: the display area of a window rectangle; TRUE: the window rectangle of a
   // display area.
   void AdjustRect(BOOL bLarger, LPRECT lpRect);
+  CImageList* SetImageList(CImageList* pImageList) {
+    CImageList* old = m_pImageList;
+    m_pImageList = pImageList;
+    return old;
+  }
+  CImageList* GetImageList() const { return m_pImageList; }
+
+ private:
+  CImageList* m_pImageList = nullptr;
 };

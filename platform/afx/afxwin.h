@@ -25,3 +25,5 @@
 #include "afx/CSpinButtonCtrl.h"
 #include "afx/CSliderCtrl.h"
 #include "afx/CUserDriver.h"
+#include "afx/CFileDialog.h"
+#include "afx/CImageList.h"
