@@ -79,6 +79,11 @@ BOOL CScenarioContext::ArgId(int i, int& id) const {
   return ArgInt(i, id);
 }
 
+CScenarioStatus CScenarioContext::Refused() const {
+  Out() << "refused " << m_line.m_strText.str() << '\n';
+  return CScenarioStatus::Ok();
+}
+
 CScenarioStatus CScenarioContext::Run(const CScenarioBlock& lines) const {
   return m_session.Runner().RunLines(m_session, lines);
 }

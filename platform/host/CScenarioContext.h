@@ -32,6 +32,9 @@ class CScenarioContext {
   BOOL ArgId(int i, int& id) const;
 
   const CScenarioLine& Line() const { return m_line; }
+  // For an action a user could not take: prints "refused LINE" (the line as written,
+  // without its comment) and returns ok, as the run goes on.
+  CScenarioStatus Refused() const;
   const CScenarioBlock& Block() const { return m_line.m_block; }
   // Runs lines (a block, or part of one) in this session; the first status that is not
   // ok ends the run and is returned.

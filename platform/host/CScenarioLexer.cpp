@@ -50,7 +50,8 @@ BOOL CScenarioLexer::IsUtf8(const CString& text) {
   return TRUE;
 }
 
-BOOL CScenarioLexer::Split(const CString& line, std::vector<CScenarioWord>& words, CString& error) {
+BOOL CScenarioLexer::Split(const CString& line, std::vector<CScenarioWord>& words, CString& error,
+                           int* codeLength) {
   words.clear();
   error.Empty();
   std::string s = line.str();
@@ -68,7 +69,10 @@ BOOL CScenarioLexer::Split(const CString& line, std::vector<CScenarioWord>& word
     CScenarioWord w;
     if (s[i] == '#') {
       int n = IndexWordLength(s, i);
-      if (n == 0) break;  // comment
+      if (n == 0) {  // comment
+        if (codeLength) *codeLength = (int)i;
+        return TRUE;
+      }
       w.m_strText = CString(s.substr(i, (size_t)n));
       i += (size_t)n;
     } else if (s[i] == '"') {
@@ -130,6 +134,7 @@ BOOL CScenarioLexer::Split(const CString& line, std::vector<CScenarioWord>& word
     }
     words.push_back(w);
   }
+  if (codeLength) *codeLength = (int)s.size();
   return TRUE;
 }
 

@@ -31,7 +31,9 @@ struct CScenarioWord {
 class CScenarioLexer {
  public:
   // Splits line into words. Returns non-zero on success; on failure error says why.
-  static BOOL Split(const CString& line, std::vector<CScenarioWord>& words, CString& error);
+  // codeLength, when given, receives the length of the line before its comment.
+  static BOOL Split(const CString& line, std::vector<CScenarioWord>& words, CString& error,
+                    int* codeLength = nullptr);
   // text as a double-quoted word with the escapes above (always quoted), for printing.
   static CString Quote(const CString& text);
   // True for well-formed UTF-8.

@@ -10,7 +10,8 @@ struct CScenarioCommand;
 struct CScenarioLine {
   CString m_strFile;
   int m_nLine = 0;
-  CString m_strText;                     // the line as written, without the line end
+  CString m_strText;                     // the line as written, without comment and blanks
+                                         // around it
   std::vector<CScenarioWord> m_words;    // every word, key: words resolved
   const CScenarioCommand* m_pCommand = nullptr;
   int m_nNameWords = 0;                  // how many leading words name the command

@@ -28,8 +28,10 @@ CScenarioStatus ParseLine(const CString& file, int lineNo, const std::string& ra
   line.m_nLine = lineNo;
   line.m_strText = TrimmedLine(raw);
   CString error;
-  if (!CScenarioLexer::Split(CString(raw), line.m_words, error))
+  int code = 0;
+  if (!CScenarioLexer::Split(CString(raw), line.m_words, error, &code))
     return At(CScenarioStatus::Bad(error), file, lineNo, line.m_strText);
+  line.m_strText = TrimmedLine(raw.substr(0, (size_t)code));
   for (CScenarioWord& w : line.m_words)
     if (w.IsKey()) w.m_strText = strings.Resolve(w.m_strKey);
   if (line.m_words.empty() || line.m_words[0].Is("end")) return CScenarioStatus::Ok();

@@ -87,3 +87,21 @@ TEST(ScenarioLexer, IndexWords) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(ScenarioLexer, CodeLengthEndsWhereTheCommentStarts) {
+  const struct {
+    const char* line;
+    int code;
+  } cases[] = {{"echo a # c", 7}, {"echo \"# q\" #3 # c", 15}, {"echo a", 6}, {"# all", 0}};
+  for (const auto& c : cases) {
+    std::vector<CScenarioWord> words;
+    CString error;
+    int code = -1;
+    ASSERT_TRUE(CScenarioLexer::Split(c.line, words, error, &code)) << c.line;
+    EXPECT_EQ(code, c.code) << c.line;
+  }
+}
+
+}  // namespace

@@ -56,6 +56,9 @@ struct TestCommands {
       if (!s.IsOk()) ctx.Session().SetPendingStatus(s);
       return CScenarioStatus::Ok();
     });
+    CScenarioCommands::Register("test refuse", 0, -1, [](CScenarioContext& ctx) {
+      return ctx.Refused();
+    });
     CScenarioCommands::Register("test result", 1, 1, [](CScenarioContext& ctx) {
       int n = 0;
       if (!ctx.ArgInt(0, n)) return CScenarioStatus::Bad("not a number");
@@ -112,6 +115,14 @@ TEST(ScenarioRunner, ExitCodes) {
       EXPECT_NE(r.out.find(where), std::string::npos) << r.out;
     }
   }
+}
+
+TEST(ScenarioRunner, RefusedPrintsTheLineWithoutItsComment) {
+  RunOutcome r = RunText("  test refuse 7 \"a # b\"   # why\ntest refuse");
+  EXPECT_TRUE(r.status.IsOk());
+  EXPECT_EQ(r.out, "refused test refuse 7 \"a # b\"\nrefused test refuse\n");
+  r = RunText("test refuse 1 # comment\nexpect message x");
+  EXPECT_EQ(r.out.substr(r.out.find("t.scn")), "t.scn:2: expect failed: expect message x\n  found: no message box\n");
 }
 
 TEST(ScenarioRunner, BadLineRunsNothing) {
