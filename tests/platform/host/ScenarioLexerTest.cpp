@@ -94,7 +94,7 @@ TEST(ScenarioLexer, CodeLengthEndsWhereTheCommentStarts) {
   const struct {
     const char* line;
     int code;
-  } cases[] = {{"echo a # c", 7}, {"echo \"# q\" #3 # c", 15}, {"echo a", 6}, {"# all", 0}};
+  } cases[] = {{"echo a # c", 7}, {"echo \"# q\" #3 # c", 14}, {"echo a", 6}, {"# all", 0}};
   for (const auto& c : cases) {
     std::vector<CScenarioWord> words;
     CString error;
