@@ -286,3 +286,36 @@ LRESULT AfxControlProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {
     default: return 0;
   }
 }
+
+void AfxEditReplaceSel(HWND h, const char* text) {
+  AfxWndState* w = AfxWnd(h);
+  if (!w) return;
+  CString s(text ? text : "");
+  if (w->style & ES_NUMBER) {
+    CString digits;
+    for (int i = 0; i < s.GetLength(); ++i)
+      if (s[i] >= '0' && s[i] <= '9') digits += s[i];
+    s = digits;
+  }
+  if (w->style & ES_UPPERCASE) s.MakeUpper();
+  if (w->style & ES_LOWERCASE) s.MakeLower();
+  if (w->limit > 0) {
+    // What the selection frees and what stays decide how much of s fits.
+    CString rest = w->text;
+    int a = std::min(w->selStart, rest.GetLength());
+    int b = std::min(std::max(w->selEnd, a), rest.GetLength());
+    rest.Delete(a, b - a);
+    int room = w->limit - rest.GetMbcsLength();
+    CString fit;
+    for (int i = 0; i < s.GetLength();) {
+      int n = 1;
+      while (i + n < s.GetLength() && ((unsigned char)s[i + n] & 0xC0) == 0x80) ++n;
+      CString ch = s.Mid(i, n);
+      if (fit.GetMbcsLength() + ch.GetMbcsLength() > room) break;
+      fit += ch;
+      i += n;
+    }
+    s = fit;
+  }
+  SendMessage(h, EM_REPLACESEL, 0, (LPARAM)s.c_str());
+}

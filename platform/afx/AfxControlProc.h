@@ -25,3 +25,7 @@ int AfxFindItem(const std::vector<AfxItem>& items, int start, const char* text, 
 int AfxSortedInsertPos(const std::vector<AfxItem>& items, const char* text);
 // Byte length a text has in the double-byte encoding (ASCII 1, any other character 2).
 int AfxMbcsLength(const CString& s);
+// Replaces the selection of an edit as typing does: ES_NUMBER keeps only digits,
+// ES_UPPERCASE/ES_LOWERCASE convert, and what would pass the text limit (counted as the
+// double-byte encoding) is dropped; EN_UPDATE and EN_CHANGE follow.
+void AfxEditReplaceSel(HWND h, const char* text);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "afx/AfxControlProc.h"
 #include "afx/AfxWndState.h"
 
 IMPLEMENT_DYNAMIC(CEdit, CWnd)
@@ -26,30 +27,7 @@ void CEdit::GetSel(int& nStartChar, int& nEndChar) const {
 
 DWORD CEdit::GetSel() const { return (DWORD)SendMessage(EM_GETSEL); }
 
-void CEdit::ReplaceSel(LPCTSTR lpszNewText, BOOL) {
-  AfxWndState* w = State();
-  if (!w) return;
-  CString s(lpszNewText ? lpszNewText : "");
-  if (w->limit > 0) {
-    // What the selection frees and what stays decide how much of s fits.
-    CString rest = w->text;
-    int a = std::min(w->selStart, rest.GetLength());
-    int b = std::min(std::max(w->selEnd, a), rest.GetLength());
-    rest.Delete(a, b - a);
-    int room = w->limit - rest.GetMbcsLength();
-    CString fit;
-    for (int i = 0; i < s.GetLength();) {
-      int n = 1;
-      while (i + n < s.GetLength() && ((unsigned char)s[i + n] & 0xC0) == 0x80) ++n;
-      CString ch = s.Mid(i, n);
-      if (fit.GetMbcsLength() + ch.GetMbcsLength() > room) break;
-      fit += ch;
-      i += n;
-    }
-    s = fit;
-  }
-  SendMessage(EM_REPLACESEL, 0, (LPARAM)s.c_str());
-}
+void CEdit::ReplaceSel(LPCTSTR lpszNewText, BOOL) { AfxEditReplaceSel(m_hWnd, lpszNewText); }
 
 BOOL CEdit::SetReadOnly(BOOL bReadOnly) { return (BOOL)SendMessage(EM_SETREADONLY, (WPARAM)bReadOnly); }
 

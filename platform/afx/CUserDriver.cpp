@@ -139,7 +139,7 @@ int CUserDriver::Type(CWnd* pCtl, const char* text) {
   if (!w || !CanReach(pCtl)) return 1;
   if (w->kind == AfxKind::Edit) {
     pCtl->SendMessage(EM_SETSEL, 0, -1);
-    static_cast<CEdit*>(CWnd::FromHandle(h))->ReplaceSel(text ? text : "");
+    AfxEditReplaceSel(h, text);
   } else {
     CString t(text ? text : "");
     if (w->limit > 0) {

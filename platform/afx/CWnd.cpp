@@ -101,6 +101,7 @@ HWND AfxCreateWindow(CWnd* obj, CREATESTRUCT& cs, int templateId) {
   w->id = (w->style & WS_CHILD) ? (int)(intptr_t)cs.hMenu : 0;
   w->rect = CRect(cs.x, cs.y, cs.x + std::max(0, cs.cx), cs.y + std::max(0, cs.cy));
   w->templateId = templateId;
+  w->needsPaint = true;
   w->parent = cs.hwndParent;
   if (AfxWndState* p = AfxWnd(w->parent))
     if (w->style & WS_CHILD) p->children.push_back(h);
@@ -192,7 +193,7 @@ int CWnd::SetDlgCtrlID(int nID) {
 
 CWnd* CWnd::GetParent() const {
   AfxWndState* w = State();
-  return w && (w->style & WS_CHILD) ? FromHandle(w->parent) : nullptr;
+  return w && (w->style & (WS_CHILD | WS_POPUP)) ? FromHandle(w->parent) : nullptr;
 }
 
 CWnd* CWnd::SetParent(CWnd* pWndNewParent) {

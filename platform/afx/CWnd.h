@@ -11,12 +11,13 @@
 // - The screen is AFX_SCREEN_CX x AFX_SCREEN_CY pixels (1920 x 1080), origin top-left.
 // - A top-level window's rectangle is in screen coordinates; a child's in its parent's
 //   client coordinates.
-// - Non-client parts: a frame of AFX_FRAME_THICK (3) pixels on each side when the style has
-//   WS_THICKFRAME, WS_DLGFRAME or DS_MODALFRAME, else AFX_BORDER_THIN (1) with WS_BORDER;
-//   AFX_CLIENTEDGE (2) more with WS_EX_CLIENTEDGE; a caption of AFX_CAPTION_CY (22) when the
-//   style has all of WS_CAPTION; a vertical scroll bar AFX_SCROLLBAR_SIZE (17) wide on the
-//   right with WS_VSCROLL and a horizontal one as high at the bottom with WS_HSCROLL. The
-//   client rectangle is what is left (never negative).
+// - Non-client parts, from the system metrics (AfxSystem.h): a frame of SM_CXFRAME (4)
+//   pixels on each side with WS_THICKFRAME, else SM_CXDLGFRAME (3) with WS_DLGFRAME (part of
+//   WS_CAPTION) or a dialog's DS_MODALFRAME, else SM_CXBORDER (1) with WS_BORDER; SM_CXEDGE
+//   (2) more with WS_EX_CLIENTEDGE; a caption of SM_CYCAPTION (22) when the style has all of
+//   WS_CAPTION; a vertical scroll bar SM_CXVSCROLL (16) wide on the right with WS_VSCROLL
+//   and a horizontal one SM_CYHSCROLL (16) high at the bottom with WS_HSCROLL. The client
+//   rectangle is what is left (never negative).
 // - Dialog units (CDialog::MapDialogRect, dialog templates): x pixels = (x dlu * 6 + 2) / 4,
 //   y pixels = (y dlu * 13 + 4) / 8, i.e. a base unit of 6 x 13 pixels. A template's size is
 //   the client size of the dialog.
@@ -33,11 +34,6 @@
 
 inline constexpr int AFX_SCREEN_CX = 1920;
 inline constexpr int AFX_SCREEN_CY = 1080;
-inline constexpr int AFX_FRAME_THICK = 3;
-inline constexpr int AFX_BORDER_THIN = 1;
-inline constexpr int AFX_CLIENTEDGE = 2;
-inline constexpr int AFX_CAPTION_CY = 22;
-inline constexpr int AFX_SCROLLBAR_SIZE = 17;
 inline constexpr int AFX_DLU_BASE_X = 6;
 inline constexpr int AFX_DLU_BASE_Y = 13;
 
@@ -88,6 +84,7 @@ class CWnd : public CCmdTarget {
   // ---- identity and relations -------------------------------------------------------
   int GetDlgCtrlID() const;
   int SetDlgCtrlID(int nID);
+  // A child's parent; a popup's owner (as ::GetParent); NULL for other top-level windows.
   CWnd* GetParent() const;
   CWnd* SetParent(CWnd* pWndNewParent);
   CWnd* GetOwner() const;

@@ -2,6 +2,7 @@
 // window's own scroll bars, timers.
 #include <algorithm>
 
+#include "afx/AfxSystem.h"
 #include "afx/AfxWndState.h"
 #include "afx/CPaintDC.h"
 #include "afx/CWnd.h"
@@ -10,15 +11,17 @@ CRect AfxNonClientInsets(const AfxWndState* w) {
   CRect r;
   if (!w) return r;
   int frame = 0;
-  if ((w->style & (WS_THICKFRAME | WS_DLGFRAME)) || (w->kind == AfxKind::Dialog && (w->style & DS_MODALFRAME)))
-    frame = AFX_FRAME_THICK;
+  if (w->style & WS_THICKFRAME)
+    frame = GetSystemMetrics(SM_CXFRAME);
+  else if ((w->style & WS_DLGFRAME) || (w->kind == AfxKind::Dialog && (w->style & DS_MODALFRAME)))
+    frame = GetSystemMetrics(SM_CXDLGFRAME);
   else if (w->style & WS_BORDER)
-    frame = AFX_BORDER_THIN;
-  if (w->exStyle & WS_EX_CLIENTEDGE) frame += AFX_CLIENTEDGE;
+    frame = GetSystemMetrics(SM_CXBORDER);
+  if (w->exStyle & WS_EX_CLIENTEDGE) frame += GetSystemMetrics(SM_CXEDGE);
   r.SetRect(frame, frame, frame, frame);
-  if ((w->style & WS_CAPTION) == WS_CAPTION) r.top += AFX_CAPTION_CY;
-  if (w->style & WS_VSCROLL) r.right += AFX_SCROLLBAR_SIZE;
-  if (w->style & WS_HSCROLL) r.bottom += AFX_SCROLLBAR_SIZE;
+  if ((w->style & WS_CAPTION) == WS_CAPTION) r.top += GetSystemMetrics(SM_CYCAPTION);
+  if (w->style & WS_VSCROLL) r.right += GetSystemMetrics(SM_CXVSCROLL);
+  if (w->style & WS_HSCROLL) r.bottom += GetSystemMetrics(SM_CYHSCROLL);
   return r;
 }
 

@@ -40,13 +40,13 @@ TEST_F(LayoutTest, DialogUnitsAndFrames) {
   dlg.GetClientRect(&client);
   dlg.GetWindowRect(&window);
   EXPECT_EQ(CRect(0, 0, 480, 358), client);
-  EXPECT_EQ(480 + 2 * AFX_FRAME_THICK, window.Width());
-  EXPECT_EQ(358 + 2 * AFX_FRAME_THICK + AFX_CAPTION_CY, window.Height());
+  EXPECT_EQ(480 + 2 * GetSystemMetrics(SM_CXDLGFRAME), window.Width());
+  EXPECT_EQ(358 + 2 * GetSystemMetrics(SM_CXDLGFRAME) + GetSystemMetrics(SM_CYCAPTION), window.Height());
   // PUSHBUTTON at 7, 7, 50, 14.
   EXPECT_EQ(CRect(11, 11, 11 + 75, 11 + 23), ClientRectOf(IDC_BUTTON));
   CPoint origin(0, 0);
   dlg.ClientToScreen(&origin);
-  EXPECT_EQ(CPoint(window.left + AFX_FRAME_THICK, window.top + AFX_FRAME_THICK + AFX_CAPTION_CY), origin);
+  EXPECT_EQ(CPoint(window.left + GetSystemMetrics(SM_CXDLGFRAME), window.top + GetSystemMetrics(SM_CXDLGFRAME) + GetSystemMetrics(SM_CYCAPTION)), origin);
   EXPECT_EQ(AFX_COMBO_CY, ScreenRect(IDC_DROPLIST).Height()) << "closed height, not the list's";
 }
 

@@ -30,6 +30,49 @@ TEST_F(NotificationTest, TypingFocusesReplacesAndLeaves) {
   EXPECT_EQ("12.5", s);
 }
 
+TEST_F(NotificationTest, TypingKeepsToTheLimitAndStyle) {
+  struct Case {
+    int limit;
+    DWORD style;
+    const char* typed;
+    const char* shown;
+  } cases[] = {
+      {0, 0, "abc", "abc"},
+      {4, 0, "abcdef", "abcd"},
+      {4, 0, "甲乙丙", "甲乙"},       // a CJK character counts two
+      {3, 0, "a甲乙", "a甲"},
+      {0, ES_NUMBER, "1a2b3", "123"},
+      {0, ES_UPPERCASE, "ab", "AB"},
+  };
+  auto* edit = static_cast<CEdit*>(dlg.GetDlgItem(IDC_EDIT));
+  for (const Case& c : cases) {
+    edit->SetLimitText((UINT)c.limit);
+    edit->ModifyStyle(ES_NUMBER | ES_UPPERCASE, c.style);
+    ASSERT_EQ(1, user.Type(IDC_EDIT, c.typed));
+    CString s;
+    edit->GetWindowText(s);
+    EXPECT_EQ(c.shown, s) << c.typed;
+  }
+}
+
+TEST_F(NotificationTest, DeleteAndTabKeys) {
+  auto* edit = static_cast<CEdit*>(dlg.GetDlgItem(IDC_EDIT));
+  edit->SetWindowText("甲bc");
+  edit->SetFocus();
+  edit->SetSel(0, 0);
+  dlg.log.clear();
+  ASSERT_EQ(1, user.Key(IDC_EDIT, VK_DELETE));
+  CString s;
+  edit->GetWindowText(s);
+  EXPECT_EQ("bc", s) << "the whole character goes";
+  EXPECT_EQ("EN_UPDATE:1006 EN_CHANGE:1006", dlg.Joined());
+  // Tab moves the focus to the next tab stop and the edit is told it lost the focus.
+  dlg.log.clear();
+  ASSERT_EQ(1, user.Key(IDC_EDIT, VK_TAB));
+  EXPECT_EQ("EN_KILLFOCUS:1006", dlg.Joined().substr(0, 17));
+  EXPECT_NE(edit, CWnd::GetFocus());
+}
+
 TEST_F(NotificationTest, SetWindowTextOfAnEditSendsChangeButNoFocus) {
   dlg.SetDlgItemText(IDC_EDIT, "x");
   EXPECT_EQ("EN_UPDATE:1006 EN_CHANGE:1006", dlg.Joined());

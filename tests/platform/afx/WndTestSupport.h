@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "afx/AfxSystem.h"
 #include "afx/afxwin.h"
 #include "platform/afx/test_resource.h"
 
