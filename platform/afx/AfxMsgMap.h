@@ -49,6 +49,7 @@ enum AfxSig : int {
   AfxSig_vMMI,        // void (MINMAXINFO*)                 WM_GETMINMAXINFO
   AfxSig_bWww,        // BOOL (CWnd*, UINT, UINT)           WM_SETCURSOR
   AfxSig_vb,          // void (BOOL)                        WM_ENABLE
+  AfxSig_hDWw,        // HBRUSH (CDC*, CWnd*, UINT)         WM_CTLCOLOR
   AfxSig_cmdui,       // void (CCmdUI*)                     ON_UPDATE_COMMAND_UI
   AfxSig_cmduiw,      // void (UINT, CCmdUI*)               ON_UPDATE_COMMAND_UI_RANGE
 };
@@ -166,6 +167,7 @@ enum AfxSig : int {
 #define ON_WM_GETDLGCODE() AFX_WM_(WM_GETDLGCODE, AfxSig_wv, UINT (CCmdTarget::*)(), OnGetDlgCode)
 #define ON_WM_GETMINMAXINFO() AFX_WM_(WM_GETMINMAXINFO, AfxSig_vMMI, void (CCmdTarget::*)(MINMAXINFO*), OnGetMinMaxInfo)
 #define ON_WM_SETCURSOR() AFX_WM_(WM_SETCURSOR, AfxSig_bWww, BOOL (CCmdTarget::*)(CWnd*, UINT, UINT), OnSetCursor)
+#define ON_WM_CTLCOLOR() AFX_WM_(WM_CTLCOLOR, AfxSig_hDWw, HBRUSH (CCmdTarget::*)(CDC*, CWnd*, UINT), OnCtlColor)
 #define ON_WM_ENABLE() AFX_WM_(WM_ENABLE, AfxSig_vb, void (CCmdTarget::*)(BOOL), OnEnable)
 
 // Handlers are named qualified: &CMyDlg::OnApply.

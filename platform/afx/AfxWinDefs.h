@@ -56,6 +56,12 @@ enum : UINT {
   AFX_REGISTERED_MESSAGE_FIRST = 0xC000,
 };
 
+// WM_CTLCOLOR kinds (the message's lParam high word; wParam a CDC*, lParam low: the control).
+enum : UINT {
+  CTLCOLOR_MSGBOX = 0, CTLCOLOR_EDIT = 1, CTLCOLOR_LISTBOX = 2, CTLCOLOR_BTN = 3, CTLCOLOR_DLG = 4,
+  CTLCOLOR_SCROLLBAR = 5, CTLCOLOR_STATIC = 6,
+};
+
 // Dialog messages and codes.
 enum : UINT { DM_GETDEFID = WM_USER + 0, DM_SETDEFID = WM_USER + 1, DC_HASDEFID = 0x534B };
 enum : UINT {

@@ -5,7 +5,9 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "afx/AfxControlProc.h"
 #include "afx/AfxWndState.h"
+#include "afx/CDialog.h"
 #include "afx/CDataExchange.h"
 
 IMPLEMENT_DYNCREATE(CWnd, CCmdTarget)
@@ -250,6 +252,23 @@ HWND GetDlgItem(HWND hDlg, int nID) {
 }
 
 CWnd* CWnd::GetDlgItem(int nID) const { return FromHandle(::GetDlgItem(m_hWnd, nID)); }
+
+CWnd* CWnd::GetNextDlgTabItem(CWnd* pWndCtl, BOOL bPrevious) const {
+  return FromHandle(AfxNextTabItem(m_hWnd, pWndCtl ? pWndCtl->m_hWnd : nullptr, bPrevious));
+}
+
+CWnd* CWnd::GetNextDlgGroupItem(CWnd* pWndCtl, BOOL bPrevious) const {
+  if (!pWndCtl) return nullptr;
+  std::vector<HWND> g = AfxRadioGroup(pWndCtl->m_hWnd);
+  auto it = std::find(g.begin(), g.end(), pWndCtl->m_hWnd);
+  if (it == g.end() || g.size() < 2) return pWndCtl;
+  size_t i = (size_t)(it - g.begin());
+  for (size_t k = 1; k < g.size(); ++k) {
+    HWND c = g[bPrevious ? (i + g.size() - k) % g.size() : (i + k) % g.size()];
+    if (::IsWindowVisible(c) && ::IsWindowEnabled(c)) return FromHandle(c);
+  }
+  return pWndCtl;
+}
 
 BOOL CWnd::IsChild(const CWnd* pWnd) const {
   if (!pWnd) return FALSE;

@@ -93,6 +93,10 @@ class CWnd : public CCmdTarget {
   CWnd* GetNextWindow(UINT nFlag = GW_HWNDNEXT) const { return GetWindow(nFlag); }
   CWnd* GetTopWindow() const { return GetWindow(GW_CHILD); }
   CWnd* GetDlgItem(int nID) const;
+  // The next (bPrevious: previous) visible, enabled WS_TABSTOP control after pWndCtl.
+  CWnd* GetNextDlgTabItem(CWnd* pWndCtl, BOOL bPrevious = FALSE) const;
+  // The next (previous) control of pWndCtl's group, wrapping inside the group.
+  CWnd* GetNextDlgGroupItem(CWnd* pWndCtl, BOOL bPrevious = FALSE) const;
   BOOL IsChild(const CWnd* pWnd) const;
   CString GetWindowClassName() const;
   DWORD GetStyle() const;
@@ -166,6 +170,10 @@ class CWnd : public CCmdTarget {
                     UINT flags = RDW_INVALIDATE | RDW_UPDATENOW | RDW_ERASE);
   void SetRedraw(BOOL bRedraw = TRUE);
   BOOL NeedsPaint() const;
+  // A device context recording into m_paint (a CClientDC), to give back with ReleaseDC.
+  CDC* GetDC();
+  CDC* GetWindowDC() { return GetDC(); }
+  int ReleaseDC(CDC* pDC);
 
   // ---- the window's own scroll bars (SB_HORZ, SB_VERT) ---------------------------------
   BOOL SetScrollInfo(int nBar, LPSCROLLINFO lpScrollInfo, BOOL bRedraw = TRUE);
@@ -253,6 +261,7 @@ class CWnd : public CCmdTarget {
   UINT OnGetDlgCode();
   void OnGetMinMaxInfo(MINMAXINFO* lpMMI);
   BOOL OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message);
+  HBRUSH OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor);
   void OnEnable(BOOL bEnable);
 
  protected:

@@ -294,6 +294,17 @@ BOOL CWnd::RedrawWindow(LPCRECT, void*, UINT flags) {
   return TRUE;
 }
 
+CDC* CWnd::GetDC() {
+  if (!State()) return nullptr;
+  return new CClientDC(this);
+}
+
+int CWnd::ReleaseDC(CDC* pDC) {
+  if (!pDC) return 0;
+  delete pDC;
+  return 1;
+}
+
 void CWnd::SetRedraw(BOOL bRedraw) {
   if (AfxWndState* w = State()) {
     w->noRedraw = !bRedraw;

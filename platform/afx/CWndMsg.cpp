@@ -128,6 +128,9 @@ BOOL CWnd::CallHandler(const AFX_MSGMAP_ENTRY* e, UINT, WPARAM wParam, LPARAM lP
       r = AFX_CALL_(BOOL (CCmdTarget::*)(CWnd*, UINT, UINT))(FromHandle((HWND)wParam), LOWORD(lParam), HIWORD(lParam));
       break;
     case AfxSig_vb: AFX_CALL_(void (CCmdTarget::*)(BOOL))((BOOL)wParam); break;
+    case AfxSig_hDWw:
+      r = (LRESULT)AFX_CALL_(HBRUSH (CCmdTarget::*)(CDC*, CWnd*, UINT))((CDC*)wParam, FromHandle((HWND)lParam), 0);
+      break;
     default: return FALSE;
   }
 #undef AFX_CALL_
@@ -272,3 +275,4 @@ UINT CWnd::OnGetDlgCode() { return (UINT)Default(); }
 void CWnd::OnGetMinMaxInfo(MINMAXINFO*) { Default(); }
 BOOL CWnd::OnSetCursor(CWnd*, UINT, UINT) { return (BOOL)Default(); }
 void CWnd::OnEnable(BOOL) { Default(); }
+HBRUSH CWnd::OnCtlColor(CDC*, CWnd*, UINT) { return (HBRUSH)Default(); }
