@@ -1,177 +1,268 @@
 #include "db/DB_CSeqIndex.h"
 
+#include <algorithm>
+#include <cstring>
+#include <utility>
+
 void DB_CSeqIndex::Clear() {
   m_n.clear();
-  m_root = NIL;
-  m_seed = 0x9e3779b9u;
+  m_freeNodes.clear();
+  m_slot.clear();
+  m_root = m_first = m_last = NIL;
 }
 
-uint32_t DB_CSeqIndex::Rand() {
-  uint32_t x = m_seed;
-  x ^= x << 13;
-  x ^= x >> 17;
-  x ^= x << 5;
-  return m_seed = x;
+void DB_CSeqIndex::Swap(DB_CSeqIndex& o) {
+  m_n.swap(o.m_n);
+  m_freeNodes.swap(o.m_freeNodes);
+  m_slot.swap(o.m_slot);
+  std::swap(m_root, o.m_root);
+  std::swap(m_first, o.m_first);
+  std::swap(m_last, o.m_last);
 }
 
-void DB_CSeqIndex::Upd(uint32_t x) {
-  Node& n = m_n[x];
-  n.size = 1 + Sz(n.l) + Sz(n.r);
-  if (n.l != NIL) m_n[n.l].p = x;
-  if (n.r != NIL) m_n[n.r].p = x;
+int DB_CSeqIndex::Depth() const {
+  int d = 0;
+  for (uint32_t x = m_root; x != NIL; x = m_n[x].leaf ? NIL : m_n[x].item[0]) ++d;
+  return d;
 }
 
-uint32_t DB_CSeqIndex::Merge(uint32_t a, uint32_t b) {
-  if (a == NIL) return b;
-  if (b == NIL) return a;
-  if (m_n[a].prio > m_n[b].prio) {
-    m_n[a].r = Merge(m_n[a].r, b);
-    Upd(a);
-    return a;
-  }
-  m_n[b].l = Merge(a, m_n[b].l);
-  Upd(b);
-  return b;
-}
-
-void DB_CSeqIndex::Split(uint32_t t, uint32_t k, uint32_t& a, uint32_t& b) {
-  if (t == NIL) {
-    a = b = NIL;
-    return;
-  }
-  uint32_t ls = Sz(m_n[t].l);
-  if (ls < k) {
-    uint32_t ra, rb;
-    Split(m_n[t].r, k - ls - 1, ra, rb);
-    m_n[t].r = ra;
-    Upd(t);
-    a = t;
-    b = rb;
+uint32_t DB_CSeqIndex::NewNode(bool leaf) {
+  uint32_t id;
+  if (!m_freeNodes.empty()) {
+    id = m_freeNodes.back();
+    m_freeNodes.pop_back();
   } else {
-    uint32_t la, lb;
-    Split(m_n[t].l, k, la, lb);
-    m_n[t].l = lb;
-    Upd(t);
-    a = la;
-    b = t;
+    id = (uint32_t)m_n.size();
+    m_n.emplace_back();
+  }
+  Node& x = m_n[id];
+  x.parent = x.next = x.prev = NIL;
+  x.total = 0;
+  x.idxInParent = 0;
+  x.n = 0;
+  x.leaf = leaf;
+  x.pre[0] = 0;
+  return id;
+}
+
+void DB_CSeqIndex::FreeNode(uint32_t id) { m_freeNodes.push_back(id); }
+
+void DB_CSeqIndex::AddUp(uint32_t node, int delta) {
+  m_n[node].total += (uint32_t)delta;
+  for (uint32_t x = node, p = m_n[x].parent; p != NIL; x = p, p = m_n[p].parent) {
+    Node& pn = m_n[p];
+    for (int j = m_n[x].idxInParent + 1; j <= pn.n; ++j) pn.pre[j] += (uint32_t)delta;
+    pn.total += (uint32_t)delta;
   }
 }
 
-void DB_CSeqIndex::Prepare(uint32_t slot) {
-  if (slot >= m_n.size()) m_n.resize((size_t)slot + 1, Node{NIL, NIL, NIL, 0, 0});
-  m_n[slot] = Node{NIL, NIL, NIL, 1, Rand()};
+void DB_CSeqIndex::Place(uint32_t node, int from) {
+  Node& x = m_n[node];
+  for (int j = from; j < x.n; ++j) {
+    if (x.leaf) {
+      m_slot[x.item[j]] = SlotPlace{node, (uint32_t)j};
+    } else {
+      m_n[x.item[j]].parent = node;
+      m_n[x.item[j]].idxInParent = (uint16_t)j;
+    }
+  }
 }
 
 void DB_CSeqIndex::InsertAt(uint32_t pos0, uint32_t slot) {
-  Prepare(slot);
-  if (m_root == NIL) {
-    m_root = slot;
-    return;
-  }
+  if (slot >= m_slot.size()) m_slot.resize((size_t)slot + 1, SlotPlace{NIL, 0});
+  if (m_root == NIL) m_root = m_first = m_last = NewNode(true);
   if (pos0 > Size()) pos0 = Size();
-  uint32_t a, b;
-  Split(m_root, pos0, a, b);
-  m_root = Merge(Merge(a, slot), b);
-  m_n[m_root].p = NIL;
+  // Down to the leaf and the place in it.
+  uint32_t x = m_root;
+  while (!m_n[x].leaf) {
+    const Node& in = m_n[x];
+    int i = 0;
+    while (i < in.n - 1 && pos0 >= in.pre[i + 1]) ++i;
+    pos0 -= in.pre[i];
+    x = in.item[i];
+  }
+  Node& leaf = m_n[x];
+  std::memmove(&leaf.item[pos0 + 1], &leaf.item[pos0], (leaf.n - pos0) * sizeof(uint32_t));
+  leaf.item[pos0] = slot;
+  leaf.n++;
+  Place(x, (int)pos0);
+  AddUp(x, 1);
+  SplitIfFull(x);
+}
+
+void DB_CSeqIndex::SplitIfFull(uint32_t node) {
+  while (node != NIL && m_n[node].n > B) {
+    bool leaf = m_n[node].leaf;
+    uint32_t right = NewNode(leaf);  // may move m_n
+    Node& l = m_n[node];
+    Node& r = m_n[right];
+    int h = l.n / 2;
+    r.n = (uint16_t)(l.n - h);
+    std::memcpy(r.item, &l.item[h], r.n * sizeof(uint32_t));
+    uint32_t moved;
+    if (leaf) {
+      moved = r.n;
+      r.next = l.next;
+      r.prev = node;
+      if (l.next != NIL) m_n[l.next].prev = right;
+      else m_last = right;
+      l.next = right;
+    } else {
+      for (int j = 0; j <= r.n; ++j) r.pre[j] = l.pre[h + j] - l.pre[h];
+      moved = r.pre[r.n];
+    }
+    l.n = (uint16_t)h;
+    r.total = moved;
+    l.total -= moved;
+    Place(right, 0);
+    uint32_t parent = l.parent;
+    if (parent == NIL) {
+      uint32_t combined = l.total + moved;
+      parent = NewNode(false);
+      Node& p = m_n[parent];
+      p.n = 1;
+      p.item[0] = node;
+      p.pre[1] = p.total = combined;
+      m_root = parent;
+      Place(parent, 0);
+    }
+    InsertRightOf(parent, m_n[node].idxInParent, right);
+    node = parent;
+  }
+}
+
+void DB_CSeqIndex::InsertRightOf(uint32_t parent, int left, uint32_t child) {
+  Node& p = m_n[parent];
+  int at = left + 1;
+  std::memmove(&p.item[at + 1], &p.item[at], (size_t)(p.n - at) * sizeof(uint32_t));
+  std::memmove(&p.pre[at + 1], &p.pre[at], (size_t)(p.n - at + 1) * sizeof(uint32_t));
+  p.item[at] = child;
+  p.pre[at] = p.pre[left] + m_n[p.item[left]].total;
+  p.n++;
+  Place(parent, at);
 }
 
 void DB_CSeqIndex::Erase(uint32_t slot) {
-  Node& n = m_n[slot];
-  uint32_t parent = n.p;
-  uint32_t m = Merge(n.l, n.r);
-  if (m != NIL) m_n[m].p = parent;
-  if (parent == NIL) {
-    m_root = m;
-  } else {
-    if (m_n[parent].l == slot) m_n[parent].l = m;
-    else m_n[parent].r = m;
-    for (uint32_t x = parent; x != NIL; x = m_n[x].p) m_n[x].size--;
+  uint32_t x = m_slot[slot].leaf;
+  Node& leaf = m_n[x];
+  int i = (int)m_slot[slot].idx;
+  std::memmove(&leaf.item[i], &leaf.item[i + 1], (size_t)(leaf.n - i - 1) * sizeof(uint32_t));
+  leaf.n--;
+  m_slot[slot].leaf = NIL;
+  Place(x, i);
+  AddUp(x, -1);
+  if (m_n[x].n == 0) RemoveEmpty(x);
+}
+
+void DB_CSeqIndex::RemoveEmpty(uint32_t node) {
+  while (node != NIL && m_n[node].n == 0) {
+    Node& x = m_n[node];
+    if (x.leaf) {
+      if (x.prev != NIL) m_n[x.prev].next = x.next;
+      else m_first = x.next;
+      if (x.next != NIL) m_n[x.next].prev = x.prev;
+      else m_last = x.prev;
+    }
+    uint32_t parent = x.parent;
+    FreeNode(node);
+    if (parent == NIL) {
+      m_root = m_first = m_last = NIL;
+      return;
+    }
+    Node& p = m_n[parent];
+    int at = x.idxInParent;  // its subtree is empty: pre[at] == pre[at + 1]
+    std::memmove(&p.item[at], &p.item[at + 1], (size_t)(p.n - at - 1) * sizeof(uint32_t));
+    std::memmove(&p.pre[at + 1], &p.pre[at + 2], (size_t)(p.n - at - 1) * sizeof(uint32_t));
+    p.n--;
+    Place(parent, at);
+    node = parent;
   }
-  m_n[slot] = Node{NIL, NIL, NIL, 0, 0};
+  // A root with one inner child gives way to it.
+  while (m_root != NIL && !m_n[m_root].leaf && m_n[m_root].n == 1) {
+    uint32_t old = m_root;
+    m_root = m_n[old].item[0];
+    m_n[m_root].parent = NIL;
+    m_n[m_root].idxInParent = 0;
+    FreeNode(old);
+  }
 }
 
 uint32_t DB_CSeqIndex::PositionOf(uint32_t slot) const {
-  uint32_t pos = Sz(m_n[slot].l);
-  for (uint32_t x = slot, p = m_n[slot].p; p != NIL; x = p, p = m_n[p].p)
-    if (m_n[p].r == x) pos += Sz(m_n[p].l) + 1;
+  uint32_t x = m_slot[slot].leaf;
+  uint32_t pos = m_slot[slot].idx;
+  for (uint32_t p = m_n[x].parent; p != NIL; x = p, p = m_n[p].parent) pos += m_n[p].pre[m_n[x].idxInParent];
   return pos;
 }
 
 uint32_t DB_CSeqIndex::At(uint32_t pos0) const {
+  if (pos0 >= Size()) return NIL;
   uint32_t x = m_root;
-  while (x != NIL) {
-    uint32_t ls = Sz(m_n[x].l);
-    if (pos0 < ls) x = m_n[x].l;
-    else if (pos0 == ls) return x;
-    else { pos0 -= ls + 1; x = m_n[x].r; }
+  while (!m_n[x].leaf) {
+    const Node& in = m_n[x];
+    int i = 0;
+    while (pos0 >= in.pre[i + 1]) ++i;
+    pos0 -= in.pre[i];
+    x = in.item[i];
   }
-  return NIL;
+  return m_n[x].item[pos0];
 }
 
-uint32_t DB_CSeqIndex::First() const {
-  uint32_t x = m_root;
-  if (x == NIL) return NIL;
-  while (m_n[x].l != NIL) x = m_n[x].l;
-  return x;
+uint32_t DB_CSeqIndex::First() const { return m_first == NIL ? NIL : m_n[m_first].item[0]; }
+
+uint32_t DB_CSeqIndex::Last() const { return m_last == NIL ? NIL : m_n[m_last].item[m_n[m_last].n - 1]; }
+
+uint32_t DB_CSeqIndex::Next(uint32_t slot) const {
+  const Node& l = m_n[m_slot[slot].leaf];
+  uint32_t i = m_slot[slot].idx + 1;
+  if (i < l.n) return l.item[i];
+  return l.next == NIL ? NIL : m_n[l.next].item[0];
 }
 
-uint32_t DB_CSeqIndex::Last() const {
-  uint32_t x = m_root;
-  if (x == NIL) return NIL;
-  while (m_n[x].r != NIL) x = m_n[x].r;
-  return x;
-}
-
-uint32_t DB_CSeqIndex::Next(uint32_t x) const {
-  if (m_n[x].r != NIL) {
-    x = m_n[x].r;
-    while (m_n[x].l != NIL) x = m_n[x].l;
-    return x;
-  }
-  uint32_t p = m_n[x].p;
-  while (p != NIL && m_n[p].r == x) { x = p; p = m_n[p].p; }
-  return p;
-}
-
-uint32_t DB_CSeqIndex::Prev(uint32_t x) const {
-  if (m_n[x].l != NIL) {
-    x = m_n[x].l;
-    while (m_n[x].r != NIL) x = m_n[x].r;
-    return x;
-  }
-  uint32_t p = m_n[x].p;
-  while (p != NIL && m_n[p].l == x) { x = p; p = m_n[p].p; }
-  return p;
+uint32_t DB_CSeqIndex::Prev(uint32_t slot) const {
+  const Node& l = m_n[m_slot[slot].leaf];
+  uint32_t i = m_slot[slot].idx;
+  if (i > 0) return l.item[i - 1];
+  return l.prev == NIL ? NIL : m_n[l.prev].item[m_n[l.prev].n - 1];
 }
 
 void DB_CSeqIndex::Build(const std::vector<uint32_t>& slots) {
   Clear();
   if (slots.empty()) return;
-  // Cartesian tree by priority over the sequence, built with a stack.
-  std::vector<uint32_t> stack;
-  for (uint32_t s : slots) {
-    Prepare(s);
-    uint32_t last = NIL;
-    while (!stack.empty() && m_n[stack.back()].prio < m_n[s].prio) {
-      last = stack.back();
-      stack.pop_back();
+  uint32_t maxSlot = *std::max_element(slots.begin(), slots.end());
+  m_slot.assign((size_t)maxSlot + 1, SlotPlace{NIL, 0});
+  // Nodes three quarters full, so that inserts do not split at once.
+  const size_t fill = B * 3 / 4;
+  std::vector<uint32_t> level;
+  for (size_t i = 0; i < slots.size(); i += fill) {
+    uint32_t id = NewNode(true);
+    Node& l = m_n[id];
+    l.n = (uint16_t)std::min(fill, slots.size() - i);
+    std::memcpy(l.item, &slots[i], l.n * sizeof(uint32_t));
+    l.total = l.n;
+    Place(id, 0);
+    if (!level.empty()) {
+      l.prev = level.back();
+      m_n[level.back()].next = id;
     }
-    m_n[s].l = last;
-    if (!stack.empty()) m_n[stack.back()].r = s;
-    stack.push_back(s);
+    level.push_back(id);
   }
-  m_root = stack.front();
-  // Sizes and parents, children before parents.
-  std::vector<uint32_t> order;
-  order.reserve(slots.size());
-  std::vector<uint32_t> todo{m_root};
-  while (!todo.empty()) {
-    uint32_t x = todo.back();
-    todo.pop_back();
-    order.push_back(x);
-    if (m_n[x].l != NIL) todo.push_back(m_n[x].l);
-    if (m_n[x].r != NIL) todo.push_back(m_n[x].r);
+  m_first = level.front();
+  m_last = level.back();
+  while (level.size() > 1) {
+    std::vector<uint32_t> up;
+    for (size_t i = 0; i < level.size(); i += fill) {
+      uint32_t id = NewNode(false);
+      Node& p = m_n[id];
+      p.n = (uint16_t)std::min(fill, level.size() - i);
+      for (int j = 0; j < p.n; ++j) {
+        p.item[j] = level[i + (size_t)j];
+        p.pre[j + 1] = p.pre[j] + m_n[p.item[j]].total;
+      }
+      p.total = p.pre[p.n];
+      Place(id, 0);
+      up.push_back(id);
+    }
+    level.swap(up);
   }
-  for (auto it = order.rbegin(); it != order.rend(); ++it) Upd(*it);
-  m_n[m_root].p = NIL;
+  m_root = level.front();
 }
