@@ -11,7 +11,8 @@
 //   END_MESSAGE_MAP()
 //
 // Dispatch walks the class's entries in order, then its base's. DECLARE_MESSAGE_MAP declares
-// GetMessageMap with `override`: mark the class's other overrides with `override` too.
+// GetMessageMap with `override` and leaves the class in a protected section; mark the
+// class's other overrides with `override` too.
 // Handlers are written with the signature each macro names below; a handler of the wrong
 // signature does not compile.
 #pragma once
@@ -56,12 +57,10 @@ enum AfxSig : int {
 
 #define AFX_MSG_CAST_(sig, fn) (AfxPmfCast<AFX_PMSG>(static_cast<sig>(fn)))
 
-#define DECLARE_MESSAGE_MAP()                                        \
- protected:                                                          \
-  static const AFX_MSGMAP* GetThisMessageMap();                      \
-  const AFX_MSGMAP* GetMessageMap() const override { return GetThisMessageMap(); } \
-                                                                     \
- private:
+#define DECLARE_MESSAGE_MAP()                                                     \
+ protected:                                                                       \
+  static const AFX_MSGMAP* GetThisMessageMap();                                   \
+  const AFX_MSGMAP* GetMessageMap() const override { return GetThisMessageMap(); }
 
 #define BEGIN_MESSAGE_MAP(theClass, baseClass)                       \
   const AFX_MSGMAP* theClass::GetThisMessageMap() {                  \

@@ -71,11 +71,12 @@ class CWnd : public CCmdTarget {
   HWND UnsubclassWindow();
 
   // ---- creation and destruction -----------------------------------------------------
-  virtual BOOL Create(LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle,
-                      const RECT& rect, CWnd* pParentWnd, UINT nID, void* pContext = nullptr);
-  virtual BOOL CreateEx(DWORD dwExStyle, LPCTSTR lpszClassName, LPCTSTR lpszWindowName,
-                        DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID,
-                        LPVOID lpParam = nullptr);
+  // Not virtual (the control classes' own Create overloads would hide them); a window
+  // class adjusts its creation in PreCreateWindow and OnCreate.
+  BOOL Create(LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle, const RECT& rect,
+              CWnd* pParentWnd, UINT nID, void* pContext = nullptr);
+  BOOL CreateEx(DWORD dwExStyle, LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle,
+                const RECT& rect, CWnd* pParentWnd, UINT nID, LPVOID lpParam = nullptr);
   virtual BOOL PreCreateWindow(CREATESTRUCT& cs);
   virtual BOOL DestroyWindow();
   virtual void PostNcDestroy();
