@@ -111,16 +111,60 @@ double Chord(const SectModel& m, int axis, double c) {
   return len;
 }
 
-// Plastic modulus about the line perpendicular to `axis` that halves the area.
-double PlasticModulus(const SectModel& m, int axis, double A, double centroid, double lo,
-                      double hi) {
+// The line coordinate `axis` = c that halves the weighted area (area beyond it falls
+// as c grows). Polygons only: between two consecutive vertex levels the area beyond a
+// line is a quadratic in c, so the level interval is found by bisection over the
+// levels and the line inside it by solving that quadratic exactly. With circles:
+// bisection on c to machine precision.
+double HalvingLine(const SectModel& m, int axis, double A, double lo, double hi) {
   double a, s;
+  auto beyond = [&](double c) {
+    HalfIntegrals(m, axis, c, a, s);
+    return a;
+  };
+  const double half = 0.5 * A;
+  if (m.circles.empty()) {
+    std::vector<double> lv;
+    for (const SectPoly& p : m.polys)
+      for (const SectPt& q : p.v) lv.push_back(q[axis]);
+    std::sort(lv.begin(), lv.end());
+    lv.erase(std::unique(lv.begin(), lv.end()), lv.end());
+    if (lv.size() >= 2) {
+      size_t i = 0, j = lv.size() - 1;  // beyond(lv[i]) >= half >= beyond(lv[j])
+      while (j - i > 1) {
+        const size_t k = (i + j) / 2;
+        if (beyond(lv[k]) >= half) i = k; else j = k;
+      }
+      const double x0 = lv[i], x1 = lv[j];
+      const double f0 = beyond(x0), f1 = beyond(x1), fm = beyond(0.5 * (x0 + x1));
+      // q(t) = f0 + b t + c2 t^2 on t in [0, 1].
+      const double b = -3 * f0 + 4 * fm - f1, c2 = 2 * f0 - 4 * fm + 2 * f1;
+      const double r = f0 - half;  // solve c2 t^2 + b t + r = 0
+      double t;
+      if (std::fabs(c2) <= 1e-14 * (std::fabs(b) + std::fabs(r))) {
+        t = b != 0 ? -r / b : 0.5;
+      } else {
+        const double disc = std::sqrt(std::fmax(0.0, b * b - 4 * c2 * r));
+        const double qq = -0.5 * (b + (b >= 0 ? disc : -disc));
+        const double t1 = qq / c2, t2 = qq != 0 ? r / qq : t1;
+        t = (t1 >= -1e-9 && t1 <= 1 + 1e-9) ? t1 : t2;
+      }
+      return x0 + std::clamp(t, 0.0, 1.0) * (x1 - x0);
+    }
+  }
   for (int it = 0; it < 200 && hi - lo > 1e-15 * (std::fabs(hi) + std::fabs(lo)); ++it) {
     const double mid = 0.5 * (lo + hi);
-    HalfIntegrals(m, axis, mid, a, s);
-    if (a > 0.5 * A) lo = mid; else hi = mid;
+    if (beyond(mid) > half) lo = mid; else hi = mid;
   }
-  const double c = 0.5 * (lo + hi);
+  return 0.5 * (lo + hi);
+}
+
+// Plastic modulus about the line perpendicular to `axis` that halves the area:
+// the integral of |distance| dA.
+double PlasticModulus(const SectModel& m, int axis, double A, double centroid, double lo,
+                      double hi) {
+  const double c = HalvingLine(m, axis, A, lo, hi);
+  double a, s;
   HalfIntegrals(m, axis, c, a, s);
   return 2 * s - A * (centroid - c);
 }
@@ -284,6 +328,13 @@ SectBox SectModel::Bounds() const {
 }
 
 void SectModel::ToSectionFrame() { Mirror(0); }
+
+double SectGeomArea(const SectModel& m) {
+  double A = 0;
+  for (const SectPoly& q : m.polys) A += q.w * SectPolyArea(q.v);
+  for (const SectCircle& c : m.circles) A += c.w * kPi * c.r * c.r;
+  return A;
+}
 
 bool SectGeomIntegrate(const SectModel& m, SectGeomProps& p) {
   p = SectGeomProps();

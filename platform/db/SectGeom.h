@@ -13,9 +13,12 @@
 // - area, first and second moments of polygons: Green's theorem over the edges
 //   (exact for polygons), taken about the bounding-box centre to keep precision;
 //   circles: pi r^2 and pi r^4 / 4;
-// - plastic moduli: the plastic neutral axis halves the weighted area (bisection to
-//   machine precision on the exact area below a line, polygons clipped by the line,
-//   circles by the segment formula); W_pl = integral of |distance| dA;
+// - plastic moduli: the plastic neutral axis halves the weighted area, W_pl = the
+//   integral of |distance| dA. The area beyond a line comes from the polygons clipped
+//   by it and the circles' segment formula; for polygons alone it is a quadratic in
+//   the line's position between two vertex levels, so the axis is found exactly
+//   (bisection over the levels, then the quadratic's root); with circles, by bisection
+//   to machine precision;
 // - shear factors Q/b: Q the first moment of the area on the positive side of the
 //   centroidal axis about it, b the material length cut by that axis (weighted);
 // - extreme fibres: the bounding box of the material regions (positive weights).
@@ -98,6 +101,9 @@ struct SectGeomProps {
   double Wpy = 0, Wpz = 0;
   double Qyb = 0, Qzb = 0;
 };
+
+// The weighted area alone.
+double SectGeomArea(const SectModel& m);
 
 // Integrates a model in the section frame. Returns false when the weighted area is
 // not positive.

@@ -124,11 +124,7 @@ bool SectBuildSrc(const T_SECT_SECTION_D& p, SectModel& steel, SectModel& concre
     concrete.Append(voidPart, -1.0);
     concrete.extra.periIn = steel.extra.periIn;
   }
-  SectGeomProps g;
-  double net = grossArea;
-  SectModel probe = concrete;
-  probe.ToSectionFrame();
-  if (SectGeomIntegrate(probe, g)) net = g.A;
+  const double net = SectGeomArea(concrete);
   const double share = grossArea > 0 ? net / grossArea : 0.0;
   concrete.extra.Asy *= share;
   concrete.extra.Asz *= share;
