@@ -115,6 +115,21 @@ CWnd* CUserDriver::FindControl(const char* name) const {
   return ParseId(name, id) ? FindControl(id) : nullptr;
 }
 
+CWnd* CUserDriver::FindDialog(int nTemplateID) {
+  HWND best = nullptr;
+  int bestRank = 99;
+  AfxEnumWindows([&](HWND h) {
+    AfxWndState* w = AfxWnd(h);
+    if (w->kind != AfxKind::Dialog || w->templateId != nTemplateID || w->destroying) return;
+    int rank = ((w->style & WS_CHILD) ? 2 : 0) + (IsWindowVisible(h) ? 0 : 1);
+    if (rank < bestRank) {
+      bestRank = rank;
+      best = h;
+    }
+  });
+  return CWnd::FromHandle(best);
+}
+
 BOOL CUserDriver::CanReach(CWnd* pWnd) {
   AfxWndState* w = StateOf(pWnd);
   if (!w) return FALSE;

@@ -46,6 +46,9 @@ class CUserDriver {
 
   CWnd* FindControl(int nID) const;
   CWnd* FindControl(const char* name) const;
+  // The open dialog made from template nTemplateID: a top-level one first (visible before
+  // hidden), else a page; NULL when none is open.
+  static CWnd* FindDialog(int nTemplateID);
   // A user can reach the window: it exists, it and its parents are visible and enabled.
   static BOOL CanReach(CWnd* pWnd);
 

@@ -143,9 +143,8 @@ TEST_F(DialogTest, ModelessLifetimeEndsInPostNcDestroy) {
   HWND h = dlg->m_hWnd;
   EXPECT_TRUE(IsWindow(h));
   EXPECT_EQ(dlg, CWnd::FromHandlePermanent(h));
-  int found = 0;
-  AfxEnumWindows([&](HWND w) { found += CWnd::FromHandle(w)->GetTemplateID() == IDD_TEST_OKCANCEL; });
-  EXPECT_EQ(1, found);
+  EXPECT_EQ(dlg, CUserDriver::FindDialog(IDD_TEST_OKCANCEL));
+  EXPECT_EQ(nullptr, CUserDriver::FindDialog(IDD_TEST_NESTED));
   dlg->ShowWindow(SW_SHOW);
   CUserDriver user(dlg);
   EXPECT_EQ(1, user.Click(IDCANCEL));
