@@ -360,7 +360,8 @@ BOOL AfxSetScrollInfo(AfxWndState* w, int nBar, const SCROLLINFO* in) {
 BOOL AfxGetScrollInfo(AfxWndState* w, int nBar, SCROLLINFO* out, UINT nMask) {
   AfxScroll* b = BarOf(w, nBar);
   if (!b || !out) return FALSE;
-  UINT mask = out->fMask ? out->fMask : nMask;
+  UINT mask = nMask;  // as the class library does: the mask asked for replaces fMask
+  out->fMask = nMask;
   if (mask & SIF_RANGE) {
     out->nMin = b->si.nMin;
     out->nMax = b->si.nMax;

@@ -130,6 +130,21 @@ TEST_F(LayoutTest, ScrollInfoIsClampedToRangeAndPage) {
   EXPECT_EQ(103, bar->GetScrollLimit());
 }
 
+TEST_F(LayoutTest, ChildrenInTemplateOrderAndZOrderChanges) {
+  std::vector<int> ids;
+  for (CWnd* c = dlg.GetWindow(GW_CHILD); c; c = c->GetWindow(GW_HWNDNEXT)) ids.push_back(c->GetDlgCtrlID());
+  ASSERT_EQ(19u, ids.size());
+  EXPECT_EQ(IDC_BUTTON, ids.front());
+  EXPECT_EQ(IDOK, ids[1]);
+  EXPECT_EQ(IDC_SLIDER, ids.back());
+  dlg.GetDlgItem(IDC_BUTTON)->SetWindowPos(&CWnd::wndBottom, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+  EXPECT_EQ(IDOK, dlg.GetWindow(GW_CHILD)->GetDlgCtrlID());
+  EXPECT_EQ(nullptr, dlg.GetDlgItem(IDC_BUTTON)->GetWindow(GW_HWNDNEXT));
+  EXPECT_EQ("BUTTON", dlg.GetDlgItem(IDOK)->GetWindowClassName());
+  EXPECT_EQ(&dlg, dlg.GetDlgItem(IDOK)->GetParent());
+  EXPECT_TRUE(dlg.IsChild(dlg.GetDlgItem(IDOK)));
+}
+
 TEST_F(LayoutTest, TabDisplayArea) {
   auto* tab = static_cast<CTabCtrl*>(dlg.GetDlgItem(IDC_TAB));
   CRect r(0, 0, 200, 100);
