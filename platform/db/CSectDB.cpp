@@ -73,6 +73,11 @@ bool SameSizes(const SectProfile& p, const double* s) {
 
 }  // namespace
 
+CSectDB* CSectDB::GetDefault() {
+  static CSectDB db;
+  return &db;
+}
+
 void CSectDB::GetDBNameList(CStringArray& names) const {
   names.RemoveAll();
   names.Add(kDBName);

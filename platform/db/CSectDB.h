@@ -33,6 +33,10 @@ class CSectDB {
  public:
   static const char* const kDBName;  // "GB-YB05"
 
+  // The database holds no state of its own: one shared object serves every document
+  // (what CDBDoc::GetSectDB should hand out).
+  static CSectDB* GetDefault();
+
   void GetDBNameList(CStringArray& names) const;
   // Profiles of one shape code in a database, in table order.
   void GetSectNameList(const char* dbName, const char* shape, CStringArray& names) const;
