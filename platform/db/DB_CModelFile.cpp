@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <climits>
+#include <cmath>
 #include <cstdio>
 #include <cstring>
 #include <map>
@@ -149,7 +150,15 @@ class RowSource : public DB_CRecordSource {
       switch (f->type) {
         case DBF_INT: *(int*)p = (int)sqlite3_column_int64(m_st, c); break;
         case DBF_UINT: *(unsigned*)p = (unsigned)sqlite3_column_int64(m_st, c); break;
-        case DBF_DOUBLE: *(double*)p = sqlite3_column_double(m_st, c); break;
+        case DBF_DOUBLE: {
+          double d = sqlite3_column_double(m_st, c);
+          if (!std::isfinite(d)) {  // a model holds finite reals only
+            failed = true;
+            return FALSE;
+          }
+          *(double*)p = d;
+          break;
+        }
         case DBF_STRING: {
           const unsigned char* t = sqlite3_column_text(m_st, c);
           int n = sqlite3_column_bytes(m_st, c);
