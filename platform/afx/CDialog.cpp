@@ -153,6 +153,7 @@ BOOL CDialog::CreateFromTemplate(const AFX_DLGTEMPLATE* t, CWnd* pParentWnd, boo
   }
 
   LRESULT focusDefault = SendMessage(WM_INITDIALOG, 0, 0);
+  m_bFocusFirst = focusDefault != 0;
   if (!AfxWnd(h)) return FALSE;
   bool show = modal || (t->style & WS_VISIBLE);
   if (show && !modal) ShowWindow(SW_SHOW);
@@ -185,7 +186,8 @@ INT_PTR CDialog::DoModal() {
   BOOL created = CreateFromTemplate(t, parent && parent->m_hWnd ? parent : nullptr, true);
   if (created && m_bContinueModal) {
     ShowWindow(SW_SHOW);
-    if (HWND first = AfxNextTabItem(m_hWnd, nullptr, FALSE)) ::SetFocus(first);
+    if (m_bFocusFirst)
+      if (HWND first = AfxNextTabItem(m_hWnd, nullptr, FALSE)) ::SetFocus(first);
     AfxPumpMessages();
     AFX_DIALOG_SCRIPT script;
     if (m_bContinueModal && AfxTakeDialogScript(script)) {

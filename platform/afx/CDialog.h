@@ -77,6 +77,7 @@ class CDialog : public CWnd {
 
   int m_nModalResult = -1;
   BOOL m_bContinueModal = FALSE;
+  bool m_bFocusFirst = true;   // OnInitDialog returned TRUE
 
   DECLARE_MESSAGE_MAP()
 };
