@@ -91,6 +91,8 @@ AfxWndState* AfxWnd(HWND h);
 AfxWndState* AfxNewWnd();
 // Removes the record (after WM_NCDESTROY).
 void AfxFreeWnd(HWND h);
+// The usual spelling of a known window class name ("Static" -> "STATIC"); others as given.
+const char* AfxCanonicalClassName(const char* cls);
 // The control kind of a window class name.
 AfxKind AfxKindOfClass(const char* cls);
 // Sends a WM_COMMAND notification from control w to its parent.

@@ -2,6 +2,7 @@
 // to, and the notifications a control sends to its parent.
 #include <algorithm>
 #include <cstring>
+#include <strings.h>
 #include <map>
 
 #include "afx/AfxWndState.h"
@@ -75,6 +76,13 @@ void AfxFreeWnd(HWND h) {
   m.erase(it);
   if (w->wrapper) w->wrapper->m_hWnd = nullptr;
   // w and its wrapper object go here.
+}
+
+const char* AfxCanonicalClassName(const char* cls) {
+  if (!cls) return "";
+  for (const KindRow& r : kKinds)
+    if (strcasecmp(r.cls, cls) == 0) return r.cls;
+  return cls;
 }
 
 AfxKind AfxKindOfClass(const char* cls) {

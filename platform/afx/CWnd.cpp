@@ -95,7 +95,7 @@ BOOL CWnd::CreateEx(DWORD dwExStyle, LPCTSTR lpszClassName, LPCTSTR lpszWindowNa
 HWND AfxCreateWindow(CWnd* obj, CREATESTRUCT& cs, int templateId) {
   AfxWndState* w = AfxNewWnd();
   HWND h = w->h;
-  w->cls = cs.lpszClass ? cs.lpszClass : "";
+  w->cls = AfxCanonicalClassName(cs.lpszClass);
   w->kind = AfxKindOfClass(w->cls);
   w->style = (DWORD)cs.style;
   w->exStyle = cs.dwExStyle;

@@ -141,6 +141,7 @@ TEST_F(LayoutTest, ChildrenInTemplateOrderAndZOrderChanges) {
   EXPECT_EQ(IDOK, dlg.GetWindow(GW_CHILD)->GetDlgCtrlID());
   EXPECT_EQ(nullptr, dlg.GetDlgItem(IDC_BUTTON)->GetWindow(GW_HWNDNEXT));
   EXPECT_EQ("BUTTON", dlg.GetDlgItem(IDOK)->GetWindowClassName());
+  EXPECT_EQ("STATIC", dlg.GetDlgItem(IDC_PICTURE)->GetWindowClassName()) << "written \"Static\" in the script";
   EXPECT_EQ(&dlg, dlg.GetDlgItem(IDOK)->GetParent());
   EXPECT_TRUE(dlg.IsChild(dlg.GetDlgItem(IDOK)));
 }
