@@ -168,12 +168,13 @@ BOOL CDBDoc::HasRecord(const char* pszCode, UINT key) {
   return s && s->Exist(key);
 }
 
-BOOL CDBDoc::GetFieldText(const char* pszCode, UINT key, const char* pszField, CString& text, BOOL& bReal) {
+BOOL CDBDoc::GetFieldText(const char* pszCode, UINT key, const char* pszField, CString& text, BOOL& bReal,
+                          BOOL bRaw) {
   DB_CStoreBase* s = GetModelDB()->GetStoreByCode(pszCode);
   const void* rec = s ? s->Record(key) : nullptr;
   const DB_CFlatField* f = rec ? DB_FindField(s->GetDesc(), pszField) : nullptr;
   if (!f) return FALSE;
-  text = DB_FieldText(*f, rec);
+  text = DB_FieldText(*f, rec, bRaw);
   bReal = f->type == DBF_DOUBLE;
   return TRUE;
 }

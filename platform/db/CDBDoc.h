@@ -69,8 +69,10 @@ class CDBDoc {
   BOOL DumpTable(const char* pszCode, CString& out);
   int GetRecordCount(const char* pszCode);  // -1 for an unknown code
   BOOL HasRecord(const char* pszCode, UINT key);
-  // A field of a record as the dump shows it; bReal tells that it is a real.
-  BOOL GetFieldText(const char* pszCode, UINT key, const char* pszField, CString& text, BOOL& bReal);
+  // A field of a record as the dump shows it (bRaw: a text as it is, unquoted); bReal
+  // tells that it is a real.
+  BOOL GetFieldText(const char* pszCode, UINT key, const char* pszField, CString& text, BOOL& bReal,
+                    BOOL bRaw = FALSE);
 
  private:
   CMDBCtrl m_mdb;

@@ -72,19 +72,19 @@ CString DB_QuoteWord(const CString& s) {
   return r;
 }
 
-CString DB_FieldText(const DB_CFlatField& f, const void* rec) {
+CString DB_FieldText(const DB_CFlatField& f, const void* rec, BOOL bRaw) {
   const void* p = f.Addr(rec);
   CString s;
   switch (f.type) {
     case DBF_INT: s.Format("%d", *(const int*)p); break;
     case DBF_UINT: s.Format("%u", *(const unsigned*)p); break;
     case DBF_DOUBLE: s.Format("%.15g", *(const double*)p); break;
-    case DBF_STRING: s = DB_QuoteWord(*(const CString*)p); break;
+    case DBF_STRING: s = bRaw ? *(const CString*)p : DB_QuoteWord(*(const CString*)p); break;
     case DBF_CHARS: {
       const char* c = (const char*)p;
       int n = 0;
       while (n < f.charCount && c[n]) ++n;
-      s = DB_QuoteWord(CString(c, n));
+      s = bRaw ? CString(c, n) : DB_QuoteWord(CString(c, n));
       break;
     }
     case DBF_RECORD: break;

@@ -104,8 +104,8 @@ const std::vector<DB_CFlatField>& DB_FlatFields(const DB_CRecordDesc& desc);
 void DB_ConvertRecord(const DB_CRecordDesc& desc, void* rec, const CUnitCtrl* pUnit, BOOL bIn);
 // " path=value" for every flat field, in field order.
 void DB_DumpRecord(const DB_CRecordDesc& desc, const void* rec, CString& out);
-// The text of one value as a dump shows it.
-CString DB_FieldText(const DB_CFlatField& f, const void* rec);
+// The text of one value as a dump shows it; bRaw: texts as they are, unquoted.
+CString DB_FieldText(const DB_CFlatField& f, const void* rec, BOOL bRaw = FALSE);
 // A text as one word: quoted when empty or holding blanks, quotes or '='.
 CString DB_QuoteWord(const CString& s);
 // The flat field of that path, or NULL.

@@ -1,0 +1,151 @@
+// The model lines of cmdhost: new, new sample, open, save, units, undo, redo, show table,
+// expect count, expect field, expect nokey.
+//
+// The session owns the documents these lines make; the newest is the current document
+// (CDBDoc::m_pDBDoc and the session's m_pDoc). A line that needs a model when there is
+// none starts with a new model. A model file that cannot be opened or saved shows its
+// message in a message box and leaves the current model as it was.
+#include <cmath>
+#include <cstdlib>
+#include <memory>
+#include "afx/AfxMessageBox.h"
+#include "db/CDBDoc.h"
+#include "host/CHostApp.h"
+#include "host/CHostSession.h"
+#include "host/CScenarioCommands.h"
+
+namespace {
+
+typedef CScenarioStatus Status;
+
+struct ModelDocs {
+  std::unique_ptr<CDBDoc> current;
+  ~ModelDocs() {
+    if (CDBDoc::m_pDBDoc == current.get()) CDBDoc::m_pDBDoc = nullptr;
+  }
+};
+
+// Makes a document current; the one it replaces ends after.
+CDBDoc& Install(CScenarioContext& ctx, std::unique_ptr<CDBDoc> doc) {
+  ModelDocs& docs = ctx.Session().Slot<ModelDocs>();
+  std::unique_ptr<CDBDoc> old = std::move(docs.current);
+  docs.current = std::move(doc);
+  CDBDoc::m_pDBDoc = docs.current.get();
+  ctx.Session().m_pDoc = docs.current.get();
+  old.reset();
+  CDBDoc::m_pDBDoc = docs.current.get();
+  return *docs.current;
+}
+
+CDBDoc& Doc(CScenarioContext& ctx) {
+  ModelDocs& docs = ctx.Session().Slot<ModelDocs>();
+  if (!docs.current) return Install(ctx, std::make_unique<CDBDoc>(FALSE));
+  return *docs.current;
+}
+
+void ShowFailure(CScenarioContext& ctx, const CString& key) {
+  AfxMessageBox(ctx.App().LoadStr(key), MB_OK | MB_ICONEXCLAMATION);
+}
+
+Status New(CScenarioContext& ctx) {
+  if (ctx.ArgCount() == 1 && ctx.Arg(0) != "sample") return Status::Bad("not a model: " + ctx.Arg(0));
+  auto doc = std::make_unique<CDBDoc>(FALSE);
+  if (ctx.ArgCount() == 1) doc->NewSampleModel();
+  Install(ctx, std::move(doc));
+  return Status::Ok();
+}
+
+Status Open(CScenarioContext& ctx) {
+  Doc(ctx);
+  auto doc = std::make_unique<CDBDoc>(FALSE);
+  CString err;
+  if (!doc->OpenModel(ctx.Arg(0), err)) {
+    ShowFailure(ctx, err);
+    return Status::Ok();
+  }
+  Install(ctx, std::move(doc));
+  return Status::Ok();
+}
+
+Status Save(CScenarioContext& ctx) {
+  CString err;
+  if (!Doc(ctx).SaveModel(ctx.Arg(0), err)) ShowFailure(ctx, err);
+  return Status::Ok();
+}
+
+Status Units(CScenarioContext& ctx) {
+  if (!Doc(ctx).GetUnitCtrl()->SetUnitSystem(ctx.Arg(0), ctx.Arg(1)))
+    return Status::Bad("not a unit system: " + ctx.Join(0));
+  return Status::Ok();
+}
+
+Status Undo(CScenarioContext& ctx) {
+  Doc(ctx).Undo();
+  return Status::Ok();
+}
+
+Status Redo(CScenarioContext& ctx) {
+  Doc(ctx).Redo();
+  return Status::Ok();
+}
+
+Status ShowTable(CScenarioContext& ctx) {
+  CString out;
+  if (!Doc(ctx).DumpTable(ctx.Arg(0), out)) return Status::Bad("not a table: " + ctx.Arg(0));
+  ctx.Out() << out.str();
+  return Status::Ok();
+}
+
+Status ExpectCount(CScenarioContext& ctx) {
+  int want = 0;
+  if (!ctx.ArgInt(1, want)) return Status::Bad("not a number: " + ctx.Arg(1));
+  int n = Doc(ctx).GetRecordCount(ctx.Arg(0));
+  if (n < 0) return Status::Bad("not a table: " + ctx.Arg(0));
+  if (n == want) return Status::Ok();
+  CString found;
+  found.Format("count %d", n);
+  return Status::Failed(found);
+}
+
+Status ExpectField(CScenarioContext& ctx) {
+  UINT key = 0;
+  if (!ctx.ArgUInt(1, key)) return Status::Bad("not a key: " + ctx.Arg(1));
+  CDBDoc& doc = Doc(ctx);
+  if (doc.GetRecordCount(ctx.Arg(0)) < 0) return Status::Bad("not a table: " + ctx.Arg(0));
+  if (!doc.HasRecord(ctx.Arg(0), key)) return Status::Failed("no record " + ctx.Arg(1));
+  CString text;
+  BOOL real = FALSE;
+  if (!doc.GetFieldText(ctx.Arg(0), key, ctx.Arg(2), text, real, TRUE))
+    return Status::Bad("not a field: " + ctx.Arg(2));
+  const CString& want = ctx.Arg(3);
+  if (real) {
+    double w = 0, got = std::atof(text);
+    if (!ctx.ArgDouble(3, w)) return Status::Bad("not a number: " + want);
+    if (std::fabs(got - w) <= 1e-9 * std::fmax(std::fabs(got), std::fabs(w))) return Status::Ok();
+  } else if (text == want) {
+    return Status::Ok();
+  }
+  return Status::Failed(ctx.Arg(2) + "=" + text);
+}
+
+Status ExpectNoKey(CScenarioContext& ctx) {
+  UINT key = 0;
+  if (!ctx.ArgUInt(1, key)) return Status::Bad("not a key: " + ctx.Arg(1));
+  CDBDoc& doc = Doc(ctx);
+  if (doc.GetRecordCount(ctx.Arg(0)) < 0) return Status::Bad("not a table: " + ctx.Arg(0));
+  if (!doc.HasRecord(ctx.Arg(0), key)) return Status::Ok();
+  return Status::Failed("record " + ctx.Arg(1));
+}
+
+const CScenarioCommandRegistrar s_new("new", 0, 1, New, "[sample]");
+const CScenarioCommandRegistrar s_open("open", 1, 1, Open, "PATH");
+const CScenarioCommandRegistrar s_save("save", 1, 1, Save, "PATH");
+const CScenarioCommandRegistrar s_units("units", 2, 2, Units, "FORCE LENGTH");
+const CScenarioCommandRegistrar s_undo("undo", 0, 0, Undo);
+const CScenarioCommandRegistrar s_redo("redo", 0, 0, Redo);
+const CScenarioCommandRegistrar s_show("show table", 1, 1, ShowTable, "NAME");
+const CScenarioCommandRegistrar s_count("expect count", 2, 2, ExpectCount, "TABLE N");
+const CScenarioCommandRegistrar s_field("expect field", 4, 4, ExpectField, "TABLE KEY FIELD VALUE");
+const CScenarioCommandRegistrar s_nokey("expect nokey", 2, 2, ExpectNoKey, "TABLE KEY");
+
+}  // namespace
