@@ -18,6 +18,9 @@ class CClassSecf : public DB_CTable<T_SECF_D> {
 
   // Within a transaction of the section table: deletes the factors of these sections.
   void DeleteOfSections(const std::vector<UINT>& sectKeys);
+  // Within a transaction of the section table: the factors of a renumbered section
+  // go to its new number (replacing any found there).
+  void MoveOfSection(UINT oldKey, UINT newKey);
 };
 
 class CDataSecf : public DB_CDataImage<T_SECF_D> {};

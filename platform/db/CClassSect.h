@@ -1,6 +1,7 @@
 // Sections (T_SECT_D), keyed by the number the editor gives them. Names need not be
-// unique. Deleting sections deletes their scale factors (CClassSecf) in the same
-// transaction.
+// unique. Their scale factors (CClassSecf) follow them in the same transaction:
+// deleting sections deletes their factors, renumbering a section moves its factors to
+// the new number.
 #pragma once
 #include "db/DB_CTable.h"
 #include "db/SectRecord.h"
@@ -16,6 +17,9 @@ class CClassSect : public DB_CTable<T_SECT_D> {
   };
 
   CClassSect() : DB_CTable(m_nClassID) {}
+
+  using DB_CTable::TR_Modify;
+  BOOL TR_Modify(UINT oldKey, UINT newKey, const T_SECT_D& rec);
 
   // Non-zero when the sizes of the record make a section (CSectUtil::CheckSectSize).
   // The first and last arguments are not used (the record is checked whole).

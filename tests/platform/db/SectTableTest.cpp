@@ -122,6 +122,33 @@ TEST_F(SectTableTest, FactorsAddReplaceAndGoWithTheirSection) {
   EXPECT_EQ(g.fIyy, 0.25);
 }
 
+TEST_F(SectTableTest, FactorsFollowARenumberedSectionInOneTransaction) {
+  ASSERT_TRUE(sect.TR_Add(3, Marked("a")));
+  T_SECF_D f;
+  f.fIzz = 0.4;
+  ASSERT_TRUE(secf.TR_Add(3, f));
+  Recorder rec;
+  rec.ConnectDB(doc->GetModelDB());
+  ASSERT_TRUE(sect.TR_Modify(3, 8, Marked("a")));
+  EXPECT_FALSE(secf.Exist(3));
+  T_SECF_D g;
+  ASSERT_TRUE(secf.Get(8, g));
+  EXPECT_EQ(g.fIzz, 0.4);
+  const std::vector<std::pair<int, UINT>> want = {{CClassSect::UR_SECT_MFD, 8},
+                                                  {CClassSect::UR_SECT_MFS, 3},
+                                                  {CClassSecf::UR_SECF_MFD, 8},
+                                                  {CClassSecf::UR_SECF_MFS, 3}};
+  EXPECT_EQ(rec.seen, want);
+  ASSERT_TRUE(doc->Undo());  // one step takes both back
+  EXPECT_TRUE(sect.Exist(3));
+  EXPECT_TRUE(secf.Exist(3));
+  EXPECT_FALSE(secf.Exist(8));
+  // A refused renumbering (the number is taken) moves nothing.
+  ASSERT_TRUE(sect.TR_Add(4, Marked("b")));
+  EXPECT_FALSE(sect.TR_Modify(3, 4, Marked("a")));
+  EXPECT_TRUE(secf.Exist(3));
+}
+
 TEST_F(SectTableTest, TransactionsListTheirUpdateRecords) {
   Recorder rec;
   rec.ConnectDB(doc->GetModelDB());
