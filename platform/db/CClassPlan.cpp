@@ -1,5 +1,6 @@
 #include "db/CClassPlan.h"
 
+#include "db/CClassStor.h"
 #include "db/DB_CTableRegistry.h"
 
 DB_REGISTER_TABLE(CClassPlan);
@@ -32,4 +33,9 @@ BOOL CClassPlan::TR_ModifySlabType(const CString& oldName, const T_PLAN_D& rec) 
 BOOL CClassPlan::TR_ModifySlabType(const CStringArray& oldNames, const CArray<T_PLAN_D>& recs) {
   if (oldNames.GetSize() != recs.GetSize()) return FALSE;
   return ModifyByNames(oldNames.vec(), recs.vec(), &KeepAllButNameAndSlab);
+}
+
+void CClassPlan::DeleteDependants(const std::vector<UINT>& keys) {
+  auto* pStor = static_cast<CClassStor*>(m_pDB->GetClass(CClassStor::m_nClassID));
+  if (pStor) pStor->ClearPlans(keys);
 }

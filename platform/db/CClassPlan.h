@@ -1,4 +1,5 @@
-// Standard floors.
+// Standard floors. Deleting standard floors leaves the stories that used them without a
+// standard floor (plan key 0), in the same transaction.
 #pragma once
 #include "db/DB_CTable.h"
 #include "db/T_PLAN_D.h"
@@ -25,6 +26,11 @@ class CClassPlan : public DB_CTable<T_PLAN_D> {
   // name and slab type and keeps every other field.
   BOOL TR_ModifySlabType(const CString& oldName, const T_PLAN_D& rec);
   BOOL TR_ModifySlabType(const CStringArray& oldNames, const CArray<T_PLAN_D>& recs);
+
+ protected:
+  // Stories that used a deleted standard floor use none (plan key 0), in the same
+  // transaction.
+  void DeleteDependants(const std::vector<UINT>& keys) override;
 };
 
 class CDataPlan : public DB_CDataImage<T_PLAN_D> {};

@@ -181,3 +181,17 @@ void CClassStor::DeleteOfTowers(const std::vector<UINT>& mdulKeys) {
   }
   m_pDB->CommitOp(std::move(op));
 }
+
+void CClassStor::ClearPlans(const std::vector<UINT>& planKeys) {
+  std::unordered_set<UINT> plans(planKeys.begin(), planKeys.end());
+  std::vector<std::pair<UINT, T_STOR_D>> hit;
+  Set()->ForEach([&](UINT k, const T_STOR_D& r) {
+    if (plans.count(r.planKey)) hit.emplace_back(k, r);
+  });
+  auto op = NewOp();
+  for (auto& h : hit) {
+    h.second.planKey = 0;
+    op->Modify(h.first, h.first, h.second);
+  }
+  m_pDB->CommitOp(std::move(op));
+}

@@ -51,6 +51,9 @@ class CClassStor : public DB_CTable<T_STOR_D> {
 
   // Within a transaction of the tower table: deletes the stories of these towers.
   void DeleteOfTowers(const std::vector<UINT>& mdulKeys);
+  // Within a transaction of the standard-floor table: the stories that use these
+  // standard floors use none. Walks the stories (a model has few).
+  void ClearPlans(const std::vector<UINT>& planKeys);
 
  protected:
   BOOL CheckRecord(const T_STOR_D& rec) const override;

@@ -44,6 +44,31 @@ TEST_F(Stories, NewStoriesGoOnTopOfTheirTower) {
   EXPECT_EQ(stor->GetCountWithoutBase(9), 0);
 }
 
+TEST_F(Stories, DeletingAStandardFloorLeavesItsStoriesWithout) {
+  Build();
+  UINT p2 = plan->GetKey("P2");
+  T_STOR_D s = Story("4F");
+  s.planKey = p2;
+  ASSERT_TRUE(stor->TR_Add(s));
+  UINT k = stor->GetKey("4F", 1);
+  RecordingListener l;
+  l.ConnectDB(db);
+  ASSERT_TRUE(plan->TR_Del(p2));
+  EXPECT_EQ(l.calls, 1);
+  ASSERT_EQ(l.seen.size(), 3u);
+  EXPECT_EQ(l.seen[0].code, (int)CClassStor::UR_STOR_MFD);
+  EXPECT_EQ(l.seen[2].code, (int)CClassPlan::UR_PLAN_DEL);
+  T_STOR_D got;
+  stor->Get(k, got);
+  EXPECT_EQ(got.planKey, 0u);
+  got.height = 5.0;  // the story can still be edited
+  EXPECT_TRUE(stor->TR_Modify1(CString("4F"), got));
+  EXPECT_TRUE(db->Undo());
+  EXPECT_TRUE(db->Undo());
+  stor->Get(k, got);
+  EXPECT_EQ(got.planKey, p2);
+}
+
 TEST_F(Stories, NamesAreUniquePerTower) {
   Build();
   EXPECT_TRUE(stor->TR_Add(Story("1F", 2)));

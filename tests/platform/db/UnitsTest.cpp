@@ -76,3 +76,33 @@ TEST(Units, SlabDetailImage) {
 }
 
 }  // namespace
+
+#include "db/ICmdData.h"
+
+namespace {
+
+class FakeCmdData : public ICmdData {
+ public:
+  int GetDasb(CDataDasb* p) override {
+    p->m_nKey = 9;
+    p->m_Data.wind = 1;
+    return 1;
+  }
+};
+
+TEST(CmdData, TheLibraryReadsThroughTheInstance) {
+  CDataDasb d;
+  EXPECT_EQ(ICmdData::GetInstance(), nullptr);
+  EXPECT_EQ(ICmdData::ReadDasb(d), 0);
+  EXPECT_EQ(d.m_nKey, 0u);
+  {
+    FakeCmdData impl;
+    EXPECT_EQ(ICmdData::GetInstance(), &impl);
+    EXPECT_EQ(ICmdData::ReadDasb(d), 1);
+    EXPECT_EQ(d.m_nKey, 9u);
+    EXPECT_EQ(d.m_Data.wind, 1);
+  }
+  EXPECT_EQ(ICmdData::GetInstance(), nullptr);
+}
+
+}  // namespace
