@@ -20,7 +20,8 @@
 //   (bisection over the levels, then the quadratic's root); with circles, by bisection
 //   to machine precision;
 // - shear factors Q/b: Q the first moment of the area on the positive side of the
-//   centroidal axis about it, b the material length cut by that axis (weighted);
+//   centroidal axis about it, b the material length cut by that axis (weighted); 0
+//   when the axis cuts no material (it runs through a gap);
 // - extreme fibres: the bounding box of the material regions (positive weights).
 // Round corners (root radii, bends) are polygons with 32 chords per quarter circle.
 #pragma once

@@ -189,3 +189,53 @@ TEST(SectCompositeTest, CombinedShapesAreTheSumOfTheirPieces) {
     EXPECT_TRUE(CSectUtil::CalcSectDispCenter(r));
   }
 }
+
+// Every SRC shape: the transformed area is the steel plus the concrete over n, the
+// concrete being the outline less the steel, less the interior of an open shape, and
+// only the interior of a filled one.
+TEST(SectCompositeTest, EverySrcShapeConvertsItsConcrete) {
+  const double n = 8.0;
+  const double box[6] = {300, 300, 15, 15, 0, 15}, pipe[2] = {300, 12};
+  const double hole_box = 270.0 * 270, hole_pipe = kPi * 138 * 138;
+  struct Case {
+    const char* code;
+    const double* steel;
+    int nSteel;
+    double gross;    // the outline's area, 0 for filled steel
+    double hole;     // the steel's interior
+    bool open;
+  };
+  const double rect = 600.0 * 500, circ = kPi * 350 * 350;
+  const Case cases[] = {
+      {"RBO", box, 6, rect, hole_box, true},    {"RBC", box, 6, rect, hole_box, false},
+      {"RPO", pipe, 2, rect, hole_pipe, true},  {"RPC", pipe, 2, rect, hole_pipe, false},
+      {"CBO", box, 6, circ, hole_box, true},    {"CBC", box, 6, circ, hole_box, false},
+      {"CPO", pipe, 2, circ, hole_pipe, true},  {"CPC", pipe, 2, circ, hole_pipe, false},
+      {"EBC", box, 6, 0, hole_box, false},      {"EPC", pipe, 2, 0, hole_pipe, false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.code);
+    T_SECT_D s = Src(c.code, {}, {}, n);
+    for (int i = 0; i < c.nSteel; ++i) s.Part1.BaseA.dSize[i] = c.steel[i] * 1e-3;
+    if (c.code[0] == 'R') {
+      s.Part1.BaseB.dSize[0] = 0.5;
+      s.Part1.BaseB.dSize[1] = 0.6;
+    } else {
+      s.Part1.BaseB.dSize[0] = 0.7;
+    }
+    ASSERT_TRUE(CSectUtil::CalcSectData(s));
+    const double As = Mm(s.Part1.BaseA.Stiff.Area, 2);
+    const double Ac = c.gross > 0 ? c.gross - As - (c.open ? c.hole : 0.0) : c.hole;
+    ExpectRel(Mm(s.Part1.BaseB.Stiff.Area, 2), Ac, kExact, "concrete");
+    ExpectRel(Mm(s.Part1.Stiff.Area, 2), As + Ac / n, kExact, "transformed");
+    EXPECT_NEAR(s.Part1.Design.Cent_Y, s.Part1.Stiff.Cym, 1e-15);
+    EXPECT_NEAR(s.Part1.Stiff.Cym, s.Part1.Stiff.Cyp, 1e-12);  // steel centred
+  }
+  // The cross and the H in a circle, centred too.
+  T_SECT_D x = Src("RCB", {500, 400, 20, 30}, {700, 600}, n);
+  ASSERT_TRUE(CSectUtil::CalcSectData(x));
+  ExpectRel(Mm(x.Part1.BaseA.Stiff.Area, 2), 500 * 20 + 380 * 30, kExact, "cross steel");
+  T_SECT_D h = Src("CHB", {400, 200, 10, 16, 0, 0}, {700}, n);
+  ASSERT_TRUE(CSectUtil::CalcSectData(h));
+  ExpectRel(Mm(h.Part1.Design.Cent_Z, 1), 350, kExact, "centred in the circle");
+}
