@@ -3,6 +3,9 @@
 
 #include "db/CUnitCtrl.h"
 
+static_assert(sizeof(T_SECT_STIFFNESS) == 27 * sizeof(double), "27 doubles");
+static_assert(sizeof(T_SECT_DESIGN) == 14 * sizeof(double), "14 doubles");
+
 
 const int T_SECT_STIFFNESS::unit[27] = {
     UNIT_AREA,    UNIT_AREA,    UNIT_AREA,    UNIT_INERTIA, UNIT_INERTIA,
