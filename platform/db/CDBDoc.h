@@ -45,6 +45,10 @@ class CDBDoc {
   CDlgModelessMgr* GetDlgCtrl();
   static void SetUiHooks(const CDBDocUiHooks& hooks);
 
+  // The post-processing stage (results shown; the model is not edited then).
+  BOOL IsPostMode() const { return m_bPostMode; }
+  void SetPostMode(BOOL bPost) { m_bPostMode = bPost; }
+
   // Model-check tracing.
   BOOL IsTracerMode() const { return m_bTracer; }
   int GetCheckMode() const { return m_nCheckMode; }
@@ -82,6 +86,7 @@ class CDBDoc {
   CSectDB* m_pSectDB = nullptr;
   CDynModuleMgr* m_pDynModuleMgr = nullptr;
   CDlgModelessMgr* m_pDlgCtrl = nullptr;
+  BOOL m_bPostMode = FALSE;
   BOOL m_bTracer = FALSE;
   int m_nCheckMode = 0;
 };

@@ -7,3 +7,9 @@ void Drop(const char*) {}
 
 const char* (*CMsgDll::pfuncLoadStr)(const char*, int) = KeyItself;
 void (*CMsgDll::pfuncMsgOut)(const char*) = Drop;
+
+CString CMsgDll::RemoveQuote(const CString& text) {
+  int n = text.GetLength();
+  if (n >= 2 && text[0] == '"' && text[n - 1] == '"') return text.Mid(1, n - 2);
+  return text;
+}

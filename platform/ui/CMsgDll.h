@@ -11,4 +11,8 @@ struct CMsgDll {
   // The application's message window: the application installs the function that appends
   // one line to it. Until one is installed the line is dropped.
   static void (*pfuncMsgOut)(const char* line);
+
+  // The text without one pair of surrounding double quotes ("\"Beam\"" -> "Beam"); other
+  // texts as they are.
+  static CString RemoveQuote(const CString& text);
 };
