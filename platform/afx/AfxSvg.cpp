@@ -55,7 +55,12 @@ std::string Fill(const CDrawPrimitive& p) {
 
 std::string Points(const CDrawPrimitive& p) {
   std::string s;
-  for (const CPoint& pt : p.points) s += (s.empty() ? "" : " ") + std::to_string(pt.x) + "," + std::to_string(pt.y);
+  for (const CPoint& pt : p.points) {
+    if (!s.empty()) s += ' ';
+    s += std::to_string(pt.x);
+    s += ',';
+    s += std::to_string(pt.y);
+  }
   return s;
 }
 
