@@ -261,7 +261,7 @@ BOOL DB_CModelFile::Save(const DB_CDataBase& src, const char* pszPath, CString& 
   bool ok = false;
   {
     Sql sql;
-    if (sqlite3_open_v2(tmp.c_str(), &sql.db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr) == SQLITE_OK) {
+    if (sqlite3_open_v2(tmp.c_str(), &sql.db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX, nullptr) == SQLITE_OK) {
       char pragmas[256];
       std::snprintf(pragmas, sizeof pragmas,
                     "PRAGMA journal_mode=OFF; PRAGMA synchronous=OFF; PRAGMA locking_mode=EXCLUSIVE;"
@@ -321,7 +321,7 @@ BOOL DB_CModelFile::Open(DB_CDataBase& db, const char* pszPath, CString& strErro
   Failure result = CORRUPT;
   {
     Sql sql;
-    if (sqlite3_open_v2(pszPath, &sql.db, SQLITE_OPEN_READONLY, nullptr) == SQLITE_OK) result = ReadModel(sql.db, db);
+    if (sqlite3_open_v2(pszPath, &sql.db, SQLITE_OPEN_READONLY | SQLITE_OPEN_NOMUTEX, nullptr) == SQLITE_OK) result = ReadModel(sql.db, db);
     sql.Close();
   }
   if (result != OK) {
