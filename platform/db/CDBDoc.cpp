@@ -5,6 +5,7 @@
 #include "db/CClassMdul.h"
 #include "db/CClassPlan.h"
 #include "db/CClassStor.h"
+#include "db/CSectDB.h"
 #include "db/DB_CModelFile.h"
 
 CDBDoc* CDBDoc::m_pDBDoc = nullptr;
@@ -30,6 +31,8 @@ CDBDoc::~CDBDoc() {
   m_pDynModuleMgr = nullptr;
   if (m_pDBDoc == this) m_pDBDoc = nullptr;
 }
+
+CSectDB* CDBDoc::GetSectDB() { return m_pSectDB ? m_pSectDB : CSectDB::GetDefault(); }
 
 void CDBDoc::SetUiHooks(const CDBDocUiHooks& hooks) { Hooks() = hooks; }
 

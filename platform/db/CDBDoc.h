@@ -39,7 +39,8 @@ class CDBDoc {
   DB_CDataBase* GetModelDB() { return m_mdb.GetModelDB(); }
   CUnitCtrl* GetUnitCtrl() { return &m_unit; }
   CInitCtrl* GetInitCtrl() { return &m_init; }
-  CSectDB* GetSectDB() { return m_pSectDB; }
+  // The steel-section database: the shared one (CSectDB::GetDefault) unless another was set.
+  CSectDB* GetSectDB();
   void SetSectDB(CSectDB* p) { m_pSectDB = p; }
   CDynModuleMgr* GetDynModuleMgr();
   CDlgModelessMgr* GetDlgCtrl();

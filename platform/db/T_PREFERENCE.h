@@ -8,7 +8,7 @@ struct T_PREFERENCE {
   double numTolerance = 1e-6;    // plain numeric comparisons
   CString defSteelCode = "GB50017";
   CString defConcreteCode = "GB50010";
-  CString defSteelDB = "GB";     // default steel-section database
+  CString defSteelDB = "GB-YB05";  // default steel-section database (CSectDB)
 
   void Initialize() { *this = T_PREFERENCE(); }
   static const DB_CRecordDesc& Desc();

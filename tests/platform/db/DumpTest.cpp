@@ -1,5 +1,8 @@
 // Dumps and field reads, as cmdhost shows them.
+#include <algorithm>
+
 #include "DbFixture.h"
+#include "db/CSectDB.h"
 
 namespace {
 
@@ -89,6 +92,10 @@ TEST(DbDocuments, SeveralDocumentsAndTheCurrentOne) {
   EXPECT_GT(pref.levelTolerance, 0.0);
   EXPECT_EQ(b->GetMDBCtrl()->GetDB(DB_ID_MODEL), b->GetModelDB());
   EXPECT_EQ(b->GetMDBCtrl()->GetDB(99), nullptr);
+  EXPECT_NE(b->GetSectDB(), nullptr);
+  CStringArray dbs;
+  b->GetSectDB()->GetDBNameList(dbs);
+  EXPECT_NE(std::find(dbs.begin(), dbs.end(), pref.defSteelDB), dbs.end());
 }
 
 TEST(DbDocuments, TracerMode) {
