@@ -1,0 +1,102 @@
+#include "uiutil/CTBBrowserWnd.h"
+
+#include <cerrno>
+#include <cmath>
+#include <cstdlib>
+#include "grid/GXFormula.h"
+#include "ui/CMsgDll.h"
+
+IMPLEMENT_DYNAMIC(CTBBrowserWnd, CTBGrid)
+
+void CTBBrowserWnd::EnableAppendRow(BOOL b) {
+  m_bAppendRow = b;
+  if (GetRowCount() > 0) HideRows(GetAppendRowNo(), GetAppendRowNo(), !b);
+}
+
+CString CTBBrowserWnd::GetValueRowCol(ROWCOL nRow, ROWCOL nCol) {
+  if (IsEditing() && IsCurrentCell(nRow, nCol)) return GetEditText();
+  return CTBGrid::GetValueRowCol(nRow, nCol);
+}
+
+CString CTBBrowserWnd::GetValueRowColBeforeEdit(ROWCOL nRow, ROWCOL nCol) {
+  if (nRow == m_nPendingRow && nRow != 0 && nCol < m_pending.size()) return m_pending[nCol];
+  return CTBGrid::GetValueRowCol(nRow, nCol);
+}
+
+void CTBBrowserWnd::BeginRowEdit(ROWCOL nRow) {
+  if (m_nPendingRow == nRow) return;
+  if (m_nPendingRow) RevertPendingRow();
+  m_nPendingRow = nRow;
+  m_pending.assign(GetColCount() + 1, CString());
+  for (ROWCOL c = 1; c <= GetColCount(); ++c) m_pending[c] = GetExpressionRowCol(nRow, c);
+}
+
+void CTBBrowserWnd::RevertPendingRow() {
+  if (!m_nPendingRow) return;
+  ROWCOL r = m_nPendingRow;
+  if (IsEditing()) CancelEditing();
+  for (ROWCOL c = 1; c < m_pending.size() && c <= GetColCount() && r <= GetRowCount(); ++c)
+    SetValueRange(CGXRange(r, c), (LPCTSTR)m_pending[c]);
+  EndRowEdit();
+}
+
+BOOL CTBBrowserWnd::ConvertFormulaToValue(CString& text) {
+  if (!CGXFormula::IsFormula(text)) return TRUE;
+  double v = 0;
+  GXFormulaCode code = CGXFormula::Calculate((LPCTSTR)text, v);
+  if (code != GX_FORMULA_OK) {
+    SetWarningText(CMsgDll::pfuncLoadStr(CGXFormula::MessageKey(code), 0));
+    return FALSE;
+  }
+  text.Format("%.15g", v);
+  return TRUE;
+}
+
+BOOL CTBBrowserWnd::IsValidDoubleNumber(LPCTSTR text, int& reason) {
+  CString s(text);
+  s.Trim();
+  if (CGXFormula::IsFormula(s)) {
+    double v = 0;
+    if (CGXFormula::Calculate((LPCTSTR)s, v) != GX_FORMULA_OK) {
+      reason = 1;
+      return FALSE;
+    }
+    reason = 0;
+    return TRUE;
+  }
+  if (s.IsEmpty()) {
+    reason = 2;
+    return FALSE;
+  }
+  // Only the characters of a decimal number (strtod would also read "inf", "nan", hex).
+  if (s.SpanIncluding("0123456789+-.eE").GetLength() != s.GetLength()) {
+    reason = 2;
+    return FALSE;
+  }
+  char* end = nullptr;
+  errno = 0;
+  double v = std::strtod(s.c_str(), &end);
+  if (end == s.c_str() || *end != '\0') {
+    reason = 2;
+    return FALSE;
+  }
+  if (!std::isfinite(v) || (errno == ERANGE && std::fabs(v) == HUGE_VAL)) {
+    reason = 3;
+    return FALSE;
+  }
+  reason = 0;
+  return TRUE;
+}
+
+BOOL CTBBrowserWnd::InsertRecord(ROWCOL nRow) {
+  if (nRow < 1 || nRow > GetRowCount() + 1) return FALSE;
+  if (m_nPendingRow >= nRow) ++m_nPendingRow;
+  return InsertRows(nRow, 1);
+}
+
+BOOL CTBBrowserWnd::DeleteRecord(ROWCOL nRow) {
+  if (nRow < 1 || nRow > GetRowCount()) return FALSE;
+  if (m_nPendingRow == nRow) EndRowEdit();
+  else if (m_nPendingRow > nRow) --m_nPendingRow;
+  return RemoveRows(nRow, nRow);
+}
