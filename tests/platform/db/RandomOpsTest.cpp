@@ -55,8 +55,15 @@ class RandomOps : public DbTest {
   std::string PlanName() { return R(20) == 0 ? "" : "N" + std::to_string(R(40)); }
   std::string StorName() { return R(30) == 0 ? "" : "S" + std::to_string(R(12)); }
 
+  bool inGroup = false, groupChanged = false;
+
   void Commit(const RefModel& before) {
-    // A write that succeeded with something to do: one undo step, one notification.
+    // A write that succeeded with something to do: one undo step, one notification;
+    // inside a group, the group's.
+    if (inGroup) {
+      groupChanged = true;
+      return;
+    }
     undo.push_back(before);
     redo.clear();
     ++expectedCalls;
@@ -305,6 +312,41 @@ class RandomOps : public DbTest {
     return (got != 0) == ok;
   }
 
+  // A group of writes, committed (one step, one notification when anything changed) or
+  // rolled back (no trace).
+  bool Group() {
+    RefModel start = ref;
+    if (!db->BeginGroup()) return false;
+    inGroup = true;
+    groupChanged = false;
+    int n = 1 + R(3);
+    for (int i = 0; i < n; ++i) {
+      bool agree;
+      switch (R(4)) {
+        case 0: agree = PlanAddOrInsert(); break;
+        case 1: agree = PlanModify(); break;
+        case 2: agree = StoryAdd(); break;
+        default: agree = Delete(plan, ref.plan, 60); break;
+      }
+      if (!agree) return false;
+    }
+    inGroup = false;
+    if (R(3) == 0) {
+      db->RollbackGroup();
+      ref = start;
+      lastOk = false;
+      return !db->InGroup();
+    }
+    if (!db->CommitGroup()) return false;
+    if (groupChanged) {
+      undo.push_back(start);
+      redo.clear();
+      ++expectedCalls;
+    }
+    lastOk = groupChanged;
+    return true;
+  }
+
   // ---- Checks ----
   template <class Table>
   void Spot(Table* t, const RefTable& rt) {
@@ -373,6 +415,7 @@ TEST_F(RandomOps, AgreeWithThePlainModel) {
     else if (op < 72) { what = "story modify"; agree = StoryModify1(); }
     else if (op < 80) { what = "story delete"; agree = Delete(stor, ref.stor, 80); }
     else if (op < 85) { what = "story sequence"; agree = ChangeSeq(stor, ref.stor, 80); }
+    else if (op < 88) { what = "group"; agree = Group(); }
     else if (op < 93) { what = "undo"; agree = UndoRedo(true); }
     else { what = "redo"; agree = UndoRedo(false); }
     ASSERT_TRUE(agree) << "step " << step << ": " << what;
