@@ -5,6 +5,7 @@
 #include <iostream>
 #include <vector>
 #include "QuickStart.h"
+#include "frame/VurCmdEntry.h"
 #include "host/CScenarioRunner.h"
 
 namespace {
@@ -18,6 +19,7 @@ const char kUsage[] =
 }  // namespace
 
 int main(int argc, char** argv) {
+  _Init_VUR_cmddll();  // loads the command module, which registers its dialog interface
   std::vector<CString> files;
   CString lines;
   BOOL haveLines = FALSE;
