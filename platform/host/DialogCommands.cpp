@@ -1,0 +1,297 @@
+// The dialog lines of cmdhost: modal ... end (and modal * ... end), modeless, with, close,
+// and the user's actions on the current dialog (type, click, check, choose, select, key,
+// tab), show dialog and expect text. The dialogs are reached through the dialog interface
+// "cmd" found by name in the registry, as another module of the application reaches them.
+//
+// `modal NAME [PARAM]` queues its block as the script of the next modal dialog, then calls
+// Dlg_DoModal(NAME, PARAM) and prints `result N`. Inside the block the dialog is the current
+// one; the dialog before it is current again after. The first failed expect or bad line of
+// the block ends the block (the dialog then ends with IDCANCEL) and is reported after the
+// `modal` line. A script that no dialog took (the name built nothing) is taken back off the
+// queue. `modal *` only queues its block, for the next modal dialog an action opens.
+// `modal` and `modeless` start a new model first when there is none.
+#include <memory>
+#include <vector>
+#include "afx/AfxScript.h"
+#include "afx/CUserDriver.h"
+#include "db/CDBDoc.h"
+#include "host/CHostApp.h"
+#include "host/CHostSession.h"
+#include "host/CScenarioCommands.h"
+#include "host/CScenarioRunner.h"
+#include "host/HostDialogs.h"
+#include "ui/IDlgIntf.h"
+
+CDialog* HostGetCurrentDialog(CHostSession& session) {
+  CDialog* dlg = session.m_pDialog;
+  if (!dlg) return nullptr;
+  bool alive = false;
+  AfxEnumWindows([&](HWND h) {
+    if (CWnd::FromHandlePermanent(h) == dlg) alive = true;
+  });
+  if (!alive) session.m_pDialog = nullptr;
+  return session.m_pDialog;
+}
+
+namespace {
+
+typedef CScenarioStatus Status;
+
+// ---- opening and closing ------------------------------------------------------------------
+
+struct ScriptState {
+  BOOL bTaken = FALSE;
+};
+
+// The user's part of one `modal` block.
+struct BlockScript {
+  std::shared_ptr<ScriptState> state;
+  CHostSession* pSession;
+  const CScenarioBlock* pBlock;
+
+  void operator()(CDialog& dlg) const {
+    state->bTaken = TRUE;
+    CHostSession& s = *pSession;
+    CDialog* previous = s.m_pDialog;
+    s.m_pDialog = &dlg;
+    Status st = s.Runner().RunLines(s, *pBlock);
+    if (!st.IsOk()) s.SetPendingStatus(st);
+    s.m_pDialog = previous;
+  }
+};
+
+void QueueBlock(CScenarioContext& ctx, const std::shared_ptr<ScriptState>& state) {
+  AfxQueueDialogScript(BlockScript{state, &ctx.Session(), &ctx.Block()});
+}
+
+// Takes back the script of a block that no dialog took, keeping the others in order.
+void Unqueue(const std::shared_ptr<ScriptState>& state) {
+  std::vector<AFX_DIALOG_SCRIPT> keep;
+  AFX_DIALOG_SCRIPT f;
+  while (AfxTakeDialogScript(f)) {
+    const BlockScript* b = f.target<BlockScript>();
+    if (!(b && b->state == state)) keep.push_back(f);
+  }
+  for (AFX_DIALOG_SCRIPT& k : keep) AfxQueueDialogScript(k);
+}
+
+// A model to open dialogs on: the `new` line when there is none.
+Status EnsureModel(CScenarioContext& ctx) {
+  if (CDBDoc::m_pDBDoc) return Status::Ok();
+  CScenarioLine line;
+  line.m_strFile = ctx.Line().m_strFile;
+  line.m_nLine = ctx.Line().m_nLine;
+  line.m_strText = "new";
+  CScenarioWord w;
+  w.m_strText = "new";
+  line.m_words.push_back(w);
+  line.m_pCommand = CScenarioCommands::Find(line.m_words, line.m_nNameWords);
+  if (!line.m_pCommand) return Status::Bad("no model: the host has no `new` command");
+  return ctx.Run(CScenarioBlock{line});
+}
+
+Status CmdInterface(CScenarioContext& ctx, IDlgIntf*& intf) {
+  intf = IDlgIntf::Find("cmd");
+  if (!intf) return Status::Bad("no dialog interface \"cmd\" is registered");
+  return EnsureModel(ctx);
+}
+
+BOOL ArgNumber(CScenarioContext& ctx, int i, uintptr_t& v) {
+  UINT u = 0;
+  int n = 0;
+  if (ctx.ArgUInt(i, u)) {
+    v = u;
+    return TRUE;
+  }
+  if (ctx.ArgInt(i, n)) {
+    v = (uintptr_t)(intptr_t)n;
+    return TRUE;
+  }
+  return FALSE;
+}
+
+Status Modal(CScenarioContext& ctx) {
+  auto state = std::make_shared<ScriptState>();
+  if (ctx.Word(0).Is("*")) {
+    if (ctx.ArgCount() != 1) return Status::Bad("modal * takes no parameter");
+    QueueBlock(ctx, state);
+    return Status::Ok();
+  }
+  uintptr_t param = 0;
+  if (ctx.ArgCount() > 1 && !ArgNumber(ctx, 1, param)) return Status::Bad("not a number: " + ctx.Arg(1));
+  IDlgIntf* intf = nullptr;
+  Status s = CmdInterface(ctx, intf);
+  if (!s.IsOk()) return s;
+  ctx.Session().MarkDialogAction();
+  QueueBlock(ctx, state);
+  int r = intf->Dlg_DoModal(ctx.Arg(0), (void*)param);
+  if (!state->bTaken) Unqueue(state);
+  ctx.Session().SetResult(r);
+  return Status::Ok();
+}
+
+Status Modeless(CScenarioContext& ctx) {
+  int extra = 0;
+  if (ctx.ArgCount() > 1 && !ctx.ArgInt(1, extra)) return Status::Bad("not a number: " + ctx.Arg(1));
+  IDlgIntf* intf = nullptr;
+  Status s = CmdInterface(ctx, intf);
+  if (!s.IsOk()) return s;
+  ctx.Session().MarkDialogAction();
+  int r = intf->Dlg_DoModeless(ctx.Arg(0), nullptr, ctx.ArgCount() > 1 ? &extra : nullptr);
+  ctx.Session().SetResult(r);
+  if (r == 1)
+    if (auto* d = dynamic_cast<CDialog*>(CWnd::GetActiveWindow())) ctx.Session().m_pDialog = d;
+  return Status::Ok();
+}
+
+Status With(CScenarioContext& ctx) {
+  int id = 0;
+  if (!ctx.ArgInt(0, id)) return Status::Bad("not a template id: " + ctx.Arg(0));
+  CWnd* w = CUserDriver::FindDialog(id);
+  auto* d = w ? dynamic_cast<CDialog*>(CWnd::FromHandlePermanent(w->m_hWnd)) : nullptr;
+  if (!d) return ctx.Refused();
+  ctx.Session().m_pDialog = d;
+  return Status::Ok();
+}
+
+Status Close(CScenarioContext& ctx) {
+  CDialog* d = HostGetCurrentDialog(ctx.Session());
+  if (!d) return ctx.Refused();
+  ctx.Session().MarkDialogAction();
+  d->SendMessage(WM_COMMAND, IDCANCEL, 0);
+  AfxPumpMessages();
+  HostGetCurrentDialog(ctx.Session());
+  return Status::Ok();
+}
+
+// ---- user actions -------------------------------------------------------------------------
+
+// The driver on the current dialog and the control of argument 0; refused (Ok with the
+// `refused` line) when there is no dialog or no such control.
+struct Target {
+  CUserDriver drv;
+  CWnd* pCtl = nullptr;
+};
+
+BOOL FindTarget(CScenarioContext& ctx, Target& t) {
+  CDialog* d = HostGetCurrentDialog(ctx.Session());
+  if (!d) return FALSE;
+  ctx.Session().MarkDialogAction();
+  t.drv.SetDialog(d);
+  t.pCtl = t.drv.FindControl(ctx.Arg(0));
+  return t.pCtl != nullptr;
+}
+
+Status Result(CScenarioContext& ctx, int ok) { return ok ? Status::Ok() : ctx.Refused(); }
+
+Status Type(CScenarioContext& ctx) {
+  Target t;
+  if (!FindTarget(ctx, t)) return ctx.Refused();
+  return Result(ctx, t.drv.Type(t.pCtl, ctx.Arg(1)));
+}
+
+Status Click(CScenarioContext& ctx) {
+  Target t;
+  if (!FindTarget(ctx, t)) return ctx.Refused();
+  return Result(ctx, t.drv.Click(t.pCtl));
+}
+
+Status Check(CScenarioContext& ctx) {
+  int n = 0;
+  if (!ctx.ArgInt(1, n) || n < 0 || n > 1) return Status::Bad("not 0 or 1: " + ctx.Arg(1));
+  Target t;
+  if (!FindTarget(ctx, t)) return ctx.Refused();
+  return Result(ctx, t.drv.Check(t.pCtl, n));
+}
+
+Status Choose(CScenarioContext& ctx) {
+  Target t;
+  if (!FindTarget(ctx, t)) return ctx.Refused();
+  int index = 0;
+  if (ctx.Word(1).IsIndex(index)) return Result(ctx, t.drv.ChooseIndex(t.pCtl, index));
+  return Result(ctx, t.drv.Choose(t.pCtl, ctx.Arg(1)));
+}
+
+Status Select(CScenarioContext& ctx) {
+  std::vector<int> rows;
+  for (int i = 1; i < ctx.ArgCount(); ++i) {
+    int index = 0;
+    if (!ctx.Word(i).IsIndex(index)) return Status::Bad("not a row #N: " + ctx.Arg(i));
+    rows.push_back(index);
+  }
+  Target t;
+  if (!FindTarget(ctx, t)) return ctx.Refused();
+  return Result(ctx, t.drv.SelectRows(t.pCtl, rows));
+}
+
+struct NamedKey {
+  const char* name;
+  UINT vk;
+};
+const NamedKey kKeys[] = {{"RETURN", VK_RETURN}, {"ESCAPE", VK_ESCAPE}, {"DELETE", VK_DELETE}, {"TAB", VK_TAB}};
+
+Status Key(CScenarioContext& ctx) {
+  UINT vk = 0;
+  for (const NamedKey& k : kKeys)
+    if (ctx.Word(1).Is(k.name)) vk = k.vk;
+  if (!vk) return Status::Bad("not a key (RETURN, ESCAPE, DELETE, TAB): " + ctx.Arg(1));
+  if (ctx.Arg(0) == "0") {
+    CDialog* d = HostGetCurrentDialog(ctx.Session());
+    if (!d) return ctx.Refused();
+    ctx.Session().MarkDialogAction();
+    CUserDriver drv(d);
+    return Result(ctx, drv.Key(nullptr, vk));
+  }
+  Target t;
+  if (!FindTarget(ctx, t)) return ctx.Refused();
+  return Result(ctx, t.drv.Key(t.pCtl, vk));
+}
+
+Status Tab(CScenarioContext& ctx) {
+  int index = 0;
+  if (!ctx.Word(1).IsIndex(index) && !ctx.ArgInt(1, index)) return Status::Bad("not a tab #N: " + ctx.Arg(1));
+  Target t;
+  if (!FindTarget(ctx, t)) return ctx.Refused();
+  return Result(ctx, t.drv.SelectTab(t.pCtl, index));
+}
+
+// ---- showing and expecting ----------------------------------------------------------------
+
+Status ShowDialog(CScenarioContext& ctx) {
+  CDialog* d = HostGetCurrentDialog(ctx.Session());
+  if (!d) return ctx.Refused();
+  CUserDriver drv(d);
+  for (const CString& line : drv.Describe()) ctx.Out() << line.str() << '\n';
+  return Status::Ok();
+}
+
+Status ExpectText(CScenarioContext& ctx) {
+  CDialog* d = HostGetCurrentDialog(ctx.Session());
+  if (!d) return Status::Failed("no current dialog");
+  CUserDriver drv(d);
+  CWnd* c = drv.FindControl(ctx.Arg(0));
+  if (!c) return Status::Failed("no control " + ctx.Arg(0));
+  CString text;
+  c->GetWindowText(text);
+  if (text == ctx.Arg(1)) return Status::Ok();
+  return Status::Failed("text " + AfxQuoteText(text));
+}
+
+const CScenarioBlockRegistrar s_modal("modal", 1, 2, Modal, "NAME [PARAM] | *");
+
+const CScenarioCommandRegistrar s_commands[] = {
+    {"modeless", 1, 2, Modeless, "NAME [EXTRA]"},
+    {"with", 1, 1, With, "TEMPLATE"},
+    {"close", 0, 0, Close},
+    {"type", 2, 2, Type, "ID TEXT"},
+    {"click", 1, 1, Click, "ID"},
+    {"check", 2, 2, Check, "ID 0|1"},
+    {"choose", 2, 2, Choose, "ID TEXT|#N"},
+    {"select", 2, -1, Select, "ID #N..."},
+    {"key", 2, 2, Key, "ID RETURN|ESCAPE|DELETE|TAB"},
+    {"tab", 2, 2, Tab, "ID #N"},
+    {"show dialog", 0, 0, ShowDialog},
+    {"expect text", 2, 2, ExpectText, "ID TEXT"},
+};
+
+}  // namespace
