@@ -1,6 +1,7 @@
 // The journal of one table inside one transaction: every change applied, in order, with
 // the images needed to redo it, undo it and list it as update records.
 #pragma once
+#include <algorithm>
 #include <memory>
 #include <vector>
 #include "db/DBClassIds.h"
@@ -64,25 +65,28 @@ class DB_CTableOp : public DB_CTableOpBase {
   }
   void Finish() override { m_nextAfter = m_set->NextKey(); }
 
+  // Undo and redo replay the journal on the state it left. Should a plain (not
+  // undoable) write of the same table have changed that state since, a step that no
+  // longer fits is skipped rather than applied to the wrong record.
   void Redo() override {
     for (const E& e : m_e) {
       switch (e.kind) {
-        case INS: m_set->Insert(e.pos, e.key, m_img[e.a]); break;
-        case DEL: m_set->Erase(e.key); break;
-        case MOD: m_set->Replace(e.key, e.key2, m_img[e.b]); break;
-        case MOVE: m_set->Move(e.key, e.pos2); break;
+        case INS: Add(e.pos, e.key, m_img[e.a]); break;
+        case DEL: Remove(e.key); break;
+        case MOD: Rewrite(e.key, e.key2, m_img[e.b]); break;
+        case MOVE: Place(e.key, e.pos2); break;
       }
     }
-    m_set->SetNextKey(m_nextAfter);
+    m_set->SetNextKey(std::max(m_nextAfter, m_set->NextKey()));
   }
   void Undo() override {
     for (auto it = m_e.rbegin(); it != m_e.rend(); ++it) {
       const E& e = *it;
       switch (e.kind) {
-        case INS: m_set->Erase(e.key); break;
-        case DEL: m_set->Insert(e.pos, e.key, m_img[e.a]); break;
-        case MOD: m_set->Replace(e.key2, e.key, m_img[e.a]); break;
-        case MOVE: m_set->Move(e.key, e.pos); break;
+        case INS: Remove(e.key); break;
+        case DEL: Add(e.pos, e.key, m_img[e.a]); break;
+        case MOD: Rewrite(e.key2, e.key, m_img[e.a]); break;
+        case MOVE: Place(e.key, e.pos); break;
       }
     }
     m_set->SetNextKey(m_nextBefore);
@@ -108,6 +112,19 @@ class DB_CTableOp : public DB_CTableOpBase {
     int pos, pos2;   // 0-based positions before and after
     uint32_t a, b;   // images: the record (before), the record after
   };
+  int Clamp(int pos) const { return std::max(0, std::min(pos, m_set->Count())); }
+  void Add(int pos, UINT key, const T& r) {
+    if (!m_set->Exist(key)) m_set->Insert(Clamp(pos), key, r);
+  }
+  void Remove(UINT key) {
+    if (m_set->Exist(key)) m_set->Erase(key);
+  }
+  void Rewrite(UINT from, UINT to, const T& r) {
+    if (m_set->Exist(from) && (from == to || !m_set->Exist(to))) m_set->Replace(from, to, r);
+  }
+  void Place(UINT key, int pos) {
+    if (m_set->Exist(key)) m_set->Move(key, std::max(0, std::min(pos, m_set->Count() - 1)));
+  }
   uint32_t Push(const T& r) {
     m_img.push_back(r);
     return (uint32_t)(m_img.size() - 1);
