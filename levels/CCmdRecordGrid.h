@@ -1,0 +1,318 @@
+// What every record grid of the module inherits: the hooks of CTBCommon written once for
+// a table class TTable (CClassMdul, CClassPlan, CClassStor...) whose records carry `key`
+// and `name`. A grid derives from CCmdRecordGrid<TTable>, registers its columns in its
+// constructor (AddColInfo; index 0 the key column), lists its required columns
+// (AddRequiredColumn), keeps its default texts (GetDefaultValues) and writes FieldToText
+// and TextToField for its fields. Everything else here follows the record-grid rules:
+//
+// - RowToRecord: row 0, the append row and rows past the end give 0. Otherwise the record
+//   is initialised, each index's cell (found by its column title) is read, a formula
+//   becomes its value; index 0 is the key (atol, 0 for an empty cell), the others go to
+//   TextToField.
+// - RecordToRow: index 0 shows the key with "%d" (empty for 0), the others FieldToText;
+//   integer and real columns are flagged numeric. OnRowWritten lets a grid style the row.
+// - ValidateRecord: for each required index the string at map[index] - 1; a non-empty one
+//   goes through ValidateField (a 0 ends it, its warning text kept); an empty one adds a
+//   line: its title and the text of "IDS_WG_CMD__ADDD___has_not_been_entered_", lines
+//   joined by "\n". Any line: the lines become the warning text, 0.
+// - ValidateField: valid for an index below the column count; else the warning text is
+//   the grid's field-error key (GetFieldErrorKey). ValidateRealText is the real-column
+//   check for grids with real columns.
+// - StringsToRecord: ValidateRecord, then index 0 the key, the others TextToField.
+// - AddRecord / ModifyRecord: 0 without a message when CanSaveData is 0. ModifyRecord takes
+//   the old name from the name cell as it was before editing; ModifyRecords the old names
+//   from the table by the key texts (atol). DeleteRecords finds every key by the name cell
+//   before editing and deletes them in one transaction; an empty list (or no key found)
+//   is 1 with no transaction.
+// - OnInsertEmptyRecord: the framework's texts, then (unless there is no current cell or
+//   it is in the name column) the first free name of "IDS_WG_CMD__ADD2__New_d" with 1, 2...
+// - UpdateBuffer: replays the table's update records: ADD inserts a row at the record's
+//   position (RowForNewKey, by default its sequence), DEL removes the key's row, MFD then
+//   MFS rewrites the row of the MFS key with the MFD image. FindRowByKey tries the row of
+//   the key's sequence first, so a change costs O(log n); a deleted key (no sequence any
+//   more) is looked for row by row.
+// The table objects are the current document's (CDBDoc::m_pDBDoc), fetched once.
+#pragma once
+#include <cstdlib>
+#include <vector>
+#include "db/CDBDoc.h"
+#include "db/CMDBCtrl.h"
+#include "db/DBClassIds.h"
+#include "db/DB_CData.h"
+#include "db/DB_CDataBase.h"
+#include "ui/CMsgDll.h"
+#include "uiutil/CTBCommon.h"
+
+template <class TTable>
+class CCmdRecordGrid : public CTBCommon {
+ public:
+  using Rec = typename TTable::Rec;
+
+  explicit CCmdRecordGrid(void* pOwner) : m_pOwner(pOwner) { m_pTable = FetchTable<TTable>(); }
+
+  template <class T>
+  static T* FetchTable() {
+    CDBDoc* doc = CDBDoc::m_pDBDoc;
+    DB_CDataBase* db = doc ? doc->GetMDBCtrl()->GetDB(DB_ID_MODEL) : nullptr;
+    return db ? static_cast<T*>(db->GetClass(T::m_nClassID)) : nullptr;
+  }
+  TTable* GetTable() const { return m_pTable; }
+  void* GetOwner() const { return m_pOwner; }
+
+  // ---- what a grid supplies ---------------------------------------------------------------
+  // The text of a field; an index without a field shows the text of "IDS_WG_CMD__ADDD__Error".
+  virtual void FieldToText(int, const Rec&, CString& text) { text = CMsgDll::pfuncLoadStr("IDS_WG_CMD__ADDD__Error", 0); }
+  // Sets a field from a text; an index without a field is ignored.
+  virtual void TextToField(int, const CString&, Rec&) {}
+  virtual LPCTSTR GetFieldErrorKey() { return "IDS_WG_CMD__ADDD___CCmdPlanStoryGrid__ValidateField__Erro"; }
+  virtual int GetNameColumnIndex() { return 1; }
+  virtual UINT GetKeyByName(const CString& name) { return m_pTable ? m_pTable->GetKey(name) : 0; }
+  virtual void OnRowWritten(ROWCOL, UINT, const Rec&) {}
+  // The row a record added to the table goes to.
+  virtual int RowForNewKey(UINT key) { return m_pTable ? m_pTable->GetSeq(key) : 0; }
+  void AddRequiredColumn(int index) { m_required.push_back(index); }
+
+  // ---- rows and records -------------------------------------------------------------------
+  int RowToRecord(ROWCOL row, UINT& key, Rec& rec) {
+    if (row == 0 || IsAppendRow(row) || row > GetRowCount()) return 0;
+    rec.Initialize();
+    key = 0;
+    for (int i = 0; i < GetColInfoCount(); ++i) {
+      ROWCOL c = GetColumnNoFor((LPCTSTR)GetColTitle(i));
+      CString text = c ? GetValueRowCol(row, c) : CString();
+      ConvertFormulaToValue(text);
+      if (i == 0) key = (UINT)std::atol(text.c_str());
+      else TextToField(i, text, rec);
+    }
+    rec.key = key;
+    return 1;
+  }
+
+  void RecordToRow(ROWCOL row, UINT key, const Rec& rec) {
+    for (int i = 0; i < GetColInfoCount(); ++i) {
+      ROWCOL c = GetColumnNoFor(i);
+      if (!c) continue;
+      CString text;
+      if (i == 0) {
+        if (key) text.Format("%d", (int)key);
+      } else {
+        FieldToText(i, rec, text);
+      }
+      SetValueRange(CGXRange(row, c), (LPCTSTR)text);
+      int kind = GetColKind(i);
+      SetNumericRowCol(row, c, kind == TB_COL_INT || kind == TB_COL_REAL);
+    }
+    OnRowWritten(row, key, rec);
+  }
+
+  int StringsToRecord(CStringArray& strings, CUIntArray& map, UINT& key, Rec& rec) {
+    if (!ValidateRecord(strings, map)) return 0;
+    key = 0;
+    for (int i = 0; i < GetColInfoCount(); ++i) {
+      CString text = StringAt(strings, map, i);
+      if (i == 0) key = (UINT)std::atol(text.c_str());
+      else TextToField(i, text, rec);
+    }
+    rec.key = key;
+    return 1;
+  }
+
+  virtual int FindRowByKey(UINT key) {
+    if (!key) return -1;
+    int seq = m_pTable ? m_pTable->GetSeq(key) : 0;
+    if (seq >= 1 && (ROWCOL)seq < GetAppendRowNo() && GetRowKey((ROWCOL)seq) == key) return seq;
+    for (ROWCOL r = 1; r < GetAppendRowNo(); ++r)
+      if (GetRowKey(r) == key) return (int)r;
+    return -1;
+  }
+  int FindRecordByKey(UINT key) override { return FindRowByKey(key); }
+
+  // The real-column check: 1, or 0 with the warning text of the reason.
+  int ValidateRealText(LPCTSTR text) {
+    static const char* const keys[] = {"", "IDS_WG_CMD__ADDD__Invalid_formula_",
+                                       "IDS_WG_CMD__ADDD__Character_exists_in_double_value",
+                                       "IDS_WG_CMD__ADDD__Value_is_too_big_"};
+    int reason = 0;
+    if (IsValidDoubleNumber(text, reason)) return 1;
+    if (reason >= 1 && reason <= 3) SetWarningText(CMsgDll::pfuncLoadStr(keys[reason], 0));
+    return 0;
+  }
+
+  // ---- the hooks ------------------------------------------------------------------------
+  int AddRecords(CPtrArray& keys, CPtrArray& records) override {
+    CArray<Rec> recs;
+    for (INT_PTR i = 0; i < records.GetSize(); ++i) {
+      Rec r = *static_cast<Rec*>(records[i]);
+      r.key = *static_cast<UINT*>(keys[i]);
+      recs.Add(r);
+    }
+    return m_pTable && m_pTable->TR_Add(recs);
+  }
+  int AddRecord(ROWCOL row) override {
+    if (!CanSaveData()) return 0;
+    UINT key = 0;
+    Rec rec;
+    if (!RowToRecord(row, key, rec) || !m_pTable) return 0;
+    return m_pTable->TR_Add(rec);
+  }
+  int DeleteRecords(CUIntArray& rows) override {
+    CUIntArray keys;
+    ROWCOL nameCol = GetColumnNoFor(GetNameColumnIndex());
+    for (UINT row : rows)
+      if (UINT k = GetKeyByName(GetValueRowColBeforeEdit(row, nameCol))) keys.Add(k);
+    if (keys.IsEmpty()) return 1;
+    return m_pTable && m_pTable->TR_Del(keys);
+  }
+  int DeleteRecord(ROWCOL row) override {
+    UINT key = 0;
+    Rec rec;
+    if (!RowToRecord(row, key, rec) || !m_pTable) return 0;
+    return m_pTable->TR_Del(key);
+  }
+  int ModifyRecords(CStringArray& keyTexts, CPtrArray& keys, CPtrArray& records) override {
+    if (!m_pTable) return 0;
+    CStringArray names;
+    CArray<Rec> recs;
+    for (INT_PTR i = 0; i < records.GetSize(); ++i) {
+      Rec old;
+      if (!m_pTable->Get((UINT)std::atol(keyTexts[i].c_str()), old)) return 0;
+      names.Add(old.name);
+      Rec r = *static_cast<Rec*>(records[i]);
+      r.key = *static_cast<UINT*>(keys[i]);
+      recs.Add(r);
+    }
+    return m_pTable->TR_Modify(names, recs);
+  }
+  int ModifyRecord(ROWCOL row) override {
+    if (!CanSaveData()) return 0;
+    CString oldName = GetValueRowColBeforeEdit(row, GetColumnNoFor(GetNameColumnIndex()));
+    UINT key = 0;
+    Rec rec;
+    if (!RowToRecord(row, key, rec) || !m_pTable) return 0;
+    return m_pTable->TR_Modify(oldName, rec);
+  }
+  CString GetNewKeyString() override { return CString(); }
+  CString GetDefaultValue(int n) override {
+    CStringArray& d = GetDefaultValues();
+    return n >= 0 && n < d.GetSize() ? d[n] : CString();
+  }
+  int NewRecordFromStrings(CStringArray& strings, CUIntArray& map, CPtrArray& keys, CPtrArray& records) override {
+    UINT* key = new UINT(0);
+    Rec* rec = new Rec();
+    rec->Initialize();
+    keys.Add(key);
+    records.Add(rec);
+    return StringsToRecord(strings, map, *key, *rec);
+  }
+  int FreeNewRecords(CPtrArray& keys, CPtrArray& records) override {
+    int n = (int)records.GetSize();
+    for (void* p : keys) delete static_cast<UINT*>(p);
+    for (void* p : records) delete static_cast<Rec*>(p);
+    keys.RemoveAll();
+    records.RemoveAll();
+    return n;
+  }
+  int ValidateField(LPCTSTR, int index) override {
+    if (index < GetColInfoCount()) return 1;
+    SetWarningText(CMsgDll::pfuncLoadStr(GetFieldErrorKey(), 0));
+    return 0;
+  }
+  int ValidateRecord(CStringArray& strings, CUIntArray& map) override {
+    CString message;
+    for (int c : m_required) {
+      CString text = StringAt(strings, map, c);
+      if (!text.IsEmpty()) {
+        if (!ValidateField(text, c)) return 0;
+        continue;
+      }
+      if (!message.IsEmpty()) message += "\n";
+      message += GetColTitle(c);
+      message += CMsgDll::pfuncLoadStr("IDS_WG_CMD__ADDD___has_not_been_entered_", 0);
+    }
+    if (message.IsEmpty()) return 1;
+    SetWarningText(message);
+    return 0;
+  }
+  int GetRecordCount() override { return m_pTable ? m_pTable->GetCount() : 0; }
+  void FillRowsForKeys(int n, const UINT* keys, CUIntArray&) override {
+    Rec rec;
+    for (int i = 0; i < n && m_pTable; ++i)
+      if (m_pTable->Get(keys[i], rec)) RecordToRow((ROWCOL)i + 1, keys[i], rec);
+  }
+  void FillAllRows(int, CUIntArray&) override {
+    if (!m_pTable) return;
+    CUIntArray keys;
+    m_pTable->GetKeyList(keys);
+    Rec rec;
+    ROWCOL row = 1;
+    for (UINT k : keys)
+      if (m_pTable->Get(k, rec)) RecordToRow(row++, k, rec);
+  }
+  void FillRowFromStrings(ROWCOL row, CStringArray& strings) override {
+    Rec rec;
+    rec.Initialize();
+    UINT key = 0;
+    for (int i = 0; i < GetColInfoCount() && i < strings.GetSize(); ++i) {
+      if (i == 0) key = (UINT)std::atol(strings[i].c_str());
+      else TextToField(i, strings[i], rec);
+    }
+    rec.key = key;
+    RecordToRow(row, key, rec);
+  }
+  void UpdateBuffer(CObject*) override {
+    DB_CDataBase* db = m_pTable ? m_pTable->GetDB() : nullptr;
+    if (!db || !db->HasUpdateRecords()) return;
+    BOOL old = LockUpdate(TRUE);
+    const int cls = (int)TTable::m_nClassID;
+    DB_CDataImage<Rec> image, changed;
+    POSITION pos = db->GetFirstUpdatePosition();
+    while (pos) {
+      const DB_CUpdateRecord* u = db->GetNextUpdate(pos);
+      if (u->m_nCode == DB_UR_CODE(cls, DB_UR_ADD) && db->ReadUpdateImage(u, image)) {
+        int row = RowForNewKey(image.m_nKey);
+        if (row < 1 || (ROWCOL)row > GetAppendRowNo()) row = (int)GetAppendRowNo();
+        InsertRecord((ROWCOL)row);
+        RecordToRow((ROWCOL)row, image.m_nKey, image.m_Data);
+      } else if (u->m_nCode == DB_UR_CODE(cls, DB_UR_DEL)) {
+        int row = FindRowByKey(u->m_nKey);
+        if (row > 0) CTBBrowserWnd::DeleteRecord((ROWCOL)row);
+      } else if (u->m_nCode == DB_UR_CODE(cls, DB_UR_MFD)) {
+        db->ReadUpdateImage(u, changed);
+      } else if (u->m_nCode == DB_UR_CODE(cls, DB_UR_MFS)) {
+        int row = FindRowByKey(u->m_nKey);
+        if (row > 0) RecordToRow((ROWCOL)row, changed.m_nKey, changed.m_Data);
+      }
+    }
+    ShowSelected();
+    AdjustAppendRowNo();
+    LockUpdate(old);
+    Redraw();
+  }
+
+  // The default name of a new row.
+  int OnInsertEmptyRecord(ROWCOL row) override {
+    if (!CTBCommon::OnInsertEmptyRecord(row)) return 0;
+    ROWCOL r = 0, c = 0;
+    ROWCOL nameCol = GetColumnNoFor(GetNameColumnIndex());
+    if (!GetCurrentCell(r, c) || c == nameCol) return 1;
+    const char* fmt = CMsgDll::pfuncLoadStr("IDS_WG_CMD__ADD2__New_d", 0);
+    CString name;
+    for (int n = 1;; ++n) {
+      name.Format(fmt, n);
+      if (!GetKeyByName(name)) break;
+    }
+    SetValueRange(CGXRange(row, nameCol), (LPCTSTR)name);
+    return 1;
+  }
+
+ protected:
+  static CString StringAt(CStringArray& strings, CUIntArray& map, int index) {
+    if (index < 0 || index >= map.GetSize()) return CString();
+    UINT pos = map[index];
+    return pos >= 1 && (INT_PTR)pos <= strings.GetSize() ? strings[pos - 1] : CString();
+  }
+
+  TTable* m_pTable = nullptr;
+  void* m_pOwner = nullptr;
+  std::vector<int> m_required;
+};
