@@ -1,5 +1,7 @@
 #include "db/CDBDoc.h"
 
+#include <map>
+
 #include "db/CClassGrnd.h"
 #include "db/CClassMctl.h"
 #include "db/CClassMdul.h"
@@ -15,7 +17,15 @@ CDBDocUiHooks& Hooks() {
   static CDBDocUiHooks h;
   return h;
 }
+std::multimap<int, void (*)(CDBDoc&)>& SampleSteps() {
+  static std::multimap<int, void (*)(CDBDoc&)> steps;
+  return steps;
+}
 }  // namespace
+
+CDBDocSampleStep::CDBDocSampleStep(int nOrder, void (*pfn)(CDBDoc& doc)) {
+  if (pfn) SampleSteps().emplace(nOrder, pfn);
+}
 
 CDBDoc::CDBDoc(BOOL bMakeCurrent) {
   NewModel();
@@ -139,7 +149,8 @@ void CDBDoc::NewSampleModel() {
   T_MCTL_D c;
   c.rcMatlKey = 0;
   grnd->TR_Add_All(&g, &c);
-  plan->SetCurPlan(3);
+  plan->SetCurPlan(4);
+  for (const auto& step : SampleSteps()) step.second(*this);
   db->ClearUndo();
 }
 

@@ -24,6 +24,13 @@ struct CDBDocUiHooks {
   void (*deleteDlgCtrl)(CDlgModelessMgr* p) = nullptr;
 };
 
+// A part of the library that owns more tables adds its records to the sample model with
+// a step registered at load; steps run in ascending order after the level records:
+//   static const CDBDocSampleStep s_sections(20, [](CDBDoc& doc) { ... });
+struct CDBDocSampleStep {
+  CDBDocSampleStep(int nOrder, void (*pfn)(CDBDoc& doc));
+};
+
 class CDBDoc {
  public:
   static CDBDoc* m_pDBDoc;
@@ -62,7 +69,7 @@ class CDBDoc {
   // standard floor 1 and the base story (key 1). Undo history is emptied.
   void NewModel();
   // The built-in sample: two towers, standard floors, a dozen stories, basement and
-  // model control records.
+  // model control records, then what the registered sample steps add (CDBDocSampleStep).
   void NewSampleModel();
   // Model files. On failure the model is untouched and strError holds a text key.
   BOOL SaveModel(const char* pszPath, CString& strError);

@@ -76,6 +76,22 @@ TEST_F(DbTest, SampleModel) {
   EXPECT_EQ(doc->GetRecordCount("STOR"), 1);
 }
 
+bool g_addStepPlan = false;
+const CDBDocSampleStep s_step(50, [](CDBDoc& d) {
+  if (!g_addStepPlan) return;
+  T_PLAN_D p;
+  p.name = "FromStep";
+  static_cast<CClassPlan*>(d.GetModelDB()->GetClass(CClassPlan::m_nClassID))->TR_Add(p);
+});
+
+TEST_F(DbTest, SampleStepsAddTheirRecords) {
+  g_addStepPlan = true;
+  doc->NewSampleModel();
+  g_addStepPlan = false;
+  EXPECT_NE(plan->GetKey("FromStep"), 0u);
+  EXPECT_FALSE(db->CanUndo());
+}
+
 TEST(DbDocuments, SeveralDocumentsAndTheCurrentOne) {
   auto a = std::make_unique<CDBDoc>();
   EXPECT_EQ(CDBDoc::m_pDBDoc, a.get());
