@@ -295,10 +295,12 @@ class CCmdRecordGrid : public CTBCommon {
     ROWCOL r = 0, c = 0;
     ROWCOL nameCol = GetColumnNoFor(GetNameColumnIndex());
     if (!GetCurrentCell(r, c) || c == nameCol) return 1;
-    const char* fmt = CMsgDll::pfuncLoadStr("IDS_WG_CMD__ADD2__New_d", 0);
+    // A text without its number placeholder gets one, so that the names can differ.
+    CString fmt = CMsgDll::pfuncLoadStr("IDS_WG_CMD__ADD2__New_d", 0);
+    if (fmt.Find("%d") < 0) fmt += "%d";
     CString name;
     for (int n = 1;; ++n) {
-      name.Format(fmt, n);
+      name.Format((LPCTSTR)fmt, n);
       if (!GetKeyByName(name)) break;
     }
     SetValueRange(CGXRange(row, nameCol), (LPCTSTR)name);

@@ -23,9 +23,14 @@ CString CTBBrowserWnd::GetValueRowColBeforeEdit(ROWCOL nRow, ROWCOL nCol) {
   return CTBGrid::GetValueRowCol(nRow, nCol);
 }
 
-void CTBBrowserWnd::BeginRowEdit(ROWCOL nRow) {
+void CTBBrowserWnd::BeginRowEdit(ROWCOL nRow, BOOL bNew) {
   if (m_nPendingRow == nRow) return;
   if (m_nPendingRow) RevertPendingRow();
+  if (bNew) {
+    InsertRows(nRow + 1, 1);
+    HideRows(nRow + 1, nRow + 1, !m_bAppendRow);
+  }
+  m_bPendingNew = bNew;
   m_nPendingRow = nRow;
   m_pending.assign(GetColCount() + 1, CString());
   for (ROWCOL c = 1; c <= GetColCount(); ++c) m_pending[c] = GetExpressionRowCol(nRow, c);
@@ -35,6 +40,11 @@ void CTBBrowserWnd::RevertPendingRow() {
   if (!m_nPendingRow) return;
   ROWCOL r = m_nPendingRow;
   if (IsEditing()) CancelEditing();
+  if (m_bPendingNew) {
+    EndRowEdit();
+    RemoveRows(r, r);
+    return;
+  }
   for (ROWCOL c = 1; c < m_pending.size() && c <= GetColCount() && r <= GetRowCount(); ++c)
     SetValueRange(CGXRange(r, c), (LPCTSTR)m_pending[c]);
   EndRowEdit();

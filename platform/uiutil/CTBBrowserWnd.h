@@ -2,7 +2,10 @@
 // where a new record is typed (hidden while the append row is switched off). It keeps the
 // row being edited: when the first cell of a row is edited, the texts the row had are kept
 // ("before edit") until the row is committed; GetValueRowColBeforeEdit reads them.
-// The commit itself, paste and delete are CTBCommon's (the hooks live there).
+// Typing in the append row turns it into a new record row with a new append row after it;
+// the new row goes away when it is committed (the table's update records bring the record
+// in) or reverted. The commit itself, paste and delete are CTBCommon's (the hooks live
+// there).
 //
 // Numbers typed in cells: ConvertFormulaToValue turns a formula ("=..." , see
 // grid/GXFormula.h) into the text of its value ("%.15g"); on failure it leaves the text,
@@ -39,7 +42,9 @@ class CTBBrowserWnd : public CTBGrid {
   // A row has been edited and not committed yet.
   BOOL IsRowEditPending() const { return m_nPendingRow != 0; }
   ROWCOL GetPendingRow() const { return m_nPendingRow; }
-  // Puts the pending row's texts back and forgets the edit.
+  // The pending row is a new record begun in the append row (a new append row follows it).
+  BOOL IsPendingRowNew() const { return m_nPendingRow != 0 && m_bPendingNew; }
+  // Puts the pending row's texts back (a new row is removed) and forgets the edit.
   void RevertPendingRow();
 
   BOOL ConvertFormulaToValue(CString& text);
@@ -57,15 +62,17 @@ class CTBBrowserWnd : public CTBGrid {
   ROWCOL GetRightValidCol() const { return m_nRightCol; }
 
  protected:
-  // Keeps the row's texts when its first cell is edited.
-  void BeginRowEdit(ROWCOL nRow);
-  void EndRowEdit() { m_nPendingRow = 0; m_pending.clear(); }
+  // Keeps the row's texts when its first cell is edited. A new row (bNew) is the append row
+  // turned into a record row: a new append row is inserted after it.
+  void BeginRowEdit(ROWCOL nRow, BOOL bNew = FALSE);
+  void EndRowEdit() { m_nPendingRow = 0; m_bPendingNew = FALSE; m_pending.clear(); }
 
  private:
   BOOL m_bAppendRow = TRUE;
   BOOL m_bInsertByKey = TRUE;
   BOOL m_bDeleteByKey = TRUE;
   ROWCOL m_nPendingRow = 0;
+  BOOL m_bPendingNew = FALSE;
   std::vector<CString> m_pending;  // by grid column
   ROWCOL m_nRightRow = 0, m_nRightCol = 0;
 };

@@ -5,14 +5,16 @@
 // Editing a cell (CGXGridWnd::UserEditCell, or StartEditing/SetEditText/EndEditing):
 //   1. Start: a cell of the append row while the append row is off is refused. The first
 //      edit in a row keeps the row's texts (GetValueRowColBeforeEdit); starting in another
-//      row first puts a row whose commit failed back as it was. In the append row
-//      OnInsertEmptyRecord(row) fills the new row's texts (key GetNewKeyString, the others
+//      row first puts a row whose commit failed back as it was (a new one is removed).
+//      In the append row the row becomes a new record row, a new append row follows it,
+//      and OnInsertEmptyRecord(row) fills its texts (key GetNewKeyString, the others
 //      GetDefaultValue) before the typed text; a 0 refuses the edit.
 //   2. Validate the cell: ValidateField(text, index) for a non-empty text of a registered
 //      column; 0 shows the warning text and the cell stays in editing.
 //   3. Commit the row: ValidateRecord(row strings, column map); then AddRecord(row) for
-//      the append row, ModifyRecord(row) for a record row. On success the row's kept
-//      texts are forgotten (the append row is emptied for the next record); on 0 the
+//      a new record row, ModifyRecord(row) for a record row. On success the row's kept
+//      texts are forgotten and a new record row is removed (the record arrives through
+//      the update records, UpdateBuffer); on 0 the
 //      warning text, if one was set, is shown as a message box and the row keeps what was
 //      typed, its old texts still kept.
 //   Row strings are the row's texts in grid-column order (string i is grid column i + 1);

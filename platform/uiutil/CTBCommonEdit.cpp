@@ -6,8 +6,16 @@
 BOOL CTBCommon::OnStartEditing(ROWCOL nRow, ROWCOL) {
   if (IsAppendRow(nRow) && !IsAppendRowEnabled()) return FALSE;
   if (GetPendingRow() == nRow) return TRUE;
-  BeginRowEdit(nRow);
-  if (IsAppendRow(nRow) && !OnInsertEmptyRecord(nRow)) {
+  if (IsRowEditPending()) {
+    // Another row's edit is dropped; removing a new row above moves the current cell up.
+    RevertPendingRow();
+    ROWCOL r = 0, c = 0;
+    if (!GetCurrentCell(r, c)) return FALSE;
+    nRow = r;
+  }
+  BOOL isNew = IsAppendRow(nRow);
+  BeginRowEdit(nRow, isNew);
+  if (isNew && !OnInsertEmptyRecord(nRow)) {
     RevertPendingRow();
     return FALSE;
   }
@@ -39,11 +47,13 @@ BOOL CTBCommon::CommitRow(ROWCOL nRow) {
   GetRowStrings(nRow, strings, map);
   int ok = ValidateRecord(strings, map);
   if (ok) {
-    BOOL append = IsAppendRow(nRow);
-    ok = append ? AddRecord(nRow) : ModifyRecord(nRow);
+    BOOL isNew = IsPendingRowNew() && GetPendingRow() == nRow;
+    ok = isNew ? AddRecord(nRow) : ModifyRecord(nRow);
     if (ok) {
+      // The new record came in through the update records; the typed row goes.
+      if (isNew) RevertPendingRow();
       EndRowEdit();
-      if (append) AdjustAppendRowNo();
+      AdjustAppendRowNo();
       return TRUE;
     }
   }
