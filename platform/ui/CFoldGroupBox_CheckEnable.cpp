@@ -2,6 +2,13 @@
 
 #include "ui/CDlgUtil.h"
 
+namespace {
+BOOL IsCheckBox(const CButton& b) {
+  UINT kind = b.GetButtonStyle() & BS_TYPEMASK;
+  return kind == BS_CHECKBOX || kind == BS_AUTOCHECKBOX || kind == BS_3STATE || kind == BS_AUTO3STATE;
+}
+}  // namespace
+
 IMPLEMENT_DYNAMIC(CFoldGroupBox_CheckEnable, CButton)
 
 BEGIN_MESSAGE_MAP(CFoldGroupBox_CheckEnable, CButton)
@@ -15,12 +22,13 @@ BOOL CFoldGroupBox_CheckEnable::Initialize(CWnd* pDlg, UINT nIDDlg, UINT nID, BO
   m_nIDDlg = nIDDlg;
   m_bEnableInside = bEnableInside;
   m_bFold = bFold;
-  ApplyEnable();
+  SetCheckState(IsCheckBox(*this) ? GetCheck() : m_nCheck);
   return TRUE;
 }
 
 void CFoldGroupBox_CheckEnable::SetCheckState(int nCheck) {
   m_nCheck = nCheck ? 1 : 0;
+  if (m_hWnd && IsCheckBox(*this)) SetCheck(m_nCheck);
   ApplyEnable();
 }
 
@@ -30,6 +38,7 @@ void CFoldGroupBox_CheckEnable::ApplyEnable() {
 }
 
 BOOL CFoldGroupBox_CheckEnable::OnClicked(UINT) {
-  SetCheckState(!m_nCheck);
+  // A check-box button has changed its own mark already; a plain group box toggles here.
+  SetCheckState(IsCheckBox(*this) ? GetCheck() : !m_nCheck);
   return FALSE;  // the dialog hears the click too
 }

@@ -1,5 +1,6 @@
-// A group box with a check mark: clicking it toggles the mark and, with enabling on, enables
-// the controls inside the box exactly while it is checked. Initialize(dialog, dialog id,
+// A group box with a check mark (a check-box button drawn as the box's title, or a plain group
+// box that keeps the mark itself): clicking it toggles the mark and, with enabling on, enables
+// the controls inside its rectangle exactly while it is checked. Initialize(dialog, dialog id,
 // control id, enable, fold): subclasses the control; the dialog id is recorded; "fold" (to
 // collapse the box when unchecked) is recorded and has no effect here.
 #pragma once
