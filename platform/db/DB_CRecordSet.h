@@ -15,6 +15,7 @@
 #include <vector>
 #include "afx/AfxTypes.h"
 #include "afx/CString.h"
+#include "db/DB_CKeyIndex.h"
 #include "db/DB_CSeqIndex.h"
 
 template <class T> concept DB_HasKeyMember = requires(T t) { { t.key } -> std::convertible_to<UINT>; };
@@ -50,16 +51,16 @@ class DB_CRecordSet {
     else return CString();
   }
 
-  int Count() const { return (int)m_keyIdx.size(); }
+  int Count() const { return (int)m_keyIdx.Size(); }
   const T* Find(UINT key) const {
-    auto it = m_keyIdx.find(key);
-    return it == m_keyIdx.end() ? nullptr : &m_recs[it->second];
+    const uint32_t* s = m_keyIdx.Find(key);
+    return s ? &m_recs[*s] : nullptr;
   }
-  BOOL Exist(UINT key) const { return m_keyIdx.count(key) != 0; }
+  BOOL Exist(UINT key) const { return m_keyIdx.Contains(key); }
   // 0-based position, -1 when absent.
   int Pos(UINT key) const {
-    auto it = m_keyIdx.find(key);
-    return it == m_keyIdx.end() ? -1 : (int)m_seq.PositionOf(it->second);
+    const uint32_t* s = m_keyIdx.Find(key);
+    return s ? (int)m_seq.PositionOf(*s) : -1;
   }
   UINT KeyAt(int pos0) const {
     if (pos0 < 0 || pos0 >= Count()) return 0;
@@ -85,8 +86,8 @@ class DB_CRecordSet {
   UINT SlotKey(uint32_t s) const { return m_slotKey[s]; }
   const T& SlotRec(uint32_t s) const { return m_recs[s]; }
   uint32_t SlotOf(UINT key) const {
-    auto it = m_keyIdx.find(key);
-    return it == m_keyIdx.end() ? NIL : it->second;
+    const uint32_t* s = m_keyIdx.Find(key);
+    return s ? *s : NIL;
   }
 
   template <class F> void ForEach(F&& f) const {
@@ -129,19 +130,19 @@ class DB_CRecordSet {
     m_recs[s] = rec;
     if constexpr (DB_HasKeyMember<T>) m_recs[s].key = key;
     m_slotKey[s] = key;
-    m_keyIdx.emplace(key, s);
+    m_keyIdx.Insert(key, s);
     m_seq.InsertAt((uint32_t)pos0, s);
     IndexName(s);
     AddScope(s);
     if (key >= m_nextKey) m_nextKey = key + 1;
   }
   T Erase(UINT key) {
-    uint32_t s = m_keyIdx.at(key);
+    uint32_t s = *m_keyIdx.Find(key);
     T rec = std::move(m_recs[s]);
     RemoveScope(s, rec);
     UnindexName(rec, key);
     m_seq.Erase(s);
-    m_keyIdx.erase(key);
+    m_keyIdx.Erase(key);
     m_recs[s] = T();
     m_slotKey[s] = 0;
     m_free.push_back(s);
@@ -149,12 +150,12 @@ class DB_CRecordSet {
   }
   // The record of oldKey becomes rec under newKey, in the same place.
   void Replace(UINT oldKey, UINT newKey, const T& rec) {
-    uint32_t s = m_keyIdx.at(oldKey);
+    uint32_t s = *m_keyIdx.Find(oldKey);
     RemoveScope(s, m_recs[s]);
     UnindexName(m_recs[s], oldKey);
     if (newKey != oldKey) {
-      m_keyIdx.erase(oldKey);
-      m_keyIdx.emplace(newKey, s);
+      m_keyIdx.Erase(oldKey);
+      m_keyIdx.Insert(newKey, s);
       m_slotKey[s] = newKey;
       if (newKey >= m_nextKey) m_nextKey = newKey + 1;
     }
@@ -165,7 +166,7 @@ class DB_CRecordSet {
   }
   // Moves a record to another place in the sequence.
   void Move(UINT key, int newPos0) {
-    uint32_t s = m_keyIdx.at(key);
+    uint32_t s = *m_keyIdx.Find(key);
     RemoveScope(s, m_recs[s]);
     m_seq.Erase(s);
     m_seq.InsertAt((uint32_t)newPos0, s);
@@ -176,7 +177,7 @@ class DB_CRecordSet {
     m_recs.clear();
     m_slotKey.clear();
     m_free.clear();
-    m_keyIdx.clear();
+    m_keyIdx.Clear();
     m_nameIdx.clear();
     m_scopes.clear();
     m_seq.Clear();
@@ -185,7 +186,7 @@ class DB_CRecordSet {
   // Loading in sequence order: append without building the sequence, then Finish.
   // Returns FALSE on a zero or repeated key or a repeated name.
   BOOL BulkAppend(UINT key, T&& rec) {
-    if (key == 0 || m_keyIdx.count(key)) return FALSE;
+    if (key == 0 || m_keyIdx.Contains(key)) return FALSE;
     if constexpr (DB_HasName<T>) {
       if (m_nameIdx.count(DB_CNameKey{ScopeOf(rec), rec.name.str()})) return FALSE;
     }
@@ -193,7 +194,7 @@ class DB_CRecordSet {
     if constexpr (DB_HasKeyMember<T>) rec.key = key;
     m_recs.push_back(std::move(rec));
     m_slotKey.push_back(key);
-    m_keyIdx.emplace(key, s);
+    m_keyIdx.Insert(key, s);
     IndexName(s);
     if (key >= m_nextKey) m_nextKey = key + 1;
     return TRUE;
@@ -207,14 +208,14 @@ class DB_CRecordSet {
   void Reserve(size_t n) {
     m_recs.reserve(n);
     m_slotKey.reserve(n);
-    m_keyIdx.reserve(n);
+    m_keyIdx.Reserve(n);
     if constexpr (DB_HasName<T>) m_nameIdx.reserve(n);
   }
   void Swap(DB_CRecordSet& o) {
     m_recs.swap(o.m_recs);
     m_slotKey.swap(o.m_slotKey);
     m_free.swap(o.m_free);
-    m_keyIdx.swap(o.m_keyIdx);
+    m_keyIdx.Swap(o.m_keyIdx);
     m_nameIdx.swap(o.m_nameIdx);
     m_seq.Swap(o.m_seq);
     std::swap(m_nextKey, o.m_nextKey);
@@ -288,7 +289,7 @@ class DB_CRecordSet {
   std::vector<T> m_recs;        // by slot
   std::vector<UINT> m_slotKey;  // by slot, 0 when free
   std::vector<uint32_t> m_free;
-  std::unordered_map<UINT, uint32_t> m_keyIdx;
+  DB_CKeyIndex m_keyIdx;
   std::unordered_map<DB_CNameKey, UINT, DB_CNameKeyHash> m_nameIdx;
   std::unordered_map<UINT, ScopeSet> m_scopes;
   DB_CSeqIndex m_seq;

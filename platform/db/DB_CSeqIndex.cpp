@@ -6,6 +6,7 @@
 
 void DB_CSeqIndex::Clear() {
   m_n.clear();
+  m_up.clear();
   m_freeNodes.clear();
   m_slot.clear();
   m_root = m_first = m_last = NIL;
@@ -13,6 +14,7 @@ void DB_CSeqIndex::Clear() {
 
 void DB_CSeqIndex::Swap(DB_CSeqIndex& o) {
   m_n.swap(o.m_n);
+  m_up.swap(o.m_up);
   m_freeNodes.swap(o.m_freeNodes);
   m_slot.swap(o.m_slot);
   std::swap(m_root, o.m_root);
@@ -36,9 +38,10 @@ uint32_t DB_CSeqIndex::NewNode(bool leaf) {
     m_n.emplace_back();
   }
   Node& x = m_n[id];
-  x.parent = x.next = x.prev = NIL;
+  x.next = x.prev = NIL;
   x.total = 0;
-  x.idxInParent = 0;
+  if (id >= m_up.size()) m_up.resize((size_t)id + 1);
+  m_up[id] = Up{NIL, 0, 0};
   x.n = 0;
   x.leaf = leaf;
   x.pre[0] = 0;
@@ -49,9 +52,10 @@ void DB_CSeqIndex::FreeNode(uint32_t id) { m_freeNodes.push_back(id); }
 
 void DB_CSeqIndex::AddUp(uint32_t node, int delta) {
   m_n[node].total += (uint32_t)delta;
-  for (uint32_t x = node, p = m_n[x].parent; p != NIL; x = p, p = m_n[p].parent) {
+  for (uint32_t x = node, p = m_up[x].parent; p != NIL; x = p, p = m_up[p].parent) {
     Node& pn = m_n[p];
-    for (int j = m_n[x].idxInParent + 1; j <= pn.n; ++j) pn.pre[j] += (uint32_t)delta;
+    for (int j = (int)m_up[x].idx + 1; j <= pn.n; ++j) pn.pre[j] += (uint32_t)delta;
+    for (int j = (int)m_up[x].idx + 1; j < pn.n; ++j) m_up[pn.item[j]].offset += (uint32_t)delta;
     pn.total += (uint32_t)delta;
   }
 }
@@ -62,8 +66,7 @@ void DB_CSeqIndex::Place(uint32_t node, int from) {
     if (x.leaf) {
       m_slot[x.item[j]] = SlotPlace{node, (uint32_t)j};
     } else {
-      m_n[x.item[j]].parent = node;
-      m_n[x.item[j]].idxInParent = (uint16_t)j;
+      m_up[x.item[j]] = Up{node, (uint32_t)j, x.pre[j]};
     }
   }
 }
@@ -115,7 +118,7 @@ void DB_CSeqIndex::SplitIfFull(uint32_t node) {
     r.total = moved;
     l.total -= moved;
     Place(right, 0);
-    uint32_t parent = l.parent;
+    uint32_t parent = m_up[node].parent;
     if (parent == NIL) {
       uint32_t combined = l.total + moved;
       parent = NewNode(false);
@@ -126,7 +129,7 @@ void DB_CSeqIndex::SplitIfFull(uint32_t node) {
       m_root = parent;
       Place(parent, 0);
     }
-    InsertRightOf(parent, m_n[node].idxInParent, right);
+    InsertRightOf(parent, (int)m_up[node].idx, right);
     node = parent;
   }
 }
@@ -163,14 +166,14 @@ void DB_CSeqIndex::RemoveEmpty(uint32_t node) {
       if (x.next != NIL) m_n[x.next].prev = x.prev;
       else m_last = x.prev;
     }
-    uint32_t parent = x.parent;
+    uint32_t parent = m_up[node].parent;
     FreeNode(node);
     if (parent == NIL) {
       m_root = m_first = m_last = NIL;
       return;
     }
     Node& p = m_n[parent];
-    int at = x.idxInParent;  // its subtree is empty: pre[at] == pre[at + 1]
+    int at = (int)m_up[node].idx;  // its subtree is empty: pre[at] == pre[at + 1]
     std::memmove(&p.item[at], &p.item[at + 1], (size_t)(p.n - at - 1) * sizeof(uint32_t));
     std::memmove(&p.pre[at + 1], &p.pre[at + 2], (size_t)(p.n - at - 1) * sizeof(uint32_t));
     p.n--;
@@ -181,8 +184,7 @@ void DB_CSeqIndex::RemoveEmpty(uint32_t node) {
   while (m_root != NIL && !m_n[m_root].leaf && m_n[m_root].n == 1) {
     uint32_t old = m_root;
     m_root = m_n[old].item[0];
-    m_n[m_root].parent = NIL;
-    m_n[m_root].idxInParent = 0;
+    m_up[m_root] = Up{NIL, 0, 0};
     FreeNode(old);
   }
 }
@@ -190,7 +192,7 @@ void DB_CSeqIndex::RemoveEmpty(uint32_t node) {
 uint32_t DB_CSeqIndex::PositionOf(uint32_t slot) const {
   uint32_t x = m_slot[slot].leaf;
   uint32_t pos = m_slot[slot].idx;
-  for (uint32_t p = m_n[x].parent; p != NIL; x = p, p = m_n[p].parent) pos += m_n[p].pre[m_n[x].idxInParent];
+  for (; m_up[x].parent != NIL; x = m_up[x].parent) pos += m_up[x].offset;
   return pos;
 }
 

@@ -1,7 +1,7 @@
 // The sequence of a table: a counted B+-tree over slot numbers (the places where a table
 // keeps its records). Leaves hold up to B slots in sequence order; inner nodes hold up
 // to B children with their subtree sizes. Every slot knows its leaf and its index there,
-// every node its parent and its index there, so a slot's position is a walk up the tree
+// every node its parent and its index there (in a compact array of its own), so a slot's position is a walk up the tree
 // adding the sizes of the children to its left: O(B log_B n), with a depth of 3 at 10^5
 // records and 4 at 10^6. Insert at a position, erase and the slot at a position cost the
 // same; walking in order costs O(1) a step. Leaves that empty out are removed; leaves are
@@ -34,14 +34,19 @@ class DB_CSeqIndex {
 
  private:
   struct Node {
-    uint32_t parent;
-    uint16_t idxInParent;
     uint16_t n;
     uint32_t total;        // slots below
     uint32_t next, prev;   // leaves: neighbours in sequence
     bool leaf;
     uint32_t pre[B + 2];   // inner: pre[j] = slots below children 0..j-1
     uint32_t item[B + 1];  // leaf: slots; inner: child nodes
+  };
+  // Parent, index there and the slots below the children before it, by node: kept
+  // apart from the nodes, so that the walk up reads one small entry a level.
+  struct Up {
+    uint32_t parent;
+    uint32_t idx;
+    uint32_t offset;
   };
   struct SlotPlace {
     uint32_t leaf;  // NIL when not in the sequence
@@ -56,6 +61,7 @@ class DB_CSeqIndex {
   void RemoveEmpty(uint32_t node);
 
   std::vector<Node> m_n;
+  std::vector<Up> m_up;  // by node
   std::vector<uint32_t> m_freeNodes;
   std::vector<SlotPlace> m_slot;  // by slot
   uint32_t m_root = NIL;
