@@ -4,9 +4,10 @@
 #include <string>
 
 namespace {
+// Never destroyed: an interface object may end after every other static of the process.
 std::map<std::string, IDlgIntf*>& Registry() {
-  static std::map<std::string, IDlgIntf*> r;
-  return r;
+  static auto* r = new std::map<std::string, IDlgIntf*>();
+  return *r;
 }
 }  // namespace
 
