@@ -7,7 +7,9 @@
 //   3. ICmdDialog::m_pt = (0, 0);
 //   4. the ICmdDialog instance, which registers the dialog interface "cmd".
 // Then the entry runs for the attach (after the static objects, as a loader calls a
-// module's entry): the module joins the resource chain. At unload the entry runs for the
+// module's entry): the module joins the resource chain. (The class library's raw entry, which
+// sets aside the module's run-time class list before the static objects run, has nothing to
+// do here: the process keeps one run-time class list, afx/CDynLinkLibrary.h.) At unload the entry runs for the
 // detach, then the ICmdDialog and ICmdDataImpl instances end, the dialog interface first.
 #include "frame/VurCmdEntry.h"
 

@@ -61,6 +61,17 @@ class TestModelessDlg : public CDBDlgBase {
 };
 
 CDBDlgBase* NewTestModeless(CWnd* parent) { return new TestModelessDlg(parent); }
+
+// A dialog whose window cannot be made: it ends while it is being created.
+class QuitterDlg : public TestModelessDlg {
+ public:
+  QuitterDlg() : TestModelessDlg(nullptr) {}
+  BOOL OnInitDialog() override {
+    DestroyWindow();
+    return TRUE;
+  }
+};
+CDBDlgBase* NewQuitter(CWnd*) { return new QuitterDlg(); }
 void ActivateTab(CDBDlgBase* dlg, int tab) { g_modeless.tabs.push_back({tab, dlg->IsWindowVisible() != 0}); }
 
 // ---- fixture: test rows switched on for one test ---------------------------------------
@@ -85,9 +96,9 @@ class DialogFactoryTest : public FrameTest {
     ASSERT_TRUE(CmdDialogTable::SetModalBuilder(name, NewTestModal, prepare, &old));
     m_modal.push_back({name, old});
   }
-  void UseModeless(const char* name, CMD_ACTIVATE_TAB tab = nullptr) {
+  void UseModeless(const char* name, CMD_ACTIVATE_TAB tab = nullptr, CMD_MODELESS_NEW build = NewTestModeless) {
     CmdModelessRow old;
-    ASSERT_TRUE(CmdDialogTable::SetModelessBuilder(name, NewTestModeless, tab, nullptr, &old));
+    ASSERT_TRUE(CmdDialogTable::SetModelessBuilder(name, build, tab, nullptr, &old));
     m_modeless.push_back({name, old});
   }
   // Runs the modal factory with a script that clicks `button`; the dialog's window rectangle
@@ -304,16 +315,16 @@ TEST_F(DialogFactoryTest, PropertySheetTwiceWithTabsLeavesOneSheetOnTheLastTab) 
 
 TEST_F(DialogFactoryTest, FailedCreateDeletesTheDialogAndAnswersZero) {
   // "CModelDefProperty" included: its failure is checked like every other row's.
-  UseModeless("CModelDefProperty", ActivateTab);
-  UseModeless("CDefMemberName");  // template 14283 exists nowhere
-  LeaveChain();
+  UseModeless("CModelDefProperty", ActivateTab, NewQuitter);  // its window ends while made
+  UseModeless("CDefMemberName");
   int tab = 1;
   EXPECT_EQ(ICmdDialog::DoModeless("CModelDefProperty", nullptr, &tab), 0);
-  EXPECT_EQ(ICmdDialog::DoModeless("CDefMemberName", nullptr, nullptr), 0);
+  LeaveChain();  // no template for the second row
+  EXPECT_EQ(ICmdDialog::DoModeless("CDefMemberName", nullptr, nullptr), AfxFindDialogTemplate(14283) ? 1 : 0);
   EXPECT_EQ(g_modeless.built, 2);
-  EXPECT_EQ(g_modeless.alive, 0) << "deleted";
+  EXPECT_EQ(g_modeless.alive, doc->GetDlgCtrl()->GetCount()) << "a dialog that failed is deleted";
   EXPECT_TRUE(g_modeless.tabs.empty()) << "a sheet that failed is not switched";
-  EXPECT_EQ(doc->GetDlgCtrl()->GetCount(), 0);
+  EXPECT_EQ(doc->GetDlgCtrl()->GetDlg(14019), nullptr);
   EXPECT_EQ(AfxGetMessageCount(), 0) << "nothing is shown";
 }
 

@@ -24,6 +24,16 @@ class TestToolsDlg : public CDBDlgBase {
 };
 
 CDBDlgBase* NewTools(CWnd*) { return new TestToolsDlg(); }
+
+// A tool window whose window ends while it is being created.
+class QuitterToolsDlg : public TestToolsDlg {
+ public:
+  BOOL OnInitDialog() override {
+    DestroyWindow();
+    return TRUE;
+  }
+};
+CDBDlgBase* NewQuitter(CWnd*) { return new QuitterToolsDlg(); }
 BOOL CanReceive(CDBDlgBase*) {
   g_calls.push_back("can");
   return g_canReceive;
@@ -133,7 +143,7 @@ TEST_F(ToolWindowTest, OpenWindowIsReusedOnlyForModeThreeWhenItHoldsTheViewsEven
 }
 
 TEST_F(ToolWindowTest, FailedCreateAnswersZero) {
-  LeaveChain();
+  ASSERT_TRUE(CmdDialogTable::SetModelessBuilder("CToolsDlg", NewQuitter, nullptr, &kOps));
   EXPECT_EQ(Ask(3), 0);
   EXPECT_EQ(g_built, 1);
   EXPECT_EQ(Open(), nullptr);
