@@ -10,32 +10,37 @@ const ForceUnit kForces[FORCE_UNIT_COUNT] = {
     {"kN", 1.0}, {"N", 1e-3}, {"kgf", 9.80665e-3}, {"tonf", 9.80665}};
 const LengthUnit kLengths[LENGTH_UNIT_COUNT] = {{"m", 1.0}, {"cm", 1e-2}, {"mm", 1e-3}};
 
-// Exponents of force and length per unit kind, and a fixed name for kinds that do not
-// scale.
-struct KindInfo { int f; int l; const char* fixed; };
-const KindInfo kKinds[UNIT_KIND_COUNT] = {
-    {0, 0, ""},       // none
-    {0, 1, nullptr},  // length
-    {0, 2, nullptr},  // area
-    {0, 3, nullptr},  // volume
-    {0, 4, nullptr},  // inertia
-    {1, 0, nullptr},  // force
-    {1, 1, nullptr},  // moment
-    {1, -1, nullptr}, // line load
-    {1, -2, nullptr}, // stress
-    {1, -3, nullptr}, // unit weight
-    {1, -1, nullptr}, // mass: force*s^2/length
-    {1, -1, nullptr}, // spring
-    {1, 1, nullptr},  // rotational spring
-    {0, 0, "[C]"},    // temperature
-    {0, 0, "sec"},    // time
-    {0, 0, "deg"},    // angle
-    {0, 0, "1/[C]"},  // thermal coefficient
-    {1, -2, nullptr}, // area load
-    {1, -2, nullptr}, // mass per length: force*s^2/length^2
+struct KindInfo { int kind; int f; int l; const char* fixed; const char* suffix; };
+// Exponents of force and length of each kind, a fixed name for kinds that do not scale,
+// and a suffix after the scaled name.
+constexpr KindInfo kKinds[UNIT_KIND_COUNT] = {
+    {UNIT_NONE, 0, 0, "", ""},
+    {UNIT_LENGTH, 0, 1, nullptr, ""},
+    {UNIT_UNIT_WEIGHT, 1, -3, nullptr, ""},
+    {UNIT_VOLUME, 0, 3, nullptr, ""},
+    {UNIT_ANGLE, 0, 0, "deg", ""},
+    {UNIT_FORCE, 1, 0, nullptr, ""},
+    {UNIT_MOMENT, 1, 1, nullptr, ""},
+    {UNIT_LINE_LOAD, 1, -1, nullptr, ""},
+    {UNIT_STRESS, 1, -2, nullptr, ""},
+    {UNIT_AREA, 0, 2, nullptr, ""},
+    {UNIT_MASS, 1, -1, nullptr, "-sec^2"},           // force*s^2/length
+    {UNIT_SPRING, 1, -1, nullptr, ""},
+    {UNIT_ROT_SPRING, 1, 1, nullptr, "/rad"},
+    {UNIT_TEMPERATURE, 0, 0, "[C]", ""},
+    {UNIT_TIME, 0, 0, "sec", ""},
+    {UNIT_INERTIA, 0, 4, nullptr, ""},
+    {UNIT_THERMAL_COEF, 0, 0, "1/[C]", ""},
+    {UNIT_AREA_LOAD, 1, -2, nullptr, ""},
+    {UNIT_MASS_PER_LENGTH, 1, -2, nullptr, "-sec^2"},  // force*s^2/length^2
 };
-const char* kSuffix[UNIT_KIND_COUNT] = {"", "", "", "", "", "", "", "", "", "",
-                                         "-sec^2", "", "/rad", "", "", "", "", "", "-sec^2"};
+constexpr bool InKindOrder() {
+  for (int i = 0; i < UNIT_KIND_COUNT; ++i)
+    if (kKinds[i].kind != i) return false;
+  return true;
+}
+static_assert(InKindOrder(), "the kind table is indexed by kind");
+
 }  // namespace
 
 BOOL CUnitCtrl::SetUnitSystem(int nForce, int nLength) {
@@ -76,7 +81,7 @@ CString CUnitCtrl::GetUnitName(int nKind) const {
     s += len;
     if (k.l < -1) s.AppendFormat("^%d", -k.l);
   }
-  s += kSuffix[nKind];
+  s += k.suffix;
   return s;
 }
 

@@ -5,7 +5,8 @@
 // current units is the internal value divided by (force unit in kN)^f * (length unit in
 // m)^l, where f and l are the kind's exponents. Kinds without force or length (plain
 // factors, time, temperature, angles) never change. The kind numbers are this library's:
-// 0 a plain factor, 1 a length, 17 a load per area; the rest are listed in DB_UNIT_KIND.
+// 0 a plain factor, 1 a length, 4 an angle, 9 an area, 17 a load per area (the numbers the
+// module's dialogs name); the rest are listed in DB_UNIT_KIND.
 #pragma once
 #include "afx/AfxTypes.h"
 #include "afx/CString.h"
@@ -13,20 +14,20 @@
 enum DB_UNIT_KIND {
   UNIT_NONE = 0,             // plain number, factor, ratio
   UNIT_LENGTH = 1,           // m
-  UNIT_AREA = 2,             // m^2
+  UNIT_UNIT_WEIGHT = 2,      // kN/m^3
   UNIT_VOLUME = 3,           // m^3
-  UNIT_INERTIA = 4,          // m^4, second moment of area
+  UNIT_ANGLE = 4,            // degrees
   UNIT_FORCE = 5,            // kN
   UNIT_MOMENT = 6,           // kN*m
   UNIT_LINE_LOAD = 7,        // kN/m
   UNIT_STRESS = 8,           // kN/m^2, stresses and moduli
-  UNIT_UNIT_WEIGHT = 9,      // kN/m^3
+  UNIT_AREA = 9,             // m^2
   UNIT_MASS = 10,            // kN*s^2/m
   UNIT_SPRING = 11,          // kN/m, translational spring
   UNIT_ROT_SPRING = 12,      // kN*m/rad
   UNIT_TEMPERATURE = 13,     // degrees Celsius
   UNIT_TIME = 14,            // s
-  UNIT_ANGLE = 15,           // degrees
+  UNIT_INERTIA = 15,         // m^4, second moment of area
   UNIT_THERMAL_COEF = 16,    // 1/degree Celsius
   UNIT_AREA_LOAD = 17,       // kN/m^2, load per area
   UNIT_MASS_PER_LENGTH = 18, // kN*s^2/m^2
@@ -44,6 +45,8 @@ class CUnitCtrl {
   BOOL SetUnitSystem(int nForce, int nLength);
   BOOL SetUnitSystem(const char* pszForce, const char* pszLength);  // "kN", "mm"...
   void GetUnitSystem(CString& strForce, CString& strLength) const;
+  // The unit label of a kind in the current system (GetUnitName).
+  void GetUnitSystem(int nKind, CString& strLabel) const { strLabel = GetUnitName(nKind); }
   int GetForceUnit() const { return m_nForce; }
   int GetLengthUnit() const { return m_nLength; }
 
