@@ -10,7 +10,7 @@ class CCMSecShapeBuilder {
  public:
   CCMSecShapeBuilder() = default;
 
-  // Appends the outline of pSect to pList: regular and value sections (iType 1, 3), SRC
+  // Appends the outline of pSect to pList (marks placed by this outline alone): regular and value sections (iType 1, 3), SRC
   // (2), combined (4) and tapered (5) sections; any other type adds nothing. A shape code
   // that no entry of the type's family matches adds no outline, the marks still follow:
   // the offset square with bOffset, then the centroid square and the display-centre cross
@@ -19,7 +19,8 @@ class CCMSecShapeBuilder {
   void Build(T_SECT_D* pSect, CCMGeom2DArray* pList, int nOption, int bMirror,
              int bCentroid, int bOffset);
 
-  // One family's outline from sizes e (and c, the second shape's) in the colours given.
+  // One code's outline from the first shape's sizes s and the second shape's c (null for
+  // one end of a tapered section), the light-steel combination text, in the colours given.
   typedef void (*BuildFn)(const double* s, const double* c, const CString& strCombo,
                           SCMColors col, CCMGeom2DArray& out);
   struct SShapeEntry {

@@ -59,14 +59,17 @@ void CCMSecViewRect::Draw(CDC* pDC, CCMGeom2DArray* pList, int bCentroid,
                           int bOffset) const {
   if (IsEmpty() || !pList) return;
   const INT_PTR n = pList->GetSize();
-  CCMGeom2D* pCentroid = nullptr;  // taken out first: the last figure
-  CCMGeom2D* pOffset = nullptr;    // then the figure that is last after it
+  // With the centroid flag the last figure (A) is taken out, then with the offset flag the
+  // figure last after that (B). In a builder's list A is the display-centre cross, and B
+  // the centroid square when both flags are set, else the offset square.
+  CCMGeom2D* pMarkA = nullptr;
+  CCMGeom2D* pMarkB = nullptr;
   if (n > 0 && bCentroid) {
-    pCentroid = pList->GetAt(pList->GetUpperBound());
+    pMarkA = pList->GetAt(pList->GetUpperBound());
     pList->RemoveAt(pList->GetUpperBound());
   }
   if (n > 0 && bOffset && !pList->IsEmpty()) {
-    pOffset = pList->GetAt(pList->GetUpperBound());
+    pMarkB = pList->GetAt(pList->GetUpperBound());
     pList->RemoveAt(pList->GetUpperBound());
   }
   const SCMBound2D b = pList->GetBoundRect();
@@ -78,7 +81,7 @@ void CCMSecViewRect::Draw(CDC* pDC, CCMGeom2DArray* pList, int bCentroid,
 
   // The marks are drawn in the frame of the fitted figures: box b centred on the origin.
   const double delta[2] = {-(b.minX + b.maxX) / 2, -(b.minY + b.maxY) / 2};
-  for (CCMGeom2D* pMark : {pOffset, pCentroid}) {
+  for (CCMGeom2D* pMark : {pMarkB, pMarkA}) {
     if (!pMark) continue;
     if (bFitted) {
       pMark->Translate(delta);
