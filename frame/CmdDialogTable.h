@@ -13,7 +13,18 @@
 //
 // Modeless rows: the constructor builds the dialog on the heap with the parent given
 // (always NULL from the factory); the factory places it, binds it to the current document
-// and creates it with CDBDlgBase::Create (template, template, NULL).
+// and creates it with CDBDlgBase::Create (template, template, NULL). The property sheet's
+// row also names the operation that switches its tab; the attribute tool window's row its
+// three operations (CmdToolWindowOps).
+//
+// Switching a row on, in CmdDialogTable.cpp:
+//   {"CModelCtrlDlg", 16256, CMD_PARENT_NONE, CMD_PLACE_DEFAULT,
+//    [](CWnd* p, UINT) -> CInternationalDlg* { return new CModelCtrlDlg(p); }, nullptr},
+//   {"CCMSectItemDlg", 14025, CMD_PARENT_NONE, CMD_NO_PLACEMENT, NewSectItemDlg,
+//    [](CInternationalDlg* d, UINT key) {
+//      CmdPrepareEditOrAdd<CClassSect, T_SECT_D>(static_cast<CCMSectItemDlg&>(*d), key,
+//                                                &CCMSectItemDlg::SetSectID);
+//    }},
 #pragma once
 #include "afx/AfxTypes.h"
 
