@@ -9,20 +9,14 @@
 // its column's style sets read-only off. While the parameter object's draw-order state is
 // set, only cells of a selected column change: they get GX_IDS_CTRL_SELECTED_EDIT.
 //
-// Number checks (code: 0 none, 1 invalid formula, 2 characters that are not part of the
-// number, 3 out of range, 4 not an integer). The caller's text is never changed.
-//   IsNumeric: empty is not numeric (code unchanged); a text of other characters than
-//     those of a decimal number (digits, sign, point, exponent; blanks at the ends) is
-//     code 2; a value beyond the range of a double code 1; a partly read text code 2.
+// Number checks (uiutil/TBNumberCheck.h gives the codes and the steps; the formula step
+// is ConvertFormulaToValue below). The caller's text is never changed.
 //   ConvertFormulaToValue: a text that starts with "=" (and the grid does not evaluate
 //     formulas itself) is evaluated with every "E" read as "e"; its value ("%.15g")
 //     replaces it. A parse failure sets the warning text of
 //     "IDS_CMD_ERROR_INVALID_FORMULA", an evaluation failure that of
 //     "IDS_CMD_ERROR_CANT_CALC_FORMULA"; both answer 0.
-//   IsValidLongNumber: trimmed; empty is valid; a failed formula code 1; not numeric code 3
-//     (out of range) or 2; not a whole base-10 integer code 4; a value outside the 32-bit
-//     range [-2147483648, 2147483647] code 3 (both ends are valid).
-//   IsValidDoubleNumber: as far as IsNumeric; a real beyond the range of a double code 3.
+//   IsValidLongNumber refuses exactly the values outside the 32-bit range.
 //   InvalidLongNumber / InvalidDoubleNumber show the code's message; ValidateError a text.
 #pragma once
 #include "frame/CCMGXGridWnd.h"

@@ -1,36 +1,10 @@
 // CCMGXGridWnd2: the number checks of cell texts and their messages.
-#include <cerrno>
-#include <climits>
-#include <cmath>
-#include <cstdint>
-#include <cstdlib>
 #include "frame/CCMGXGridWnd2.h"
 #include "grid/GXFormula.h"
 #include "ui/CMsgDll.h"
+#include "uiutil/TBNumberCheck.h"
 
-int CCMGXGridWnd2::IsNumeric(CString text, int& code) {
-  if (text.IsEmpty()) return 0;
-  CString s = text;
-  s.Trim();
-  // strtod alone would also read "inf", "nan" and hexadecimal numbers.
-  if (s.IsEmpty() || s.SpanIncluding("0123456789+-.eE").GetLength() != s.GetLength()) {
-    code = 2;
-    return 0;
-  }
-  char* end = nullptr;
-  errno = 0;
-  double v = std::strtod(s.c_str(), &end);
-  if (v == HUGE_VAL || v == -HUGE_VAL) {
-    code = 1;
-    return 0;
-  }
-  if (end == s.c_str() || *end != '\0') {
-    code = 2;
-    return 0;
-  }
-  code = 0;
-  return 1;
-}
+int CCMGXGridWnd2::IsNumeric(CString text, int& code) { return TBIsNumeric(text, code); }
 
 int CCMGXGridWnd2::ConvertFormulaToValue(CString& text) {
   if (GetParam()->IsEnableFormulaEngine() || text.IsEmpty() || text[0] != '=') return 1;
@@ -51,51 +25,11 @@ int CCMGXGridWnd2::ConvertFormulaToValue(CString& text) {
 }
 
 int CCMGXGridWnd2::IsValidLongNumber(CString text, int& code) {
-  text.Trim();
-  code = 0;
-  if (text.IsEmpty()) return 1;
-  if (!ConvertFormulaToValue(text)) {
-    code = 1;
-    return 0;
-  }
-  int numeric = 0;
-  if (!IsNumeric(text, numeric)) {
-    code = numeric == 1 ? 3 : 2;
-    return 0;
-  }
-  char* end = nullptr;
-  errno = 0;
-  long long v = std::strtoll(text.c_str(), &end, 10);
-  if (*end != '\0') {
-    code = 4;
-    return 0;
-  }
-  if (errno == ERANGE || v < INT32_MIN || v > INT32_MAX) {
-    code = 3;
-    return 0;
-  }
-  return 1;
+  return TBCheckLong(text, code, [this](CString& t) { return ConvertFormulaToValue(t); });
 }
 
 int CCMGXGridWnd2::IsValidDoubleNumber(CString text, int& code) {
-  text.Trim();
-  code = 0;
-  if (text.IsEmpty()) return 1;
-  if (!ConvertFormulaToValue(text)) {
-    code = 1;
-    return 0;
-  }
-  int numeric = 0;
-  if (!IsNumeric(text, numeric)) {
-    code = numeric == 1 ? 3 : 2;
-    return 0;
-  }
-  double v = std::strtod(text.c_str(), nullptr);
-  if (v == HUGE_VAL || v == -HUGE_VAL) {
-    code = 3;
-    return 0;
-  }
-  return 1;
+  return TBCheckDouble(text, code, [this](CString& t) { return ConvertFormulaToValue(t); });
 }
 
 int CCMGXGridWnd2::InvalidLongNumber(int code) {

@@ -4,7 +4,9 @@
 #include <cmath>
 #include <cstdlib>
 #include "grid/GXFormula.h"
+#include "afx/AfxMessageBox.h"
 #include "ui/CMsgDll.h"
+#include "uiutil/TBNumberCheck.h"
 
 IMPLEMENT_DYNAMIC(CTBBrowserWnd, CTBGrid)
 
@@ -109,4 +111,32 @@ BOOL CTBBrowserWnd::DeleteRecord(ROWCOL nRow) {
   if (m_nPendingRow == nRow) EndRowEdit();
   else if (m_nPendingRow > nRow) --m_nPendingRow;
   return RemoveRows(nRow, nRow);
+}
+
+BOOL CTBBrowserWnd::IsValidLongNumber(LPCTSTR text, int& code) {
+  return TBCheckLong(CString(text), code, [this](CString& t) { return (int)ConvertFormulaToValue(t); });
+}
+
+namespace {
+int ShowCodeMessage(const char* const* keys, int count, int code) {
+  if (code >= 1 && code < count) AfxMessageBox(CMsgDll::pfuncLoadStr(keys[code], 0));
+  return 0;
+}
+}  // namespace
+
+int CTBBrowserWnd::InvalidLongNumber(int code) {
+  static const char* const keys[] = {nullptr, "IDS_TB_ERROR_FORMULA_INVALID", "IDS_TB_ERROR_REQUIRE_INTEGER",
+                                     "IDS_TB_ERROR_OUT_OF_RANGE", "IDS_TB_ERROR_REQUIRE_INTEGER"};
+  return ShowCodeMessage(keys, 5, code);
+}
+
+int CTBBrowserWnd::InvalidDoubleNumber(int code) {
+  static const char* const keys[] = {nullptr, "IDS_TB_ERROR_FORMULA_INVALID", "IDS_TB_ERROR_CHARACTER_EXIST",
+                                     "IDS_TB_ERROR_OUT_OF_RANGE"};
+  return ShowCodeMessage(keys, 4, code);
+}
+
+BOOL CTBBrowserWnd::OnTerminate(int) {
+  if (!IsEditing()) return TRUE;
+  return EndEditing();
 }

@@ -49,6 +49,20 @@ class CTBBrowserWnd : public CTBGrid {
 
   BOOL ConvertFormulaToValue(CString& text);
   BOOL IsValidDoubleNumber(LPCTSTR text, int& reason);
+  // The integer check of uiutil/TBNumberCheck.h (codes 0 to 4) with the formula step
+  // above; non-zero when valid.
+  BOOL IsValidLongNumber(LPCTSTR text, int& code);
+  // Show the message of a code of the number checks; return 0. Integer: 1
+  // "IDS_TB_ERROR_FORMULA_INVALID", 2 and 4 "IDS_TB_ERROR_REQUIRE_INTEGER", 3
+  // "IDS_TB_ERROR_OUT_OF_RANGE"; real: 1 "IDS_TB_ERROR_FORMULA_INVALID", 2
+  // "IDS_TB_ERROR_CHARACTER_EXIST", 3 "IDS_TB_ERROR_OUT_OF_RANGE". Other codes: nothing.
+  int InvalidLongNumber(int code);
+  int InvalidDoubleNumber(int code);
+
+  // Ends the cell edit in progress as leaving the cell would (validate, store, commit the
+  // row); nMode is kept for the callers (they pass 2). Non-zero when no edit was left
+  // open.
+  BOOL OnTerminate(int nMode);
 
   // An empty grid row before nRow (rows below move down).
   BOOL InsertRecord(ROWCOL nRow);
@@ -58,6 +72,9 @@ class CTBBrowserWnd : public CTBGrid {
   // The right-most, bottom-most cell the user may move to (kept for the owner; the
   // stand-in does not move the current cell by keys).
   void SetRightValidCell(ROWCOL nRow, ROWCOL nCol) { m_nRightRow = nRow; m_nRightCol = nCol; }
+  void SetLeftValidCell(ROWCOL nRow, ROWCOL nCol) { m_nLeftRow = nRow; m_nLeftCol = nCol; }
+  ROWCOL GetLeftValidRow() const { return m_nLeftRow; }
+  ROWCOL GetLeftValidCol() const { return m_nLeftCol; }
   ROWCOL GetRightValidRow() const { return m_nRightRow; }
   ROWCOL GetRightValidCol() const { return m_nRightCol; }
 
@@ -75,4 +92,5 @@ class CTBBrowserWnd : public CTBGrid {
   BOOL m_bPendingNew = FALSE;
   std::vector<CString> m_pending;  // by grid column
   ROWCOL m_nRightRow = 0, m_nRightCol = 0;
+  ROWCOL m_nLeftRow = 0, m_nLeftCol = 0;
 };

@@ -56,7 +56,7 @@ BOOL CTBBrowserWndEx::HideColsByIntend(ROWCOL nFrom, ROWCOL nTo, BOOL bHide) {
   return TRUE;
 }
 
-BOOL CTBBrowserWndEx::IsColHiddenByIntend(ROWCOL nCol) const {
+BOOL CTBBrowserWndEx::IsHiddenByIntend(ROWCOL nCol) const {
   return nCol < m_hiddenByIntend.size() && m_hiddenByIntend[nCol];
 }
 
@@ -109,4 +109,8 @@ int CTBBrowserWndEx::FindRecordByKey(UINT key) {
   for (ROWCOL r = 1; r <= GetRowCount(); ++r)
     if (!IsAppendRow(r) && GetExpressionRowCol(r, c) == k) return (int)r;
   return -1;
+}
+
+void CTBBrowserWndEx::SelectGridRow(ROWCOL nRow) {
+  if (nRow >= 1 && nRow <= GetRowCount()) SelectRange(CGXRange().SetRows(nRow));
 }

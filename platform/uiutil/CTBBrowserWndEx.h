@@ -44,7 +44,11 @@ class CTBBrowserWndEx : public CTBBrowserWnd {
 
   // Hides (shows) grid columns nFrom..nTo for the program's own reasons.
   BOOL HideColsByIntend(ROWCOL nFrom, ROWCOL nTo, BOOL bHide);
-  BOOL IsColHiddenByIntend(ROWCOL nCol) const;
+  BOOL IsHiddenByIntend(ROWCOL nCol) const;
+  // The number of registered columns (the grid's column count after Initialize).
+  int GetInitialColCount() const { return GetColInfoCount(); }
+  // Selects grid row nRow as a whole row (added to the selection).
+  void SelectGridRow(ROWCOL nRow);
 
   // The key of a row (atol of its key cell), 0 for none.
   UINT GetRowKey(ROWCOL nRow);

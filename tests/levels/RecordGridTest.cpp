@@ -123,6 +123,18 @@ TEST_F(RecordGridTest, EditingACellModifiesItsRecordByTheNameBeforeEditing) {
   EXPECT_EQ("2", std::string(grid->GetValueRowCol(2, 2).c_str()));  // from the replay
 }
 
+TEST_F(RecordGridTest, TerminatingAnOpenEditCommitsIt) {
+  EXPECT_TRUE(grid->OnTerminate(2));  // nothing open
+  grid->SetCurrentCell(3, 2);
+  ASSERT_TRUE(grid->StartEditing());
+  grid->SetEditText("Westend");
+  EXPECT_EQ("Westend", std::string(grid->GetValueRowCol(3, 2).c_str()));  // the edit's text
+  EXPECT_EQ("West", std::string(grid->GetValueRowColBeforeEdit(3, 2).c_str()));
+  EXPECT_TRUE(grid->OnTerminate(2));
+  EXPECT_FALSE(grid->IsEditing());
+  EXPECT_EQ("Main,East,Westend", Names());
+}
+
 TEST_F(RecordGridTest, AnEmptyRequiredCellIsReportedAndTheRowKeepsWhatWasTyped) {
   ASSERT_EQ(1, grid->UserEditCell(2, 2, ""));
   EXPECT_EQ((Calls{"ValidateRecord -> 0"}), grid->calls);

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "afx/AfxMessageBox.h"
+#include "ui/CMsgDll.h"
 #include "uiutil/CEditGrid.h"
 #include "uiutil/CTBBrowserWndEx.h"
 
@@ -71,6 +72,29 @@ TEST(BrowserColumns, IndexesAndTitlesMapToGridColumns) {
   out.Add(77);
   EXPECT_EQ(2, b.GetSelectedKeys(out));
   EXPECT_EQ((std::vector<UINT>{4, 9}), out.vec());
+}
+
+TEST(BrowserNumbers, IntegerCheckKeepsTo32BitsAndAcceptsFormulas) {
+  AfxClearMessageLog();
+  CTBBrowserWnd b;
+  struct Case {
+    const char* text;
+    int valid, code;
+  } cases[] = {{"=6/3", 1, 0}, {"=6/4", 0, 4}, {"=6/", 0, 1},          {"2147483647", 1, 0},
+               {"2147483648", 0, 3}, {"x1", 0, 2}, {"-2147483648", 1, 0}, {"", 1, 0}};
+  for (const Case& c : cases) {
+    int code = -1;
+    EXPECT_EQ(c.valid, b.IsValidLongNumber(c.text, code)) << c.text;
+    EXPECT_EQ(c.code, code) << c.text;
+  }
+  EXPECT_EQ(0, b.InvalidLongNumber(4));
+  ASSERT_NE(nullptr, AfxGetLastMessage());
+  EXPECT_EQ(std::string(CMsgDll::pfuncLoadStr("IDS_TB_ERROR_REQUIRE_INTEGER", 0)), AfxGetLastMessage()->text.c_str());
+  EXPECT_EQ(0, b.InvalidDoubleNumber(2));
+  EXPECT_EQ(std::string(CMsgDll::pfuncLoadStr("IDS_TB_ERROR_CHARACTER_EXIST", 0)), AfxGetLastMessage()->text.c_str());
+  AfxClearMessageLog();
+  EXPECT_EQ(0, b.InvalidDoubleNumber(4));
+  EXPECT_EQ(0, AfxGetMessageCount());
 }
 
 }  // namespace
