@@ -8,8 +8,8 @@
 // may change it there).
 //
 // The user (IAfxCellTarget, used by CUserDriver and cmdhost):
-//   UserEditCell: refused (0) for a header, hidden, covered (not its top-left), disabled
-//     or read-only cell, for a drop-down list cell given a text that is not a choice, and a
+//   UserEditCell: refused (0) for a header, hidden, covered (not its top-left), disabled,
+//     read-only, static-text or push-button cell, for a drop-down list cell given a text that is not a choice, and a
 //     check-box cell given anything but "0" or "1". Otherwise: SetCurrentCell, StartEditing
 //     (OnStartEditing may refuse), the text as typed, EndEditing: OnValidateCell; when it
 //     fails the warning text is shown (DisplayWarningText) and the cell stays in editing
@@ -19,7 +19,8 @@
 //     selection is cleared, then Paste (OnPasteFromClipboard of the cell's range).
 //   UserSelectRows: whole rows selected, the first one current, OnChangedSelection.
 //   UserDragRows: rows nFrom..nTo dropped on row nDest: MoveRows (a derived grid refuses
-//     by answering 0 without calling the base).
+//     by answering 0 without calling the base). Refused (0) while the parameter object's
+//     row moving is off or for rows out of range.
 //   Keys (WM_KEYDOWN) go to ProcessKeys: Ctrl+C / Ctrl+Insert copy, Ctrl+V / Shift+Insert
 //     paste, Delete clears the selected editable cells (OnClearCells), Escape cancels the
 //     edit (CancelEditing).

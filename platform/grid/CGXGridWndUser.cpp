@@ -277,7 +277,9 @@ int CGXGridWnd::UserEditCell(int row, int col, const char* text) {
   if (IsRowHidden(r) || IsColHidden(c) || IsCoveredNotTopLeft(r, c)) return 0;
   CGXStyle st;
   ComposeStyleRowCol(r, c, st);
-  if (!st.GetEnabled() || st.GetReadOnly() || st.GetControl() == GX_IDS_CTRL_STATIC) return 0;
+  if (!st.GetEnabled() || st.GetReadOnly() || st.GetControl() == GX_IDS_CTRL_STATIC ||
+      st.GetControl() == GX_IDS_CTRL_PUSHBTN)
+    return 0;
   CString t(text ? text : "");
   if (st.GetControl() == GX_IDS_CTRL_CBS_DROPDOWNLIST && !t.IsEmpty() && !st.IsChoice(t)) return 0;
   if (st.GetControl() == GX_IDS_CTRL_CHECKBOX && t != "0" && t != "1") return 0;

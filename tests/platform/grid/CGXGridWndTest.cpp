@@ -63,6 +63,30 @@ TEST_F(GridTest, RowsInsertRemoveAndMoveKeepCellTexts) {
   EXPECT_FALSE(g.MoveRows(1, 9, 3));
 }
 
+// A grid that lets rows be dragged only downwards.
+class CDownOnlyGrid : public CGXGridWnd {
+ public:
+  int asked = 0;
+  BOOL MoveRows(ROWCOL nFrom, ROWCOL nTo, ROWCOL nDest, UINT flags) override {
+    ++asked;
+    return nDest > nTo ? CGXGridWnd::MoveRows(nFrom, nTo, nDest, flags) : FALSE;
+  }
+};
+
+TEST_F(GridTest, DraggedRowsAskTheOwner) {
+  CDownOnlyGrid d;
+  Fill(d, 3, 1);
+  EXPECT_EQ(1, d.UserDragRows(3, 3, 1));
+  EXPECT_EQ("1,1 2,1 3,1", Col(d, 1));
+  EXPECT_EQ(1, d.UserDragRows(1, 1, 4));
+  EXPECT_EQ("2,1 3,1 1,1", Col(d, 1));
+  EXPECT_EQ(2, d.asked);
+  EXPECT_EQ(0, d.UserDragRows(1, 5, 1));
+  d.GetParam()->EnableMoveRows(FALSE);
+  EXPECT_EQ(0, d.UserDragRows(1, 1, 4));
+  EXPECT_EQ(2, d.asked);
+}
+
 TEST_F(GridTest, StylesComposeStandardColumnRowCell) {
   Fill(g, 3, 3);
   g.ChangeStandardStyle(CGXStyle().SetInterior(1).SetTextColor(1));
@@ -119,6 +143,8 @@ TEST_F(GridTest, UserCannotEditWhatIsReadOnlyHiddenCoveredOrOutOfChoices) {
   g.SetStyleRange(CGXRange(1, 1), CGXStyle().SetControl(GX_IDS_CTRL_CHECKBOX).SetReadOnly(FALSE));
   EXPECT_EQ(0, g.UserEditCell(1, 1, "yes"));
   EXPECT_EQ(1, g.UserEditCell(1, 1, "1"));
+  g.SetStyleRange(CGXRange(1, 1), CGXStyle().SetControl(GX_IDS_CTRL_PUSHBTN));
+  EXPECT_EQ(0, g.UserEditCell(1, 1, "0"));
 }
 
 // A grid whose cells of column 1 must not be "bad"; it records its notifications.
