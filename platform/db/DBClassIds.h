@@ -9,6 +9,8 @@ enum DB_CLASS_ID : unsigned {
   DB_CLASS_STOR = 3,
   DB_CLASS_GRND = 4,
   DB_CLASS_MCTL = 5,
+  // 20 sections, 21 section scale factors (SectRecord.h)
+  DB_CLASS_MATL = 22,
 };
 
 enum DB_UPDATE_KIND { DB_UR_ADD = 1, DB_UR_DEL = 2, DB_UR_MFD = 3, DB_UR_MFS = 4 };

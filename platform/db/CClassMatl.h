@@ -1,0 +1,39 @@
+// Materials (T_MATL_D), keyed by the number the editor gives them; names are unique.
+// A record's type must be one of the four type codes; E, unit weight and damping may
+// not be negative and the Poisson ratio lies in [0, 0.5).
+#pragma once
+#include "db/DB_CTable.h"
+#include "db/T_MATL_D.h"
+
+struct T_SECT_D;
+
+class CClassMatl : public DB_CTable<T_MATL_D> {
+ public:
+  static constexpr UINT m_nClassID = DB_CLASS_MATL;
+  enum {
+    UR_MATL_ADD = DB_UR_CODE(DB_CLASS_MATL, DB_UR_ADD),
+    UR_MATL_DEL = DB_UR_CODE(DB_CLASS_MATL, DB_UR_DEL),
+    UR_MATL_MFD = DB_UR_CODE(DB_CLASS_MATL, DB_UR_MFD),
+    UR_MATL_MFS = DB_UR_CODE(DB_CLASS_MATL, DB_UR_MFS),
+  };
+
+  CClassMatl() : DB_CTable(m_nClassID) {}
+
+  // Keys of the materials of one type ("C", "S", "SRC", "U"), in sequence order.
+  // Non-zero when the table is joined to a database (the list may be empty).
+  BOOL GetKeyListByType(CUIntArray& keys, const CString& type) const;
+  // Keys of the materials a section may take: those of the type matching the section's
+  // material kind (RC "C", steel "S", SRC "SRC", user "U"). 0 when the section does not
+  // exist or has no such kind.
+  BOOL GetKeyListBySect(UINT sectKey, CUIntArray& keys) const;
+  // Fills the SRC fields of a section (its Part1) from an SRC material (matl1 steel, matl2 concrete):
+  // dEsEc = Es / Ec and dDsDc = Ds / Dc (0 when the concrete value is 0), dPs and dPc the
+  // steel's and the concrete's Poisson ratios, nSrcMatl the material's key, iSrcMatlSet 1.
+  // 0 (the section untouched) when the material is not of type "SRC".
+  BOOL GetMatlInfo_ofSRCSect(const T_MATL_D& matl, T_SECT_D& sect) const;
+
+ protected:
+  BOOL CheckRecord(const T_MATL_D& rec) const override;
+};
+
+class CDataMatl : public DB_CDataImage<T_MATL_D> {};
