@@ -30,7 +30,8 @@
 //   position (RowForNewKey, by default its sequence), DEL removes the key's row, MFD then
 //   MFS rewrites the row of the MFS key with the MFD image. FindRowByKey tries the row of
 //   the key's sequence first, so a change costs O(log n); a deleted key (no sequence any
-//   more) is looked for row by row.
+//   more) is looked for row by row, once per deleted record. ShowSelected skips selected
+//   keys the table no longer holds without looking for them.
 // The table objects are the current document's (CDBDoc::m_pDBDoc), fetched once.
 #pragma once
 #include <cstdlib>
@@ -125,7 +126,11 @@ class CCmdRecordGrid : public CTBCommon {
       if (GetRowKey(r) == key) return (int)r;
     return -1;
   }
-  int FindRecordByKey(UINT key) override { return FindRowByKey(key); }
+  // A key the table no longer holds is shown nowhere once the replay is done.
+  int FindRecordByKey(UINT key) override {
+    if (m_pTable && !m_pTable->Exist(key)) return -1;
+    return FindRowByKey(key);
+  }
 
   // The real-column check: 1, or 0 with the warning text of the reason.
   int ValidateRealText(LPCTSTR text) {
