@@ -1,0 +1,50 @@
+#include "db/CEditUnit.h"
+
+#include "db/CUnitCtrl.h"
+#include "db/DBUnitText.h"
+
+IMPLEMENT_DYNAMIC(CEditUnit, CEdit)
+
+void CEditUnit::SetEditUnit(double dValue, const char* pszFormat) {
+  SetWindowText(DB_FormatUnitValue(DB_CurrentUnitCtrl().ConvertOut(m_nKind, dValue), pszFormat));
+}
+
+void CEditUnit::SetEditUnit(int nValue) {
+  CString s;
+  s.Format("%d", nValue);
+  SetWindowText(s);
+}
+
+void CEditUnit::SetEditUnit(UINT nValue) {
+  CString s;
+  s.Format("%u", nValue);
+  SetWindowText(s);
+}
+
+BOOL CEditUnit::GetEditValue(double& dValue) const {
+  CString text;
+  GetWindowText(text);
+  double v = 0.0;
+  if (!DB_ParseReal(text, v)) {
+    dValue = 0.0;
+    return FALSE;
+  }
+  dValue = DB_CurrentUnitCtrl().ConvertIn(m_nKind, v);
+  return TRUE;
+}
+
+BOOL CEditUnit::GetEditValue(int& nValue) const {
+  CString text;
+  GetWindowText(text);
+  int v = 0;
+  BOOL ok = DB_ParseInt(text, v);
+  nValue = ok ? v : 0;
+  return ok;
+}
+
+BOOL CEditUnit::GetEditValue(UINT& nValue) const {
+  int v = 0;
+  BOOL ok = GetEditValue(v) && v >= 0;
+  nValue = ok ? (UINT)v : 0u;
+  return ok;
+}

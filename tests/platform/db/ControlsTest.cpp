@@ -1,0 +1,377 @@
+// The database library's controls in a small test dialog: unit edits, labels and statics
+// under kN-m and N-mm, and the record combos listing, selecting and following the tables.
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "afx/AfxSystem.h"
+#include "afx/afxwin.h"
+#include "db/CClassGrnd.h"
+#include "db/CClassMatl.h"
+#include "db/CClassMdul.h"
+#include "db/CClassPlan.h"
+#include "db/CCobxMatl.h"
+#include "db/CCobxMdul.h"
+#include "db/CCobxName.h"
+#include "db/CCobxPlan.h"
+#include "db/CCobxStor.h"
+#include "db/CDBDoc.h"
+#include "db/CEditMatl.h"
+#include "db/CEditUnit.h"
+#include "db/CStaticUnit.h"
+#include "db/CTextUnit.h"
+
+namespace {
+
+enum { ID_EDIT = 100, ID_LABEL, ID_STATIC, ID_PLAN, ID_MDUL, ID_STOR, ID_MATL, ID_MATL_EDIT, ID_NAME };
+
+class ControlsTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    AfxDiscardQueuedMessages();
+    doc = std::make_unique<CDBDoc>();
+    doc->NewSampleModel();
+    ASSERT_TRUE(dlg.CreateEx(0, "#32770", "test", WS_POPUP | WS_VISIBLE, CRect(0, 0, 400, 300), nullptr, 0));
+    user.SetDialog(&dlg);
+  }
+  void TearDown() override {
+    dlg.DestroyWindow();
+    doc.reset();
+    EXPECT_EQ(0, AfxGetWindowCount()) << "a test left windows behind";
+  }
+  void Units(const char* force, const char* length) {
+    ASSERT_TRUE(doc->GetUnitCtrl()->SetUnitSystem(force, length));
+  }
+  template <class Combo> void Make(Combo& c, UINT id, DWORD style = CBS_DROPDOWNLIST) {
+    ASSERT_TRUE(c.Create(WS_CHILD | WS_VISIBLE | WS_TABSTOP | style, CRect(0, 0, 120, 200), &dlg, id));
+  }
+  void MakeEdit(CEdit& e, UINT id) {
+    ASSERT_TRUE(e.Create(WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL, CRect(0, 0, 80, 20), &dlg, id));
+  }
+  static std::string Text(const CWnd& w) {
+    CString s;
+    w.GetWindowText(s);
+    return s.c_str();
+  }
+  // "text=key" of every item.
+  static std::string Items(const CComboBox& c) {
+    std::string s;
+    for (int i = 0; i < c.GetCount(); ++i) {
+      CString t;
+      c.GetLBText(i, t);
+      s += (s.empty() ? "" : ",") + std::string(t.c_str()) + "=" + std::to_string(c.GetItemData(i));
+    }
+    return s;
+  }
+  template <class T> T* Table() { return static_cast<T*>(doc->GetModelDB()->GetClass(T::m_nClassID)); }
+
+  std::unique_ptr<CDBDoc> doc;
+  CWnd dlg;
+  CUserDriver user;
+};
+
+// ---- unit controls ----
+
+TEST_F(ControlsTest, UnitEditShowsAndReadsInCurrentUnits) {
+  CEditUnit edit;
+  MakeEdit(edit, ID_EDIT);
+  struct Case { int kind; double internal; const char* kNm; const char* Nmm; };
+  const Case cases[] = {
+      {UNIT_LENGTH, 4.5, "4.5", "4500"},
+      {UNIT_LENGTH, 3.3, "3.3", "3300"},
+      {UNIT_AREA_LOAD, 5.0, "5", "0.005"},
+      {UNIT_STRESS, 3.0e7, "30000000", "30000"},
+      {UNIT_UNIT_WEIGHT, 25.0, "25", "2.5e-05"},
+      {UNIT_FORCE, -12.5, "-12.5", "-12500"},
+      {UNIT_NONE, 0.05, "0.05", "0.05"},
+      {UNIT_THERMAL_COEF, 1e-5, "1e-05", "1e-05"},
+  };
+  for (const Case& c : cases) {
+    edit.SetUnitType(c.kind);
+    for (int sys = 0; sys < 2; ++sys) {
+      Units(sys ? "N" : "kN", sys ? "mm" : "m");
+      edit.SetEditUnit(c.internal);
+      EXPECT_EQ(Text(edit), sys ? c.Nmm : c.kNm) << "kind " << c.kind;
+      double back = 0.0;
+      ASSERT_TRUE(edit.GetEditValue(back)) << "kind " << c.kind;
+      EXPECT_NEAR(back, c.internal, 1e-12 * std::abs(c.internal)) << "kind " << c.kind;
+    }
+  }
+  // What the user types is in current units.
+  edit.SetUnitType(UNIT_LENGTH);
+  Units("N", "mm");
+  ASSERT_TRUE(user.Type(ID_EDIT, "3300"));
+  double v = 0.0;
+  ASSERT_TRUE(edit.GetEditValue(v));
+  EXPECT_DOUBLE_EQ(v, 3.3);
+  Units("kN", "m");
+  ASSERT_TRUE(edit.GetEditValue(v));
+  EXPECT_DOUBLE_EQ(v, 3300.0) << "the text is read in the units current when it is read";
+  edit.SetEditUnit(2.06e8, "%.4e");
+  EXPECT_EQ(Text(edit), "2.0600e+08");
+  edit.SetEditUnit(-0.0);
+  EXPECT_EQ(Text(edit), "0");
+}
+
+TEST_F(ControlsTest, UnitEditNumbers) {
+  CEditUnit edit;
+  MakeEdit(edit, ID_EDIT);
+  struct Case { const char* text; bool real; double value; bool whole; int n; };
+  const Case cases[] = {
+      {"12", true, 12, true, 12},           {" -3.5e2 ", true, -350, false, 0},
+      {"3.", true, 3, false, 0},            {"-.5", true, -0.5, false, 0},
+      {"+7", true, 7, true, 7},             {"1e", false, 0, false, 0},
+      {"abc", false, 0, false, 0},          {"", false, 0, false, 0},
+      {"-", false, 0, false, 0},            {"inf", false, 0, false, 0},
+      {"nan", false, 0, false, 0},          {"0x10", false, 0, false, 0},
+      {"1,5", false, 0, false, 0},          {"12kN", false, 0, false, 0},
+      {"1e999", false, 0, false, 0},        {"99999999999", true, 99999999999.0, false, 0},
+  };
+  for (const Case& c : cases) {
+    edit.SetWindowText(c.text);
+    double d = 42.0;
+    EXPECT_EQ(edit.GetEditValue(d) != 0, c.real) << "'" << c.text << "'";
+    EXPECT_DOUBLE_EQ(d, c.value) << "'" << c.text << "'";
+    int n = 42;
+    EXPECT_EQ(edit.GetEditValue(n) != 0, c.whole) << "'" << c.text << "'";
+    EXPECT_EQ(n, c.n) << "'" << c.text << "'";
+  }
+  edit.SetWindowText("-2");
+  UINT u = 5;
+  EXPECT_FALSE(edit.GetEditValue(u)) << "no negative key";
+  EXPECT_EQ(u, 0u);
+  edit.SetEditUnit(7u);
+  ASSERT_TRUE(edit.GetEditValue(u));
+  EXPECT_EQ(u, 7u);
+  edit.SetUnitType(UNIT_LENGTH);
+  Units("N", "mm");
+  edit.SetEditUnit(7);
+  EXPECT_EQ(Text(edit), "7") << "whole numbers are shown as they are";
+}
+
+TEST_F(ControlsTest, UnitLabelsAndStatics) {
+  CTextUnit label, early;
+  ASSERT_TRUE(label.Create("mm", WS_CHILD | WS_VISIBLE, CRect(0, 0, 40, 20), &dlg, ID_LABEL));
+  EXPECT_EQ(Text(label), "mm") << "no kind set: the template text stays";
+  struct Case { int kind; const char* kNm; const char* Nmm; };
+  const Case cases[] = {{UNIT_LENGTH, "m", "mm"},          {UNIT_AREA_LOAD, "kN/m^2", "N/mm^2"},
+                        {UNIT_STRESS, "kN/m^2", "N/mm^2"}, {UNIT_UNIT_WEIGHT, "kN/m^3", "N/mm^3"},
+                        {UNIT_MOMENT, "kN*m", "N*mm"},     {UNIT_NONE, "", ""}};
+  for (const Case& c : cases) {
+    Units("kN", "m");
+    label.SetUnitType(c.kind);
+    EXPECT_EQ(Text(label), c.kNm);
+    Units("N", "mm");
+    EXPECT_EQ(Text(label), c.kNm) << "a label changes only when asked";
+    label.UpdateUnitText();
+    EXPECT_EQ(Text(label), c.Nmm);
+  }
+  early.SetUnitType(UNIT_LENGTH);
+  ASSERT_TRUE(early.Create("?", WS_CHILD | WS_VISIBLE, CRect(0, 0, 40, 20), &dlg, ID_LABEL + 50));
+  EXPECT_EQ(Text(early), "mm") << "a kind set before the window shows once it exists";
+
+  CStaticUnit level;
+  ASSERT_TRUE(level.Create("", WS_CHILD | WS_VISIBLE, CRect(0, 0, 40, 20), &dlg, ID_STATIC));
+  Units("kN", "m");
+  level.SetUnitType(UNIT_LENGTH);
+  EXPECT_EQ(Text(level), "") << "no value yet";
+  level.SetStaticUnit(-0.45);
+  EXPECT_EQ(Text(level), "-0.45");
+  Units("N", "mm");
+  level.UpdateUnitText();
+  EXPECT_EQ(Text(level), "-450");
+  double v = 0.0;
+  ASSERT_TRUE(level.GetStaticValue(v));
+  EXPECT_DOUBLE_EQ(v, -0.45);
+}
+
+TEST_F(ControlsTest, WithoutDocumentUnitsAreKiloNewtonMetre) {
+  CEditUnit edit;
+  MakeEdit(edit, ID_EDIT);
+  Units("N", "mm");
+  edit.SetUnitType(UNIT_LENGTH);
+  CDBDoc::m_pDBDoc = nullptr;
+  edit.SetEditUnit(1.5);
+  EXPECT_EQ(Text(edit), "1.5");
+  CDBDoc::m_pDBDoc = doc.get();
+}
+
+// ---- record combos ----
+
+TEST_F(ControlsTest, PlanComboListsSelectsAndFollowsTheTable) {
+  CCobxPlan plans;
+  Make(plans, ID_PLAN);
+  EXPECT_EQ(Items(plans), "Plan1=1,Basement=2,Podium=3,Typical1=4,Roof1=5,Typical2=6,Roof2=7");
+  UINT key = 99;
+  EXPECT_FALSE(plans.GetSelectedPlan(key));
+  EXPECT_EQ(key, 0u);
+  ASSERT_TRUE(plans.ChangeSelect(4));
+  EXPECT_EQ(Text(plans), "Typical1");
+  ASSERT_TRUE(plans.GetSelectedPlan(key));
+  EXPECT_EQ(key, 4u);
+  EXPECT_FALSE(plans.ChangeSelect(99)) << "a key not listed selects nothing";
+  EXPECT_EQ(plans.GetCurSel(), -1);
+  ASSERT_TRUE(user.Choose(ID_PLAN, "Roof1"));
+  ASSERT_TRUE(plans.GetSelectedPlan(key));
+  EXPECT_EQ(key, 5u);
+
+  // Transactions: the list follows, the selection stays while its record does.
+  auto* plan = Table<CClassPlan>();
+  T_PLAN_D p;
+  p.name = "Attic";
+  ASSERT_TRUE(plan->TR_Add(p));
+  EXPECT_EQ(plans.GetCount(), 8);
+  ASSERT_TRUE(plans.GetSelectedPlan(key));
+  EXPECT_EQ(key, 5u);
+  ASSERT_TRUE(plan->Get(5, p));
+  p.name = "Top";
+  ASSERT_TRUE(plan->TR_Modify(5u, p));
+  EXPECT_EQ(Text(plans), "Top");
+  ASSERT_TRUE(plan->TR_Del(5u));
+  EXPECT_FALSE(plans.GetSelectedPlan(key));
+  ASSERT_TRUE(doc->Undo());
+  EXPECT_EQ(plans.FindKey(5), 4) << "undo brings the record back in its place";
+}
+
+TEST_F(ControlsTest, TowerComboTakesTypedNames) {
+  CCobxMdul towers;
+  Make(towers, ID_MDUL, CBS_DROPDOWN);
+  EXPECT_EQ(Items(towers), "Tower1=1,Tower2=2");
+  ASSERT_TRUE(towers.ChangeSelect(2));
+  UINT key = 0;
+  ASSERT_TRUE(towers.GetSelectedMdul(key));
+  EXPECT_EQ(key, 2u);
+  ASSERT_TRUE(user.Type(ID_MDUL, "Tower1"));
+  ASSERT_TRUE(towers.GetSelectedMdul(key));
+  EXPECT_EQ(key, 1u);
+  ASSERT_TRUE(user.Type(ID_MDUL, "tower1"));
+  EXPECT_FALSE(towers.GetSelectedMdul(key)) << "names are matched exactly";
+  ASSERT_TRUE(user.Type(ID_MDUL, "Tower3"));
+  EXPECT_FALSE(towers.GetSelectedMdul(key));
+  // The page adds the typed tower; the combo lists it and keeps the typed text.
+  T_MDUL_D t;
+  t.name = "Tower3";
+  ASSERT_TRUE(Table<CClassMdul>()->TR_Add(t));
+  EXPECT_EQ(Text(towers), "Tower3");
+  ASSERT_TRUE(towers.GetSelectedMdul(key));
+  EXPECT_EQ(key, 3u);
+}
+
+TEST_F(ControlsTest, StoryComboOptions) {
+  CCobxStor stories;
+  Make(stories, ID_STOR);
+  EXPECT_EQ(Items(stories),
+            "Base=1,B1=2,1F=3,2F=4,3F=5,4F=6,5F=7,RF=8,Tower2:3F=9,Tower2:4F=10,Tower2:5F=11,Tower2:RF=12");
+  ASSERT_TRUE(stories.ChangeSelect(10));
+  stories.ExceptBaseStory();
+  stories.SortByModule(TRUE, 2);
+  EXPECT_EQ(Items(stories), "3F=9,4F=10,5F=11,RF=12") << "one tower: no tower names";
+  UINT key = 0;
+  ASSERT_TRUE(stories.GetSelectedStor(key)) << "options keep the selection";
+  EXPECT_EQ(key, 10u);
+  stories.SetReverseOrder();
+  EXPECT_EQ(Items(stories), "RF=12,5F=11,4F=10,3F=9");
+  stories.SortByModule(TRUE, 0);
+  EXPECT_EQ(Items(stories),
+            "RF=8,5F=7,4F=6,3F=5,2F=4,1F=3,B1=2,Tower2:RF=12,Tower2:5F=11,Tower2:4F=10,Tower2:3F=9")
+      << "towers in order, each top-down";
+  stories.SortByModule(TRUE, 1);
+  stories.IncludePlanName(TRUE);
+  EXPECT_EQ(Items(stories),
+            "RF (Roof1)=8,5F (Typical1)=7,4F (Typical1)=6,3F (Typical1)=5,2F (Podium)=4,1F (Podium)=3,"
+            "B1 (Basement)=2");
+  EXPECT_FALSE(stories.GetSelectedStor(key)) << "story 10 is no longer listed";
+  stories.ExceptEmptyStory(TRUE, 0);
+  EXPECT_EQ(stories.GetCount(), 7) << "without members no story counts as empty";
+
+  CCobxStor basement;
+  Make(basement, ID_STOR + 1);
+  basement.SetBasementStorOnly(TRUE);
+  EXPECT_EQ(Items(basement), "B1=2");
+  T_GRND_D g;
+  g.basementCount = 3;
+  ASSERT_TRUE(Table<CClassGrnd>()->TR_Add(g));
+  EXPECT_EQ(Items(basement), "2F=4,1F=3,B1=2") << "top basement story first";
+}
+
+TEST_F(ControlsTest, MaterialComboAndNumberEditFollowEachOther) {
+  CCobxMatl combo;
+  CEditMatl edit;
+  Make(combo, ID_MATL);
+  MakeEdit(edit, ID_MATL_EDIT);
+  EXPECT_EQ(Items(combo), "C30=1,C35=2,C40=3,Q235=4,Q355=5,C40/Q355=6");
+  combo.EnableUndefined(TRUE);
+  EXPECT_EQ(combo.GetCount(), 7);
+  combo.SetEditBoxPoint(&edit);
+  edit.SetComboBoxPoint(&combo);
+
+  ASSERT_TRUE(user.Choose(ID_MATL, "C35"));
+  EXPECT_EQ(Text(edit), "2");
+  ASSERT_TRUE(user.Choose(ID_MATL, "None"));
+  EXPECT_EQ(Text(edit), "");
+  UINT key = 9;
+  ASSERT_TRUE(combo.GetSelectedMatl(key)) << "None stays chosen";
+  EXPECT_EQ(key, 0u);
+
+  struct Case { const char* typed; UINT key; const char* shown; };
+  const Case cases[] = {{"5", 5, "Q355"}, {" 3 ", 3, "C40"}, {"C40/Q355", 6, "C40/Q355"},
+                        {"99", 0, ""},    {"c30", 0, ""},    {"0", 0, ""}};
+  for (const Case& c : cases) {
+    ASSERT_TRUE(user.Type(ID_MATL_EDIT, c.typed));
+    UINT k = 77;
+    EXPECT_EQ(edit.GetKey(k) != 0, c.key != 0) << c.typed;
+    EXPECT_EQ(k, c.key ? c.key : 77u) << c.typed;
+    EXPECT_EQ(Text(combo), c.shown) << c.typed;
+  }
+
+  combo.SetSRCOnly();
+  EXPECT_EQ(Items(combo), "None=0,C40/Q355=6");
+  edit.SetEditBoxText(1);
+  EXPECT_FALSE(edit.GetKey(key)) << "an SRC-only pair takes SRC materials only";
+  edit.SetEditBoxText(6);
+  ASSERT_TRUE(edit.GetKey(key));
+  EXPECT_EQ(key, 6u);
+  ASSERT_TRUE(combo.ChangeSelect(6));
+
+  // A new SRC material appears; deleting the chosen one clears the choice.
+  T_MATL_D m;
+  ASSERT_TRUE(Table<CClassMatl>()->Get(6, m));
+  m.key = 0;
+  m.name = "C30/Q235";
+  ASSERT_TRUE(Table<CClassMatl>()->TR_Add(m));
+  EXPECT_EQ(Items(combo), "None=0,C40/Q355=6,C30/Q235=7");
+  ASSERT_TRUE(Table<CClassMatl>()->TR_Del(6u));
+  EXPECT_EQ(combo.GetCurSel(), -1);
+}
+
+TEST_F(ControlsTest, NameComboListsWhatItsKindsSourceGives) {
+  CCobxName names;
+  Make(names, ID_NAME);
+  names.SetType(2048, 1);
+  EXPECT_EQ(names.GetCount(), 0) << "no source for the kind: no names";
+  CCobxName::RegisterNameSource(
+      9001,
+      [](CDBDoc& d, int, CCobxName::Items& items) {
+        CUIntArray keys;
+        CArray<T_MDUL_D> recs;
+        static_cast<CClassMdul*>(d.GetModelDB()->GetClass(CClassMdul::m_nClassID))->GetList(keys, recs);
+        for (int i = 0; i < keys.GetSize(); ++i) items.emplace_back(keys[i], "N-" + recs[i].name);
+      },
+      CClassMdul::m_nClassID);
+  names.SetType(9001, 0);
+  EXPECT_EQ(Items(names), "N-Tower1=1,N-Tower2=2");
+  ASSERT_TRUE(names.ChangeSelect(2));
+  UINT key = 0;
+  ASSERT_TRUE(names.GetSelectedName(key));
+  EXPECT_EQ(key, 2u);
+  names.EnableEdit(TRUE);
+  EXPECT_EQ(names.GetStyle() & 0x3u, (DWORD)CBS_DROPDOWN);
+  T_MDUL_D t;
+  t.name = "T3";
+  ASSERT_TRUE(Table<CClassMdul>()->TR_Add(t));
+  EXPECT_EQ(names.GetCount(), 3) << "the source's table is watched";
+}
+
+}  // namespace
