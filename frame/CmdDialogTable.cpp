@@ -2,6 +2,9 @@
 
 #include <cstring>
 #include <string>
+#include "db/CClassSect.h"
+#include "frame/CmdPrepare.h"
+#include "properties/CCMSectItemDlg.h"
 
 namespace {
 
@@ -28,7 +31,11 @@ CmdModalRow s_modal[] = {
     // Fiber material key found in CClassFimp: SetModify (key); not found: nothing.
     {"CCMFiberMatPropItemDlg", 14052, CMD_PARENT_NONE, CMD_NO_PLACEMENT, nullptr, nullptr},
     // Edit or add: section key (CClassSect, T_SECT_D, SetModifyData / SetSectID).
-    {"CCMSectItemDlg", 14025, CMD_PARENT_NONE, CMD_NO_PLACEMENT, nullptr, nullptr},
+    {"CCMSectItemDlg", 14025, CMD_PARENT_NONE, CMD_NO_PLACEMENT,
+     [](CWnd* p, UINT) -> CInternationalDlg* { return new CCMSectItemDlg(p); },
+     [](CInternationalDlg* d, UINT key) {
+       CmdPrepareEditOrAdd<CClassSect, T_SECT_D>(static_cast<CCMSectItemDlg&>(*d), key, &CCMSectItemDlg::SetSectID);
+     }},
     // Edit or add: thickness key (CClassThik, T_THIK_D, SetModifyData / SetThikID).
     {"CModelPropThikDlg", 16261, CMD_PARENT_NONE, CMD_NO_PLACEMENT, nullptr, nullptr},
     {"CCMFiberMatPropListDlg", 14053, CMD_PARENT_MAIN, CMD_PLACE_DEFAULT, nullptr, nullptr},

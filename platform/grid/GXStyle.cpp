@@ -46,6 +46,7 @@ CGXStyle& CGXStyle::ChangeStyle(const CGXStyle& o, GXModifyType mt) {
   if (take(IncAlign)) m_align = o.m_align;
   if (take(IncFontSize)) m_fontSize = o.m_fontSize;
   if (take(IncFontWeight)) m_fontWeight = o.m_fontWeight;
+  if (take(IncFaceName)) m_faceName = o.m_faceName;
   m_inc |= o.m_inc;
   for (auto& [id, text] : o.m_user)
     if (over || !m_user.count(id)) m_user[id] = text;

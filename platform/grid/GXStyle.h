@@ -64,6 +64,10 @@ class CGXStyle {
   int GetFontSize() const { return m_fontSize; }
   CGXStyle& SetFontWeight(int n) { m_fontWeight = n; m_inc |= IncFontWeight; return *this; }
   int GetFontWeight() const { return m_fontWeight; }
+  // The font's face name (UTF-8); empty: the grid's default face.
+  CGXStyle& SetFaceName(LPCTSTR s) { m_faceName = s ? s : ""; m_inc |= IncFaceName; return *this; }
+  const CString& GetFaceName() const { return m_faceName; }
+  BOOL GetIncludeFaceName() const { return (m_inc & IncFaceName) != 0; }
 
   CGXStyle& SetUserAttribute(UINT id, LPCTSTR s) { m_user[id] = s ? s : ""; return *this; }
   // The attribute's text; empty when it is not set.
@@ -79,7 +83,8 @@ class CGXStyle {
  private:
   enum : UINT {
     IncValue = 1, IncReadOnly = 2, IncEnabled = 4, IncInterior = 8, IncTextColor = 16,
-    IncControl = 32, IncChoices = 64, IncAlign = 128, IncFontSize = 256, IncFontWeight = 512
+    IncControl = 32, IncChoices = 64, IncAlign = 128, IncFontSize = 256, IncFontWeight = 512,
+    IncFaceName = 1024
   };
   CGXStyle& Inc(UINT bit, BOOL b) {
     if (b) m_inc |= bit; else m_inc &= ~bit;
@@ -96,5 +101,6 @@ class CGXStyle {
   int m_align = GX_HA_LEFT;
   int m_fontSize = 9;
   int m_fontWeight = 400;
+  CString m_faceName;
   std::map<UINT, CString> m_user;
 };

@@ -18,4 +18,10 @@ class CDlgChild : public CInternationalDlg {
 
   void OnOK() override {}
   void OnCancel() override {}
+
+  // Page operations for the dialog that holds the page: save what the page shows
+  // (non-zero on success; the base saves nothing and succeeds) and show the data again
+  // (the base does nothing).
+  virtual BOOL SaveData() { return TRUE; }
+  virtual void Refresh() {}
 };

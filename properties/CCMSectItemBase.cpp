@@ -1,0 +1,169 @@
+#include "properties/CCMSectItemBase.h"
+
+#include <cstdlib>
+#include "afx/AfxMessageBox.h"
+#include "afx/CGdiObject.h"
+#include "afx/CImageList.h"
+#include "db/CClassSecf.h"
+#include "db/CClassSect.h"
+#include "db/CSectUtil.h"
+#include "properties/CCMStiffDlg.h"
+#include "res/resource.h"
+#include "ui/CMsgDll.h"
+
+IMPLEMENT_DYNAMIC(CCMSectItemBase, CDlgChild)
+
+namespace {
+
+const char* const kCantCalc = "IDS_WG_CMD__ADDD__Error___Can_t_calculate_stiffness";
+
+void ShowKey(const char* key) { AfxMessageBox(CMsgDll::pfuncLoadStr(key, 0)); }
+
+// The six stiffness scale factors of a block and of a factor record, in the same order.
+double T_SECT_STIFFNESS::* const kStiffFactors[6] = {
+    &T_SECT_STIFFNESS::fArea, &T_SECT_STIFFNESS::fAsy, &T_SECT_STIFFNESS::fAsz,
+    &T_SECT_STIFFNESS::fIxx,  &T_SECT_STIFFNESS::fIyy, &T_SECT_STIFFNESS::fIzz};
+double T_SECF_D::* const kSecfFactors[6] = {&T_SECF_D::fArea, &T_SECF_D::fAsy, &T_SECF_D::fAsz,
+                                            &T_SECF_D::fIxx,  &T_SECF_D::fIyy, &T_SECF_D::fIzz};
+
+}  // namespace
+
+CCMSectItemBase::CCMSectItemBase(UINT nIDTemplate, CWnd* pParent)
+    : CDlgChild(nIDTemplate, pParent),
+      m_pDoc(CDBDoc::m_pDBDoc),
+      m_pMDB(m_pDoc ? m_pDoc->GetMDBCtrl() : nullptr),
+      m_pImageList(nullptr),
+      m_pBitmap(nullptr),
+      m_bInitialized(0),
+      m_bModify(0),
+      m_bFactorsChanged(0),
+      m_nOldKey(0),
+      m_nNewKey(0),
+      m_nMode(0),
+      m_bSectID(0),
+      m_nSectID(0) {}
+
+CCMSectItemBase::~CCMSectItemBase() {
+  delete m_pImageList;
+  delete m_pBitmap;
+}
+
+void CCMSectItemBase::SetModifyData(UINT nKey, const T_SECT_D& sect) {
+  m_nOldKey = m_nNewKey = nKey;
+  m_sect = sect;
+  m_bModify = 1;
+}
+
+void CCMSectItemBase::SetSectID(UINT nKey) {
+  m_bSectID = 1;
+  m_nSectID = nKey;
+}
+
+BOOL CCMSectItemBase::PreTranslateMessage(MSG* pMsg) {
+  if (pMsg->message == WM_KEYDOWN && (pMsg->wParam == VK_RETURN || pMsg->wParam == VK_ESCAPE)) return FALSE;
+  return CDlgChild::PreTranslateMessage(pMsg);
+}
+
+void CCMSectItemBase::ReadNumberEdit() {
+  CString text;
+  if (CWnd* edit = GetDlgItem(IDC_SECT_ITEM_NUMBER)) edit->GetWindowText(text);
+  m_nNewKey = (UINT)std::atol(text);
+}
+
+BOOL CCMSectItemBase::CheckAndCalc() {
+  CClassSect sect;
+  if (m_pMDB) sect.ConnectToDB(m_pMDB->GetModelDB());
+  return sect.CheckSectSize(0, m_sect, 0) && CSectUtil::CalcSectData(m_sect);
+}
+
+int CCMSectItemBase::SaveSection() {
+  if (!Dlg2Data()) return 0;
+  if (!CheckAndCalc()) {
+    ShowKey(kCantCalc);
+    return 0;
+  }
+  if (!m_pMDB) return 0;
+  DB_CDataBase* db = m_pMDB->GetModelDB();
+  CClassSect sect;
+  CClassSecf secf;
+  sect.ConnectToDB(db);
+  secf.ConnectToDB(db);
+
+  // The section and its confirmed factors are one undo step, written together or not at all.
+  const BOOL bGroup = m_bFactorsChanged && db->BeginGroup();
+  if (m_bFactorsChanged && !bGroup) return 0;
+  int ok = m_bModify ? sect.TR_Modify(m_nOldKey, m_nNewKey, m_sect) : sect.TR_Add(m_nNewKey, m_sect);
+  if (ok && m_bFactorsChanged) {
+    T_SECF_D factors;
+    factors.Initialize();
+    const T_SECT_STIFFNESS* st = CSectUtil::GetProperStiffPosition(m_sect, 0);
+    for (int i = 0; i < 6; ++i) factors.*kSecfFactors[i] = st->*kStiffFactors[i];
+    ok = secf.TR_Add(m_nNewKey, factors);
+  }
+  if (bGroup) {
+    if (ok) {
+      db->CommitGroup();
+      m_bFactorsChanged = 0;
+    } else {
+      db->RollbackGroup();
+    }
+  }
+  return ok;
+}
+
+int CCMSectItemBase::ApplySection(UINT nFocusID) {
+  if (!SaveData()) return 0;
+  if (m_bModify) {
+    m_nOldKey = m_nNewKey;
+    return 1;
+  }
+  CClassSect sect;
+  if (m_pMDB) sect.ConnectToDB(m_pMDB->GetModelDB());
+  m_nNewKey = sect.GetNewKey();
+  CString text;
+  text.Format("%d", (int)m_nNewKey);
+  if (CWnd* edit = GetDlgItem(IDC_SECT_ITEM_NUMBER)) edit->SetWindowText(text);
+  if (CWnd* focus = GetDlgItem((int)nFocusID)) focus->SetFocus();
+  return 1;
+}
+
+void CCMSectItemBase::CalcSection() {
+  if (!Dlg2Data() || !CheckAndCalc()) {
+    ShowKey(kCantCalc);
+    return;
+  }
+  if (m_bModify) {
+    // The factors stored with the section, under the key it is stored under until it is
+    // saved again (a number typed but not saved yet names no stored factors).
+    CClassSecf secf;
+    if (m_pMDB) secf.ConnectToDB(m_pMDB->GetModelDB());
+    T_SECF_D factors;
+    factors.Initialize();
+    secf.Get(m_nOldKey, factors);
+    T_SECT_STIFFNESS* st = CSectUtil::GetProperStiffPosition(m_sect, 0);
+    for (int i = 0; i < 6; ++i) st->*kStiffFactors[i] = factors.*kSecfFactors[i];
+  }
+  CCMStiffDlg dlg(m_pDoc, &m_sect, this);
+  if (dlg.DoModal() != IDCANCEL) m_bFactorsChanged = 1;
+}
+
+void CCMSectItemBase::InitPageCommon() {
+  if (!m_bModify && !m_bInitialized) {
+    if (m_bSectID) {
+      m_nNewKey = m_nSectID;
+    } else {
+      CClassSect sect;
+      if (m_pMDB) sect.ConnectToDB(m_pMDB->GetModelDB());
+      m_nNewKey = sect.GetNewKey();
+    }
+    NewRecord();
+  }
+  m_wndView.SetSectData(&m_sect, 0);
+  CString text;
+  text.Format("%ld", (long)m_nNewKey);
+  CWnd* edit = GetDlgItem(IDC_SECT_ITEM_NUMBER);
+  if (edit) edit->SetWindowText(text);
+  FillControls();
+  m_bInitialized = 1;
+  if (edit && m_nMode) edit->EnableWindow(FALSE);
+}
