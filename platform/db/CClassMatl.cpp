@@ -1,5 +1,7 @@
 #include "db/CClassMatl.h"
 
+#include "db/CDBDoc.h"
+#include "db/CMatlDB.h"
 #include "db/DB_CTableRegistry.h"
 #include "db/SectRecord.h"
 
@@ -10,6 +12,9 @@ BOOL AnalysisValid(const T_MATL_ANALYSIS& a) {
   return a.elastic >= 0.0 && a.unitWeight >= 0.0 && a.poisson >= 0.0 && a.poisson < 0.5;
 }
 double Ratio(double a, double b) { return b != 0.0 ? a / b : 0.0; }
+const CMatlDB& Standards() {
+  return *(CDBDoc::m_pDBDoc ? CDBDoc::m_pDBDoc->GetMatlDB() : CMatlDB::GetDefault());
+}
 }  // namespace
 
 BOOL CClassMatl::CheckRecord(const T_MATL_D& rec) const {
@@ -51,5 +56,35 @@ BOOL CClassMatl::GetMatlInfo_ofSRCSect(const T_MATL_D& matl, T_SECT_D& sect) con
   p.dPs = s.poisson;
   p.dPc = c.poisson;
   p.iSrcMatlSet = 1;
+  return TRUE;
+}
+
+BOOL CClassMatl::GetSteelDataByMatlCodeName(const CString& code, const CString& grade,
+                                            T_MATL_ANALYSIS& anal) const {
+  T_MATL_STEEL d;
+  if (!Standards().GetSteelData(code, grade, d)) return FALSE;
+  anal.Initialize();
+  anal.elastic = d.elastic;
+  anal.poisson = d.poisson;
+  anal.thermal = d.thermal;
+  anal.unitWeight = d.unitWeight;
+  anal.fak = d.fy;
+  anal.fa = d.f;
+  return TRUE;
+}
+
+BOOL CClassMatl::GetConcreteDataByMatlCodeName(const CString& code, const CString& grade,
+                                               T_MATL_ANALYSIS& anal) const {
+  T_MATL_CONCRETE d;
+  if (!Standards().GetConcreteData(code, grade, d)) return FALSE;
+  anal.Initialize();
+  anal.elastic = d.elastic;
+  anal.poisson = d.poisson;
+  anal.thermal = d.thermal;
+  anal.unitWeight = d.unitWeight;
+  anal.fck = d.fck;
+  anal.ftk = d.ftk;
+  anal.fc = d.fc;
+  anal.ft = d.ft;
   return TRUE;
 }

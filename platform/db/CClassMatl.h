@@ -26,6 +26,12 @@ class CClassMatl : public DB_CTable<T_MATL_D> {
   // material kind (RC "C", steel "S", SRC "SRC", user "U"). 0 when the section does not
   // exist or has no such kind.
   BOOL GetKeyListBySect(UINT sectKey, CUIntArray& keys) const;
+  // The analysis values of a grade of the material standards (CDBDoc::GetMatlDB of the
+  // current document, else CMatlDB::GetDefault): E, Poisson ratio, thermal coefficient and
+  // unit weight, and for steel fak (yield) and fa (design strength), for concrete fck, ftk,
+  // fc and ft; the other values 0. 0 (the values untouched) when the code has no such grade.
+  BOOL GetSteelDataByMatlCodeName(const CString& code, const CString& grade, T_MATL_ANALYSIS& anal) const;
+  BOOL GetConcreteDataByMatlCodeName(const CString& code, const CString& grade, T_MATL_ANALYSIS& anal) const;
   // Fills the SRC fields of a section (its Part1) from an SRC material (matl1 steel, matl2 concrete):
   // dEsEc = Es / Ec and dDsDc = Ds / Dc (0 when the concrete value is 0), dPs and dPc the
   // steel's and the concrete's Poisson ratios, nSrcMatl the material's key, iSrcMatlSet 1.

@@ -7,6 +7,7 @@
 #include "db/CClassMdul.h"
 #include "db/CClassPlan.h"
 #include "db/CClassStor.h"
+#include "db/CMatlDB.h"
 #include "db/CSectDB.h"
 #include "db/DB_CModelFile.h"
 
@@ -43,6 +44,8 @@ CDBDoc::~CDBDoc() {
 }
 
 CSectDB* CDBDoc::GetSectDB() { return m_pSectDB ? m_pSectDB : CSectDB::GetDefault(); }
+
+CMatlDB* CDBDoc::GetMatlDB() { return CMatlDB::GetDefault(); }
 
 void CDBDoc::SetUiHooks(const CDBDocUiHooks& hooks) { Hooks() = hooks; }
 

@@ -16,6 +16,7 @@ class CDBDoc;
 class CDynModuleMgr;
 class CDlgModelessMgr;
 class CSectDB;
+class CMatlDB;
 
 struct CDBDocUiHooks {
   CDynModuleMgr* (*newDynModuleMgr)(CDBDoc* pDoc) = nullptr;
@@ -49,6 +50,8 @@ class CDBDoc {
   // The steel-section database: the shared one (CSectDB::GetDefault) unless another was set.
   CSectDB* GetSectDB();
   void SetSectDB(CSectDB* p) { m_pSectDB = p; }
+  // The material standards (design codes and grades): the shared CMatlDB::GetDefault.
+  CMatlDB* GetMatlDB();
   CDynModuleMgr* GetDynModuleMgr();
   CDlgModelessMgr* GetDlgCtrl();
   static void SetUiHooks(const CDBDocUiHooks& hooks);

@@ -1,46 +1,17 @@
-// The sample model's materials: concrete grades of GB 50010 and steel grades of
-// GB 50017 (values converted to kN and m), and one steel-reinforced concrete material.
+// The sample model's materials, from the material standards: concrete C30, C35 and C40
+// (GB50010), steel Q235 and Q355 (GB50017), and the steel-reinforced concrete C40/Q355.
 #include "db/CClassMatl.h"
 #include "db/CDBDoc.h"
 
 namespace {
 constexpr double MPA = 1000.0;  // N/mm^2 in kN/m^2
 
-// name, E, fck, ftk, fc, ft (N/mm^2)
-struct ConcRow { const char* name; double e, fck, ftk, fc, ft; };
-const ConcRow kConcrete[] = {
-    {"C30", 3.00e4, 20.1, 2.01, 14.3, 1.43},
-    {"C35", 3.15e4, 23.4, 2.20, 16.7, 1.57},
-    {"C40", 3.25e4, 26.8, 2.39, 19.1, 1.71},
-};
-// name, yield strength, design strength (N/mm^2, plates up to 16 mm)
-struct SteelRow { const char* name; double fy, f; };
-const SteelRow kSteel[] = {{"Q235", 235.0, 215.0}, {"Q355", 355.0, 305.0}};
-
-T_MATL_ALL Concrete(const ConcRow& r) {
+T_MATL_ALL Grade(const CClassMatl& matl, const char* code, const char* grade, BOOL bSteel) {
   T_MATL_ALL m;
-  m.code = "GB50010";
-  m.grade = r.name;
-  m.anal.elastic = r.e * MPA;
-  m.anal.poisson = 0.2;
-  m.anal.thermal = 1.0e-5;
-  m.anal.unitWeight = 25.0;
-  m.anal.fck = r.fck * MPA;
-  m.anal.ftk = r.ftk * MPA;
-  m.anal.fc = r.fc * MPA;
-  m.anal.ft = r.ft * MPA;
-  return m;
-}
-T_MATL_ALL Steel(const SteelRow& r) {
-  T_MATL_ALL m;
-  m.code = "GB50017";
-  m.grade = r.name;
-  m.anal.elastic = 2.06e5 * MPA;
-  m.anal.poisson = 0.3;
-  m.anal.thermal = 1.2e-5;
-  m.anal.unitWeight = 78.5;
-  m.anal.fak = r.fy * MPA;
-  m.anal.fa = r.f * MPA;
+  m.code = code;
+  m.grade = grade;
+  if (bSteel) matl.GetSteelDataByMatlCodeName(m.code, m.grade, m.anal);
+  else matl.GetConcreteDataByMatlCodeName(m.code, m.grade, m.anal);
   return m;
 }
 
@@ -48,11 +19,11 @@ void AddMaterials(CDBDoc& doc) {
   auto* matl = static_cast<CClassMatl*>(doc.GetModelDB()->GetClass(CClassMatl::m_nClassID));
   if (!matl) return;
   CArray<T_MATL_D> recs;
-  for (const ConcRow& r : kConcrete) {
+  for (const char* grade : {"C30", "C35", "C40"}) {
     T_MATL_D m;
-    m.name = r.name;
+    m.name = grade;
     m.type = "C";
-    m.matl1 = Concrete(r);
+    m.matl1 = Grade(*matl, "GB50010", grade, FALSE);
     m.rebarCode = "GB50010";
     m.mainBarGrade = "HRB400";
     m.stirrupGrade = "HRB400";
@@ -62,11 +33,11 @@ void AddMaterials(CDBDoc& doc) {
     m.damping = 0.05;
     recs.Add(m);
   }
-  for (const SteelRow& r : kSteel) {
+  for (const char* grade : {"Q235", "Q355"}) {
     T_MATL_D m;
-    m.name = r.name;
+    m.name = grade;
     m.type = "S";
-    m.matl1 = Steel(r);
+    m.matl1 = Grade(*matl, "GB50017", grade, TRUE);
     m.steelStrength = m.matl1.anal.fa;
     m.damping = 0.02;
     recs.Add(m);
@@ -74,8 +45,8 @@ void AddMaterials(CDBDoc& doc) {
   T_MATL_D src;
   src.name = "C40/Q355";
   src.type = "SRC";
-  src.matl1 = Steel(kSteel[1]);
-  src.matl2 = Concrete(kConcrete[2]);
+  src.matl1 = Grade(*matl, "GB50017", "Q355", TRUE);
+  src.matl2 = Grade(*matl, "GB50010", "C40", FALSE);
   src.concStrength = src.matl2.anal.fc;
   src.steelStrength = src.matl1.anal.fa;
   src.damping = 0.05;
