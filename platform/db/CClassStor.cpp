@@ -195,3 +195,25 @@ void CClassStor::ClearPlans(const std::vector<UINT>& planKeys) {
   }
   m_pDB->CommitOp(std::move(op));
 }
+
+UINT CClassStor::GetBaseStorK(UINT mdulKey) const {
+  if (!Set()) return 0;
+  UINT first = 0;
+  Set()->ForEachInScope(mdulKey, [&](UINT k, const T_STOR_D&) {
+    if (!first) first = k;
+  });
+  return first;
+}
+
+UINT CClassStor::GetMatlK(UINT storKey, int nKind) const {
+  static const struct { int kind; UINT T_STOR_D::*field; } kFields[] = {
+      {0, &T_STOR_D::allMatlKey},      {1, &T_STOR_D::colmMatlKey},   {2, &T_STOR_D::beamMatlKey},
+      {3, &T_STOR_D::wallMatlKey},     {4, &T_STOR_D::slabMatlKey},   {5, &T_STOR_D::braceMatlKey},
+      {6, &T_STOR_D::subBeamMatlKey},  {10, &T_STOR_D::steelMatlKey}, {20, &T_STOR_D::srcColmMatlKey},
+      {21, &T_STOR_D::srcBeamMatlKey}};
+  const T_STOR_D* s = Set() ? Set()->Find(storKey) : nullptr;
+  if (!s) return 0;
+  for (const auto& f : kFields)
+    if (f.kind == nKind) return s->*f.field;
+  return 0;
+}

@@ -33,6 +33,12 @@ class CClassStor : public DB_CTable<T_STOR_D> {
   BOOL IsBaseStor(UINT key) const { return key == BASE_STORY; }
   // The base story's key (the top of the base), 0 when there is none.
   UINT GetBaseTopStorKey() const { return Exist(BASE_STORY) ? BASE_STORY : 0; }
+  // The lowest story of a tower (the base story for the main tower), 0 when it has none.
+  UINT GetBaseStorK(UINT mdulKey) const;
+  // A material key the story assigns, by member kind: 0 all members (allMatlKey),
+  // 1 column, 2 beam, 3 wall, 4 slab, 5 brace, 6 secondary beam, 10 steel members,
+  // 20 SRC column, 21 SRC beam. 0 for an unknown story or kind.
+  UINT GetMatlK(UINT storKey, int nKind) const;
   // Level at which the tower starts: 0, or the top level of the story it stands on
   // (T_MDUL_D::startStorKey). 0 when the tower does not exist.
   BOOL GetStartLevelofCurMdul(UINT mdulKey, double& level) const;

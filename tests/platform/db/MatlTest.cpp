@@ -271,3 +271,25 @@ TEST_F(MatlTest, ModelFileKeepsMaterials) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(DbTest, StoriesAssignMaterialsByMemberKind) {
+  doc->NewSampleModel();
+  EXPECT_EQ(stor->GetBaseStorK(1), 1u) << "the main tower's base story";
+  EXPECT_EQ(stor->GetBaseStorK(2), 9u) << "another tower's lowest story";
+  EXPECT_EQ(stor->GetBaseStorK(7), 0u);
+  T_STOR_D s;
+  ASSERT_TRUE(stor->Get(1, s));
+  s.colmMatlKey = 3;
+  s.steelMatlKey = 4;
+  s.srcColmMatlKey = 6;
+  s.srcBeamMatlKey = 5;
+  ASSERT_TRUE(stor->TR_Modify(1u, s));
+  struct Case { int kind; UINT key; };
+  const Case cases[] = {{1, 3}, {10, 4}, {20, 6}, {21, 5}, {2, 0}, {99, 0}};
+  for (const Case& c : cases) EXPECT_EQ(stor->GetMatlK(1, c.kind), c.key) << c.kind;
+  EXPECT_EQ(stor->GetMatlK(77, 20), 0u);
+}
+
+}  // namespace
