@@ -1,5 +1,7 @@
 #include "db/CClassMatl.h"
 
+#include "db/CClassMctl.h"
+#include "db/CClassStor.h"
 #include "db/CDBDoc.h"
 #include "db/CMatlDB.h"
 #include "db/DB_CTableRegistry.h"
@@ -21,6 +23,26 @@ BOOL CClassMatl::CheckRecord(const T_MATL_D& rec) const {
   if (!T_MATL_D::IsTypeCode(rec.type)) return FALSE;
   if (!(rec.damping >= 0.0)) return FALSE;
   return AnalysisValid(rec.matl1.anal) && AnalysisValid(rec.matl2.anal);
+}
+
+BOOL CClassMatl::CheckDelete(const std::vector<UINT>& keys) const {
+  std::unordered_set<UINT> gone(keys.begin(), keys.end());
+  auto* stor = static_cast<CClassStor*>(m_pDB->GetClass(CClassStor::m_nClassID));
+  auto* mctl = static_cast<CClassMctl*>(m_pDB->GetClass(CClassMctl::m_nClassID));
+  BOOL used = FALSE;
+  if (stor) {
+    CUIntArray storKeys;
+    CArray<T_STOR_D> recs;
+    stor->GetList(storKeys, recs);
+    for (const T_STOR_D& s : recs)
+      for (UINT k : {s.allMatlKey, s.colmMatlKey, s.beamMatlKey, s.wallMatlKey, s.subBeamMatlKey,
+                     s.braceMatlKey, s.slabMatlKey, s.steelMatlKey, s.srcColmMatlKey, s.srcBeamMatlKey})
+        used = used || gone.count(k);
+  }
+  T_MCTL_D c;
+  if (mctl && mctl->Get(c))
+    for (UINT k : {c.rcMatlKey, c.steelMatlKey, c.srcMatlKey}) used = used || gone.count(k);
+  return !used;
 }
 
 BOOL CClassMatl::GetKeyListByType(CUIntArray& keys, const CString& type) const {

@@ -1,6 +1,7 @@
 // Materials (T_MATL_D), keyed by the number the editor gives them; names are unique.
 // A record's type must be one of the four type codes; E, unit weight and damping may
-// not be negative and the Poisson ratio lies in [0, 0.5).
+// not be negative and the Poisson ratio lies in [0, 0.5). A material that a story or the
+// model control record assigns cannot be deleted (the stories are walked: a model has few).
 #pragma once
 #include "db/DB_CTable.h"
 #include "db/T_MATL_D.h"
@@ -40,6 +41,7 @@ class CClassMatl : public DB_CTable<T_MATL_D> {
 
  protected:
   BOOL CheckRecord(const T_MATL_D& rec) const override;
+  BOOL CheckDelete(const std::vector<UINT>& keys) const override;
 };
 
 class CDataMatl : public DB_CDataImage<T_MATL_D> {};

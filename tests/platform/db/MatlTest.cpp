@@ -145,6 +145,26 @@ TEST_F(MatlTest, TransactionsListMaterialUpdateRecords) {
   EXPECT_EQ(l.calls, calls) << "a refused write notifies nobody";
 }
 
+TEST_F(MatlTest, MaterialsInUseCannotBeDeleted) {
+  doc->NewSampleModel();
+  T_STOR_D s;
+  ASSERT_TRUE(stor->Get(3, s));
+  s.srcBeamMatlKey = 6;
+  ASSERT_TRUE(stor->TR_Modify(3u, s));
+  T_MCTL_D c;
+  ASSERT_TRUE(mctl->Get(c));
+  c.steelMatlKey = 5;
+  ASSERT_TRUE(mctl->TR_Add(c));
+  EXPECT_FALSE(matl->TR_Del(6u)) << "a story assigns it";
+  EXPECT_FALSE(matl->TR_Del(5u)) << "the model control record assigns it";
+  EXPECT_FALSE(matl->TR_Del(Keys({1, 6}))) << "all or nothing";
+  EXPECT_EQ(matl->GetCount(), 6);
+  EXPECT_TRUE(matl->TR_Del(Keys({1, 2})));
+  s.srcBeamMatlKey = 0;
+  ASSERT_TRUE(stor->TR_Modify(3u, s));
+  EXPECT_TRUE(matl->TR_Del(6u)) << "free again";
+}
+
 TEST_F(MatlTest, DumpShowsNestedSubMaterials) {
   T_MATL_D m = Matl("C30", "C", 1);
   m.matl1.code = "GB50010";
