@@ -26,12 +26,27 @@
 //   is 1 with no transaction.
 // - OnInsertEmptyRecord: the framework's texts, then (unless there is no current cell or
 //   it is in the name column) the first free name of "IDS_WG_CMD__ADD2__New_d" with 1, 2...
-// - UpdateBuffer: replays the table's update records: ADD inserts a row at the record's
-//   position (RowForNewKey, by default its sequence), DEL removes the key's row, MFD then
-//   MFS rewrites the row of the MFS key with the MFD image. FindRowByKey tries the row of
-//   the key's sequence first, so a change costs O(log n); a deleted key (no sequence any
-//   more) is looked for row by row, once per deleted record. ShowSelected skips selected
-//   keys the table no longer holds without looking for them.
+// - UpdateBuffer (hint): the replay of the table's update records, the one way rows
+//   follow the table (a grid never changes its rows after its own writes). Nothing
+//   without a hint or when the list of the database the hint names is empty. Otherwise,
+//   under the drawing lock (CCmdDrawLock: one redraw at the end, none when an outer
+//   caller holds the lock), ReplayList walks the list in order (CmdReplayWalk):
+//     ADD  inserts an empty row at RowForNewKey (the key's place in the table's key list,
+//          1-based; the key list's size + 1 for an unlisted key), at most the row count
+//          so that it lands before the append row, and writes the record into it;
+//     DEL  removes the row FindRowByKey finds (CTBBrowserWnd::DeleteRecord);
+//     MFS  rewrites the row of the kept MFD key from the kept MFD image;
+//   then ShowSelected when the list held an entry of the table, AdjustAppendRowNo, and a
+//   full refill (MakeItemEx with no keys, -2, 0) while the grid's own row move runs
+//   (SetMovingRows) or when a rewritten record no longer stands in its row's place (a
+//   record moved by someone else, as the undo or redo of a move: RowIsInPlace).
+//   FindRowByKey tries the row of the key's sequence first, so a change costs O(log n);
+//   a deleted key (no sequence any more) is looked for row by row, once per deleted
+//   record. ShowSelected skips selected keys the table no longer holds.
+// - TableModify: the table write of ModifyRecord and ModifyRecords (TR_Modify by old
+//   names); a grid whose table keeps fields the grid does not show overrides it.
+// - RefuseMoveWhileEditing: the row-move guard of the level grids (a message box with the
+//   text of "IDS_WG_CMD__ADDD__Can_t_Move_row_while_editing_").
 // The table objects are the current document's (CDBDoc::m_pDBDoc), fetched once.
 #pragma once
 #include <cstdlib>
@@ -41,6 +56,10 @@
 #include "db/DBClassIds.h"
 #include "db/DB_CData.h"
 #include "db/DB_CDataBase.h"
+#include "db/DB_CUpdateListener.h"
+#include "levels/CCmdDrawLock.h"
+#include "levels/CCmdReplayWalk.h"
+#include "afx/AfxMessageBox.h"
 #include "ui/CMsgDll.h"
 #include "uiutil/CTBCommon.h"
 
@@ -67,10 +86,22 @@ class CCmdRecordGrid : public CTBCommon {
   virtual void TextToField(int, const CString&, Rec&) {}
   virtual LPCTSTR GetFieldErrorKey() { return "IDS_WG_CMD__ADDD___CCmdPlanStoryGrid__ValidateField__Erro"; }
   virtual int GetNameColumnIndex() { return 1; }
-  virtual UINT GetKeyByName(const CString& name) { return m_pTable ? m_pTable->GetKey(name) : 0; }
+  virtual UINT GetKeyByName(const CString& name) { return m_pTable ? m_pTable->DB_CTable<Rec>::GetKey(name) : 0; }
   virtual void OnRowWritten(ROWCOL, UINT, const Rec&) {}
-  // The row a record added to the table goes to.
-  virtual int RowForNewKey(UINT key) { return m_pTable ? m_pTable->GetSeq(key) : 0; }
+  // The row a record added to the table goes to: its place in the key list (1-based),
+  // the list's size + 1 when it is not listed; the replay caps it at the row count.
+  virtual int RowForNewKey(UINT key, const Rec&) {
+    if (!m_pTable) return 0;
+    int seq = m_pTable->GetSeq(key);
+    return seq > 0 ? seq : m_pTable->GetCount() + 1;
+  }
+  // Whether a shown record stands in the row its place in the table gives it.
+  virtual BOOL RowIsInPlace(ROWCOL row, UINT key) { return m_pTable && m_pTable->GetSeq(key) == (int)row; }
+  // The table writes of ModifyRecord and ModifyRecords.
+  virtual BOOL TableModify(const CString& oldName, const Rec& rec) { return m_pTable && m_pTable->TR_Modify(oldName, rec); }
+  virtual BOOL TableModify(const CStringArray& oldNames, const CArray<Rec>& recs) {
+    return m_pTable && m_pTable->TR_Modify(oldNames, recs);
+  }
   void AddRequiredColumn(int index) { m_required.push_back(index); }
 
   // ---- rows and records -------------------------------------------------------------------
@@ -186,7 +217,7 @@ class CCmdRecordGrid : public CTBCommon {
       r.key = *static_cast<UINT*>(keys[i]);
       recs.Add(r);
     }
-    return m_pTable->TR_Modify(names, recs);
+    return TableModify(names, recs);
   }
   int ModifyRecord(ROWCOL row) override {
     if (!CanSaveData()) return 0;
@@ -194,7 +225,7 @@ class CCmdRecordGrid : public CTBCommon {
     UINT key = 0;
     Rec rec;
     if (!RowToRecord(row, key, rec) || !m_pTable) return 0;
-    return m_pTable->TR_Modify(oldName, rec);
+    return TableModify(oldName, rec);
   }
   CString GetNewKeyString() override { return CString(); }
   CString GetDefaultValue(int n) override {
@@ -264,35 +295,58 @@ class CCmdRecordGrid : public CTBCommon {
     rec.key = key;
     RecordToRow(row, key, rec);
   }
-  void UpdateBuffer(CObject*) override {
-    DB_CDataBase* db = m_pTable ? m_pTable->GetDB() : nullptr;
+  void UpdateBuffer(CObject* pHint) override {
+    DB_CDataBase* db = HintDB(pHint);
     if (!db || !db->HasUpdateRecords()) return;
-    BOOL old = LockUpdate(TRUE);
-    const int cls = (int)TTable::m_nClassID;
-    DB_CDataImage<Rec> image, changed;
-    POSITION pos = db->GetFirstUpdatePosition();
-    while (pos) {
-      const DB_CUpdateRecord* u = db->GetNextUpdate(pos);
-      if (u->m_nCode == DB_UR_CODE(cls, DB_UR_ADD) && db->ReadUpdateImage(u, image)) {
-        int row = RowForNewKey(image.m_nKey);
-        if (row < 1 || (ROWCOL)row > GetAppendRowNo()) row = (int)GetAppendRowNo();
-        InsertRecord((ROWCOL)row);
-        RecordToRow((ROWCOL)row, image.m_nKey, image.m_Data);
-      } else if (u->m_nCode == DB_UR_CODE(cls, DB_UR_DEL)) {
-        int row = FindRowByKey(u->m_nKey);
-        if (row > 0) CTBBrowserWnd::DeleteRecord((ROWCOL)row);
-      } else if (u->m_nCode == DB_UR_CODE(cls, DB_UR_MFD)) {
-        db->ReadUpdateImage(u, changed);
-      } else if (u->m_nCode == DB_UR_CODE(cls, DB_UR_MFS)) {
-        int row = FindRowByKey(u->m_nKey);
-        if (row > 0) RecordToRow((ROWCOL)row, changed.m_nKey, changed.m_Data);
-      }
-    }
-    ShowSelected();
-    AdjustAppendRowNo();
-    LockUpdate(old);
-    Redraw();
+    CCmdDrawLock lock(*this);
+    ReplayList(*db);
   }
+  // The database a hint names: the grid's table's when the ids agree.
+  DB_CDataBase* HintDB(CObject* pHint) const {
+    auto* hint = dynamic_cast<T_UPDATE_HINT*>(pHint);
+    DB_CDataBase* db = m_pTable ? m_pTable->GetDB() : nullptr;
+    return hint && db && db->GetID() == hint->m_nDBID ? db : nullptr;
+  }
+  // The walk of the replay and what follows it, under the caller's drawing lock.
+  virtual void ReplayList(DB_CDataBase& db) {
+    BOOL refill = FALSE;
+    CCmdReplaySteps<Rec> steps;
+    steps.add = [&](UINT key, const Rec& rec) {
+      int row = RowForNewKey(key, rec);
+      if (row < 1) row = 1;
+      if ((ROWCOL)row > GetRowCount()) row = (int)GetRowCount();
+      if (row < 1 || !InsertRecord((ROWCOL)row)) return;
+      RecordToRow((ROWCOL)row, key, rec);
+    };
+    steps.del = [&](UINT key, const Rec&) {
+      int row = FindRowByKey(key);
+      if (row > 0) CTBBrowserWnd::DeleteRecord((ROWCOL)row);
+    };
+    steps.modify = [&](UINT key, const Rec& rec, UINT, const Rec&) {
+      int row = FindRowByKey(key);
+      if (row <= 0) return;
+      RecordToRow((ROWCOL)row, key, rec);
+      if (!RowIsInPlace((ROWCOL)row, key)) refill = TRUE;
+    };
+    int own = CmdReplayWalk<Rec>(db, TTable::m_nClassID, steps);
+    if (own) ShowSelected();
+    AdjustAppendRowNo();
+    if (m_bMovingRows || refill) MakeItemEx(nullptr, -2, 0);
+  }
+
+  // Set around the grid's own TR_ChangeSeq: the replay inside it refills every row.
+  void SetMovingRows(BOOL b) { m_bMovingRows = b; }
+  BOOL IsMovingRows() const { return m_bMovingRows; }
+
+  // Rows are not moved while a cell or a row is being edited: the message, and TRUE.
+  BOOL RefuseMoveWhileEditing() {
+    if (!IsEditing() && !IsRowEditPending()) return FALSE;
+    AfxMessageBox(CMsgDll::pfuncLoadStr("IDS_WG_CMD__ADDD__Can_t_Move_row_while_editing_", 0));
+    return TRUE;
+  }
+
+  // The header refresher: the titles (the array is not read) of the first n columns.
+  virtual void SetHeaderTitles(CStringArray&, int n) { SetHeaderTitle(n, 1); }
 
   // The default name of a new row.
   int OnInsertEmptyRecord(ROWCOL row) override {
@@ -322,4 +376,5 @@ class CCmdRecordGrid : public CTBCommon {
   TTable* m_pTable = nullptr;
   void* m_pOwner = nullptr;
   std::vector<int> m_required;
+  BOOL m_bMovingRows = FALSE;
 };

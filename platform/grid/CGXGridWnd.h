@@ -181,6 +181,15 @@ class CGXGridWnd : public CWnd, public IAfxCellTarget {
   // Rows and columns that are not hidden, the row-header column left out.
   std::vector<CString> UserDescribeCells() override;
   int UserDragRows(ROWCOL nFromRow, ROWCOL nToRow, ROWCOL nDestRow);
+  // A left click on a cell (a visible one, headers included): WM_LBUTTONDOWN then
+  // WM_LBUTTONUP at the centre of its rectangle. 0 for a hidden or missing cell.
+  int UserClickCell(ROWCOL nRow, ROWCOL nCol);
+
+  // ---- geometry (client pixels; hidden rows and columns take no room, no scrolling) ----
+  // The rectangle of a cell; 0 for a hidden or missing cell.
+  BOOL CalcRectFromRowCol(ROWCOL nRow, ROWCOL nCol, CRect& rect) const;
+  // The cell under a point; 0 when the point lies outside every cell.
+  BOOL HitTest(CPoint point, ROWCOL& nRow, ROWCOL& nCol) const;
 
  protected:
   // Notifications for derived grids.

@@ -1,0 +1,66 @@
+#include "levels/CCmdMdulGrid2.h"
+
+#include "levels/CCmdLevelGridSetup.h"
+
+CCmdMdulGrid2::CCmdMdulGrid2(void* pOwner) : CCmdRecordGrid<CClassMdul>(pOwner) {
+  m_pStor = FetchTable<CClassStor>();
+  m_pPlan = FetchTable<CClassPlan>();
+  AddColInfo(CMsgDll::pfuncLoadStr("IDS_WG_CMD_IP_STORY_Grid_ID", 0), TB_COL_INT, 0);
+  AddColInfo(CMsgDll::pfuncLoadStr("IDS_WG_CMD__ADDD__Name", 0), TB_COL_TEXT, 0);
+  GetKeyColumnList().Add(0);
+  AddRequiredColumn(1);
+}
+
+void CCmdMdulGrid2::Initialize() {
+  CCmdDrawLock lock(*this);
+  CmdSetupLevelGrid(*this, {0, 130});
+  MakeItemEx(nullptr, -2, 0);
+}
+
+void CCmdMdulGrid2::FieldToText(int index, const T_MDUL_D& rec, CString& text) {
+  if (index == 1) text = rec.name;
+  else CCmdRecordGrid::FieldToText(index, rec, text);
+}
+
+void CCmdMdulGrid2::TextToField(int index, const CString& text, T_MDUL_D& rec) {
+  if (index == 1) rec.name = text;
+}
+
+CStringArray& CCmdMdulGrid2::GetDefaultValues() {
+  static CStringArray defaults = [] {
+    CStringArray d;
+    d.Add("");
+    d.Add("");
+    return d;
+  }();
+  return defaults;
+}
+
+void CCmdMdulGrid2::OnRowWritten(ROWCOL row, UINT key, const T_MDUL_D&) {
+  SetStyleRange(CGXRange(row, GetColumnNoFor(1)), CGXStyle().SetEnabled(key != CClassMdul::MAIN_TOWER));
+}
+
+BOOL CCmdMdulGrid2::MoveRows(ROWCOL, ROWCOL, ROWCOL, UINT) {
+  RefuseMoveWhileEditing();
+  return FALSE;
+}
+
+namespace {
+// The stored tower's own field that the grid does not show stays as it is.
+T_MDUL_D KeepStart(const CClassMdul* table, const CString& oldName, const T_MDUL_D& rec) {
+  T_MDUL_D r = rec, stored;
+  if (table && table->Get(table->GetKey(oldName), stored)) r.startStorKey = stored.startStorKey;
+  return r;
+}
+}  // namespace
+
+BOOL CCmdMdulGrid2::TableModify(const CString& oldName, const T_MDUL_D& rec) {
+  return m_pTable && m_pTable->TR_Modify(oldName, KeepStart(m_pTable, oldName, rec));
+}
+
+BOOL CCmdMdulGrid2::TableModify(const CStringArray& oldNames, const CArray<T_MDUL_D>& recs) {
+  if (!m_pTable || oldNames.GetSize() != recs.GetSize()) return FALSE;
+  CArray<T_MDUL_D> kept;
+  for (INT_PTR i = 0; i < recs.GetSize(); ++i) kept.Add(KeepStart(m_pTable, oldNames[i], recs[i]));
+  return m_pTable->TR_Modify(oldNames, kept);
+}
