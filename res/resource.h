@@ -21,6 +21,58 @@
 #define IDC_SECT_STIFF_GRID             14466
 #define IDC_SECT_STIFF_OK               14467
 
+// Levels page (a page of the levels dialog).
+#define IDD_CMD_PLANSTORY_GENERAL2      16259
+#define IDC_CMD_BTN_PLAN_ADD            16362
+#define IDC_CMD_BTN_PLAN_INSERT         16363
+#define IDC_CMD_BTN_PLAN_DELETE         16364
+#define IDC_CMD_BTN_MDUL_ADD            16365
+#define IDC_CMD_BTN_MDUL_INSERT         16366
+#define IDC_CMD_BTN_MDUL_DELETE         16367
+#define IDC_CMD_BTN_STOR_ADD            16368
+#define IDC_CMD_BTN_STOR_INSERT         16369
+#define IDC_CMD_BTN_STOR_DELETE         16370
+#define IDC_CMD_GRID_PLAN               16371
+#define IDC_CMD_EDIT_PLAN_NUM           16372
+#define IDC_CMD_SPIN_PLAN_NUM           16373
+#define IDC_CMD_GRID_MDUL               16374
+#define IDC_CMD_EDIT_MDUL_NUM           16375
+#define IDC_CMD_SPIN_MDUL_NUM           16376
+#define IDC_CMD_GRID_STOR               16377
+#define IDC_CMD_EDIT_STOR_NUM           16378
+#define IDC_CMD_SPIN_STOR_NUM           16379
+#define IDC_CMD_EDIT_STOR_HEIGHT        16380
+#define IDC_CMD_TEXT_STOR_HEIGHT_UNIT   16381
+#define IDC_CMD_EDIT_STOR_DL            16382
+#define IDC_CMD_EDIT_STOR_LL            16383
+#define IDC_CMD_CBX_STOR_PLAN           16384
+#define IDC_CMD_TEXT_GRND_GL_UNIT       16388
+#define IDC_CMD_TAB_MDUL                16391
+#define IDC_CMD_BTN_GRND                16392
+#define IDC_CMD_TEXT_STOR_LOAD_UNIT     16459
+#define IDC_CMD_STATIC_GRND_GL          16495
+#define IDC_CMD_STATIC_GRND_NUM         16496
+#define IDC_CMD_STATIC_GRND_RELEASE     16497
+
+// Basement dialog.
+#define IDD_CMD_GRND                    16264
+#define IDC_CMD_EDIT_STORY_NUM          16446
+#define IDC_CMD_SPIN_STORY_NUM          16447
+#define IDC_CMD_EDIT_GL                 16448
+#define IDC_CMD_EDIT_RELEASE_NUM        16449
+#define IDC_CMD_SPIN_RELEASE_NUM        16450
+#define IDC_CMD_TEXT_GL_UNIT            16453
+
+// Levels dialog and its story-material page (16362, 16377 and 16391 are also ids of the
+// levels page's controls: the dialogs name them by template).
+#define IDD_CMD_PLANSTORY_MAIN2         16258
+#define IDD_CMD_PLANSTORY_STORMATL2     16260
+#define IDC_CMD_TAB_MAIN                14118
+#define IDC_CMD_BTN_MAIN_MATL           16362
+#define IDC_CMD_BTN_MAIN_CLOSE          14442
+#define IDC_CMD_TAB_MATL_MDUL           16391
+#define IDC_CMD_GRID_STOR_MATL          16377
+
 // Regular section page (CCMSectItemReg); its number edit is the editor pages' number edit (14155).
 #define IDC_SECT_REG_NUMBER             14155
 #define IDD_CMD_SECT_REG                14032
