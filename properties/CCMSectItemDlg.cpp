@@ -3,6 +3,7 @@
 #include "afx/AfxMessageBox.h"
 #include "db/CSectUtil.h"
 #include "properties/CCMSectItemBase.h"
+#include "properties/CCMSectItemReg.h"
 #include "res/resource.h"
 #include "ui/CMsgDll.h"
 
@@ -27,8 +28,8 @@ struct PageKind {
   CCMSectItemDlg::PAGE_NEW pfnNew;
 };
 PageKind s_kinds[] = {
-    {1, "IDS_WG_CMD_SEC_MATL_TYPE_RC", 14032, nullptr},    // CCMSectItemReg, SetMatlKind (1)
-    {2, "IDS_WG_CMD_SEC_MATL_TYPE_STEEL", 14032, nullptr}, // CCMSectItemReg, SetMatlKind (2)
+    {1, "IDS_WG_CMD_SEC_MATL_TYPE_RC", 14032, &CCMSectItemReg::NewPage},     // SetMatlKind (1)
+    {2, "IDS_WG_CMD_SEC_MATL_TYPE_STEEL", 14032, &CCMSectItemReg::NewPage},  // SetMatlKind (2)
     {3, "IDS_WG_CMD_SEC_ITEM_SRC", 14034, nullptr},        // CCMSectItemSrc
     {5, "IDS_WG_CMD_SEC_ITEM_VALUE", 14026, nullptr},      // CCMSectItemVal
 };
