@@ -166,14 +166,16 @@ int CCMSectItemReg::Dlg2Data() {
   CString name = WindowText(GetDlgItem(IDC_SECT_REG_NAME));
   name.Trim();
   m_sect.strName = name;
+  // The shape chosen; a shape the list does not offer ("CC", "CL") but the page showed
+  // stays as it is.
   const int sel = m_cbShape.GetSafeHwnd() ? m_cbShape.GetCurSel() : -1;
-  if (sel < 0) {
+  if (sel < 0 && ShapeIndex() < 0) {
     ShowKey(kNoShape);
     return 0;
   }
   T_SECT_SECTION_D& part = m_sect.Part1;
   T_SECT_SECTBASE_D& base = part.BaseA;
-  part.strShape = CSectUtil::GetShapeNameFromIndexReg((int)m_cbShape.GetItemData(sel));
+  if (sel >= 0) part.strShape = CSectUtil::GetShapeNameFromIndexReg((int)m_cbShape.GetItemData(sel));
   base.iFabType = m_chkBuiltUp.GetCheck() ? 1 : 2;
   CButton* shear = (CButton*)GetDlgItem(IDC_SECT_REG_CUT_SHEAR);
   base.iCutEdge = shear && shear->GetCheck() ? 1 : 0;
