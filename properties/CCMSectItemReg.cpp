@@ -738,9 +738,11 @@ void CCMSectItemReg::OnSingleSectChosen() {
   for (int i = 0; i < 4; ++i) m_sect.Part1.BaseA.dSize[i] = single.dSize[i];
   ShowSizeRows();
   if (m_bAutoName) {
-    m_sect.strName = sect;
+    // The pair is named by the first character of its code and the single section
+    // ("2L50x5", "2C10", "CL50x5"): the names the name rule reads back as a profile.
+    m_sect.strName = m_sect.Part1.strShape.Left(1) + sect;
     ++m_bFilling;
-    GetDlgItem(IDC_SECT_REG_NAME)->SetWindowText("C" + sect);
+    GetDlgItem(IDC_SECT_REG_NAME)->SetWindowText(m_sect.strName);
     --m_bFilling;
   }
   Repaint();

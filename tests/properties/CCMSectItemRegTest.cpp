@@ -10,6 +10,7 @@
 #include "afx/AfxMessageBox.h"
 #include "afx/AfxScript.h"
 #include "afx/CButton.h"
+#include "afx/CStatic.h"
 #include "afx/CUserDriver.h"
 #include "db/CClassSecf.h"
 #include "db/CClassSect.h"
@@ -68,6 +69,10 @@ class RegPageTest : public ::testing::Test {
   static BOOL Visible(CUserDriver& user, int id) {
     CWnd* w = user.FindControl(id);
     return w && w->IsWindowVisible();
+  }
+  static UINT Picture(CUserDriver& user) {
+    CStatic* pic = (CStatic*)user.FindControl(IDC_SECT_REG_PICTURE);
+    return pic ? (UINT)pic->GetBitmapId() : 0u;
   }
   static CString LastMessage() {
     const AFX_MESSAGE_RECORD* m = AfxGetLastMessage();
@@ -275,13 +280,16 @@ TEST_F(RegPageTest, PresetNamesTheRectangleAndSetsItsSizes) {
 
 TEST_F(RegPageTest, NewSectionsStartByKind) {
   Run(0, [](CDialog&, CUserDriver& user) {
+    EXPECT_EQ(Picture(user), 14233u);  // concrete rectangle
     EXPECT_EQ(((CButton*)user.FindControl(IDC_SECT_REG_USER))->GetCheck(), 1);
     EXPECT_FALSE(user.FindControl(IDC_SECT_REG_DB)->IsWindowEnabled());
     user.SelectTab(IDC_SECT_ITEM_TAB, kSteelTab);
     EXPECT_EQ(((CButton*)user.FindControl(IDC_SECT_REG_DB))->GetCheck(), 1);
     EXPECT_EQ(Text(user, IDC_SECT_REG_DBNAME), "GB-YB05");
     // Solid shapes come from no database.
+    EXPECT_EQ(Picture(user), 14243u);  // steel H
     EXPECT_TRUE(user.Choose(IDC_SECT_REG_SHAPE, Key("IDS_WG_CMD__ADDD__Solid_Round")));
+    EXPECT_EQ(Picture(user), 14250u);
     EXPECT_EQ(((CButton*)user.FindControl(IDC_SECT_REG_USER))->GetCheck(), 1);
     EXPECT_FALSE(user.FindControl(IDC_SECT_REG_DB)->IsWindowEnabled());
     TypeSizes(user, {"0.3"});
@@ -308,6 +316,28 @@ TEST_F(RegPageTest, ProfilesRenameTheSectionUntilTheUserNamesIt) {
   EXPECT_EQ(s.Part1.BaseA.iFabType, 2);
   EXPECT_DOUBLE_EQ(s.Part1.BaseA.dSize[0], 0.294);
   EXPECT_DOUBLE_EQ(s.Part1.BaseA.dSize[1], 0.2);
+}
+
+TEST_F(RegPageTest, ADoubleAngleTakesItsSingleAngleFromTheDatabase) {
+  ASSERT_EQ(IDOK, Run(0, [](CDialog&, CUserDriver& user) {
+              user.SelectTab(IDC_SECT_ITEM_TAB, kSteelTab);
+              EXPECT_TRUE(user.Choose(IDC_SECT_REG_SHAPE, Key("IDS_WG_CMD__ADDD__Double_Angle")));
+              EXPECT_TRUE(user.Click(IDC_SECT_REG_USER));
+              EXPECT_EQ(Text(user, IDC_SECT_REG_SINGLE_LABEL), Key("IDS_WG_CMD__ADDD__Get_Data_from_Single_Angle"));
+              EXPECT_FALSE(Visible(user, IDC_SECT_REG_CUT_FRAME));
+              user.Type(IDC_SECT_REG_SIZE5, "0.01");  // the gap; no size name without the others
+              EXPECT_TRUE(user.Choose(IDC_SECT_REG_SINGLE_SECT, "L50x5"));
+              EXPECT_EQ(Text(user, IDC_SECT_REG_NAME), "2L50x5");
+              EXPECT_TRUE(user.Choose(IDC_SECT_REG_SINGLE_SECT, "L63x6"));
+              EXPECT_EQ(Text(user, IDC_SECT_REG_NAME), "2L63x6");  // still following
+              user.Click(IDOK);
+            }));
+  T_SECT_D s = Read(1);
+  EXPECT_EQ(s.Part1.strShape, "2L");
+  EXPECT_EQ(s.strName, "2L63x6");
+  EXPECT_DOUBLE_EQ(s.Part1.BaseA.dSize[0], 0.063);
+  EXPECT_DOUBLE_EQ(s.Part1.BaseA.dSize[2], 0.006);
+  EXPECT_DOUBLE_EQ(s.Part1.BaseA.dSize[4], 0.01);
 }
 
 TEST_F(RegPageTest, TabFromTheUserRadioGoesToTheTopSizeRow) {
