@@ -4,15 +4,21 @@
 #include <string>
 #include "db/CClassSect.h"
 #include "frame/CmdPrepare.h"
+#include "levels/CCmdPlanStoryDlgMain2.h"
 #include "properties/CCMSectItemDlg.h"
 
 namespace {
 
+// Rows 1 and 2: the tabbed levels dialog, the parameter its first tab.
+CInternationalDlg* NewLevelsDlg(CWnd* pParent, UINT nFirstTab) {
+  return new CCmdPlanStoryDlgMain2(pParent, nFirstTab, 0, 0);
+}
+
 // The modal table. Template ids are those of the dialog each row builds.
 CmdModalRow s_modal[] = {
     // Tabbed levels dialog CCmdPlanStoryDlgMain2 (parent, first tab = parameter, 0, 0).
-    {"CCmdPlanStoryDlgMain", 16258, CMD_PARENT_NONE, CMD_NO_PLACEMENT, nullptr, nullptr},
-    {"CCmdPlanStoryDlgMain2", 16258, CMD_PARENT_NONE, CMD_NO_PLACEMENT, nullptr, nullptr},
+    {"CCmdPlanStoryDlgMain", 16258, CMD_PARENT_NONE, CMD_NO_PLACEMENT, NewLevelsDlg, nullptr},
+    {"CCmdPlanStoryDlgMain2", 16258, CMD_PARENT_NONE, CMD_NO_PLACEMENT, NewLevelsDlg, nullptr},
     // Older CCmdPlanStoryDlgMain (parent, tab 1, standard-floor key = parameter, tower 0).
     {"CCmdPlanStoryDlgMain_Plan", 14010, CMD_PARENT_NONE, CMD_NO_PLACEMENT, nullptr, nullptr},
     // Older CCmdPlanStoryDlgMain (parent, tab 2, standard-floor key 0, tower = parameter).
