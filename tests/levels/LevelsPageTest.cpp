@@ -336,6 +336,23 @@ TEST_F(LevelsPageTest, ChangesMadeElsewhereReachTheGridsAndTabs) {
   EXPECT_EQ("Plan1,A,B,C", Shown(Page().GetPlanGrid()));
 }
 
+TEST_F(LevelsPageTest, TerminatingGridEditingCommitsTheCellBeingEdited) {
+  T_MDUL_D t;
+  t.name = "East";
+  ASSERT_TRUE(mdul->TR_Add(t));
+  Open();
+  CCmdMdulGrid2* grid = Page().GetMdulGrid();
+  int row = grid->FindRowByKey(mdul->GetKey("East"));
+  ASSERT_GT(row, 0);
+  grid->SetCurrentCell((ROWCOL)row, grid->GetColumnNoFor(1));
+  ASSERT_TRUE(grid->StartEditing());
+  grid->SetEditText("Ost");
+  Page().TerminateGridEditing();
+  EXPECT_FALSE(grid->IsEditing());
+  EXPECT_EQ("Tower1,Ost", TowerNames());
+  EXPECT_EQ("Tower1,Ost", TabTitles());
+}
+
 // Return and Escape in the page go to the control they are meant for: neither ends the
 // dialog that holds the page, whether a grid cell is being edited or an edit has the focus.
 TEST_F(LevelsPageTest, ReturnAndEscapeInThePageDoNotCloseTheDialog) {
