@@ -21,7 +21,7 @@ END_MESSAGE_MAP()
 namespace {
 // Tells why a value is refused and puts the user back into its edit, all of it selected.
 void Refuse(CWnd* pEdit, const CString& text) {
-  AfxMessageBox(text, MB_OK | MB_ICONWARNING);
+  AfxMessageBox(text);
   if (auto* e = dynamic_cast<CEdit*>(pEdit)) {
     e->SetFocus();
     e->SetSel(0, -1);

@@ -10,6 +10,10 @@
 // once a transaction, in that order; the basement summary on ground and model-control
 // entries.
 //
+// Tabs: one per tower in key-list order, titled with its name; when they are rebuilt (a
+// tower entry in an update) the tower shown before keeps its tab selected while it
+// exists, else the first tab is selected; the story grid shows the selected tab's tower.
+//
 // Insert places new stories right above the story of the current row; new standard floors
 // and towers right before the current row, or right after it when it is key 1. Without a
 // current record row Insert makes nothing.
