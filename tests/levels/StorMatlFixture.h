@@ -45,7 +45,4 @@ class StorMatlTest : public ::testing::Test {
   UINT east = 0;
   UINT c30 = 0, c40 = 0, q235 = 0, q355 = 0, src = 0;
   CMatlTransactionCounter counter;
-
- private:
-  const char* (*m_prevLoadStr)(const char*, int) = nullptr;
 };
