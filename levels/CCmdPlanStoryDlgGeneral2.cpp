@@ -15,8 +15,8 @@
 #include "levels/CCmdMdulGrid2.h"
 #include "levels/CCmdPlanGrid.h"
 #include "levels/CCmdStorGrid.h"
+#include "levels/CLevelNewNames.h"
 #include "res/resource.h"
-#include "ui/CAutoIDMaker.h"
 #include "ui/CMsgDll.h"
 #include "ui/CStringParser.h"
 #include "ui/GMsg.h"
@@ -234,15 +234,15 @@ BOOL CCmdPlanStoryDlgGeneral2::ReadCount(CEditSpinEx& edit, int& n) {
 
 // ---- new records ------------------------------------------------------------------------
 
-template <class Taken>
-void CCmdPlanStoryDlgGeneral2::NextNames(CString seed, int n, Taken taken, CStringArray& names) {
-  names.RemoveAll();
-  CString name = seed;
-  while (names.GetSize() < n) {
-    name = CAutoIDMaker::GetNextName(name, 1);
-    if (!taken(name)) names.Add(name);
-  }
+namespace {
+// The new names after the names of the records given.
+template <class Rec>
+void NewNames(const CString& seed, const CArray<Rec>& existing, int n, CStringArray& names) {
+  CLevelNewNames maker(seed);
+  for (const Rec& r : existing) maker.AddExisting(r.name);
+  maker.Make(n, names);
 }
+}  // namespace
 
 UINT CCmdPlanStoryDlgGeneral2::GetSelectedTower() const {
   int sel = m_tabTower.m_hWnd ? m_tabTower.GetCurSel() : -1;
@@ -258,8 +258,11 @@ BOOL CCmdPlanStoryDlgGeneral2::MakeNewStories(CArray<T_STOR_D>& recs) {
   tmpl.mdulKey = GetSelectedTower();
   int n = 0;
   if (!ReadCount(m_editStoryNum, n) || !tmpl.mdulKey) return FALSE;
+  CUIntArray keys;
+  CArray<T_STOR_D> existing;
+  m_pStor->GetList(keys, existing, tmpl.mdulKey);
   CStringArray names;
-  NextNames(kStorySeed, n, [&](const CString& s) { return m_pStor->GetKey(s, tmpl.mdulKey) != 0; }, names);
+  NewNames(kStorySeed, existing, n, names);
   for (const CString& name : names) {
     T_STOR_D rec = tmpl;
     rec.name = name;
@@ -272,8 +275,11 @@ BOOL CCmdPlanStoryDlgGeneral2::MakeNewPlans(CArray<T_PLAN_D>& recs) {
   recs.RemoveAll();
   int n = 0;
   if (!m_pPlan || !ReadCount(m_editPlanNum, n)) return FALSE;
+  CUIntArray keys;
+  CArray<T_PLAN_D> existing;
+  m_pPlan->GetList(keys, existing);
   CStringArray names;
-  NextNames(kPlanSeed, n, [&](const CString& s) { return m_pPlan->GetKey(s) != 0; }, names);
+  NewNames(kPlanSeed, existing, n, names);
   for (const CString& name : names) {
     T_PLAN_D rec;
     rec.Initialize();
@@ -288,8 +294,11 @@ BOOL CCmdPlanStoryDlgGeneral2::MakeNewTowers(CArray<T_MDUL_D>& recs) {
   int n = 0;
   if (!m_pMdul || !ReadCount(m_editTowerNum, n)) return FALSE;
   CString seed = GMakeMsg("IDS_DB_MDUL_NAMING_START") + kTowerNumber;
+  CUIntArray keys;
+  CArray<T_MDUL_D> existing;
+  m_pMdul->GetList(keys, existing);
   CStringArray names;
-  NextNames(seed, n, [&](const CString& s) { return m_pMdul->GetKey(s) != 0; }, names);
+  NewNames(seed, existing, n, names);
   for (const CString& name : names) {
     T_MDUL_D rec;
     rec.Initialize();

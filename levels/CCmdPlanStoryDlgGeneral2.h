@@ -19,8 +19,9 @@
 // current record row Insert makes nothing.
 //
 // New names: stories "50001F", "50002F"..., standard floors "P50001"..., towers the text
-// of "IDS_DB_MDUL_NAMING_START" then 50001...; a name that the tower (stories) or the table
-// already holds is passed over, so every Add makes new records.
+// of "IDS_DB_MDUL_NAMING_START" then 50001...; they continue past the highest such name
+// that the tower (stories) or the table already holds, so every Add makes new records
+// (CLevelNewNames).
 //
 // Counts: a count of 0 or less, or no number, is refused with "IDS_CMD_STOR_NUMBER_POSITIVE";
 // one above its spin's range (standard floors 100, towers 10, stories 200) with
@@ -109,9 +110,6 @@ class CCmdPlanStoryDlgGeneral2 : public CDlgChild, public CDBUpdateConnector, pu
   BOOL ReadCount(CEditSpinEx& edit, int& n);
   // The key of the current row of a grid's key column, 0 when there is none.
   static UINT CurrentRowKey(CWnd* pGrid);
-  // The names that follow seed one after another, passing over those taken.
-  template <class Taken>
-  static void NextNames(CString seed, int n, Taken taken, CStringArray& names);
   void InitGrids();
   void SetupDispatch();
 
