@@ -351,6 +351,17 @@ TEST_F(LevelsPageTest, TerminatingGridEditingCommitsTheCellBeingEdited) {
   EXPECT_FALSE(grid->IsEditing());
   EXPECT_EQ("Tower1,Ost", TowerNames());
   EXPECT_EQ("Tower1,Ost", TabTitles());
+  // A height typed in the story grid.
+  CCmdStorGrid* stories = Page().GetStorGrid();
+  UINT key = stor->GetKey("3F", 1);
+  stories->SetCurrentCell((ROWCOL)stories->FindRowByKey(key), stories->GetColumnNoFor(CCmdStorGrid::COL_HEIGHT));
+  ASSERT_TRUE(stories->StartEditing());
+  stories->SetEditText("4.2");
+  Page().TerminateGridEditing();
+  EXPECT_FALSE(stories->IsEditing());
+  T_STOR_D s;
+  ASSERT_TRUE(stor->Get(key, s));
+  EXPECT_DOUBLE_EQ(4.2, s.height);
 }
 
 // Return and Escape in the page go to the control they are meant for: neither ends the
