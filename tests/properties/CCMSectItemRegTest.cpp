@@ -23,6 +23,7 @@
 #include "properties/CCMSectItemReg.h"
 #include "res/resource.h"
 #include "ui/CMsgDll.h"
+#include "uiutil/CMenuEditBase.h"
 
 namespace {
 
@@ -114,6 +115,11 @@ TEST_F(RegPageTest, SizesTypedInMillimetresAreStoredInMetresAndShownAgainUnchang
               TypeSizes(user, {"400", "200", "8", "13", "200", "13"});
               EXPECT_EQ(Text(user, IDC_SECT_REG_NAME), "H400x200x8x13");
               EXPECT_EQ(Text(user, IDC_SECT_REG_UNIT1), "mm");
+              // The preset menus are in millimetres too: sizes for H, thicknesses for tw.
+              auto* h = (CMenuEditBase*)user.FindControl(IDC_SECT_REG_SIZE1);
+              auto* tw = (CMenuEditBase*)user.FindControl(IDC_SECT_REG_SIZE3);
+              EXPECT_EQ(h->GetList()[0], "200");
+              EXPECT_EQ(tw->GetList()[0], "10");
               user.Click(IDOK);
             }));
   T_SECT_D s = Read(1);
