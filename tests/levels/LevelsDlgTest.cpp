@@ -12,7 +12,9 @@
 #include "afx/CUserDriver.h"
 #include "db/CClassPlan.h"
 #include "frame/ICmdDialog.h"
+#include "levels/CCmdPlanStoryDlgGeneral2.h"
 #include "levels/CCmdPlanStoryDlgMain2.h"
+#include "levels/CCmdStorGrid.h"
 #include "levels/CCmdPlanStoryDlgStorMatl2.h"
 #include "levels/CCmdStorMatlGrid.h"
 #include "tests/levels/StorMatlFixture.h"
@@ -203,6 +205,30 @@ TEST_F(LevelsDlgTest, TheMaterialPageFollowsStoriesAndTowersMadeElsewhere) {
             IDOK);
   EXPECT_EQ(Story(stor->GetKey("3F", CClassMdul::MAIN_TOWER)).colmMatlKey, c40);
   EXPECT_EQ(Story(stor->GetKey("4F", CClassMdul::MAIN_TOWER)).colmMatlKey, c30);
+}
+
+TEST_F(LevelsDlgTest, CloseOnTheLevelsPageEndsThePendingCellEditFirst) {
+  const UINT story3F = stor->GetKey("3F", CClassMdul::MAIN_TOWER);
+  EXPECT_EQ(Run(0,
+                [&](CCmdPlanStoryDlgMain2& dlg, CUserDriver& user) {
+                  auto* levels = dynamic_cast<CCmdPlanStoryDlgGeneral2*>(dlg.GetTabCtrl().GetTab(0));
+                  ASSERT_NE(levels, nullptr);
+                  CCmdStorGrid* g = levels->GetStorGrid();
+                  ASSERT_NE(g, nullptr);
+                  int col = g->UserFindColumn(Text("IDS_WG_CMD__ADDD__Height").c_str());
+                  ASSERT_GT(col, 0);
+                  ROWCOL row = 0;
+                  for (ROWCOL r = 1; r <= g->GetRowCount(); ++r)
+                    if (g->GetRowKey(r) == story3F) row = r;
+                  ASSERT_GT(row, 0u);
+                  // A typed height still in the cell's edit when Close is clicked.
+                  g->SetCurrentCell(row, (ROWCOL)col);
+                  ASSERT_TRUE(g->StartEditing());
+                  g->SetEditText("4.2");
+                  user.Click(IDC_CLOSE);
+                }),
+            IDOK);
+  EXPECT_DOUBLE_EQ(Story(story3F).height, 4.2);
 }
 
 TEST_F(LevelsDlgTest, MaterialButtonShowsNothingWhileThePropertySheetIsNotBuilt) {

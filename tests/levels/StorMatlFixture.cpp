@@ -39,12 +39,14 @@ void StorMatlTest::SetUp() {
     T_STOR_D s;
     s.name = n;
     s.mdulKey = CClassMdul::MAIN_TOWER;
+    s.planKey = 1;
     main.Add(s);
   }
   for (const char* n : {"E1F", "E2F"}) {
     T_STOR_D s;
     s.name = n;
     s.mdulKey = east;
+    s.planKey = 1;
     other.Add(s);
   }
   ASSERT_TRUE(stor->TR_Add(main));
