@@ -120,6 +120,30 @@ TEST_F(SectEditor, EditingAValueSectionOffersThreeTabsAndNoCalculateOnTheValueTa
   });
 }
 
+// A page whose window cannot be made: it ends while it is being created.
+class QuitterPage : public TestSectPage {
+ public:
+  QuitterPage() : TestSectPage(1) {}
+  static CCMSectItemBase* New(int) { return new QuitterPage(); }
+  BOOL OnInitDialog() override {
+    DestroyWindow();
+    return TRUE;
+  }
+};
+
+TEST_F(SectEditor, ATabThatCannotBeShownIsReportedAndTheDialogStaysOpen) {
+  CCMSectItemDlg::PAGE_NEW old = CCMSectItemDlg::SetPageBuilder(1, &QuitterPage::New);
+  bool scripted = false;
+  RunFactory(0, [&](CDialog& dlg, CUserDriver&) {
+    scripted = true;
+    EXPECT_TRUE(dlg.IsModalRunning());
+    EXPECT_EQ(Editor(dlg).GetTabCtrl().GetShownTab(), -1);
+  });
+  EXPECT_TRUE(scripted);
+  EXPECT_STREQ(LastMessage(), Key("IDS_WG_CMD_SEC_ERROR_CAN_NOT_SHOW_DLG"));
+  CCMSectItemDlg::SetPageBuilder(1, old);
+}
+
 // ---- keys from the factory ----------------------------------------------------------------
 
 TEST_F(SectEditor, FactoryKeysAbsentAndZeroAddUnderThatKeyAndTheNextFreeOne) {
