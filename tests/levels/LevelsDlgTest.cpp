@@ -146,6 +146,11 @@ TEST_F(LevelsDlgTest, RefusedMaterialsAreReportedAndKeepTheUserOnTheTab) {
                   EXPECT_EQ(LastMessage(), Text("IDS_CMD_STORY_MATL_APPLY_REFUSED"));
                   EXPECT_EQ(dlg.GetTabCtrl().GetShownTab(), 1) << "the tab stays";
                   AfxClearMessageLog();
+                  whileNotifying([&] { user.SelectTab(user.FindControl(kTowerTabs), 1); });
+                  EXPECT_EQ(LastMessage(), Text("IDS_CMD_STORY_MATL_APPLY_REFUSED"));
+                  EXPECT_EQ(MaterialPage(dlg)->GetSelectedTower(), CClassMdul::MAIN_TOWER) << "the tower tab stays";
+                  EXPECT_EQ(Grid(dlg)->GetTower(), CClassMdul::MAIN_TOWER);
+                  AfxClearMessageLog();
                   whileNotifying([&] { user.Click(IDC_CLOSE); });
                   EXPECT_EQ(LastMessage(), Text("IDS_CMD_STORY_MATL_APPLY_REFUSED"));
                   running = dlg.IsModalRunning();
