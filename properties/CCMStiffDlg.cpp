@@ -170,13 +170,18 @@ BOOL CCMStiffDlg::OnInitDialog() {
   return TRUE;
 }
 
+// The record holds internal units; each value is shown in the current unit that the unit
+// column names beside it, so the number and its unit always agree.
 void CCMStiffDlg::FillValues(int nCols) {
   const ColumnSource source = ColumnsOf(m_pSect->iType).source;
+  const CUnitCtrl* units = m_pDoc ? m_pDoc->GetUnitCtrl() : nullptr;
   for (int c = 1; c <= nCols; ++c) {
     const ColumnData d = DataOf(*m_pSect, source, c - 1);
     for (ROWCOL r = 1; r <= kRowCount; ++r) {
+      double value = ValueOf(kRows[r - 1], d);
+      if (units) value = units->ConvertOut(UnitKindOf(kRows[r - 1]), value);
       CString text;
-      text.Format("%.13g", ValueOf(kRows[r - 1], d));
+      text.Format("%.13g", value);
       m_grid.SetValueRange(CGXRange(r, (ROWCOL)c), text);
     }
   }

@@ -165,6 +165,17 @@ TEST_F(StiffTable, TheUnitColumnNamesTheCurrentUnitOfEachRowsKind) {
   });
 }
 
+TEST_F(StiffTable, ValuesAreShownInTheUnitsTheirRowsName) {
+  ASSERT_TRUE(doc->GetUnitCtrl()->SetUnitSystem("kN", "mm"));
+  T_SECT_D s = SectionOfType(1);
+  s.Part1.BaseA.Stiff.Area = 0.18;   // m^2
+  s.Part1.BaseA.Stiff.Iyy = 0.0054;  // m^4
+  RunTable(doc.get(), s, [&](CCMStiffDlg&, CCMSecPageStiffDlgGrid& g) {
+    EXPECT_STREQ(g.GetValueRowCol(1, 1), "180000");        // mm^2
+    EXPECT_STREQ(g.GetValueRowCol(11, 1), "5400000000");   // mm^4
+  });
+}
+
 TEST_F(StiffTable, NoCellTakesInputAndTheButtonsOnlyReportHowItClosed) {
   T_SECT_D s = SectionOfType(5);
   s.Part1.BaseA.Stiff.Area = 0.5;
