@@ -33,6 +33,7 @@ constexpr KindInfo kKinds[UNIT_KIND_COUNT] = {
     {UNIT_THERMAL_COEF, 0, 0, "1/[C]", ""},
     {UNIT_AREA_LOAD, 1, -2, nullptr, ""},
     {UNIT_MASS_PER_LENGTH, 1, -2, nullptr, "-sec^2"},  // force*s^2/length^2
+    {UNIT_WARPING, 0, 6, nullptr, ""},
 };
 constexpr bool InKindOrder() {
   for (int i = 0; i < UNIT_KIND_COUNT; ++i)

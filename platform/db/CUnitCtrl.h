@@ -31,7 +31,8 @@ enum DB_UNIT_KIND {
   UNIT_THERMAL_COEF = 16,    // 1/degree Celsius
   UNIT_AREA_LOAD = 17,       // kN/m^2, load per area
   UNIT_MASS_PER_LENGTH = 18, // kN*s^2/m^2
-  UNIT_KIND_COUNT = 19
+  UNIT_WARPING = 19,         // m^6, warping constant
+  UNIT_KIND_COUNT = 20
 };
 
 enum DB_FORCE_UNIT { FORCE_KN = 0, FORCE_N = 1, FORCE_KGF = 2, FORCE_TONF = 3, FORCE_UNIT_COUNT = 4 };
