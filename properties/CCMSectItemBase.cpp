@@ -1,5 +1,6 @@
 #include "properties/CCMSectItemBase.h"
 
+#include <climits>
 #include <cstdlib>
 #include "afx/AfxMessageBox.h"
 #include "afx/CGdiObject.h"
@@ -67,7 +68,10 @@ BOOL CCMSectItemBase::PreTranslateMessage(MSG* pMsg) {
 void CCMSectItemBase::ReadNumberEdit() {
   CString text;
   if (CWnd* edit = GetDlgItem(IDC_SECT_ITEM_NUMBER)) edit->GetWindowText(text);
-  m_nNewKey = (UINT)std::atol(text);
+  // A number that is no key (not 1 to INT_MAX, the keys "%d" shows back) gives key 0,
+  // which no save accepts.
+  const long n = std::atol(text);
+  m_nNewKey = n >= 1 && n <= INT_MAX ? (UINT)n : 0;
 }
 
 BOOL CCMSectItemBase::CheckAndCalc() {
@@ -88,6 +92,8 @@ int CCMSectItemBase::SaveSection() {
   CClassSecf secf;
   sect.ConnectToDB(db);
   secf.ConnectToDB(db);
+  // Refused as a write would be: no key, or (add mode) a key another section holds.
+  if (!m_nNewKey || (!m_bModify && sect.Exist(m_nNewKey))) return 0;
 
   // The section and its confirmed factors are one undo step, written together or not at all.
   const BOOL bGroup = m_bFactorsChanged && db->BeginGroup();

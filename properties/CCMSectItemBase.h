@@ -12,7 +12,9 @@
 // InitPageCommon, which pages call from their own operations:
 //   SaveSection: Dlg2Data; check the sizes (CClassSect::CheckSectSize) and compute
 //     (CSectUtil::CalcSectData), else "IDS_WG_CMD__ADDD__Error___Can_t_calculate_stiffness";
-//     then TR_Modify (old key, new key) in edit mode, TR_Add (new key) in add mode. When
+//     then TR_Modify (old key, new key) in edit mode, TR_Add (new key) in add mode. A
+//     number that is no key (ReadNumberEdit gives 0), or in add mode a key another section
+//     holds, is refused as a refused write is: 0, nothing written, no message. When
 //     the property table was confirmed since the last save, the section's scale factors
 //     (the six factors of its proper stiffness block, fWgt as T_SECF_D::Initialize gives)
 //     are written under the new key in the same undo step, and only when the section was
@@ -81,7 +83,8 @@ class CCMSectItemBase : public CDlgChild {
   // Shows m_sect in the page's controls.
   virtual void FillControls() = 0;
 
-  // Dlg2Data's part that every page shares: the new key is atol of the number edit.
+  // Dlg2Data's part that every page shares: the new key is atol of the number edit, or 0
+  // when that is not 1 to INT_MAX.
   void ReadNumberEdit();
   // The size check and computation of the record; 0 when either refuses.
   BOOL CheckAndCalc();

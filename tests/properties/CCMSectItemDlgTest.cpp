@@ -228,6 +228,67 @@ TEST_F(SectEditor, SizesTheLibraryRefusesWriteNothingAndKeepTheDialogOpen) {
   EXPECT_EQ(DB()->GetUndoCount(), undo + 1);
 }
 
+TEST_F(SectEditor, ANumberThatIsNoKeyWritesNothing) {
+  AddH(1, "one");
+  AddH(5, "five");
+  struct Case {
+    UINT param;          // 0: add mode, else edit that section
+    const char* number;  // typed into the number edit
+  } cases[] = {{0, ""}, {0, "abc"}, {0, "0"}, {0, "-1"}, {0, "4294967297"}, {5, "-1"}, {5, "4294967297"}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.param << " '" << c.number << "'");
+    const int undo = DB()->GetUndoCount();
+    RunFactory(c.param, [&](CDialog& dlg, CUserDriver& user) {
+      Fill(user, "new");
+      user.Type(IDC_SECT_ITEM_NUMBER, c.number);
+      QueueTableAnswer(IDC_SECT_STIFF_OK);
+      user.Click(IDC_SECT_ITEM_CALC);
+      user.Click(IDOK);
+      EXPECT_TRUE(dlg.IsModalRunning());
+      user.Click(IDCANCEL);
+    });
+    EXPECT_EQ(DB()->GetUndoCount(), undo);
+    EXPECT_EQ(Sect().GetCount(), 2);
+    EXPECT_EQ(Secf().GetCount(), 0) << "no factors for a section that was not written";
+    EXPECT_STREQ(Read(1).strName, "one");
+    EXPECT_STREQ(Read(5).strName, "five");
+    EXPECT_EQ(Sect().GetNewKey(), 6u);
+  }
+}
+
+TEST_F(SectEditor, AddingUnderANumberInUseWritesNothing) {
+  AddH(1, "one");
+  T_SECF_D f;
+  f.Initialize();
+  f.fIyy = 0.5;
+  ASSERT_TRUE(Secf().TR_Add(1, f));
+  RunFactory(0, [](CDialog& dlg, CUserDriver& user) {
+    Fill(user, "new");
+    user.Type(IDC_SECT_ITEM_NUMBER, "1");
+    user.Click(IDOK);
+    EXPECT_TRUE(dlg.IsModalRunning());
+    user.Click(IDCANCEL);
+  });
+  EXPECT_STREQ(Read(1).strName, "one");
+  EXPECT_EQ(Sect().GetCount(), 1);
+
+  // A key given by the factory: after Apply on one tab, a tab opened for the first time
+  // still shows the given key; saving there must not replace the section just added.
+  RunFactory(57, [](CDialog& dlg, CUserDriver& user) {
+    Fill(user, "first");
+    user.Click(IDC_SECT_ITEM_APPLY);
+    ASSERT_TRUE(user.SelectTab(IDC_SECT_ITEM_TAB, 1));
+    Fill(user, "second");
+    user.Click(IDOK);
+    EXPECT_TRUE(dlg.IsModalRunning());
+    user.Type(IDC_SECT_ITEM_NUMBER, "58");
+    user.Click(IDOK);
+  });
+  EXPECT_STREQ(Read(57).strName, "first");
+  EXPECT_EQ(Read(57).iMatlType, SECT_MATL_RC);
+  EXPECT_STREQ(Read(58).strName, "second");
+}
+
 TEST_F(SectEditor, LeavingATabReadsItsControlsAndAFailedReadDoesNotStopTheChange) {
   RunFactory(0, [](CDialog& dlg, CUserDriver& user) {
     TestSectPage* concrete = ShownPage(dlg);
