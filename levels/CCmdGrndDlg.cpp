@@ -89,6 +89,7 @@ void CCmdGrndDlg::Data2Dlg() {
   text.Format("%d", grnd.basementCount);
   m_editStoryNum.SetWindowText(text);
   m_editGL.SetEditUnit(grnd.groundLevel);
+  m_editGL.GetWindowText(m_strOldGL);
 
   T_MCTL_D mctl;
   mctl.Initialize();
@@ -111,7 +112,12 @@ BOOL CCmdGrndDlg::Dlg2Data() {
     Refuse(&m_editStoryNum, GMakeMsg("IDS_LEVELS_BASEMENT_COUNT_RANGE_d", nMax));
     return FALSE;
   }
-  if (!m_editGL.GetEditValue(dGL)) {
+  // An untouched ground level is the stored value, not the rounded digits it shows.
+  CString glText;
+  m_editGL.GetWindowText(glText);
+  if (!m_strOldGL.IsEmpty() && glText == m_strOldGL) {
+    dGL = m_dOldGL;
+  } else if (!m_editGL.GetEditValue(dGL)) {
     Refuse(&m_editGL, GMakeMsg("IDS_LEVELS_GROUND_LEVEL_NUMBER"));
     return FALSE;
   }

@@ -61,6 +61,7 @@ class CCmdGrndDlg : public CDlgMove {
   // As read when the dialog opened.
   int m_nOldStoryNum = 0;
   double m_dOldGL = 0.0;
+  CString m_strOldGL;  // the ground level's text as shown: while it stands, m_dOldGL is meant
   int m_nOldReleaseNum = 0;
   BOOL m_bInitializing = TRUE;
 

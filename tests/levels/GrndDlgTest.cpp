@@ -59,6 +59,17 @@ class GrndDlgTest : public LevelsTest {
   }
 };
 
+TEST_F(GrndDlgTest, OkUnchangedWritesNothingWhateverDigitsTheGroundLevelCarries) {
+  for (double gl : {1.23456789012345, -0.1 / 3.0, 1e-13}) {
+    SCOPED_TRACE(gl);
+    Store(2, gl, 1);
+    INT_PTR r = Run([](CDialog&, CUserDriver& user) { EXPECT_TRUE(user.Click(IDOK)); });
+    EXPECT_EQ(IDOK, r);
+    EXPECT_EQ(0, counter.transactions);
+    EXPECT_EQ(gl, Grnd().groundLevel);
+  }
+}
+
 TEST_F(GrndDlgTest, OpensWithTheStoredValuesAndOkUnchangedWritesNothing) {
   Store(2, 4.5, 1);
   INT_PTR r = Run([](CDialog& d, CUserDriver& user) {
