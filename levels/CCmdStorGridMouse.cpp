@@ -26,6 +26,9 @@ BOOL CCmdStorGrid::MoveRows(ROWCOL first, ROWCOL last, ROWCOL target, UINT) {
   ROWCOL nameCol = GetColumnNoFor(COL_NAME);
   for (ROWCOL r = last; r >= first && r >= 1; --r)
     if (UINT k = m_pTable->GetKey(GetValueRowColBeforeEdit(r, nameCol), m_nTower)) keys.Add(k);
+  // The base story stays the lowest: dragging its row would put stories below it.
+  for (UINT k : keys)
+    if (m_pTable->IsBaseStor(k)) return FALSE;
   SetMovingRows(TRUE);
   m_pTable->TR_ChangeSeq(keys, position);
   SetMovingRows(FALSE);

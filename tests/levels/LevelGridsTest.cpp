@@ -4,6 +4,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "afx/AfxMessageBox.h"
 #include "db/CClassMdul.h"
@@ -384,6 +385,29 @@ TEST_F(LevelGridsTest, TheBaseStoryRowEditsOnlyItsLoadsAndNothingDropsBelowIt) {
   g.UserDragRows(1, 1, 1);
   g.UserDragRows(1, 1, 2);
   EXPECT_EQ(undo, db->GetUndoCount());
+}
+
+TEST_F(LevelGridsTest, TheBaseStoryRowIsNeverDraggedAboveOtherStories) {
+  UINT s1 = AddStory("S1", 1, 3.0), s2 = AddStory("S2", 1, 3.0);
+  Open();
+  CCmdStorGrid& g = dlg->stor;
+  ASSERT_EQ("S2,S1,Base", Column(g, 2));
+  const int undo = db->GetUndoCount();
+  struct Case {
+    ROWCOL first, last, target;
+  };
+  for (const Case& c : {Case{3, 3, 1}, Case{3, 3, 2}, Case{2, 3, 1}}) {
+    SCOPED_TRACE(testing::Message() << c.first << ".." << c.last << " onto " << c.target);
+    std::vector<int> rows;
+    for (ROWCOL r = c.first; r <= c.last; ++r) rows.push_back((int)r);
+    g.UserSelectRows(rows);
+    g.UserDragRows(c.first, c.last, c.target);
+    EXPECT_EQ("S2,S1,Base", Column(g, 2));
+    EXPECT_EQ(1, stor->GetSeq(1));
+    EXPECT_EQ(2, stor->GetSeq(s1));
+    EXPECT_EQ(3, stor->GetSeq(s2));
+    EXPECT_EQ(undo, db->GetUndoCount());
+  }
 }
 
 TEST_F(LevelGridsTest, PlanChoicesLeaveOutKeyOneAndFloorsOfOtherTowers) {
