@@ -104,12 +104,29 @@ void CCmdStorGrid::OnRowWritten(ROWCOL row, UINT key, const T_STOR_D&) {
 
 // ---- hooks -------------------------------------------------------------------------------
 
+namespace {
+// The stored story's fields that the grid does not show stay as they are (TR_Modify1
+// keeps the materials itself).
+T_STOR_D KeepUnshown(const CClassStor* table, const CString& oldName, const T_STOR_D& rec) {
+  T_STOR_D r = rec, stored;
+  if (table && table->Get(table->GetKey(oldName, rec.mdulKey), stored)) {
+    r.reserved = stored.reserved;
+    r.masterStory = stored.masterStory;
+    r.bendFactor = stored.bendFactor;
+  }
+  return r;
+}
+}  // namespace
+
 BOOL CCmdStorGrid::TableModify(const CString& oldName, const T_STOR_D& rec) {
-  return m_pTable && m_pTable->TR_Modify1(oldName, rec);
+  return m_pTable && m_pTable->TR_Modify1(oldName, KeepUnshown(m_pTable, oldName, rec));
 }
 
 BOOL CCmdStorGrid::TableModify(const CStringArray& oldNames, const CArray<T_STOR_D>& recs) {
-  return m_pTable && m_pTable->TR_Modify1(oldNames, recs);
+  if (!m_pTable || oldNames.GetSize() != recs.GetSize()) return FALSE;
+  CArray<T_STOR_D> kept;
+  for (INT_PTR i = 0; i < recs.GetSize(); ++i) kept.Add(KeepUnshown(m_pTable, oldNames[i], recs[i]));
+  return m_pTable->TR_Modify1(oldNames, kept);
 }
 
 int CCmdStorGrid::ModifyRecord(ROWCOL row) {

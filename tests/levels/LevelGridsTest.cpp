@@ -410,6 +410,34 @@ TEST_F(LevelGridsTest, TheBaseStoryRowIsNeverDraggedAboveOtherStories) {
   }
 }
 
+TEST_F(LevelGridsTest, EditingAStoryKeepsTheFieldsTheGridDoesNotShow) {
+  UINT s1 = AddStory("S1", 1, 3.0), s2 = AddStory("S2", 1, 3.0);
+  for (UINT s : {s1, s2}) {
+    T_STOR_D rec;
+    ASSERT_TRUE(stor->Get(s, rec));
+    rec.masterStory = 1;
+    rec.bendFactor = 2.5;
+    rec.reserved = 7;
+    ASSERT_TRUE(stor->TR_Modify(s, rec));
+  }
+  Open();
+  CCmdStorGrid& g = dlg->stor;
+  ASSERT_EQ("S2,S1,Base", Column(g, 2));
+  ASSERT_EQ(1, g.UserEditCell(2, 3, "4"));  // S1's height
+  ASSERT_EQ(1, g.UserEditCell(1, 6, "1.5"));  // S2's dead load
+  T_STOR_D rec;
+  ASSERT_TRUE(stor->Get(s1, rec));
+  EXPECT_EQ(4.0, rec.height);
+  ASSERT_TRUE(stor->Get(s2, rec));
+  EXPECT_EQ(1.5, rec.deadLoad);
+  for (UINT s : {s1, s2}) {
+    ASSERT_TRUE(stor->Get(s, rec));
+    EXPECT_EQ(1, rec.masterStory);
+    EXPECT_EQ(2.5, rec.bendFactor);
+    EXPECT_EQ(7, rec.reserved);
+  }
+}
+
 TEST_F(LevelGridsTest, PlanChoicesLeaveOutKeyOneAndFloorsOfOtherTowers) {
   UINT east = AddTower("East");
   UINT p2 = AddPlan("P2");
