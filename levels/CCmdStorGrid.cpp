@@ -118,14 +118,31 @@ T_STOR_D KeepUnshown(const CClassStor* table, const CString& oldName, const T_ST
 }
 }  // namespace
 
+// A real whose row text still reads as the stored value's text keeps the stored value:
+// the texts ("%.15g", "%g" in the current units) do not carry every digit.
+T_STOR_D CCmdStorGrid::KeepUnchangedReals(const CString& oldName, const T_STOR_D& rec) {
+  T_STOR_D r = KeepUnshown(m_pTable, oldName, rec), stored;
+  if (!m_pTable || !m_pTable->Get(m_pTable->GetKey(oldName, rec.mdulKey), stored)) return r;
+  static const struct { int index; double T_STOR_D::*field; } kReals[] = {
+      {COL_HEIGHT, &T_STOR_D::height}, {COL_DL, &T_STOR_D::deadLoad}, {COL_LL, &T_STOR_D::liveLoad}};
+  for (const auto& f : kReals) {
+    CString text;
+    FieldToText(f.index, stored, text);
+    T_STOR_D shown = r;
+    TextToField(f.index, text, shown);
+    if (shown.*f.field == r.*f.field) r.*f.field = stored.*f.field;
+  }
+  return r;
+}
+
 BOOL CCmdStorGrid::TableModify(const CString& oldName, const T_STOR_D& rec) {
-  return m_pTable && m_pTable->TR_Modify1(oldName, KeepUnshown(m_pTable, oldName, rec));
+  return m_pTable && m_pTable->TR_Modify1(oldName, KeepUnchangedReals(oldName, rec));
 }
 
 BOOL CCmdStorGrid::TableModify(const CStringArray& oldNames, const CArray<T_STOR_D>& recs) {
   if (!m_pTable || oldNames.GetSize() != recs.GetSize()) return FALSE;
   CArray<T_STOR_D> kept;
-  for (INT_PTR i = 0; i < recs.GetSize(); ++i) kept.Add(KeepUnshown(m_pTable, oldNames[i], recs[i]));
+  for (INT_PTR i = 0; i < recs.GetSize(); ++i) kept.Add(KeepUnchangedReals(oldNames[i], recs[i]));
   return m_pTable->TR_Modify1(oldNames, kept);
 }
 

@@ -93,6 +93,9 @@ class CCmdStorGrid : public CCmdRecordGrid<CClassStor> {
   // The 0-based place of a story in the shown tower's top-down list (-1: not listed),
   // from one list read per replay.
   int ReverseIndex(UINT key);
+  // The record to write for a row: the stored story's unshown fields, and its stored
+  // reals where the row still shows their texts.
+  T_STOR_D KeepUnchangedReals(const CString& oldName, const T_STOR_D& rec);
   CUnitCtrl* Units() const;
   // The length unit the shown texts were written in (for FillRowFromStrings).
   int m_nShownLength = -1;

@@ -438,6 +438,29 @@ TEST_F(LevelGridsTest, EditingAStoryKeepsTheFieldsTheGridDoesNotShow) {
   }
 }
 
+TEST_F(LevelGridsTest, EditingOneCellKeepsTheOtherValuesAsStoredNotAsShown) {
+  UINT s = AddStory("S1", 1, 0.1 + 0.2);
+  T_STOR_D rec;
+  ASSERT_TRUE(stor->Get(s, rec));
+  rec.deadLoad = 1.23456789;
+  rec.liveLoad = 2.000000123;
+  ASSERT_TRUE(stor->TR_Modify(s, rec));
+  Open();
+  CCmdStorGrid& g = dlg->stor;
+  ASSERT_EQ("S1,Base", Column(g, 2));
+  ASSERT_EQ(1, g.UserEditCell(1, 8, "1"));  // the transfer flag only
+  ASSERT_TRUE(stor->Get(s, rec));
+  EXPECT_EQ(1, rec.transfer);
+  EXPECT_EQ(0.1 + 0.2, rec.height);
+  EXPECT_EQ(1.23456789, rec.deadLoad);
+  EXPECT_EQ(2.000000123, rec.liveLoad);
+  // A value the user changes is written as typed.
+  ASSERT_EQ(1, g.UserEditCell(1, 7, "2.5"));
+  ASSERT_TRUE(stor->Get(s, rec));
+  EXPECT_EQ(2.5, rec.liveLoad);
+  EXPECT_EQ(1.23456789, rec.deadLoad);
+}
+
 TEST_F(LevelGridsTest, PlanChoicesLeaveOutKeyOneAndFloorsOfOtherTowers) {
   UINT east = AddTower("East");
   UINT p2 = AddPlan("P2");
