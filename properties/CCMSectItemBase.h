@@ -66,6 +66,7 @@ class CCMSectItemBase : public CDlgChild {
   UINT GetOldKey() const { return m_nOldKey; }
   UINT GetNewKey() const { return m_nNewKey; }
   void SetNewKey(UINT nKey) { m_nNewKey = nKey; }
+  void SetOldKey(UINT nKey) { m_nOldKey = nKey; }
   BOOL IsModify() const { return m_bModify; }
   BOOL IsFactorsChanged() const { return m_bFactorsChanged; }
   const T_SECT_D& GetSect() const { return m_sect; }

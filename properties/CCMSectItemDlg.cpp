@@ -156,8 +156,15 @@ void CCMSectItemDlg::OnOK() {
 void CCMSectItemDlg::OnBtnApply() {
   CCMSectItemBase* page = CurrentPage();
   if (!page || !page->OnParentApply()) return;
-  for (int i = 0; i < m_tab.GetTabCount(); ++i)
-    if (CCMSectItemBase* p = GetPage(i)) p->SetNewKey(page->GetNewKey());
+  // In edit mode the section now lives under the applied page's key: every page edits it
+  // there (else a renumbering Apply would leave the other pages modifying a key that is
+  // gone).
+  for (int i = 0; i < m_tab.GetTabCount(); ++i) {
+    CCMSectItemBase* p = GetPage(i);
+    if (!p) continue;
+    p->SetNewKey(page->GetNewKey());
+    if (m_bModify) p->SetOldKey(page->GetOldKey());
+  }
 }
 
 void CCMSectItemDlg::OnBtnCalc() {

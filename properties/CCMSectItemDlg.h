@@ -5,7 +5,9 @@
 // Modes: add (the default; SetSectID gives the key, else each page takes the table's next
 // free key) or edit (SetModifyData). Call the setters after construction and before
 // DoModal. DoModal returns IDOK when a page saved on OK, IDCANCEL otherwise (what Apply
-// wrote stays in the model).
+// wrote stays in the model). After a successful Apply every page saves next under the
+// applied page's new key and, in edit mode, modifies the section where Apply put it (the
+// other pages' number edits keep their text).
 //
 // Tabs, in order: add mode the kinds 1 (regular concrete), 2 (regular steel) and 3 (SRC,
 // once its page exists); edit mode 1, 2 and the section's own kind

@@ -205,6 +205,25 @@ TEST_F(SectEditor, RenumberingAndApplyGoOnEditingUnderTheNewNumber) {
   EXPECT_STREQ(Read(8).strName, "eight");
 }
 
+TEST_F(SectEditor, AfterARenumberingApplyAnotherTabSavesTheSectionUnderItsNewNumber) {
+  AddH(5, "five");
+  EXPECT_EQ(RunFactory(5, [](CDialog& dlg, CUserDriver& user) {
+              EXPECT_EQ(Editor(dlg).GetTabCtrl().GetShownTab(), 1);  // the steel tab
+              user.Type(IDC_SECT_ITEM_NUMBER, "8");
+              user.Click(IDC_SECT_ITEM_APPLY);
+              ASSERT_TRUE(user.SelectTab(IDC_SECT_ITEM_TAB, 0));
+              CString number;
+              user.FindControl(IDC_SECT_ITEM_NUMBER)->GetWindowText(number);
+              EXPECT_STREQ(number, "8");
+              Fill(user, "concrete");
+              user.Click(IDOK);
+            }),
+            IDOK);
+  EXPECT_FALSE(Sect().Exist(5));
+  EXPECT_STREQ(Read(8).strName, "concrete");
+  EXPECT_EQ(Read(8).iMatlType, SECT_MATL_RC);
+}
+
 // ---- refusals ----------------------------------------------------------------------------
 
 TEST_F(SectEditor, SizesTheLibraryRefusesWriteNothingAndKeepTheDialogOpen) {
