@@ -155,9 +155,11 @@ void CCMSectItemBase::CalcSection() {
 
 void CCMSectItemBase::InitPageCommon() {
   if (!m_bModify && !m_bInitialized) {
-    if (m_bSectID) {
+    // A key an Apply on another tab handed over (SetNewKey) is the next one to use; the
+    // given key is then already taken by the section that Apply added.
+    if (!m_nNewKey && m_bSectID) {
       m_nNewKey = m_nSectID;
-    } else {
+    } else if (!m_nNewKey) {
       CClassSect sect;
       if (m_pMDB) sect.ConnectToDB(m_pMDB->GetModelDB());
       m_nNewKey = sect.GetNewKey();

@@ -29,8 +29,9 @@
 //     it has none) go into the record's proper stiffness block; then the property table
 //     (CCMStiffDlg) runs, and any answer but Cancel marks the factors to be saved.
 //   InitPageCommon (from the page's OnInitDialog, after the page set its preview and its
-//     own controls up): a page in add mode, first time only, takes the given key or the
-//     table's next free key and a new record of its kind (NewRecord); the record goes to the
+//     own controls up): a page in add mode, first time only, takes the key an Apply on
+//     another tab handed over, else the given key, else the table's next free key, and a
+//     new record of its kind (NewRecord); the record goes to the
 //     preview; the number edit (14155) shows the new key ("%ld"), FillControls shows the
 //     record, and the number edit is disabled when the page mode is non-zero.
 //

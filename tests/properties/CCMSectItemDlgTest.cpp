@@ -291,18 +291,21 @@ TEST_F(SectEditor, AddingUnderANumberInUseWritesNothing) {
   EXPECT_STREQ(Read(1).strName, "one");
   EXPECT_EQ(Sect().GetCount(), 1);
 
-  // A key given by the factory: after Apply on one tab, a tab opened for the first time
-  // still shows the given key; saving there must not replace the section just added.
-  RunFactory(57, [](CDialog& dlg, CUserDriver& user) {
-    Fill(user, "first");
-    user.Click(IDC_SECT_ITEM_APPLY);
-    ASSERT_TRUE(user.SelectTab(IDC_SECT_ITEM_TAB, 1));
-    Fill(user, "second");
-    user.Click(IDOK);
-    EXPECT_TRUE(dlg.IsModalRunning());
-    user.Type(IDC_SECT_ITEM_NUMBER, "58");
-    user.Click(IDOK);
-  });
+}
+
+TEST_F(SectEditor, AfterApplyATabOpenedForTheFirstTimeGoesOnWithTheNextKey) {
+  // With a key given by the factory too: the given key is taken by the section Apply added.
+  EXPECT_EQ(RunFactory(57, [](CDialog&, CUserDriver& user) {
+              Fill(user, "first");
+              user.Click(IDC_SECT_ITEM_APPLY);
+              ASSERT_TRUE(user.SelectTab(IDC_SECT_ITEM_TAB, 1));
+              CString number;
+              user.FindControl(IDC_SECT_ITEM_NUMBER)->GetWindowText(number);
+              EXPECT_STREQ(number, "58");
+              Fill(user, "second");
+              user.Click(IDOK);
+            }),
+            IDOK);
   EXPECT_STREQ(Read(57).strName, "first");
   EXPECT_EQ(Read(57).iMatlType, SECT_MATL_RC);
   EXPECT_STREQ(Read(58).strName, "second");
