@@ -3,6 +3,7 @@
 #include <climits>
 #include <cstdlib>
 #include "afx/AfxMessageBox.h"
+#include "afx/CEdit.h"
 #include "afx/CGdiObject.h"
 #include "afx/CImageList.h"
 #include "db/CClassSecf.h"
@@ -11,12 +12,15 @@
 #include "properties/CCMStiffDlg.h"
 #include "res/resource.h"
 #include "ui/CMsgDll.h"
+#include "ui/GMsg.h"
 
 IMPLEMENT_DYNAMIC(CCMSectItemBase, CDlgChild)
 
 namespace {
 
 const char* const kCantCalc = "IDS_WG_CMD__ADDD__Error___Can_t_calculate_stiffness";
+const char* const kNumberInvalid = "IDS_CMD_SECT_NUMBER_INVALID";
+const char* const kNumberInUse = "IDS_CMD_SECT_NUMBER_IN_USE_u";
 
 void ShowKey(const char* key) { AfxMessageBox(CMsgDll::pfuncLoadStr(key, 0)); }
 
@@ -92,8 +96,19 @@ int CCMSectItemBase::SaveSection() {
   CClassSecf secf;
   sect.ConnectToDB(db);
   secf.ConnectToDB(db);
-  // Refused as a write would be: no key, or (add mode) a key another section holds.
-  if (!m_nNewKey || (!m_bModify && sect.Exist(m_nNewKey))) return 0;
+  // No key, or (add mode) a key another section holds: nothing is written, and the user is
+  // told and taken back to the number.
+  if (!m_nNewKey || (!m_bModify && sect.Exist(m_nNewKey))) {
+    if (!m_nNewKey)
+      ShowKey(kNumberInvalid);
+    else
+      AfxMessageBox(GMakeMsg(kNumberInUse, m_nNewKey));
+    if (CEdit* edit = (CEdit*)GetDlgItem(IDC_SECT_ITEM_NUMBER)) {
+      edit->SetFocus();
+      edit->SetSel(0, -1);
+    }
+    return 0;
+  }
 
   // The section and its confirmed factors are one undo step, written together or not at all.
   const BOOL bGroup = m_bFactorsChanged && db->BeginGroup();

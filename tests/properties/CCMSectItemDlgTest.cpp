@@ -2,6 +2,9 @@
 // regular page: tabs by mode, keys, OK, Apply, Calculate, tab changes, refused sizes, and
 // the scale factors written with their section.
 #include "SectEditorFixture.h"
+#include "afx/AfxMessageBox.h"
+#include "ui/CMsgDll.h"
+#include "ui/GMsg.h"
 
 namespace {
 
@@ -262,8 +265,13 @@ TEST_F(SectEditor, ANumberThatIsNoKeyWritesNothing) {
       user.Type(IDC_SECT_ITEM_NUMBER, c.number);
       QueueTableAnswer(IDC_SECT_STIFF_OK);
       user.Click(IDC_SECT_ITEM_CALC);
+      AfxClearMessageLog();
       user.Click(IDOK);
       EXPECT_TRUE(dlg.IsModalRunning());
+      ASSERT_NE(AfxGetLastMessage(), nullptr);
+      EXPECT_STREQ(AfxGetLastMessage()->text, CMsgDll::pfuncLoadStr("IDS_CMD_SECT_NUMBER_INVALID", 0));
+      CWnd* focus = CWnd::GetFocus();
+      EXPECT_TRUE(focus && focus->GetDlgCtrlID() == IDC_SECT_ITEM_NUMBER);
       user.Click(IDCANCEL);
     });
     EXPECT_EQ(DB()->GetUndoCount(), undo);
@@ -284,8 +292,11 @@ TEST_F(SectEditor, AddingUnderANumberInUseWritesNothing) {
   RunFactory(0, [](CDialog& dlg, CUserDriver& user) {
     Fill(user, "new");
     user.Type(IDC_SECT_ITEM_NUMBER, "1");
+    AfxClearMessageLog();
     user.Click(IDOK);
     EXPECT_TRUE(dlg.IsModalRunning());
+    ASSERT_NE(AfxGetLastMessage(), nullptr);
+    EXPECT_STREQ(AfxGetLastMessage()->text, GMakeMsg("IDS_CMD_SECT_NUMBER_IN_USE_u", 1u));
     user.Click(IDCANCEL);
   });
   EXPECT_STREQ(Read(1).strName, "one");
