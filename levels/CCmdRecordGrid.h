@@ -21,7 +21,8 @@
 // - StringsToRecord: ValidateRecord, then index 0 the key, the others TextToField.
 // - AddRecord / ModifyRecord: 0 without a message when CanSaveData is 0. ModifyRecord takes
 //   the old name from the name cell as it was before editing; ModifyRecords the old names
-//   from the table by the key texts (atol). DeleteRecords finds every key by the name cell
+//   from the table by the key texts (atol). A paste's AddRecords and ModifyRecords are
+//   one transaction (a database group), rolled back when one is refused. DeleteRecords finds every key by the name cell
 //   before editing and deletes them in one transaction; an empty list (or no key found)
 //   is 1 with no transaction.
 // - OnInsertEmptyRecord: the framework's texts, then (unless there is no current cell or
@@ -226,6 +227,16 @@ class CCmdRecordGrid : public CTBCommon {
     Rec rec;
     if (!RowToRecord(row, key, rec) || !m_pTable) return 0;
     return TableModify(oldName, rec);
+  }
+  // A paste writes all of its rows or none: its AddRecords and ModifyRecords are one
+  // transaction of the table's database, rolled back when either is refused.
+  BOOL OnPasteFromClipboard(const CGXRange& range) override {
+    DB_CDataBase* db = m_pTable ? m_pTable->GetDB() : nullptr;
+    const BOOL group = db && db->BeginGroup();
+    BOOL ok = CTBCommon::OnPasteFromClipboard(range);
+    if (group && ok) ok = db->CommitGroup();
+    else if (group) db->RollbackGroup();
+    return ok;
   }
   CString GetNewKeyString() override { return CString(); }
   CString GetDefaultValue(int n) override {

@@ -234,7 +234,7 @@ TEST_F(RecordGridTest, PasteAddsAndModifiesInOneTransactionEach) {
                    "NewRecordFromStrings |Fresh -> 1", "ValidateRecord -> 1", "NewRecordFromStrings |Newer -> 1",
                    "AddRecords Fresh,Newer", "ModifyRecords 3 Wide", "FreeNewRecords 2", "FreeNewRecords 1"}),
             grid->calls);
-  EXPECT_EQ(2, conn.transactions);
+  EXPECT_EQ(1, conn.transactions);  // the add and the modify commit together, one notification
   EXPECT_EQ("Main,East,Wide,Fresh,Newer", Names());
   EXPECT_EQ("Main,East,Wide,Fresh,Newer,", grid->Shown());
 }
@@ -251,6 +251,19 @@ TEST_F(RecordGridTest, APasteWithAnInvalidRowWritesNothingAndFreesEverything) {
   ASSERT_EQ(1, grid->UserPaste(2, 2, "=1/"));
   EXPECT_EQ((Calls{"FreeNewRecords 0", "FreeNewRecords 0"}), grid->calls);
   EXPECT_EQ("Main,East,West", Names());
+}
+
+TEST_F(RecordGridTest, APasteWhoseSecondWriteIsRefusedWritesNothing) {
+  // New rows are added, then the replaced row's modification is refused (East exists):
+  // the added records must not stay behind.
+  ASSERT_EQ(1, grid->UserPaste(3, 2, "East\nFresh"));
+  EXPECT_EQ("Main,East,West", Names());
+  EXPECT_EQ("Main,East,West,", grid->Shown());
+  EXPECT_FALSE(doc->GetModelDB()->InGroup());
+  // The other way round: the modification would succeed, the additions are refused.
+  ASSERT_EQ(1, grid->UserPaste(3, 2, "Wide\nTwin\nTwin"));
+  EXPECT_EQ("Main,East,West", Names());
+  EXPECT_EQ("Main,East,West,", grid->Shown());
 }
 
 TEST_F(RecordGridTest, DeleteTakesTheSelectedRowsButNotTheAppendRow) {
