@@ -26,7 +26,8 @@
 //   and disabled cells keep their texts; a formula becomes its value
 //   (ConvertFormulaToValue; a failure shows the warning text and pastes nothing). A row
 //   landing on a record row replaces that record; one landing on the append row or below
-//   is new (refused as a whole when the append row is off). For each row, in order,
+//   is new (refused as a whole when the append row is off; one row repeated down a
+//   block stops before the hidden append row). For each row, in order,
 //   NewRecordFromStrings(strings, map, keys, records) into the new or the replacing pair
 //   of arrays (new rows start from GetNewKeyString and the default texts). If any row
 //   fails, its warning text is shown and nothing is written. Else at most one

@@ -71,7 +71,10 @@ BOOL CTBCommon::OnPasteFromClipboard(const CGXRange& range) {
   BOOL block = range.GetHeight() > 1 || range.GetWidth() > 1;
   ROWCOL nRows = block && data.size() == 1 ? range.GetHeight() : (ROWCOL)data.size();
   ROWCOL append = GetAppendRowNo();
-  if (top + nRows - 1 >= append && !IsAppendRowEnabled()) return FALSE;
+  // One row repeated down a block (a whole column, say) leaves out the hidden append row.
+  if (block && data.size() == 1 && !IsAppendRowEnabled() && top + nRows - 1 >= append)
+    nRows = append > top ? append - top : 0;
+  if (nRows == 0 || (top + nRows - 1 >= append && !IsAppendRowEnabled())) return FALSE;
 
   // The visible grid columns the pasted columns land on.
   size_t width = 0;

@@ -266,6 +266,17 @@ TEST_F(RecordGridTest, APasteWhoseSecondWriteIsRefusedWritesNothing) {
   EXPECT_EQ("Main,East,West,", grid->Shown());
 }
 
+TEST_F(RecordGridTest, OneRowPastedDownAWholeColumnSkipsTheHiddenAppendRow) {
+  ASSERT_TRUE(mdul->TR_Del(2));
+  grid->EnableAppendRow(FALSE);
+  grid->SetCurrentCell(2, 2);
+  grid->SelectRange(CGXRange().SetCols(2));
+  CGXClipboard::SetText("Solo");
+  EXPECT_TRUE(grid->Paste());  // the main tower's name cell is disabled and keeps its name
+  EXPECT_EQ("Main,Solo", Names());
+  EXPECT_EQ("Main,Solo", grid->Shown());
+}
+
 TEST_F(RecordGridTest, DeleteTakesTheSelectedRowsButNotTheAppendRow) {
   grid->UserSelectRows({2, 3, 4});
   CUIntArray keys;
