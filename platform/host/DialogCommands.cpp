@@ -8,7 +8,8 @@
 // one; the dialog before it is current again after. The first failed expect or bad line of
 // the block ends the block (the dialog then ends with IDCANCEL) and is reported after the
 // `modal` line. A script that no dialog took (the name built nothing) is taken back off the
-// queue. `modal *` only queues its block, for the next modal dialog an action opens.
+// queue. `modal *` only queues its block, for the next modal dialog an action opens; when
+// no action of the enclosing block opened one, the block is dropped as that block ends.
 // `modal` and `modeless` start a new model first when there is none.
 #include <memory>
 #include <vector>
@@ -43,6 +44,13 @@ struct ScriptState {
   BOOL bTaken = FALSE;
 };
 
+// The `modal *` blocks queued so far whose enclosing block is still running.
+struct StarScripts {
+  std::vector<std::shared_ptr<ScriptState>> states;
+};
+
+void Unqueue(const std::shared_ptr<ScriptState>& state);
+
 // The user's part of one `modal` block.
 struct BlockScript {
   std::shared_ptr<ScriptState> state;
@@ -54,7 +62,13 @@ struct BlockScript {
     CHostSession& s = *pSession;
     CDialog* previous = s.m_pDialog;
     s.m_pDialog = &dlg;
+    std::vector<std::shared_ptr<ScriptState>>& stars = s.Slot<StarScripts>().states;
+    size_t mark = stars.size();
     Status st = s.Runner().RunLines(s, *pBlock);
+    // A `modal *` of this block that none of its actions took ends with the block.
+    for (size_t i = mark; i < stars.size(); ++i)
+      if (!stars[i]->bTaken) Unqueue(stars[i]);
+    stars.resize(mark);
     if (!st.IsOk()) s.SetPendingStatus(st);
     s.m_pDialog = previous;
   }
@@ -114,6 +128,7 @@ Status Modal(CScenarioContext& ctx) {
   auto state = std::make_shared<ScriptState>();
   if (ctx.Word(0).Is("*")) {
     if (ctx.ArgCount() != 1) return Status::Bad("modal * takes no parameter");
+    ctx.Session().Slot<StarScripts>().states.push_back(state);
     QueueBlock(ctx, state);
     return Status::Ok();
   }
