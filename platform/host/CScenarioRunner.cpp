@@ -59,7 +59,9 @@ CScenarioStatus CScenarioRunner::Parse(const CString& file, const CString& text,
   lines.clear();
   // Open blocks: the innermost last; lines go into the innermost open block's m_block.
   std::vector<CScenarioLine*> open;
-  std::istringstream in(text.str());
+  // A byte order mark some editors put before UTF-8 text is no part of the first line.
+  const std::string& all = text.str();
+  std::istringstream in(all.compare(0, 3, "\xEF\xBB\xBF") == 0 ? all.substr(3) : all);
   std::string raw;
   int lineNo = 0;
   while (std::getline(in, raw)) {
