@@ -1,5 +1,6 @@
 #include "host/CScenarioRunner.h"
 
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 #include "host/CHostApp.h"
@@ -123,7 +124,8 @@ CScenarioStatus CScenarioRunner::RunText(const CString& file, const CString& tex
 
 CScenarioStatus CScenarioRunner::RunFile(const CString& path, std::ostream& out) {
   std::ifstream f(path.str(), std::ios::binary);
-  if (!f) {
+  std::error_code ec;
+  if (!f || std::filesystem::is_directory(path.str(), ec)) {  // a directory opens, reads nothing
     CScenarioStatus s = At(CScenarioStatus::Bad("cannot read the file"), path, 0, "");
     Report(s, out);
     return s;

@@ -204,3 +204,14 @@ TEST(ScenarioCommands, LongestNameWinsAndDuplicatesAreRefused) {
 }
 
 }  // namespace
+
+TEST(ScenarioRunner, AFileThatCannotBeReadIsABadRun) {
+  const std::string dir = ::testing::TempDir();  // a directory opens but reads nothing
+  for (const char* path : {dir.c_str(), "/no/such/scenario.scn"}) {
+    CScenarioRunner runner;
+    std::ostringstream out;
+    CScenarioStatus s = runner.RunFile(path, out);
+    EXPECT_EQ(CScenarioRunner::ExitCode(s), 2) << path;
+    EXPECT_NE(out.str().find("cannot read the file"), std::string::npos) << path;
+  }
+}
