@@ -4,11 +4,13 @@
 // The session owns the documents these lines make; the newest is the current document
 // (CDBDoc::m_pDBDoc and the session's m_pDoc). A line that needs a model when there is
 // none starts with a new model. A model file that cannot be opened or saved shows its
-// message in a message box and leaves the current model as it was.
+// message in a message box and leaves the current model as it was. While a modal dialog is
+// open, `new` and `open` are refused, as a user could not reach them.
 #include <cmath>
 #include <cstdlib>
 #include <memory>
 #include "afx/AfxMessageBox.h"
+#include "afx/AfxScript.h"
 #include "db/CDBDoc.h"
 #include "host/CHostApp.h"
 #include "host/CHostSession.h"
@@ -49,6 +51,7 @@ void ShowFailure(CScenarioContext& ctx, const CString& key) {
 
 Status New(CScenarioContext& ctx) {
   if (ctx.ArgCount() == 1 && ctx.Arg(0) != "sample") return Status::Bad("not a model: " + ctx.Arg(0));
+  if (AfxGetModalDepth() > 0) return ctx.Refused();  // the open dialog works on this model
   auto doc = std::make_unique<CDBDoc>(FALSE);
   if (ctx.ArgCount() == 1) doc->NewSampleModel();
   Install(ctx, std::move(doc));
@@ -56,6 +59,7 @@ Status New(CScenarioContext& ctx) {
 }
 
 Status Open(CScenarioContext& ctx) {
+  if (AfxGetModalDepth() > 0) return ctx.Refused();
   Doc(ctx);
   auto doc = std::make_unique<CDBDoc>(FALSE);
   CString err;
