@@ -12,11 +12,19 @@ int SaturateToInt(double v) {
   return (int)v;
 }
 
+double RoundHalfAway(double x) { return x > 0 ? std::floor(x + 0.5) : std::ceil(x - 0.5); }
+
+// A scaled section coordinate, rounded, moved by the device origin: the sum saturates to
+// the int range (a point far off the outline must not wrap round to the other side of the
+// device); NaN rounds to 0 as in RoundToInt.
+LONG ToDevice(double v, LONG org) {
+  const double r = RoundHalfAway(v);
+  return SaturateToInt(std::isnan(r) ? (double)org : r + (double)org);
+}
+
 }  // namespace
 
-int RoundToInt(double x) {
-  return SaturateToInt(x > 0 ? std::floor(x + 0.5) : std::ceil(x - 0.5));
-}
+int RoundToInt(double x) { return SaturateToInt(RoundHalfAway(x)); }
 
 int TruncToInt(double x) { return SaturateToInt(std::trunc(x)); }
 
@@ -47,7 +55,7 @@ void CCMGeom2D::Rotate(double) {}
 void CCMGeom2D::Mirror(int) {}
 
 CPoint CCMGeom2D::MapPoint(double x, double y, double dScale, POINT ptOrg) {
-  return CPoint(RoundToInt(x * dScale) + ptOrg.x, RoundToInt(y * dScale) + ptOrg.y);
+  return CPoint(ToDevice(x * dScale, ptOrg.x), ToDevice(y * dScale, ptOrg.y));
 }
 
 void CCMGeom2D::RotatePoint(double& x, double& y, double dAngleDeg) {

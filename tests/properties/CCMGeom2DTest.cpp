@@ -103,6 +103,21 @@ TEST(CCMPolygon, DrawMapsVerticesAndUsesTheColoursGiven) {
   EXPECT_FALSE(d.brushNull);
 }
 
+TEST(CCMGeom2D, FarPointsSaturateOnTheDeviceInsteadOfWrapping) {
+  // A point beyond the int range once scaled stays at the edge of the range after the
+  // device origin is added; it must not wrap round to the other side.
+  std::unique_ptr<CCMPolygon> p(Poly({{1e12, -1e12}, {0, 0}}));
+  CCMEllipse e(-1e12, 0, 1e12, 1, 0, 0);
+  CDC dc;
+  p->Draw(&dc, nullptr, 1.0, POINT{150, -100}, 0, 0);
+  e.Draw(&dc, nullptr, 1.0, POINT{-150, 100}, 0, 0);
+  ASSERT_EQ(Recorded(dc).size(), 2u);
+  EXPECT_EQ(DevicePoints(Recorded(dc)[0]),
+            (std::vector<std::pair<long, long>>{{INT_MAX, INT_MIN}, {150, -100}}));
+  EXPECT_EQ(DevicePoints(Recorded(dc)[1]),
+            (std::vector<std::pair<long, long>>{{INT_MIN, 100}, {INT_MAX, 101}}));
+}
+
 TEST(CCMEllipse, DrawMapsCorners) {
   CCMEllipse e(-1, 2, 3, 4.5, 0, 0);
   CDC dc;

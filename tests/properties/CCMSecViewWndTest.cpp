@@ -165,6 +165,23 @@ TEST_F(Preview, OutlineWithoutExtentShowsTheBackgroundOnly) {
   EXPECT_EQ(Brushes(), (std::vector<COLORREF>{RGB(255, 255, 255)}));
 }
 
+TEST_F(Preview, TypedCentroidFarOutsideTheOutlineStaysOffToTheRight) {
+  // A value section keeps its typed properties: a centroid ten thousand kilometres to the
+  // right of a 200 x 400 mm bar maps beyond the int range at the bar's scale. With an
+  // offset mark the centroid square is drawn after the fit, at that scale.
+  T_SECT_D value = MakeSection(3, "SB", {0.4, 0.2});
+  value.Part1.iOffset = 1;
+  value.Part1.BaseA.Design.Cent_Y = 1e7;
+  value.Part1.BaseA.Design.Cent_Z = 0.2;
+  view.SetSectData(&value, 0);
+  Paint();
+  ASSERT_EQ(Count(S::kCentroid), 1u);
+  for (const CDrawPrimitive& d : view.m_paint.items) {
+    if (d.brushColor != S::kCentroid.crBrush) continue;
+    for (const CPoint& pt : d.points) EXPECT_GT(pt.x, 300) << "wrapped round";
+  }
+}
+
 TEST(PreviewEmptyRect, NeitherErasesNorDraws) {
   CWnd page;
   ASSERT_TRUE(page.CreateEx(0, nullptr, "page", WS_POPUP | WS_VISIBLE, CRect(0, 0, 400, 300),
