@@ -16,13 +16,7 @@ void CCMSizeEdit::SetEditUnit(double dValue) { SetWindowText(FormatValue(m_nKind
 BOOL CCMSizeEdit::GetEditValue(double& dValue) const {
   CString text;
   GetWindowText(text);
-  double v = 0.0;
-  if (!DB_ParseReal(text, v)) {
-    dValue = 0.0;
-    return FALSE;
-  }
-  dValue = DB_CurrentUnitCtrl().ConvertIn(m_nKind, v);
-  return TRUE;
+  return DB_ReadUnitValue(text, m_nKind, dValue);
 }
 
 void CCMSizeEdit::SetSizeList(const CStringArray& internalTexts) {

@@ -24,13 +24,7 @@ void CEditUnit::SetEditUnit(UINT nValue) {
 BOOL CEditUnit::GetEditValue(double& dValue) const {
   CString text;
   GetWindowText(text);
-  double v = 0.0;
-  if (!DB_ParseReal(text, v)) {
-    dValue = 0.0;
-    return FALSE;
-  }
-  dValue = DB_CurrentUnitCtrl().ConvertIn(m_nKind, v);
-  return TRUE;
+  return DB_ReadUnitValue(text, m_nKind, dValue);
 }
 
 BOOL CEditUnit::GetEditValue(int& nValue) const {

@@ -63,6 +63,16 @@ BOOL DB_ParseReal(const CString& text, double& dValue) {
   return TRUE;
 }
 
+BOOL DB_ReadUnitValue(const CString& text, int nKind, double& dValue) {
+  double v = 0.0;
+  if (!DB_ParseReal(text, v)) {
+    dValue = 0.0;
+    return FALSE;
+  }
+  dValue = DB_CurrentUnitCtrl().ConvertIn(nKind, v);
+  return TRUE;
+}
+
 BOOL DB_ParseInt(const CString& text, int& nValue) {
   std::string s = Trimmed(text);
   size_t i = (!s.empty() && (s[0] == '+' || s[0] == '-')) ? 1 : 0;

@@ -15,5 +15,8 @@ class CUnitCtrl;
 const CUnitCtrl& DB_CurrentUnitCtrl();
 CString DB_FormatUnitValue(double dValue, const char* pszFormat = nullptr);
 BOOL DB_ParseReal(const CString& text, double& dValue);
+// A number typed in current units of a unit kind, converted to internal units; a text
+// that is no number gives 0 and FALSE.
+BOOL DB_ReadUnitValue(const CString& text, int nKind, double& dValue);
 // A whole number within int: optional sign and digits only.
 BOOL DB_ParseInt(const CString& text, int& nValue);
