@@ -19,7 +19,7 @@
 #include "db/CClassMdul.h"
 #include "db/CDBDoc.h"
 #include "db/DB_CUpdateListener.h"
-#include "levels/CCmdRecordGrid.h"
+#include "common/CCmdRecordGrid.h"
 
 namespace {
 

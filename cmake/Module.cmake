@@ -1,5 +1,5 @@
 # The command module, libvur_cmd.so: every source of the module's folders and its resources.
-set(VUR_MODULE_DIRS frame levels properties creation tools selection loads analysis)
+set(VUR_MODULE_DIRS frame common factory levels properties creation tools selection loads analysis)
 set(module_srcs)
 foreach(d ${VUR_MODULE_DIRS})
   file(GLOB s CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/${d}/*.cpp)

@@ -2,12 +2,16 @@
 // (the first equal name wins). A row whose constructor is NULL is a dialog not built yet:
 // the factory answers -1 for it, as for an unknown name. Each issue that builds a dialog
 // switches its row on by filling in the constructor (and, where the row says so, the
-// preparation or the tool-window operations) in CmdDialogTable.cpp.
+// preparation or the tool-window operations) in factory/CmdDialogTable.cpp.
+//
+// This header is the frame's side of the factory: the row types and the look-ups that
+// ICmdDialog calls. The tables themselves, which name every dialog class, live in
+// factory/ (above every dialog folder), so that the frame includes no dialog folder.
 //
 // Modal rows: the constructor builds the dialog with the parent the row gives (none: NULL;
 // main window: AfxGetMainWnd(), or NULL) and the factory's parameter as the row's dialog
 // needs it; the preparation, when there is one, then prepares it from the parameter (the
-// rows marked "edit or add" use CmdPrepareEditOrAdd, frame/CmdPrepare.h); then the factory
+// rows marked "edit or add" use CmdPrepareEditOrAdd, factory/CmdPrepare.h); then the factory
 // places a CDlgMove with the row's placement, runs DoModal, destroys it and returns the
 // result.
 //
@@ -17,7 +21,7 @@
 // row also names the operation that switches its tab; the attribute tool window's row its
 // three operations (CmdToolWindowOps).
 //
-// Switching a row on, in CmdDialogTable.cpp:
+// Switching a row on, in factory/CmdDialogTable.cpp:
 //   {"CModelCtrlDlg", 16256, CMD_PARENT_NONE, CMD_PLACE_DEFAULT,
 //    [](CWnd* p, UINT) -> CInternationalDlg* { return new CModelCtrlDlg(p); }, nullptr},
 //   {"CCMSectItemDlg", 14025, CMD_PARENT_NONE, CMD_NO_PLACEMENT, NewSectItemDlg,

@@ -2,8 +2,8 @@
 // registry at load (one global instance, frame/VurCmdEntry.cpp). Other modules find it by
 // name and call Dlg_DoModal and Dlg_DoModeless; the module's own dialogs call the static
 // factories DoModal and DoModeless directly. Both factories look the class name up in their
-// table (frame/CmdDialogTable.h) by an exact, case-sensitive comparison of the whole
-// string.
+// table (frame/CmdDialogTable.h; the rows are in factory/CmdDialogTable.cpp) by an exact,
+// case-sensitive comparison of the whole string.
 //
 // DoModal (name, parameter): the dialog's own DoModal result (IDOK, IDCANCEL...); -1 for a
 // name the table does not hold or whose dialog is not built yet. The parameter carries an

@@ -5,7 +5,7 @@
 // (the page rebuilds its tower tabs). Each grid replays at most once per notification.
 #pragma once
 #include <functional>
-#include "levels/CCmdUpdateDispatch.h"
+#include "common/CCmdUpdateDispatch.h"
 
 class CCmdMdulGrid2;
 class CCmdPlanGrid;

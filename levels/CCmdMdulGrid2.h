@@ -7,7 +7,7 @@
 #include "db/CClassMdul.h"
 #include "db/CClassPlan.h"
 #include "db/CClassStor.h"
-#include "levels/CCmdRecordGrid.h"
+#include "common/CCmdRecordGrid.h"
 
 class CCmdMdulGrid2 : public CCmdRecordGrid<CClassMdul> {
  public:

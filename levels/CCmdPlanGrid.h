@@ -12,7 +12,7 @@
 #include "db/CClassMdul.h"
 #include "db/CClassPlan.h"
 #include "db/CClassStor.h"
-#include "levels/CCmdRecordGrid.h"
+#include "common/CCmdRecordGrid.h"
 
 class CCmdPlanGrid : public CCmdRecordGrid<CClassPlan> {
  public:

@@ -39,7 +39,7 @@
 #include "db/T_PLAN_D.h"
 #include "db/T_STOR_D.h"
 #include "levels/CCmdLevelGridsDispatch.h"
-#include "levels/CCmdUpdateDispatch.h"
+#include "common/CCmdUpdateDispatch.h"
 #include "levels/ICmdStorGridOwner.h"
 #include "ui/CDBUpdateConnector.h"
 #include "ui/CDlgChild.h"

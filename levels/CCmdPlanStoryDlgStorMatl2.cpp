@@ -7,7 +7,7 @@
 #include "db/CDBDoc.h"
 #include "db/DB_CDataBase.h"
 #include "levels/CCmdStorMatlGrid.h"
-#include "levels/CCmdUpdateDispatch.h"
+#include "common/CCmdUpdateDispatch.h"
 #include "res/resource.h"
 #include "ui/CMsgDll.h"
 

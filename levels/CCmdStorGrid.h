@@ -34,7 +34,7 @@
 #include <unordered_map>
 #include "db/CClassPlan.h"
 #include "db/CClassStor.h"
-#include "levels/CCmdRecordGrid.h"
+#include "common/CCmdRecordGrid.h"
 #include "levels/ICmdStorGridOwner.h"
 
 class CCmdStorGrid : public CCmdRecordGrid<CClassStor> {

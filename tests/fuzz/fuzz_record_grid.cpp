@@ -13,9 +13,9 @@
 #include "db/CClassMdul.h"
 #include "db/CDBDoc.h"
 #include "db/DB_CUpdateListener.h"
-#include "frame/CCMGXGridWnd2.h"
+#include "common/CCMGXGridWnd2.h"
 #include "grid/GXClipboard.h"
-#include "levels/TestTowerGrid.h"
+#include "tests/common/TestTowerGrid.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 
 #include <string>
 #include <vector>
-#include "FrameFixture.h"
+#include "tests/frame/FrameFixture.h"
 #include "frame/CmdDialogTable.h"
 #include "frame/ICmdDialog.h"
 #include "ui/CDBDlgBase.h"

@@ -1,5 +1,5 @@
 // CCMGXGridWnd2: the number checks of cell texts and their messages.
-#include "frame/CCMGXGridWnd2.h"
+#include "common/CCMGXGridWnd2.h"
 #include "grid/GXFormula.h"
 #include "ui/CMsgDll.h"
 #include "uiutil/TBNumberCheck.h"

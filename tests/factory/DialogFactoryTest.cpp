@@ -5,13 +5,13 @@
 
 #include <string>
 #include <vector>
-#include "FrameFixture.h"
+#include "tests/frame/FrameFixture.h"
 #include "afx/AfxScript.h"
 #include "afx/CUserDriver.h"
 #include "afx/CWinApp.h"
 #include "db/CClassSect.h"
 #include "frame/CmdDialogTable.h"
-#include "frame/CmdPrepare.h"
+#include "factory/CmdPrepare.h"
 #include "frame/ICmdDialog.h"
 #include "ui/CDBDlgBase.h"
 #include "ui/CDlgModelessMgr.h"

@@ -12,7 +12,7 @@
 #include "db/CDBDoc.h"
 #include "db/DB_CUpdateListener.h"
 #include "grid/GXClipboard.h"
-#include "tests/levels/TestTowerGrid.h"
+#include "tests/common/TestTowerGrid.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <cstring>
 #include <string>
 #include "db/CClassSect.h"
-#include "frame/CmdPrepare.h"
+#include "factory/CmdPrepare.h"
 #include "levels/CCmdPlanStoryDlgMain2.h"
 #include "properties/CCMSectItemDlg.h"
 

@@ -1,4 +1,4 @@
-#include "frame/CCMGXGridWnd.h"
+#include "common/CCMGXGridWnd.h"
 
 #include <memory>
 #include "afx/AfxMessageBox.h"

@@ -19,7 +19,7 @@
 //   IsValidLongNumber refuses exactly the values outside the 32-bit range.
 //   InvalidLongNumber / InvalidDoubleNumber show the code's message; ValidateError a text.
 #pragma once
-#include "frame/CCMGXGridWnd.h"
+#include "common/CCMGXGridWnd.h"
 
 class CCMGXGridWnd2 : public CCMGXGridWnd {
   DECLARE_DYNAMIC(CCMGXGridWnd2)

@@ -6,7 +6,7 @@
 #include "afx/AfxWinDefs.h"
 #include "afx/CUserDriver.h"
 #include "afx/afxwin.h"
-#include "frame/CCMGXGridWnd2.h"
+#include "common/CCMGXGridWnd2.h"
 #include "grid/GXClipboard.h"
 #include "grid/GXKeyState.h"
 #include "ui/CMsgDll.h"

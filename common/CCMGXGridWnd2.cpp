@@ -1,4 +1,4 @@
-#include "frame/CCMGXGridWnd2.h"
+#include "common/CCMGXGridWnd2.h"
 
 #include "afx/AfxMessageBox.h"
 #include "uiutil/CTBGrid.h"

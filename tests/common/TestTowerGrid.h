@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 #include "db/CClassMdul.h"
-#include "levels/CCmdRecordGrid.h"
+#include "common/CCmdRecordGrid.h"
 #include "ui/CMsgDll.h"
 
 class CTestTowerGrid : public CCmdRecordGrid<CClassMdul> {

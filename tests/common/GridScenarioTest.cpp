@@ -7,7 +7,7 @@
 #include <string>
 
 #include "afx/CDialog.h"
-#include "frame/CCMGXGridWnd2.h"
+#include "common/CCMGXGridWnd2.h"
 #include "host/CHostSession.h"
 #include "host/CScenarioCommands.h"
 #include "host/CScenarioRunner.h"

@@ -1,4 +1,4 @@
-#include "levels/CCmdUpdateDispatch.h"
+#include "common/CCmdUpdateDispatch.h"
 
 #include "db/DBClassIds.h"
 
