@@ -49,6 +49,24 @@ CMatlDB* CDBDoc::GetMatlDB() { return CMatlDB::GetDefault(); }
 
 void CDBDoc::SetUiHooks(const CDBDocUiHooks& hooks) { Hooks() = hooks; }
 
+namespace {
+CDBDoc::VIEWS_HOOK& ViewsHook() {
+  static CDBDoc::VIEWS_HOOK s_pfn = nullptr;
+  return s_pfn;
+}
+}  // namespace
+
+CDBDoc::VIEWS_HOOK CDBDoc::SetViewsHook(VIEWS_HOOK pfn) {
+  VIEWS_HOOK old = ViewsHook();
+  ViewsHook() = pfn;
+  return old;
+}
+
+void CDBDoc::UpdateAllViews(CView* pSender, LPARAM lHint, CObject* pHint) {
+  if (ViewsHook()) ViewsHook()(this, pSender, lHint, pHint);
+  GetModelDB()->NotifyHint(pSender, lHint, pHint);
+}
+
 CDynModuleMgr* CDBDoc::GetDynModuleMgr() {
   if (!m_pDynModuleMgr && Hooks().newDynModuleMgr) m_pDynModuleMgr = Hooks().newDynModuleMgr(this);
   return m_pDynModuleMgr;

@@ -17,6 +17,8 @@ class CDynModuleMgr;
 class CDlgModelessMgr;
 class CSectDB;
 class CMatlDB;
+class CObject;
+class CView;
 
 struct CDBDocUiHooks {
   CDynModuleMgr* (*newDynModuleMgr)(CDBDoc* pDoc) = nullptr;
@@ -55,6 +57,15 @@ class CDBDoc {
   CDynModuleMgr* GetDynModuleMgr();
   CDlgModelessMgr* GetDlgCtrl();
   static void SetUiHooks(const CDBDocUiHooks& hooks);
+
+  // Tells the document's views (they belong to the application, which installs a hook for
+  // them with SetViewsHook) and then every listener of the model database that something
+  // changed which no update record tells: OnUpdate(pSender, lHint, pHint) with no update
+  // records. Nothing reaches the listeners while they are being notified already.
+  void UpdateAllViews(CView* pSender, LPARAM lHint = 0, CObject* pHint = nullptr);
+  typedef void (*VIEWS_HOOK)(CDBDoc* pDoc, CView* pSender, LPARAM lHint, CObject* pHint);
+  // Installs the application's views hook (NULL: none); returns the previous one.
+  static VIEWS_HOOK SetViewsHook(VIEWS_HOOK pfn);
 
   // The post-processing stage (results shown; the model is not edited then).
   BOOL IsPostMode() const { return m_bPostMode; }

@@ -6,7 +6,21 @@
 IMPLEMENT_DYNAMIC(CEditUnit, CEdit)
 
 void CEditUnit::SetEditUnit(double dValue, const char* pszFormat) {
-  SetWindowText(DB_FormatUnitValue(DB_CurrentUnitCtrl().ConvertOut(m_nKind, dValue), pszFormat));
+  m_strShown = DB_FormatUnitValue(DB_CurrentUnitCtrl().ConvertOut(m_nKind, dValue), pszFormat);
+  m_strShownUnit = DB_CurrentUnitCtrl().GetUnitName(m_nKind);
+  m_dShown = dValue;
+  m_bShown = TRUE;
+  SetWindowText(m_strShown);
+}
+
+BOOL CEditUnit::GetShownValue(double& dValue) const {
+  CString text;
+  GetWindowText(text);
+  if (m_bShown && text == m_strShown && DB_CurrentUnitCtrl().GetUnitName(m_nKind) == m_strShownUnit) {
+    dValue = m_dShown;
+    return TRUE;
+  }
+  return GetEditValue(dValue);
 }
 
 void CEditUnit::SetEditUnit(int nValue) {

@@ -11,6 +11,9 @@ enum DB_CLASS_ID : unsigned {
   DB_CLASS_MCTL = 5,
   // 20 sections, 21 section scale factors (SectRecord.h)
   DB_CLASS_MATL = 22,
+  // Loads and analysis settings.
+  DB_CLASS_STLD = 40,
+  DB_CLASS_PZEF = 41,
 };
 
 enum DB_UPDATE_KIND { DB_UR_ADD = 1, DB_UR_DEL = 2, DB_UR_MFD = 3, DB_UR_MFS = 4 };
@@ -19,5 +22,7 @@ enum DB_UPDATE_KIND { DB_UR_ADD = 1, DB_UR_DEL = 2, DB_UR_MFD = 3, DB_UR_MFS = 4
 // Database ids of a document's database set (CMDBCtrl::GetDB).
 enum DB_DATABASE_ID : unsigned { DB_ID_MODEL = 1 };
 
-// Update hints passed to OnUpdate: 3, records of the model database changed.
-enum DB_UPDATE_HINT { DB_HINT_DATA_CHANGED = 3 };
+// Update hints passed to OnUpdate: 3, records of the model database changed (the update
+// records tell what); 11, rigid-zone factors or force output positions changed (sent
+// through CDBDoc::UpdateAllViews, with no update records).
+enum DB_UPDATE_HINT { DB_HINT_DATA_CHANGED = 3, DB_HINT_RIGID_ZONE = 11 };

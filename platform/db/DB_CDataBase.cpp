@@ -104,6 +104,20 @@ void DB_CDataBase::Notify() {
   m_bNotifying = false;
 }
 
+BOOL DB_CDataBase::NotifyHint(CView* pSender, LPARAM lHint, CObject* pHint) {
+  if (m_bNotifying) return FALSE;
+  m_updates.clear();
+  m_updateSource.reset();
+  m_bNotifying = true;
+  std::vector<DB_CUpdateListener*> snapshot = m_listeners;
+  for (DB_CUpdateListener* p : snapshot) {
+    if (std::find(m_listeners.begin(), m_listeners.end(), p) == m_listeners.end()) continue;
+    p->OnUpdate(pSender, lHint, pHint);
+  }
+  m_bNotifying = false;
+  return TRUE;
+}
+
 void DB_CDataBase::CommitOp(std::unique_ptr<DB_CTableOpBase> op, BOOL bUndoable) {
   if (!op) return;
   op->Finish();

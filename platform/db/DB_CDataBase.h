@@ -24,6 +24,8 @@ class DB_CStoreBase;
 class DB_CTableOpBase;
 class DB_CTransaction;
 class DB_CUpdateListener;
+class CObject;
+class CView;
 
 class DB_CDataBase {
  public:
@@ -71,6 +73,10 @@ class DB_CDataBase {
   void Disconnect(DB_CUpdateListener* p);
   BOOL IsNotifying() const { return m_bNotifying; }
   int GetListenerCount() const { return (int)m_listeners.size(); }
+  // A notification that is no transaction: OnUpdate(pSender, lHint, pHint) of every
+  // connected listener, with no update records (the last transaction's list is emptied
+  // first). Refused (0) while listeners are being notified.
+  BOOL NotifyHint(CView* pSender, LPARAM lHint, CObject* pHint);
 
   // For the table classes.
   BOOL CanWrite() const { return !m_bNotifying; }

@@ -16,6 +16,7 @@ CHostApp::CHostApp() : CWinApp("cmdhost") {
   CMsgDll::pfuncLoadStr = &CHostApp::LoadStrHook;
   CMsgDll::pfuncMsgOut = &CHostApp::MsgOutHook;
   m_pfnPrevBoxHook = AfxSetMessageBoxHook(&CHostApp::MessageBoxHook);
+  m_pfnPrevViewsHook = CDBDoc::SetViewsHook(&CHostApp::ViewsHook);
   m_mainWnd.CreateMain();
   m_pMainWnd = &m_mainWnd;
 }
@@ -28,10 +29,12 @@ CHostApp::~CHostApp() {
     CMsgDll::pfuncLoadStr = m_pfnPrevLoadStr;
     CMsgDll::pfuncMsgOut = m_pfnPrevMsgOut;
     AfxSetMessageBoxHook(m_pfnPrevBoxHook);
+    CDBDoc::SetViewsHook(m_pfnPrevViewsHook);
   }
 }
 
 void CHostApp::SetOutput(std::ostream* out) {
+  m_pOut = out;
   m_mainWnd.SetOutput(out);
   m_messages.SetOutput(out);
 }
@@ -46,4 +49,10 @@ void CHostApp::MsgOutHook(const char* line) {
 
 void CHostApp::MessageBoxHook(const AFX_MESSAGE_RECORD& rec) {
   if (s_pCurrent) s_pCurrent->m_messages.AddBox(rec.text, rec.style);
+}
+
+void CHostApp::ViewsHook(CDBDoc*, CView*, LPARAM lHint, CObject*) {
+  if (!s_pCurrent) return;
+  s_pCurrent->m_viewHints.push_back(lHint);
+  if (s_pCurrent->m_pOut) *s_pCurrent->m_pOut << "views hint " << (long long)lHint << "\n";
 }

@@ -7,11 +7,15 @@
 // main window is created and made the thread's main window (AfxGetMainWnd). It installs
 // the text-key function CMsgDll::pfuncLoadStr (texts from its string table), the
 // message-window function CMsgDll::pfuncMsgOut and a message-box hook (both into its
-// message log). Destroying it puts back what was current before. One application is
+// message log), and the document views hook (CDBDoc::SetViewsHook): it stands for the
+// application's views, recording each hint that CDBDoc::UpdateAllViews sends them and
+// printing it as `views hint N`. Destroying it puts back what was current before. One application is
 // current at a time; each scenario file and each test that needs one makes its own.
 #pragma once
 #include <ostream>
+#include <vector>
 #include "afx/afxwin.h"
+#include "db/CDBDoc.h"
 #include "host/CHostMainWnd.h"
 #include "host/CHostMessageLog.h"
 #include "host/CHostStrings.h"
@@ -40,18 +44,26 @@ class CHostApp : public CWinApp {
   // Appends a line to the message window.
   void MsgOut(const CString& line) { m_messages.AddOutput(line); }
 
+  // The hints the documents sent their views (CDBDoc::UpdateAllViews), in order.
+  const std::vector<LPARAM>& GetViewHints() const { return m_viewHints; }
+  void ClearViewHints() { m_viewHints.clear(); }
+
  private:
   static const char* LoadStrHook(const char* key, int);
   static void MsgOutHook(const char* line);
   static void MessageBoxHook(const AFX_MESSAGE_RECORD& rec);
+  static void ViewsHook(CDBDoc* pDoc, CView* pSender, LPARAM lHint, CObject* pHint);
 
   CHostStrings m_strings;
   CHostMainWnd m_mainWnd;
   CHostMessageLog m_messages;
+  std::vector<LPARAM> m_viewHints;
+  std::ostream* m_pOut = nullptr;
 
   CHostApp* m_pPrevious = nullptr;
   const char* (*m_pfnPrevLoadStr)(const char*, int) = nullptr;
   void (*m_pfnPrevMsgOut)(const char*) = nullptr;
   AFX_MESSAGEBOX_HOOK m_pfnPrevBoxHook = nullptr;
+  CDBDoc::VIEWS_HOOK m_pfnPrevViewsHook = nullptr;
   static CHostApp* s_pCurrent;
 };

@@ -74,6 +74,30 @@ class ControlsTest : public ::testing::Test {
 
 // ---- unit controls ----
 
+// What an edit shows is read back with every digit while the user leaves it alone, under the
+// units it was shown in; typed text, or other units, read as the text says.
+TEST_F(ControlsTest, UnitEditGivesTheShownValueBackWithEveryDigitUntilTheTextChanges) {
+  CEditUnit edit;
+  MakeEdit(edit, ID_EDIT);
+  edit.SetUnitType(UNIT_LENGTH);
+  const double v = 1.23456789012345;
+  edit.SetEditUnit(v);
+  double got = 0;
+  ASSERT_TRUE(edit.GetShownValue(got));
+  EXPECT_EQ(v, got);
+  ASSERT_TRUE(edit.GetEditValue(got));
+  EXPECT_NE(v, got);  // the digits shown
+  Units("kN", "mm");  // the same text means millimetres now
+  ASSERT_TRUE(edit.GetShownValue(got));
+  EXPECT_DOUBLE_EQ(1.23456789 / 1000.0, got);
+  Units("kN", "m");
+  ASSERT_TRUE(user.Type(ID_EDIT, "2.5"));
+  ASSERT_TRUE(edit.GetShownValue(got));
+  EXPECT_EQ(2.5, got);
+  ASSERT_TRUE(user.Type(ID_EDIT, "x"));
+  EXPECT_FALSE(edit.GetShownValue(got));
+}
+
 TEST_F(ControlsTest, UnitEditShowsAndReadsInCurrentUnits) {
   CEditUnit edit;
   MakeEdit(edit, ID_EDIT);

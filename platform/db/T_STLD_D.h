@@ -1,0 +1,17 @@
+// A static load case: its number, its name (unique in the table), the key of its load type
+// in the model's load vocabulary, a description and the factor on the model's self weight
+// that the case carries (negative: along gravity, -Z).
+#pragma once
+#include "db/DBField.h"
+
+struct T_STLD_D {
+  UINT key = 0;          // kept equal to the table's key
+  int number = 0;
+  CString name;
+  CString type;          // load-type key ("D" dead, "L" live ...)
+  CString desc;
+  double selfWeightFactor = 0.0;
+
+  void Initialize() { *this = T_STLD_D(); }
+  static const DB_CRecordDesc& Desc();
+};
