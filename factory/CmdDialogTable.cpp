@@ -2,9 +2,11 @@
 
 #include <cstring>
 #include <string>
+#include "analysis/CEtcPzefDlg.h"
 #include "db/CClassSect.h"
 #include "factory/CmdPrepare.h"
 #include "levels/CCmdPlanStoryDlgMain2.h"
+#include "levels/CModelCtrlDlg.h"
 #include "properties/CCMSectItemDlg.h"
 
 namespace {
@@ -24,14 +26,16 @@ CmdModalRow s_modal[] = {
     // Older CCmdPlanStoryDlgMain (parent, tab 2, standard-floor key 0, tower = parameter).
     {"CCmdPlanStoryDlgMain_Story", 14010, CMD_PARENT_NONE, CMD_NO_PLACEMENT, nullptr, nullptr},
     {"CCmdChangeCurPlanDlg", 14016, CMD_PARENT_MAIN, CMD_PLACE_DEFAULT, nullptr, nullptr},
-    {"CModelCtrlDlg", 16256, CMD_PARENT_NONE, CMD_PLACE_DEFAULT, nullptr, nullptr},
+    {"CModelCtrlDlg", 16256, CMD_PARENT_NONE, CMD_PLACE_DEFAULT,
+     [](CWnd* p, UINT) -> CInternationalDlg* { return new CModelCtrlDlg(p); }, nullptr},
     // The performance-analysis name builds nothing: -1, as an unknown name.
     {"CCmdAnalPerfDlg", 0, CMD_PARENT_NONE, CMD_NO_PLACEMENT, nullptr, nullptr},
     {"CMembLoadAssignDlg", 14029, CMD_PARENT_MAIN, CMD_PLACE_DEFAULT, nullptr, nullptr},
     {"CCMSectScaleFactorDlg", 14001, CMD_PARENT_MAIN, CMD_PLACE_DEFAULT, nullptr, nullptr},
     {"CCmdNamedSlabLoadDlg", 14028, CMD_PARENT_MAIN, CMD_PLACE_DEFAULT, nullptr, nullptr},
     {"CCmdBeamLoadTypeDlg", 14050, CMD_PARENT_MAIN, CMD_PLACE_DEFAULT, nullptr, nullptr},
-    {"CEtcPzefDlg", 14000, CMD_PARENT_MAIN, CMD_PLACE_DEFAULT, nullptr, nullptr},
+    {"CEtcPzefDlg", 14000, CMD_PARENT_MAIN, CMD_PLACE_DEFAULT,
+     [](CWnd* p, UINT) -> CInternationalDlg* { return new CEtcPzefDlg(p); }, nullptr},
     // Edit or add: material key (CClassMatl, T_MATL_D, SetModifyData / SetMatlID).
     {"CModelPropMatlDlg", 14022, CMD_PARENT_NONE, CMD_NO_PLACEMENT, nullptr, nullptr},
     // Fiber material key found in CClassFimp: SetModify (key); not found: nothing.
