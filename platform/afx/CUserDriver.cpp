@@ -437,6 +437,14 @@ int CUserDriver::SelectGridRows(CWnd* pCtl, const std::vector<int>& rows) {
   return r;
 }
 
+int CUserDriver::ClickCell(CWnd* pCtl, int row, int col) {
+  IAfxCellTarget* g = dynamic_cast<IAfxCellTarget*>(pCtl);
+  if (!g || !CanReach(pCtl)) return 0;
+  int r = g->UserClickCell(row, col);
+  AfterAction();
+  return r;
+}
+
 std::vector<CString> CUserDriver::Describe() const {
   std::vector<CString> lines;
   if (m_pDialog && AfxWnd(m_pDialog->m_hWnd)) AfxDescribeChildren(m_pDialog, lines);

@@ -67,6 +67,8 @@ class CUserDriver {
   int EditCell(CWnd* pCtl, int row, int col, const char* text);
   int Paste(CWnd* pCtl, int row, int col, const char* text);
   int SelectGridRows(CWnd* pCtl, const std::vector<int>& rows);
+  // A click on a grid cell (a push-button cell is pressed).
+  int ClickCell(CWnd* pCtl, int row, int col);
 
   // The same by control id of the current dialog.
   int Type(int nID, const char* text) { return Type(FindControl(nID), text); }

@@ -17,6 +17,8 @@ struct IAfxCellTarget {
   virtual int UserSelectRows(const std::vector<int>& rows) = 0;
   // The column whose header shows that text, or -1.
   virtual int UserFindColumn(const char* header) = 0;
+  // A left click on a cell (a push-button cell is pressed).
+  virtual int UserClickCell(int row, int col) = 0;
   // The text a cell shows.
   virtual CString UserGetCellText(int row, int col) = 0;
   // The visible cells, one row a line, cells separated by tabs, the header row first.

@@ -89,6 +89,13 @@ CString CUnitCtrl::GetUnitName(int nKind) const {
 const char* CUnitCtrl::GetForceName(int nForce) {
   return (nForce >= 0 && nForce < FORCE_UNIT_COUNT) ? kForces[nForce].name : "";
 }
+void CUnitCtrl::GetUnitIndexCurrent(int nIndex[2]) const {
+  static const int kLengthIndex[LENGTH_UNIT_COUNT] = {2, 1, 0};   // m, cm, mm
+  static const int kForceIndex[FORCE_UNIT_COUNT] = {2, 0, 1, 3};  // kN, N, kgf, tonf
+  nIndex[0] = kLengthIndex[m_nLength];
+  nIndex[1] = kForceIndex[m_nForce];
+}
+
 const char* CUnitCtrl::GetLengthName(int nLength) {
   return (nLength >= 0 && nLength < LENGTH_UNIT_COUNT) ? kLengths[nLength].name : "";
 }

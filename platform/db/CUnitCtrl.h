@@ -51,6 +51,12 @@ class CUnitCtrl {
   int GetForceUnit() const { return m_nForce; }
   int GetLengthUnit() const { return m_nLength; }
 
+  // The current units as indexes of the display rules: nIndex[0] the length unit counted
+  // from the smallest (0 mm, 1 cm, 2 m), nIndex[1] the force unit likewise (0 N, 1 kgf,
+  // 2 kN, 3 tonf). A dialog that shows lengths with more decimals the larger the unit
+  // (fewer for mm, more for m) reads nIndex[0].
+  void GetUnitIndexCurrent(int nIndex[2]) const;
+
   // current = internal * GetFactor(kind).
   double GetFactor(int nKind) const;
   double ConvertIn(int nKind, double dValue) const { return dValue / GetFactor(nKind); }

@@ -153,6 +153,12 @@ CString CGXGridWnd::GetValueRowCol(ROWCOL r, ROWCOL c) {
   return out;
 }
 
+CString CGXGridWnd::GetFormattedText(ROWCOL r, ROWCOL c) {
+  CGXStyle style;
+  ComposeStyleRowCol(r, c, style);
+  return style.FormatText(GetValueRowCol(r, c));
+}
+
 BOOL CGXGridWnd::IsNumericRowCol(ROWCOL r, ROWCOL c) const {
   const Cell* cell = CellAt(r, c);
   return cell && cell->numeric;

@@ -21,9 +21,22 @@
 //   UserDragRows: rows nFrom..nTo dropped on row nDest: MoveRows (a derived grid refuses
 //     by answering 0 without calling the base). Refused (0) while the parameter object's
 //     row moving is off or for rows out of range.
+//   UserClickCell: a left click at the centre of a visible, enabled cell (WM_LBUTTONDOWN,
+//     WM_LBUTTONUP); a push-button cell (GX_IDS_CTRL_PUSHBTN) pressed and released in the
+//     same cell - a covered cell counts as the top-left cell of its block - then reaches
+//     OnClickedButtonRowCol. Refused (0) for a hidden, disabled or missing cell.
 //   Keys (WM_KEYDOWN) go to ProcessKeys: Ctrl+C / Ctrl+Insert copy, Ctrl+V / Shift+Insert
 //     paste, Delete clears the selected editable cells (OnClearCells), Escape cancels the
-//     edit (CancelEditing).
+//     edit (CancelEditing), Tab (Shift+Tab) leaves the grid: the focus goes to the parent's
+//     next (previous) control (GetNextDlgTabItem). A grid that moves between its own cells
+//     on Tab handles the key before the base.
+// Hooks, in the order they run: OnStartEditing when an edit starts; when the cell is left
+// (EndEditing) OnValidateCell, and once it holds the text is stored, then OnEndEditing,
+// then OnModifyCell; a paste runs OnPasteFromClipboard, which stores each cell and calls
+// OnModifyCell for it; a button cell's click OnClickedButtonRowCol.
+// Number formats (GXStyle.h): a cell's composed style may format what it shows
+// (GetFormattedText, UserGetCellText, UserDescribeCells); GetValueRowCol and
+// GetExpressionRowCol give the text written.
 // Formulas: with the parameter object's formula engine on, a cell whose text starts with
 // "=" shows its value ("%.15g") or "#ERROR" (GetValueRowCol); the stored text stays the
 // formula (GetExpressionRowCol). Off (the default) a formula is plain text.
@@ -78,6 +91,8 @@ class CGXGridWnd : public CWnd, public IAfxCellTarget {
   virtual CString GetValueRowCol(ROWCOL nRow, ROWCOL nCol);
   // The text stored in a cell.
   CString GetExpressionRowCol(ROWCOL nRow, ROWCOL nCol) const;
+  // What the cell shows: GetValueRowCol in the number format of its composed style.
+  CString GetFormattedText(ROWCOL nRow, ROWCOL nCol);
   BOOL IsNumericRowCol(ROWCOL nRow, ROWCOL nCol) const;
   BOOL SetNumericRowCol(ROWCOL nRow, ROWCOL nCol, BOOL bNumeric);
   // Applies style to the cells, rows, columns or table of range. A style holding a value
@@ -182,8 +197,8 @@ class CGXGridWnd : public CWnd, public IAfxCellTarget {
   std::vector<CString> UserDescribeCells() override;
   int UserDragRows(ROWCOL nFromRow, ROWCOL nToRow, ROWCOL nDestRow);
   // A left click on a cell (a visible one, headers included): WM_LBUTTONDOWN then
-  // WM_LBUTTONUP at the centre of its rectangle. 0 for a hidden or missing cell.
-  int UserClickCell(ROWCOL nRow, ROWCOL nCol);
+  // WM_LBUTTONUP at the centre of its rectangle. 0 for a hidden, disabled or missing cell.
+  int UserClickCell(int row, int col) override;
 
   // ---- geometry (client pixels; hidden rows and columns take no room, no scrolling) ----
   // The rectangle of a cell; 0 for a hidden or missing cell.
@@ -198,6 +213,8 @@ class CGXGridWnd : public CWnd, public IAfxCellTarget {
   virtual BOOL OnEndEditing(ROWCOL nRow, ROWCOL nCol);
   virtual void OnModifyCell(ROWCOL nRow, ROWCOL nCol);
   virtual void OnChangedSelection(const CGXRange* pRange, BOOL bIsDragging, BOOL bKey);
+  // A push-button cell was clicked (the top-left cell of its block).
+  virtual void OnClickedButtonRowCol(ROWCOL nRow, ROWCOL nCol);
   // Delete key: clears the editable cells of the selection (else the current cell).
   virtual BOOL OnClearCells();
   LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -218,6 +235,8 @@ class CGXGridWnd : public CWnd, public IAfxCellTarget {
   const Cell* CellAt(ROWCOL nRow, ROWCOL nCol) const;
   void StoreText(ROWCOL nRow, ROWCOL nCol, const CString& text);
   BOOL IsCoveredNotTopLeft(ROWCOL nRow, ROWCOL nCol) const;
+  // The button cell under a client point (the top-left cell of its block), if any.
+  BOOL ButtonAt(LPARAM lPoint, ROWCOL& nRow, ROWCOL& nCol);
   void MoveCurrentAfterRemove(ROWCOL nFrom, ROWCOL nTo);
 
   BOOL m_bInitialized = FALSE;
@@ -238,4 +257,6 @@ class CGXGridWnd : public CWnd, public IAfxCellTarget {
   BOOL m_bLock = FALSE;
   int m_nRedraws = 0;
   CString m_strWarning;
+  BOOL m_bButtonDown = FALSE;  // a button cell is pressed
+  ROWCOL m_nButtonRow = 0, m_nButtonCol = 0;
 };

@@ -38,11 +38,37 @@ BOOL CGXGridWnd::HitTest(CPoint point, ROWCOL& nRow, ROWCOL& nCol) const {
   return TRUE;
 }
 
-int CGXGridWnd::UserClickCell(ROWCOL nRow, ROWCOL nCol) {
+int CGXGridWnd::UserClickCell(int row, int col) {
+  if (row < 0 || col < 0) return 0;
+  const ROWCOL r = (ROWCOL)row, c = (ROWCOL)col;
   CRect rc;
-  if (!CalcRectFromRowCol(nRow, nCol, rc) || rc.Width() <= 0 || rc.Height() <= 0) return 0;
+  if (!CalcRectFromRowCol(r, c, rc) || rc.Width() <= 0 || rc.Height() <= 0) return 0;
+  // A covered cell is a part of its block's top-left cell.
+  CGXRange block;
+  CGXStyle style;
+  if (GetCoveredCellsRowCol(r, c, block))
+    ComposeStyleRowCol(block.top, block.left, style);
+  else
+    ComposeStyleRowCol(r, c, style);
+  if (!style.GetEnabled()) return 0;
   LPARAM at = MAKELPARAM(rc.left + rc.Width() / 2, rc.top + rc.Height() / 2);
   SendMessage(WM_LBUTTONDOWN, 0x0001 /* the left button is down */, at);
   SendMessage(WM_LBUTTONUP, 0, at);
   return 1;
+}
+
+BOOL CGXGridWnd::ButtonAt(LPARAM lPoint, ROWCOL& nRow, ROWCOL& nCol) {
+  ROWCOL r = 0, c = 0;
+  if (!HitTest(CPoint((short)LOWORD(lPoint), (short)HIWORD(lPoint)), r, c) || r == 0 || c == 0) return FALSE;
+  CGXRange block;
+  if (GetCoveredCellsRowCol(r, c, block)) {
+    r = block.top;
+    c = block.left;
+  }
+  CGXStyle style;
+  ComposeStyleRowCol(r, c, style);
+  if (style.GetControl() != GX_IDS_CTRL_PUSHBTN || !style.GetEnabled()) return FALSE;
+  nRow = r;
+  nCol = c;
+  return TRUE;
 }

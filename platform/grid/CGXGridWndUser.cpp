@@ -240,6 +240,11 @@ BOOL CGXGridWnd::ProcessKeys(CWnd*, UINT nMessage, UINT nChar, UINT, UINT) {
   if ((ctrl && nChar == 'V') || (shift && nChar == VK_INSERT)) return Paste(), TRUE;
   if (nChar == VK_DELETE && !ctrl && !shift) return OnClearCells(), TRUE;
   if (nChar == VK_ESCAPE && m_bEditing) return CancelEditing(), TRUE;
+  if (nChar == VK_TAB && !ctrl) {
+    CWnd* parent = GetParent();
+    if (CWnd* next = parent ? parent->GetNextDlgTabItem(this, shift) : nullptr) next->SetFocus();
+    return TRUE;
+  }
   return FALSE;
 }
 
@@ -263,10 +268,28 @@ BOOL CGXGridWnd::OnClearCells() {
   return any;
 }
 
+void CGXGridWnd::OnClickedButtonRowCol(ROWCOL, ROWCOL) {}
+
 LRESULT CGXGridWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_GETDLGCODE) return DLGC_WANTALLKEYS | DLGC_WANTARROWS | DLGC_WANTCHARS;
   if (message == WM_KEYDOWN && ProcessKeys(this, message, (UINT)wParam, LOWORD(lParam), HIWORD(lParam))) return 0;
-  return CWnd::WindowProc(message, wParam, lParam);
+  if (message != WM_LBUTTONDOWN && message != WM_LBUTTONUP) return CWnd::WindowProc(message, wParam, lParam);
+  // A button cell is pressed by the mouse going down on it and clicked by the mouse coming
+  // up on the same cell; the grid's own mouse handlers run first.
+  const HWND self = m_hWnd;
+  const LRESULT result = CWnd::WindowProc(message, wParam, lParam);
+  if (!::IsWindow(self)) return result;
+  ROWCOL r = 0, c = 0;
+  const BOOL onButton = ButtonAt(lParam, r, c);
+  if (message == WM_LBUTTONDOWN) {
+    m_bButtonDown = onButton;
+    m_nButtonRow = r;
+    m_nButtonCol = c;
+  } else if (m_bButtonDown) {
+    m_bButtonDown = FALSE;
+    if (onButton && r == m_nButtonRow && c == m_nButtonCol) OnClickedButtonRowCol(r, c);
+  }
+  return result;
 }
 
 // ---- the user -------------------------------------------------------------------------------
@@ -326,7 +349,7 @@ int CGXGridWnd::UserFindColumn(const char* header) {
 
 CString CGXGridWnd::UserGetCellText(int row, int col) {
   if (row < 0 || col < 0 || IsCoveredNotTopLeft((ROWCOL)row, (ROWCOL)col)) return CString();
-  return GetValueRowCol((ROWCOL)row, (ROWCOL)col);
+  return GetFormattedText((ROWCOL)row, (ROWCOL)col);
 }
 
 std::vector<CString> CGXGridWnd::UserDescribeCells() {

@@ -1,5 +1,9 @@
 #include "grid/GXStyle.h"
 
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+
 CGXStyle& CGXStyle::SetValue(double d) {
   CString s;
   s.Format("%.15g", d);
@@ -47,8 +51,23 @@ CGXStyle& CGXStyle::ChangeStyle(const CGXStyle& o, GXModifyType mt) {
   if (take(IncFontSize)) m_fontSize = o.m_fontSize;
   if (take(IncFontWeight)) m_fontWeight = o.m_fontWeight;
   if (take(IncFaceName)) m_faceName = o.m_faceName;
+  if (take(IncFormat)) m_format = o.m_format;
+  if (take(IncPlaces)) m_places = o.m_places;
   m_inc |= o.m_inc;
   for (auto& [id, text] : o.m_user)
     if (over || !m_user.count(id)) m_user[id] = text;
   return *this;
+}
+
+CString CGXStyle::FormatText(const CString& text) const {
+  if (m_format != GX_FMT_FIXED && m_format != GX_FMT_SCIENTIFIC) return text;
+  CString s = text;
+  s.Trim();
+  if (s.IsEmpty() || s.SpanIncluding("0123456789+-.eE").GetLength() != s.GetLength()) return text;
+  char* end = nullptr;
+  const double v = std::strtod(s.c_str(), &end);
+  if (end == s.c_str() || *end != '\0' || !std::isfinite(v)) return text;
+  CString out;
+  out.Format(m_format == GX_FMT_FIXED ? "%.*f" : "%.*e", std::clamp(m_places, 0, 15), v);
+  return out;
 }

@@ -24,6 +24,12 @@ enum GXModifyType { gxOverride, gxApplyNew, gxCopy, gxExclude };
 
 enum GXHorzAlign : int { GX_HA_LEFT = 0, GX_HA_CENTER = 1, GX_HA_RIGHT = 2 };
 
+// Number formats of what a cell shows (CGXGridWnd::GetFormattedText): general (the text as
+// written), fixed point ("%.*f") or exponent ("%.*e") with the style's places. A format
+// changes only the text shown, and only of a text that reads as a number as a whole; the
+// cell's value keeps the text written.
+enum GXNumberFormat : UINT { GX_FMT_GEN = 0, GX_FMT_FIXED = 1, GX_FMT_SCIENTIFIC = 2 };
+
 class CGXStyle {
  public:
   CGXStyle() = default;
@@ -69,6 +75,16 @@ class CGXStyle {
   const CString& GetFaceName() const { return m_faceName; }
   BOOL GetIncludeFaceName() const { return (m_inc & IncFaceName) != 0; }
 
+  CGXStyle& SetFormat(UINT f) { m_format = f; m_inc |= IncFormat; return *this; }
+  UINT GetFormat() const { return m_format; }
+  BOOL GetIncludeFormat() const { return (m_inc & IncFormat) != 0; }
+  // Decimal places of the format (0 to 15; others are taken as the nearest).
+  CGXStyle& SetPlaces(int n) { m_places = n; m_inc |= IncPlaces; return *this; }
+  int GetPlaces() const { return m_places; }
+  BOOL GetIncludePlaces() const { return (m_inc & IncPlaces) != 0; }
+  // text as the format shows it (see GXNumberFormat).
+  CString FormatText(const CString& text) const;
+
   CGXStyle& SetUserAttribute(UINT id, LPCTSTR s) { m_user[id] = s ? s : ""; return *this; }
   // The attribute's text; empty when it is not set.
   CString GetUserAttribute(UINT id) const;
@@ -84,7 +100,7 @@ class CGXStyle {
   enum : UINT {
     IncValue = 1, IncReadOnly = 2, IncEnabled = 4, IncInterior = 8, IncTextColor = 16,
     IncControl = 32, IncChoices = 64, IncAlign = 128, IncFontSize = 256, IncFontWeight = 512,
-    IncFaceName = 1024
+    IncFaceName = 1024, IncFormat = 2048, IncPlaces = 4096
   };
   CGXStyle& Inc(UINT bit, BOOL b) {
     if (b) m_inc |= bit; else m_inc &= ~bit;
@@ -102,5 +118,7 @@ class CGXStyle {
   int m_fontSize = 9;
   int m_fontWeight = 400;
   CString m_faceName;
+  UINT m_format = GX_FMT_GEN;
+  int m_places = 2;
   std::map<UINT, CString> m_user;
 };

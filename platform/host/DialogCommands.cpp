@@ -205,9 +205,15 @@ Status Type(CScenarioContext& ctx) {
   return Result(ctx, t.drv.Type(t.pCtl, ctx.Arg(1)));
 }
 
+// `click ID` clicks a button; `click ID ROW COL` a cell of the grid on placeholder ID.
 Status Click(CScenarioContext& ctx) {
+  if (ctx.ArgCount() == 2) return Status::Bad("click takes ID, or ID ROW COL");
+  int row = 0, col = 0;
+  if (ctx.ArgCount() == 3 && !ctx.ArgInt(1, row)) return Status::Bad("not a row number: " + ctx.Arg(1));
+  if (ctx.ArgCount() == 3 && !ctx.ArgInt(2, col)) return Status::Bad("not a column number: " + ctx.Arg(2));
   Target t;
   if (!FindTarget(ctx, t)) return ctx.Refused();
+  if (ctx.ArgCount() == 3) return Result(ctx, t.drv.ClickCell(t.pCtl, row, col));
   return Result(ctx, t.drv.Click(t.pCtl));
 }
 
@@ -299,7 +305,7 @@ const CScenarioCommandRegistrar s_commands[] = {
     {"with", 1, 1, With, "TEMPLATE"},
     {"close", 0, 0, Close},
     {"type", 2, 2, Type, "ID TEXT"},
-    {"click", 1, 1, Click, "ID"},
+    {"click", 1, 3, Click, "ID [ROW COL]"},
     {"check", 2, 2, Check, "ID 0|1"},
     {"choose", 2, 2, Choose, "ID TEXT|#N"},
     {"select", 2, -1, Select, "ID #N..."},

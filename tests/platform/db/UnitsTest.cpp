@@ -37,6 +37,21 @@ TEST(Units, UnknownUnitsAreRefused) {
   EXPECT_EQ(l, "m");
 }
 
+TEST(Units, UnitIndexesCountFromTheSmallestUnit) {
+  struct Case {
+    const char *force, *length;
+    int lengthIndex, forceIndex;
+  } cases[] = {{"kN", "mm", 0, 2}, {"N", "cm", 1, 0}, {"kgf", "m", 2, 1}, {"tonf", "mm", 0, 3}};
+  for (const Case& c : cases) {
+    CUnitCtrl u;
+    ASSERT_TRUE(u.SetUnitSystem(c.force, c.length));
+    int index[2] = {-1, -1};
+    u.GetUnitIndexCurrent(index);
+    EXPECT_EQ(index[0], c.lengthIndex) << c.length;
+    EXPECT_EQ(index[1], c.forceIndex) << c.force;
+  }
+}
+
 TEST(Units, RecordConversionUsesTheDeclaredKinds) {
   CUnitCtrl u;
   u.SetUnitSystem("N", "mm");

@@ -300,6 +300,34 @@ TEST_F(GridTest, LockedDrawingDoesNotRedraw) {
   EXPECT_EQ(2, g.GetRedrawCount());
 }
 
+TEST_F(GridTest, NumberFormatsChangeWhatACellShowsNotItsValue) {
+  Fill(g, 2, 2);
+  struct Case {
+    const char* text;
+    UINT format;
+    int places;
+    const char* shown;
+  } cases[] = {
+      {"0.25", GX_FMT_FIXED, 2, "0.25"},        {"0.3", GX_FMT_FIXED, 4, "0.3000"},
+      {"6.5", GX_FMT_FIXED, 0, "6"},            {"0.00005", GX_FMT_SCIENTIFIC, 2, "5.00e-05"},
+      {"-2", GX_FMT_SCIENTIFIC, 2, "-2.00e+00"}, {" 7.2e-5 ", GX_FMT_SCIENTIFIC, 4, "7.2000e-05"},
+      {"0.3", GX_FMT_GEN, 4, "0.3"},            {"abc", GX_FMT_FIXED, 2, "abc"},
+      {"", GX_FMT_FIXED, 2, ""},                {"nan", GX_FMT_FIXED, 2, "nan"},
+  };
+  for (const Case& k : cases) {
+    g.SetValueRange(CGXRange(1, 1), k.text);
+    g.SetStyleRange(CGXRange(1, 1), CGXStyle().SetFormat(k.format).SetPlaces(k.places));
+    EXPECT_EQ(std::string(k.shown), g.UserGetCellText(1, 1).c_str()) << k.text;
+    EXPECT_EQ(std::string(k.text), g.GetValueRowCol(1, 1).c_str()) << k.text;
+  }
+  // A column's format reaches its cells; the cell's own wins.
+  g.SetStyleRange(CGXRange().SetCols(2), CGXStyle().SetFormat(GX_FMT_FIXED).SetPlaces(1));
+  g.SetValueRange(CGXRange(2, 2), "3");
+  EXPECT_EQ("3.0", std::string(g.UserGetCellText(2, 2).c_str()));
+  g.SetStyleRange(CGXRange(2, 2), CGXStyle().SetFormat(GX_FMT_GEN));
+  EXPECT_EQ("3", std::string(g.UserGetCellText(2, 2).c_str()));
+}
+
 // Keys reach the grid through the user-action driver.
 class GridWindowTest : public GridTest {
  protected:
@@ -342,6 +370,61 @@ TEST_F(GridWindowTest, KeysCopyPasteAndClear) {
   EXPECT_EQ("typed", std::string(g.GetValueRowCol(1, 2).c_str()));
   g.EnableWindow(FALSE);
   EXPECT_EQ(0, driver.EditCell(driver.FindControl(100), 1, 2, "again"));
+}
+
+// A grid that records its button clicks.
+class ButtonGrid : public CGXGridWnd {
+ public:
+  std::vector<std::pair<ROWCOL, ROWCOL>> clicks;
+
+ protected:
+  void OnClickedButtonRowCol(ROWCOL r, ROWCOL c) override { clicks.push_back({r, c}); }
+};
+
+TEST_F(GridWindowTest, AButtonCellsClickReachesTheButtonHookAndOtherClicksDoNot) {
+  ButtonGrid b;
+  ASSERT_TRUE(b.Create("GXWND", "", WS_CHILD | WS_VISIBLE, CRect(0, 0, 300, 200), &parent, 101));
+  Fill(b, 4, 3);
+  b.SetStyleRange(CGXRange(2, 1), CGXStyle().SetControl(GX_IDS_CTRL_PUSHBTN));
+  b.SetCoveredCellsRowCol(2, 1, 2, 3);
+  b.SetStyleRange(CGXRange(3, 1), CGXStyle().SetControl(GX_IDS_CTRL_PUSHBTN).SetEnabled(FALSE));
+  b.SetStyleRange(CGXRange(4, 1), CGXStyle().SetControl(GX_IDS_CTRL_PUSHBTN));
+  b.HideRows(4, 4);
+  CWnd* ctl = driver.FindControl(101);
+  EXPECT_EQ(1, driver.ClickCell(ctl, 2, 1));
+  EXPECT_EQ(1, driver.ClickCell(ctl, 2, 3)) << "a covered cell is part of the button";
+  EXPECT_EQ(1, driver.ClickCell(ctl, 1, 1)) << "a plain cell takes the click";
+  EXPECT_EQ(0, driver.ClickCell(ctl, 3, 1)) << "disabled";
+  EXPECT_EQ(0, driver.ClickCell(ctl, 4, 1)) << "hidden";
+  EXPECT_EQ(0, driver.ClickCell(ctl, 9, 1)) << "missing";
+  ASSERT_EQ(2u, b.clicks.size());
+  EXPECT_EQ(std::make_pair(2u, 1u), b.clicks[0]);
+  EXPECT_EQ(std::make_pair(2u, 1u), b.clicks[1]);
+  // Pressed on the button and released elsewhere is no click.
+  CRect on, off;
+  b.CalcRectFromRowCol(2, 1, on);
+  b.CalcRectFromRowCol(1, 1, off);
+  b.SendMessage(WM_LBUTTONDOWN, 1, MAKELPARAM(on.left + 1, on.top + 1));
+  b.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(off.left + 1, off.top + 1));
+  EXPECT_EQ(2u, b.clicks.size());
+  b.DestroyWindow();
+}
+
+TEST_F(GridWindowTest, TabAndShiftTabLeaveTheGridForTheParentsNextAndPreviousControl) {
+  CWnd before, after;
+  ASSERT_TRUE(before.Create("EDIT", "", WS_CHILD | WS_VISIBLE | WS_TABSTOP, CRect(0, 210, 50, 230), &parent, 200));
+  ASSERT_TRUE(after.Create("EDIT", "", WS_CHILD | WS_VISIBLE | WS_TABSTOP, CRect(60, 210, 110, 230), &parent, 201));
+  g.ModifyStyle(0, WS_TABSTOP);
+  // In z order: the grid, then the two edits.
+  driver.Key(100, VK_TAB);
+  EXPECT_EQ(CWnd::GetFocus(), &before);
+  {
+    GXHoldKeys shift(FALSE, TRUE);
+    driver.Key(100, VK_TAB);
+  }
+  EXPECT_EQ(CWnd::GetFocus(), &after);
+  before.DestroyWindow();
+  after.DestroyWindow();
 }
 
 }  // namespace
