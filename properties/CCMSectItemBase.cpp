@@ -3,12 +3,15 @@
 #include <climits>
 #include <cstdlib>
 #include "afx/AfxMessageBox.h"
+#include "afx/CComboBoxEx.h"
 #include "afx/CEdit.h"
+#include "afx/CStatic.h"
 #include "afx/CGdiObject.h"
 #include "afx/CImageList.h"
 #include "db/CClassSecf.h"
 #include "db/CClassSect.h"
 #include "db/CSectUtil.h"
+#include "properties/CCMSectInfo.h"
 #include "properties/CCMStiffDlg.h"
 #include "res/resource.h"
 #include "ui/CMsgDll.h"
@@ -82,6 +85,51 @@ BOOL CCMSectItemBase::CheckAndCalc() {
   CClassSect sect;
   if (m_pMDB) sect.ConnectToDB(m_pMDB->GetModelDB());
   return sect.CheckSectSize(0, m_sect, 0) && CSectUtil::CalcSectData(m_sect);
+}
+
+void CCMSectItemBase::FillShapeCombo(CComboBoxEx& cb, UINT nKind) {
+  CArray<UINT, UINT> bitmaps;
+  CArray<CString, CString> names, codes;
+  CArray<DWORD, DWORD> indexes;
+  if (!CCMSectInfo::GetBitmapID(nKind, bitmaps) || !CCMSectInfo::GetSectName(nKind, names) ||
+      !CCMSectInfo::GetShapeName(nKind, codes) || !CCMSectInfo::GetShapeIndex(nKind, indexes))
+    return;
+  delete m_pImageList;
+  m_pImageList = new CImageList;
+  m_pImageList->Create(25, 25, 0, 0, 1);
+  for (INT_PTR i = 0; i < bitmaps.GetSize(); ++i) {
+    CBitmap bmp;
+    bmp.LoadBitmap(bitmaps[i]);
+    m_pImageList->Add(&bmp, RGB(0, 0, 0));
+  }
+  cb.SetImageList(m_pImageList);
+  cb.ResetContent();
+  for (INT_PTR i = 0; i < names.GetSize() && i < indexes.GetSize(); ++i) {
+    COMBOBOXEXITEM item;
+    item.mask = CBEIF_TEXT | CBEIF_IMAGE | CBEIF_SELECTEDIMAGE | CBEIF_OVERLAY | CBEIF_INDENT | CBEIF_LPARAM;
+    item.iItem = i;
+    item.pszText = const_cast<LPTSTR>((LPCTSTR)names[i]);
+    item.iImage = item.iSelectedImage = item.iOverlay = (int)i;
+    item.iIndent = 0;
+    item.lParam = (LPARAM)indexes[i];
+    cb.InsertItem(&item);
+  }
+  cb.SetCurSel(0);
+}
+
+BOOL CCMSectItemBase::SetPicture(CStatic& st, UINT nID) {
+  CBitmap* bmp = nullptr;
+  if (nID) {
+    bmp = new CBitmap;
+    if (!bmp->LoadBitmap(nID)) {
+      delete bmp;
+      return FALSE;
+    }
+  }
+  st.SetBitmap(bmp ? (HBITMAP)*bmp : nullptr);
+  delete m_pBitmap;
+  m_pBitmap = bmp;
+  return TRUE;
 }
 
 int CCMSectItemBase::SaveSection() {

@@ -11,7 +11,8 @@
 // The base carries the contract out in SaveSection, ApplySection, CalcSection and
 // InitPageCommon, which pages call from their own operations:
 //   SaveSection: Dlg2Data; check the sizes (CClassSect::CheckSectSize) and compute
-//     (CSectUtil::CalcSectData), else "IDS_WG_CMD__ADDD__Error___Can_t_calculate_stiffness";
+//     (CSectUtil::CalcSectData), else "IDS_WG_CMD__ADDD__Error___Can_t_calculate_stiffness"
+//     (CheckAndCalc; a page of typed values does neither);
 //     then TR_Modify (old key, new key) in edit mode, TR_Add (new key) in add mode. A
 //     number that is no key (ReadNumberEdit gives 0), or in add mode a key another section
 //     holds, is refused as a refused write is: 0, nothing written, no message. When
@@ -45,6 +46,8 @@
 
 class CImageList;
 class CBitmap;
+class CComboBoxEx;
+class CStatic;
 
 class CCMSectItemBase : public CDlgChild {
   DECLARE_DYNAMIC(CCMSectItemBase)
@@ -88,8 +91,17 @@ class CCMSectItemBase : public CDlgChild {
   // Dlg2Data's part that every page shares: the new key is atol of the number edit, or 0
   // when that is not 1 to INT_MAX.
   void ReadNumberEdit();
-  // The size check and computation of the record; 0 when either refuses.
-  BOOL CheckAndCalc();
+  // The size check and computation of the record; 0 when either refuses. A page whose
+  // values are typed answers 1 without either.
+  virtual BOOL CheckAndCalc();
+  // Fills a shape list from the section-shape catalogue's kind (CCMSectInfo): each shape's
+  // 25 x 25 picture (into a new image list that replaces the page's), name, and its shape
+  // index as item data; item 0 selected. When the catalogue fails the list is left as it was.
+  void FillShapeCombo(CComboBoxEx& cb, UINT nKind);
+  // Shows bitmap nID of the module's resources on a picture control (the page keeps the
+  // bitmap and deletes the one shown before); nID 0 clears the picture. A bitmap that
+  // cannot be loaded leaves the picture as it was (0).
+  BOOL SetPicture(CStatic& st, UINT nID);
 
   CDBDoc* m_pDoc;
   CMDBCtrl* m_pMDB;

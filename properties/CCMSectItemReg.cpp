@@ -204,34 +204,7 @@ void CCMSectItemReg::SetUpControls() {
 }
 
 void CCMSectItemReg::FillShapeList() {
-  const UINT nKind = m_nMatlKind == SECT_MATL_RC ? CCMSectInfo::KIND_RC : CCMSectInfo::KIND_STEEL;
-  CArray<UINT, UINT> bitmaps;
-  CArray<CString, CString> names, codes;
-  CArray<DWORD, DWORD> indexes;
-  if (!CCMSectInfo::GetBitmapID(nKind, bitmaps) || !CCMSectInfo::GetSectName(nKind, names) ||
-      !CCMSectInfo::GetShapeName(nKind, codes) || !CCMSectInfo::GetShapeIndex(nKind, indexes))
-    return;
-  delete m_pImageList;
-  m_pImageList = new CImageList;
-  m_pImageList->Create(25, 25, 0, 0, 1);
-  for (INT_PTR i = 0; i < bitmaps.GetSize(); ++i) {
-    CBitmap bmp;
-    bmp.LoadBitmap(bitmaps[i]);
-    m_pImageList->Add(&bmp, RGB(0, 0, 0));
-  }
-  m_cbShape.SetImageList(m_pImageList);
-  m_cbShape.ResetContent();
-  for (INT_PTR i = 0; i < names.GetSize() && i < indexes.GetSize(); ++i) {
-    COMBOBOXEXITEM item;
-    item.mask = CBEIF_TEXT | CBEIF_IMAGE | CBEIF_SELECTEDIMAGE | CBEIF_OVERLAY | CBEIF_INDENT | CBEIF_LPARAM;
-    item.iItem = i;
-    item.pszText = const_cast<LPTSTR>((LPCTSTR)names[i]);
-    item.iImage = item.iSelectedImage = item.iOverlay = (int)i;
-    item.iIndent = 0;
-    item.lParam = (LPARAM)indexes[i];
-    m_cbShape.InsertItem(&item);
-  }
-  m_cbShape.SetCurSel(0);
+  FillShapeCombo(m_cbShape, m_nMatlKind == SECT_MATL_RC ? CCMSectInfo::KIND_RC : CCMSectInfo::KIND_STEEL);
 }
 
 void CCMSectItemReg::MoveGroup(const UINT* ids, int nCount, UINT nFrom, UINT nTo) {

@@ -218,14 +218,7 @@ void CCMSectItemReg::ShowPicture() {
     return;
   }
   if (nIndex > 11) return;  // no picture for the library's further shapes
-  CBitmap* bmp = new CBitmap;
-  if (!bmp->LoadBitmap(kPictures[m_nMatlKind == SECT_MATL_STEEL ? 1 : 0][nIndex])) {
-    delete bmp;
-    return;
-  }
-  m_stPicture.SetBitmap((HBITMAP)*bmp);
-  delete m_pBitmap;
-  m_pBitmap = bmp;
+  SetPicture(m_stPicture, kPictures[m_nMatlKind == SECT_MATL_STEEL ? 1 : 0][nIndex]);
 }
 
 void CCMSectItemReg::ShowLightSteel() {

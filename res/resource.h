@@ -130,6 +130,18 @@
 #define IDC_SECT_REG_PRESET_LABEL       16188
 #define IDC_SECT_REG_PRESET             16187
 
+// Value section page (CCMSectItemVal); its number edit is the editor pages' number edit (14155).
+#define IDD_CMD_SECT_VALUE              14026
+#define IDC_SECT_VAL_NAME               14173
+#define IDC_SECT_VAL_SHAPE              14238
+#define IDC_SECT_VAL_PICTURE            14196
+#define IDC_SECT_VAL_OFFSET_LABEL       14389
+#define IDC_SECT_VAL_OFFSET             14271
+#define IDC_SECT_VAL_GRID               14290
+#define IDC_SECT_VAL_MATL               14390
+#define IDC_SECT_VAL_BUILTUP            14257
+#define IDC_SECT_VAL_VIEW               14218
+
 // Section-shape pictures of the catalogue (CCMSectInfo), 25 x 25.
 #define IDB_SHAPE_H                     14108
 #define IDB_SHAPE_BOX                   14109
@@ -332,3 +344,16 @@
 #define IDC_PZEF_BEAM_BOX               16353
 #define IDC_PZEF_COLM_BOX               16354
 #define IDC_PZEF_COLM_POS_LABEL         16355
+
+// Shape pictures of the value section page, 135 x 155, by shape index 0 to 9 (ids of
+// bitmaps: 14034 is also a dialog template's id, a separate resource).
+#define IDB_SECT_VALUE_L                14044
+#define IDB_SECT_VALUE_C                14034
+#define IDB_SECT_VALUE_H                14035
+#define IDB_SECT_VALUE_T                14036
+#define IDB_SECT_VALUE_B                14037
+#define IDB_SECT_VALUE_P                14038
+#define IDB_SECT_VALUE_2L               14039
+#define IDB_SECT_VALUE_2C               14040
+#define IDB_SECT_VALUE_SB               14041
+#define IDB_SECT_VALUE_SR               14042

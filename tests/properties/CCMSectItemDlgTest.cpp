@@ -24,12 +24,14 @@ using SectEditor = SectEditorTest;
 // ---- opening ----------------------------------------------------------------------------
 
 TEST_F(SectEditor, SectionsWithoutAPageAreRefusedWithoutATransaction) {
+  // A value section as it was before its page existed.
+  const CCMSectItemDlg::PAGE_NEW valuePage = CCMSectItemDlg::SetPageBuilder(5, nullptr);
   struct Case {
     const char* what;
     int iType, iMatlType;
   } cases[] = {{"combined", SECT_TYPE_COMBINED, SECT_MATL_STEEL},
                {"tapered", SECT_TYPE_TAPERED, SECT_MATL_STEEL},
-               {"value, before its page exists", SECT_TYPE_VALUE, SECT_MATL_STEEL},
+               {"value, without its page", SECT_TYPE_VALUE, SECT_MATL_STEEL},
                {"SRC, before its page exists", SECT_TYPE_SRC, SECT_MATL_SRC}};
   for (const Case& c : cases) {
     T_SECT_D s;
@@ -48,6 +50,7 @@ TEST_F(SectEditor, SectionsWithoutAPageAreRefusedWithoutATransaction) {
     EXPECT_EQ(DB()->GetUndoCount(), undo) << c.what;
     ASSERT_TRUE(Sect().TR_Del(7));
   }
+  CCMSectItemDlg::SetPageBuilder(5, valuePage);
 }
 
 TEST_F(SectEditor, WithoutARegularPageTheEditorCannotOpen) {
