@@ -196,6 +196,9 @@ TEST_F(ValuePageTest, ASizeRecomputesInMemoryTheButtonShowsItAndSavingWritesWhat
   Run(1, [](CUserDriver& user, CCMSectItemGrid& g) {
     ASSERT_TRUE(user.EditCell(&g, 2, G::COL_VALUE, "0.4"));
     EXPECT_EQ(Shown(g, kArea), "0.0047") << "the value cells wait for the button";
+    // In memory the shape was recomputed: 2 x 0.15 x 0.009 + (0.4 - 0.018) x 0.0065.
+    auto* editor = static_cast<CCMSectItemDlg*>(user.GetDialog());
+    EXPECT_NEAR(editor->GetPage(kValueTab)->GetSect().Part1.BaseA.Stiff.Area, 0.005183, 1e-12);
     user.Click(IDOK);
   });
   T_SECT_D s = Read(1);
