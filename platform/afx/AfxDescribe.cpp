@@ -1,23 +1,42 @@
 // The `show dialog` lines (CUserDriver.h).
+#include <cstdio>
 #include "afx/AfxControlProc.h"
 #include "afx/AfxWndState.h"
 #include "afx/CCheckListBox.h"
 #include "afx/CUserDriver.h"
 
+namespace {
+void AppendEscaped(CString& r, char c) {
+  switch (c) {
+    case '\\': r += "\\\\"; break;
+    case '\t': r += "\\t"; break;
+    case '\n': r += "\\n"; break;
+    default:
+      if ((unsigned char)c < 0x20 || c == 0x7f) {
+        char hex[8];
+        std::snprintf(hex, sizeof hex, "\\x%02X", (unsigned)(unsigned char)c);
+        r += hex;
+      } else {
+        r += c;
+      }
+  }
+}
+}  // namespace
+
 CString AfxQuoteText(const CString& s) {
   CString r("\"");
   for (int i = 0; i < s.GetLength(); ++i) {
     char c = s[i];
-    switch (c) {
-      case '"': r += "\\\""; break;
-      case '\\': r += "\\\\"; break;
-      case '\t': r += "\\t"; break;
-      case '\n': r += "\\n"; break;
-      case '\r': break;
-      default: r += c;
-    }
+    if (c == '"') r += "\\\"";
+    else if (c != '\r') AppendEscaped(r, c);
   }
   r += '"';
+  return r;
+}
+
+CString AfxEscapeText(const CString& s) {
+  CString r;
+  for (int i = 0; i < s.GetLength(); ++i) AppendEscaped(r, s[i]);
   return r;
 }
 

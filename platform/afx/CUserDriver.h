@@ -102,4 +102,9 @@ class CUserDriver {
 // gets its line, then its controls' lines follow, depth first.
 CString AfxDescribeWindow(CWnd* pWnd);
 void AfxDescribeChildren(CWnd* pParent, std::vector<CString>& lines);
+// A text as a quoted word of an output line (\" \\ \t \n, other control characters
+// \xHH, carriage returns dropped).
 CString AfxQuoteText(const CString& s);
+// A text inside an unquoted output line: \\ \t \n, other control characters \xHH, so
+// that it never breaks its line or its tab-separated cells.
+CString AfxEscapeText(const CString& s);

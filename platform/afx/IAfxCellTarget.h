@@ -21,6 +21,7 @@ struct IAfxCellTarget {
   virtual int UserClickCell(int row, int col) = 0;
   // The text a cell shows.
   virtual CString UserGetCellText(int row, int col) = 0;
-  // The visible cells, one row a line, cells separated by tabs, the header row first.
+  // The visible cells, one row a line, cells separated by tabs, the header row first; a
+  // cell's text escaped (AfxEscapeText), so that a tab or line feed in it breaks nothing.
   virtual std::vector<CString> UserDescribeCells() = 0;
 };

@@ -11,6 +11,13 @@ BOOL CClassMdul::CheckDelete(const std::vector<UINT>& keys) const {
   return TRUE;
 }
 
+// The main tower stands in every model.
+BOOL CClassMdul::CheckTable(UINT& badKey) const {
+  if (Exist(MAIN_TOWER)) return TRUE;
+  badKey = MAIN_TOWER;
+  return FALSE;
+}
+
 void CClassMdul::DeleteDependants(const std::vector<UINT>& keys) {
   auto* pStor = static_cast<CClassStor*>(m_pDB->GetClass(CClassStor::m_nClassID));
   if (pStor) pStor->DeleteOfTowers(keys);

@@ -19,6 +19,7 @@ class CClassMdul : public DB_CTable<T_MDUL_D> {
 
  protected:
   BOOL CheckDelete(const std::vector<UINT>& keys) const override;
+  BOOL CheckTable(UINT& badKey) const override;
   void DeleteDependants(const std::vector<UINT>& keys) override;
 };
 

@@ -41,6 +41,13 @@ BOOL CClassStor::CheckRecord(const T_STOR_D& rec) const {
   return TRUE;
 }
 
+// The base story stands in every model.
+BOOL CClassStor::CheckTable(UINT& badKey) const {
+  if (Exist(BASE_STORY)) return TRUE;
+  badKey = BASE_STORY;
+  return FALSE;
+}
+
 int CClassStor::NewPosition(const T_STOR_D& rec) const {
   UINT top = Set()->ScopeEnd(rec.mdulKey, true);
   return top ? Set()->Pos(top) + 1 : Set()->Count();
@@ -139,12 +146,12 @@ BOOL CClassStor::TR_Add(const CArray<T_STOR_D>& in, int bReplace, UINT mdulKey) 
       while (Set()->Exist(next) || used.count(next)) ++next;
       r.key = next;
     }
-    if ((Set()->Exist(r.key) && !goneSet.count(r.key)) || !used.insert(r.key).second) return FALSE;
+    if (!DB_IsKey(r.key) || (Set()->Exist(r.key) && !goneSet.count(r.key)) || !used.insert(r.key).second) return FALSE;
     keys.push_back(r.key);
   }
   std::vector<const T_STOR_D*> finals;
   for (const T_STOR_D& r : recs) {
-    if (!CheckRecord(r)) return FALSE;
+    if (!IsSound(r)) return FALSE;
     finals.push_back(&r);
   }
   if (!CheckNames(finals, goneSet)) return FALSE;

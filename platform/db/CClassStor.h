@@ -63,6 +63,7 @@ class CClassStor : public DB_CTable<T_STOR_D> {
 
  protected:
   BOOL CheckRecord(const T_STOR_D& rec) const override;
+  BOOL CheckTable(UINT& badKey) const override;
   int NewPosition(const T_STOR_D& rec) const override;
 
  private:

@@ -179,9 +179,9 @@ BOOL CDBDoc::SaveModel(const char* pszPath, CString& strError) {
   return DB_CModelFile::Save(*GetModelDB(), pszPath, strError);
 }
 
-BOOL CDBDoc::OpenModel(const char* pszPath, CString& strError) {
+BOOL CDBDoc::OpenModel(const char* pszPath, CString& strError, CString* pWhere) {
   DB_CDataBase loaded(GetModelDB()->GetID());
-  if (!DB_CModelFile::Open(loaded, pszPath, strError)) return FALSE;
+  if (!DB_CModelFile::Open(loaded, pszPath, strError, pWhere)) return FALSE;
   GetModelDB()->SwapContents(loaded);
   return TRUE;
 }

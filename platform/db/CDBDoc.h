@@ -87,7 +87,8 @@ class CDBDoc {
   void NewSampleModel();
   // Model files. On failure the model is untouched and strError holds a text key.
   BOOL SaveModel(const char* pszPath, CString& strError);
-  BOOL OpenModel(const char* pszPath, CString& strError);
+  // pWhere: the place of the damage in a damaged file (DB_CModelFile::Open).
+  BOOL OpenModel(const char* pszPath, CString& strError, CString* pWhere = nullptr);
   // Undo and redo of the model database.
   BOOL Undo() { return GetModelDB()->Undo(); }
   BOOL Redo() { return GetModelDB()->Redo(); }

@@ -1,25 +1,30 @@
 #include "db/DBField.h"
 
+#include <algorithm>
 #include <map>
 #include <mutex>
+#include <cmath>
+#include <cstdio>
 #include "db/CUnitCtrl.h"
 
 namespace {
-void Flatten(const DB_CRecordDesc& desc, const std::string& prefix,
+void Flatten(const DB_CRecordDesc& desc, const std::string& prefix, int since,
              std::vector<std::pair<void* (*)(void*), size_t>> chain, std::vector<DB_CFlatField>& out) {
   for (const DB_CField& f : desc.m_fields) {
+    const int fieldSince = std::max(since, f.since);
     std::string name = prefix + f.name;
     auto add = [&](const std::string& path, size_t offset) {
       auto c = chain;
       c.emplace_back(f.addr, offset);
       if (f.type == DBF_RECORD) {
-        Flatten(f.sub(), path + ".", c, out);
+        Flatten(f.sub(), path + ".", fieldSince, c, out);
         return;
       }
       DB_CFlatField flat;
       flat.path = path;
       flat.type = f.type;
       flat.unitKind = f.unitKind;
+      flat.since = fieldSince;
       flat.charCount = f.type == DBF_CHARS ? f.count : 0;
       flat.chain = std::move(c);
       out.push_back(std::move(flat));
@@ -40,7 +45,7 @@ const std::vector<DB_CFlatField>& DB_FlatFields(const DB_CRecordDesc& desc) {
   auto it = cache.find(&desc);
   if (it != cache.end()) return it->second;
   std::vector<DB_CFlatField> v;
-  Flatten(desc, "", {}, v);
+  Flatten(desc, "", 1, {}, v);
   return cache.emplace(&desc, std::move(v)).first->second;
 }
 
@@ -53,11 +58,27 @@ void DB_ConvertRecord(const DB_CRecordDesc& desc, void* rec, const CUnitCtrl* pU
   }
 }
 
+BOOL DB_AllRealsFinite(const DB_CRecordDesc& desc, const void* rec) {
+  for (const DB_CFlatField& f : DB_FlatFields(desc))
+    if (f.type == DBF_DOUBLE && !std::isfinite(*(const double*)f.Addr(rec))) return FALSE;
+  return TRUE;
+}
+
+namespace {
+bool IsControl(char c) { return (unsigned char)c < 0x20 || c == 0x7f; }
+}  // namespace
+
+BOOL DB_HasControlChar(const CString& s) {
+  for (int i = 0; i < s.GetLength(); ++i)
+    if (IsControl(s[i])) return TRUE;
+  return FALSE;
+}
+
 CString DB_QuoteWord(const CString& s) {
   bool quote = s.IsEmpty();
   for (int i = 0; i < s.GetLength() && !quote; ++i) {
     char c = s[i];
-    quote = c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '"' || c == '=';
+    quote = c == ' ' || c == '"' || c == '=' || IsControl(c);
   }
   if (!quote) return s;
   CString r("\"");
@@ -66,7 +87,11 @@ CString DB_QuoteWord(const CString& s) {
     if (c == '"' || c == '\\') { r += '\\'; r += c; }
     else if (c == '\t') r += "\\t";
     else if (c == '\n') r += "\\n";
-    else r += c;
+    else if (IsControl(c)) {
+      char hex[8];
+      std::snprintf(hex, sizeof hex, "\\x%02X", (unsigned)(unsigned char)c);
+      r += hex;
+    } else r += c;
   }
   r += '"';
   return r;

@@ -32,6 +32,15 @@ struct DB_CField {
   size_t elemSize = 0;               // bytes between array elements
   void* (*addr)(void* rec) = nullptr;
   const DB_CRecordDesc& (*sub)() = nullptr;  // nested record
+  int since = 1;                     // the model-file format version that added the field
+
+  // A field added after the first file format: older files lack its column and keep the
+  // record's default; files of that version or later must hold it.
+  DB_CField Since(int version) const {
+    DB_CField f = *this;
+    f.since = version;
+    return f;
+  }
 };
 
 struct DB_CRecordDesc {
@@ -88,6 +97,7 @@ struct DB_CFlatField {
   DB_FIELD_TYPE type = DBF_INT;              // never DBF_RECORD
   int charCount = 0;                         // DBF_CHARS
   int unitKind = 0;
+  int since = 1;                             // the latest Since along the path
   std::vector<std::pair<void* (*)(void*), size_t>> chain;  // member, then byte offset
 
   void* Addr(void* rec) const {
@@ -102,11 +112,17 @@ struct DB_CFlatField {
 const std::vector<DB_CFlatField>& DB_FlatFields(const DB_CRecordDesc& desc);
 // Unit conversion of every real in place: bIn converts current units to internal ones.
 void DB_ConvertRecord(const DB_CRecordDesc& desc, void* rec, const CUnitCtrl* pUnit, BOOL bIn);
+// Whether every real of the record is finite: no table stores infinity or NaN.
+BOOL DB_AllRealsFinite(const DB_CRecordDesc& desc, const void* rec);
+// Whether a text holds a control character (below 0x20, or 0x7F): names never do.
+BOOL DB_HasControlChar(const CString& s);
 // " path=value" for every flat field, in field order.
 void DB_DumpRecord(const DB_CRecordDesc& desc, const void* rec, CString& out);
 // The text of one value as a dump shows it; bRaw: texts as they are, unquoted.
 CString DB_FieldText(const DB_CFlatField& f, const void* rec, BOOL bRaw = FALSE);
-// A text as one word: quoted when empty or holding blanks, quotes or '='.
+// A text as one word: quoted when empty or holding blanks, quotes, '=' or control
+// characters; inside quotes \" \\ \t \n, other control characters \xHH, so that a
+// word never breaks its line.
 CString DB_QuoteWord(const CString& s);
 // The flat field of that path, or NULL.
 const DB_CFlatField* DB_FindField(const DB_CRecordDesc& desc, const char* path);

@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "afx/AfxNumber.h"
 #include "db/CDBDoc.h"
 #include "db/CUnitCtrl.h"
 
@@ -56,9 +57,8 @@ CString DB_FormatUnitValue(double dValue, const char* pszFormat) {
 BOOL DB_ParseReal(const CString& text, double& dValue) {
   std::string s = Trimmed(text);
   if (!IsDecimal(s)) return FALSE;
-  errno = 0;
-  double v = std::strtod(s.c_str(), nullptr);
-  if (errno == ERANGE && std::isinf(v)) return FALSE;
+  double v = AfxStrToDouble(s.c_str(), nullptr);
+  if (!std::isfinite(v)) return FALSE;
   dValue = v;
   return TRUE;
 }
@@ -69,8 +69,10 @@ BOOL DB_ReadUnitValue(const CString& text, int nKind, double& dValue) {
     dValue = 0.0;
     return FALSE;
   }
-  dValue = DB_CurrentUnitCtrl().ConvertIn(nKind, v);
-  return TRUE;
+  // A number that leaves the range of a double in internal units is no value either.
+  v = DB_CurrentUnitCtrl().ConvertIn(nKind, v);
+  dValue = std::isfinite(v) ? v : 0.0;
+  return std::isfinite(v) ? TRUE : FALSE;
 }
 
 BOOL DB_ParseInt(const CString& text, int& nValue) {

@@ -16,7 +16,8 @@ const CUnitCtrl& DB_CurrentUnitCtrl();
 CString DB_FormatUnitValue(double dValue, const char* pszFormat = nullptr);
 BOOL DB_ParseReal(const CString& text, double& dValue);
 // A number typed in current units of a unit kind, converted to internal units; a text
-// that is no number gives 0 and FALSE.
+// that is no number, or whose value leaves the range of a double once converted (1e308
+// N/mm^2 in kN/m^2), gives 0 and FALSE.
 BOOL DB_ReadUnitValue(const CString& text, int nKind, double& dValue);
 // A whole number within int: optional sign and digits only.
 BOOL DB_ParseInt(const CString& text, int& nValue);

@@ -25,6 +25,9 @@ class DB_CDataClass {
   // Start of a walk in sequence order (NULL for an empty table); see GetNextData of the
   // table classes.
   POSITION DB_GetStart() const;
+  // Whether the records keep every rule the table enforces on its writes (a model file
+  // just read); else the key of the first record that breaks one (0: the table's own).
+  virtual BOOL CheckLoaded(UINT& badKey) const { (void)badKey; return TRUE; }
 
  protected:
   DB_CStoreBase* m_pStore = nullptr;

@@ -5,14 +5,17 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <climits>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <map>
 #include <string>
 #include <vector>
 #include "db/DB_CDataBase.h"
+#include "db/DB_CDataClass.h"
 #include "db/DB_CStore.h"
 
 namespace {
@@ -130,6 +133,7 @@ class RowSource : public DB_CRecordSource {
  public:
   RowSource(sqlite3_stmt* st, const std::vector<const DB_CFlatField*>& cols) : m_st(st), m_cols(cols) {}
   bool failed = false;
+  UINT badKey = 0;  // the key of the row that failed, when it has one
   BOOL Next(UINT& key, void* rec) override {
     int rc = sqlite3_step(m_st);
     if (rc != SQLITE_ROW) {
@@ -137,8 +141,9 @@ class RowSource : public DB_CRecordSource {
       return FALSE;
     }
     sqlite3_int64 k = sqlite3_column_int64(m_st, 1);
-    if (k <= 0 || k > (sqlite3_int64)UINT_MAX) {
+    if (k < 1 || k > (sqlite3_int64)DB_MAX_KEY) {
       failed = true;
+      badKey = k > 0 && k <= (sqlite3_int64)UINT_MAX ? (UINT)k : 0;
       return FALSE;
     }
     key = (UINT)k;
@@ -154,6 +159,7 @@ class RowSource : public DB_CRecordSource {
           double d = sqlite3_column_double(m_st, c);
           if (!std::isfinite(d)) {  // a model holds finite reals only
             failed = true;
+            badKey = key;
             return FALSE;
           }
           *(double*)p = d;
@@ -185,25 +191,61 @@ class RowSource : public DB_CRecordSource {
 
 enum Failure { OK, NOT_MODEL, CORRUPT, NEWER };
 
-Failure ReadTable(sqlite3* db, DB_CStoreBase& store, sqlite3_int64 count, sqlite3_int64 nextKey) {
+// The tables every model holds: a file without one of them, or without one of their
+// columns, is damaged.
+const UINT kRequiredTables[] = {DB_CLASS_MDUL, DB_CLASS_STOR, DB_CLASS_PLAN, DB_CLASS_MCTL};
+bool IsRequired(const DB_CStoreBase& store) {
+  for (UINT id : kRequiredTables)
+    if (store.GetClassID() == id) return true;
+  return false;
+}
+
+// Where a damaged file breaks: "STOR", "STOR key 5", "STOR column height".
+void Where(CString& where, const DB_CStoreBase& store, const char* what = nullptr, unsigned long long key = 0) {
+  where = store.GetCode();
+  if (what) {
+    where += ' ';
+    where += what;
+  } else if (key) {
+    CString k;
+    k.Format(" key %llu", key);
+    where += k;
+  }
+}
+
+Failure ReadTable(sqlite3* db, DB_CStoreBase& store, sqlite3_int64 count, sqlite3_int64 nextKey, int version,
+                  CString& where) {
   Stmt st(db, "SELECT * FROM " + Quote(store.GetCode()) + " ORDER BY seq");
   if (!st.Ok()) return CORRUPT;
   int n = sqlite3_column_count(st.st);
   if (n < 2 || std::strcmp(sqlite3_column_name(st.st, 1), "key") != 0) return CORRUPT;
   std::vector<const DB_CFlatField*> cols((size_t)n, nullptr);
   for (int i = 2; i < n; ++i) cols[(size_t)i] = DB_FindField(store.GetDesc(), sqlite3_column_name(st.st, i));
+  if (IsRequired(store)) {
+    for (const DB_CFlatField& f : DB_FlatFields(store.GetDesc())) {
+      if (f.since > version) continue;
+      bool found = false;
+      for (const DB_CFlatField* c : cols) found = found || c == &f;
+      if (!found) {
+        Where(where, store, ("column " + f.path).c_str());
+        return CORRUPT;
+      }
+    }
+  }
   if (count < 0 || count > INT_MAX) return CORRUPT;
   RowSource src(st.st, cols);
   if (!store.Load(src, (size_t)std::min<sqlite3_int64>(count, 1 << 24)) || src.failed) {
+    Where(where, store, nullptr, src.badKey);
     store.Clear();
     return CORRUPT;
   }
   if (store.Count() != count) return CORRUPT;
-  if (nextKey > (sqlite3_int64)store.NextKey() && nextKey <= (sqlite3_int64)UINT_MAX) store.SetNextKey((UINT)nextKey);
+  if (nextKey > (sqlite3_int64)store.NextKey() && nextKey <= (sqlite3_int64)DB_MAX_KEY + 1)
+    store.SetNextKey((UINT)nextKey);
   return OK;
 }
 
-Failure ReadModel(sqlite3* db, DB_CDataBase& target) {
+Failure ReadModel(sqlite3* db, DB_CDataBase& target, CString& where) {
   {
     Stmt st(db, "PRAGMA application_id");
     if (!st.Ok()) return st.Rc() == SQLITE_NOTADB ? NOT_MODEL : CORRUPT;
@@ -211,12 +253,13 @@ Failure ReadModel(sqlite3* db, DB_CDataBase& target) {
     if (rc != SQLITE_ROW) return rc == SQLITE_NOTADB ? NOT_MODEL : CORRUPT;
     if (sqlite3_column_int(st.st, 0) != DB_CModelFile::APPLICATION_ID) return NOT_MODEL;
   }
+  int version = 0;
   {
     Stmt st(db, "PRAGMA user_version");
     if (!st.Ok() || sqlite3_step(st.st) != SQLITE_ROW) return CORRUPT;
-    int v = sqlite3_column_int(st.st, 0);
-    if (v > DB_CModelFile::FORMAT_VERSION) return NEWER;
-    if (v < 1) return CORRUPT;
+    version = sqlite3_column_int(st.st, 0);
+    if (version > DB_CModelFile::FORMAT_VERSION) return NEWER;
+    if (version < 1) return CORRUPT;
   }
   std::map<std::string, std::pair<sqlite3_int64, sqlite3_int64>> tables;
   {
@@ -233,9 +276,22 @@ Failure ReadModel(sqlite3* db, DB_CDataBase& target) {
   for (DB_CStoreBase* s : target.GetStores()) {
     s->Clear();
     auto it = tables.find(s->GetCode());
-    if (it == tables.end()) continue;
-    Failure f = ReadTable(db, *s, it->second.first, it->second.second);
+    if (it == tables.end()) {
+      if (!IsRequired(*s)) continue;
+      Where(where, *s);
+      return CORRUPT;
+    }
+    Failure f = ReadTable(db, *s, it->second.first, it->second.second, version, where);
     if (f != OK) return f;
+  }
+  // Every record keeps the rules the tables enforce on their writes.
+  for (DB_CStoreBase* s : target.GetStores()) {
+    DB_CDataClass* table = target.GetClass(s->GetClassID());
+    UINT bad = 0;
+    if (table && !table->CheckLoaded(bad)) {
+      Where(where, *s, nullptr, bad);
+      return CORRUPT;
+    }
   }
   {
     Stmt st(db, "SELECT value FROM vur_values WHERE name='curPlan'");
@@ -249,67 +305,125 @@ Failure ReadModel(sqlite3* db, DB_CDataBase& target) {
 
 }  // namespace
 
+namespace {
+
+// The file a save writes: the target of a symbolic link (followed to its end), else the
+// path itself. Empty when a link leads nowhere.
+std::string SaveTarget(const std::string& path) {
+  struct stat lb;
+  if (::lstat(path.c_str(), &lb) != 0 || !S_ISLNK(lb.st_mode)) return path;
+  char* real = ::realpath(path.c_str(), nullptr);
+  if (!real) return std::string();
+  std::string r = real;
+  std::free(real);
+  return r;
+}
+
+std::string DirOf(const std::string& path) {
+  size_t slash = path.rfind('/');
+  if (slash == std::string::npos) return ".";
+  return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+// Writes the model into a file that exists (empty) at tmp.
+bool WriteModel(const DB_CDataBase& src, const std::string& tmp) {
+  Sql sql;
+  if (sqlite3_open_v2(tmp.c_str(), &sql.db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, nullptr) != SQLITE_OK)
+    return false;
+  char pragmas[256];
+  std::snprintf(pragmas, sizeof pragmas,
+                "PRAGMA journal_mode=OFF; PRAGMA synchronous=OFF; PRAGMA locking_mode=EXCLUSIVE;"
+                "PRAGMA application_id=%d; PRAGMA user_version=%d;",
+                DB_CModelFile::APPLICATION_ID, DB_CModelFile::FORMAT_VERSION);
+  bool ok = sql.Exec(pragmas) && sql.Exec("BEGIN") &&
+            sql.Exec("CREATE TABLE vur_tables(code TEXT PRIMARY KEY, count INTEGER, nextkey INTEGER);"
+                     "CREATE TABLE vur_values(name TEXT PRIMARY KEY, value INTEGER)");
+  if (ok) {
+    char v[128];
+    std::snprintf(v, sizeof v, "INSERT INTO vur_values VALUES('curPlan', %u)", src.GetCurPlanKey());
+    ok = sql.Exec(v);
+  }
+  for (const DB_CStoreBase* s : src.GetStores()) {
+    if (!ok) break;
+    ok = WriteTable(sql.db, *s);
+  }
+  ok = ok && sql.Exec("COMMIT");
+  sql.Close();
+  return ok;
+}
+
+}  // namespace
+
 BOOL DB_CModelFile::Save(const DB_CDataBase& src, const char* pszPath, CString& strError) {
-  strError.Empty();
-  if (!pszPath || !*pszPath) {
-    strError = IDS_DB_MODEL_FILE_CANNOT_SAVE;
-    return FALSE;
-  }
-  std::string path = pszPath;
-  std::string tmp = path + ".saving";
-  ::unlink(tmp.c_str());
-  bool ok = false;
-  {
-    Sql sql;
-    if (sqlite3_open_v2(tmp.c_str(), &sql.db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX, nullptr) == SQLITE_OK) {
-      char pragmas[256];
-      std::snprintf(pragmas, sizeof pragmas,
-                    "PRAGMA journal_mode=OFF; PRAGMA synchronous=OFF; PRAGMA locking_mode=EXCLUSIVE;"
-                    "PRAGMA application_id=%d; PRAGMA user_version=%d;",
-                    APPLICATION_ID, FORMAT_VERSION);
-      ok = sql.Exec(pragmas) && sql.Exec("BEGIN") &&
-           sql.Exec("CREATE TABLE vur_tables(code TEXT PRIMARY KEY, count INTEGER, nextkey INTEGER);"
-                    "CREATE TABLE vur_values(name TEXT PRIMARY KEY, value INTEGER)");
-      if (ok) {
-        char v[128];
-        std::snprintf(v, sizeof v, "INSERT INTO vur_values VALUES('curPlan', %u)", src.GetCurPlanKey());
-        ok = sql.Exec(v);
-      }
-      for (const DB_CStoreBase* s : src.GetStores()) {
-        if (!ok) break;
-        ok = WriteTable(sql.db, *s);
-      }
-      ok = ok && sql.Exec("COMMIT");
+  strError = IDS_DB_MODEL_FILE_CANNOT_SAVE;
+  if (!pszPath || !*pszPath) return FALSE;
+  const std::string path = SaveTarget(pszPath);
+  if (path.empty()) return FALSE;
+  // Only a regular file the user may write is replaced; its permission bits stay.
+  struct stat sb;
+  const bool exists = ::stat(path.c_str(), &sb) == 0;
+  if (!exists && errno != ENOENT) return FALSE;
+  mode_t mode = 0;
+  if (exists) {
+    if (!S_ISREG(sb.st_mode)) {
+      strError = IDS_DB_MODEL_FILE_NOT_A_FILE;
+      return FALSE;
     }
-    sql.Close();
+    if ((sb.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0 || ::access(path.c_str(), W_OK) != 0) {
+      strError = IDS_DB_MODEL_FILE_READ_ONLY;
+      return FALSE;
+    }
+    mode = sb.st_mode & 07777;
+  } else {
+    mode_t mask = ::umask(0);
+    ::umask(mask);
+    mode = 0666 & ~mask;
   }
-  ok = ok && SyncPath(tmp, false) && ::rename(tmp.c_str(), path.c_str()) == 0;
+  const std::string dir = DirOf(path);
+  std::string tmp = dir + "/.zel-saving-XXXXXX";
+  int fd = ::mkstemp(tmp.data());
+  if (fd < 0) return FALSE;
+  bool ok = ::fchmod(fd, mode) == 0;
+  if (ok && exists && (sb.st_uid != ::geteuid() || sb.st_gid != ::getegid()))
+    (void)!::fchown(fd, sb.st_uid, sb.st_gid);  // keeps the owner where the user may
+  ::close(fd);
+  ok = ok && WriteModel(src, tmp) && SyncPath(tmp, false) && ::rename(tmp.c_str(), path.c_str()) == 0;
   if (!ok) {
     ::unlink(tmp.c_str());
-    strError = IDS_DB_MODEL_FILE_CANNOT_SAVE;
     return FALSE;
   }
-  std::string dir = path.find('/') == std::string::npos ? "." : path.substr(0, path.rfind('/') + 1);
-  SyncPath(dir.empty() ? "/" : dir, true);
+  SyncPath(dir, true);
+  strError.Empty();
   return TRUE;
 }
 
-BOOL DB_CModelFile::Open(DB_CDataBase& db, const char* pszPath, CString& strError) {
+BOOL DB_CModelFile::Open(DB_CDataBase& db, const char* pszPath, CString& strError, CString* pWhere) {
   strError.Empty();
+  if (pWhere) pWhere->Empty();
   struct stat sb;
-  if (!pszPath || ::stat(pszPath, &sb) != 0 || !S_ISREG(sb.st_mode)) {
-    strError = IDS_DB_MODEL_FILE_NOT_FOUND;
+  if (!pszPath || !*pszPath || ::stat(pszPath, &sb) != 0) {
+    strError = !pszPath || !*pszPath || errno == ENOENT || errno == ENOTDIR ? IDS_DB_MODEL_FILE_NOT_FOUND
+                                                                           : IDS_DB_MODEL_FILE_CANNOT_READ;
+    return FALSE;
+  }
+  if (!S_ISREG(sb.st_mode)) {
+    strError = IDS_DB_MODEL_FILE_NOT_A_FILE;
+    return FALSE;
+  }
+  // A file nobody may read stays unread, whoever runs.
+  if ((sb.st_mode & (S_IRUSR | S_IRGRP | S_IROTH)) == 0) {
+    strError = IDS_DB_MODEL_FILE_CANNOT_READ;
     return FALSE;
   }
   // A file that does not start as an SQLite database is not a model at all.
   char head[16] = {0};
   FILE* f = std::fopen(pszPath, "rb");
-  size_t got = f ? std::fread(head, 1, sizeof head, f) : 0;
-  if (f) std::fclose(f);
   if (!f) {
-    strError = IDS_DB_MODEL_FILE_NOT_FOUND;
+    strError = errno == ENOENT ? IDS_DB_MODEL_FILE_NOT_FOUND : IDS_DB_MODEL_FILE_CANNOT_READ;
     return FALSE;
   }
+  size_t got = std::fread(head, 1, sizeof head, f);
+  std::fclose(f);
   if (got < sizeof head || std::memcmp(head, "SQLite format 3", 16) != 0) {
     strError = IDS_DB_MODEL_FILE_NOT_MODEL;
     return FALSE;
@@ -319,9 +433,11 @@ BOOL DB_CModelFile::Open(DB_CDataBase& db, const char* pszPath, CString& strErro
     return FALSE;
   }
   Failure result = CORRUPT;
+  CString where;
   {
     Sql sql;
-    if (sqlite3_open_v2(pszPath, &sql.db, SQLITE_OPEN_READONLY | SQLITE_OPEN_NOMUTEX, nullptr) == SQLITE_OK) result = ReadModel(sql.db, db);
+    if (sqlite3_open_v2(pszPath, &sql.db, SQLITE_OPEN_READONLY | SQLITE_OPEN_NOMUTEX, nullptr) == SQLITE_OK)
+      result = ReadModel(sql.db, db, where);
     sql.Close();
   }
   if (result != OK) {
@@ -329,6 +445,7 @@ BOOL DB_CModelFile::Open(DB_CDataBase& db, const char* pszPath, CString& strErro
     strError = result == NOT_MODEL ? IDS_DB_MODEL_FILE_NOT_MODEL
                : result == NEWER   ? IDS_DB_MODEL_FILE_NEWER
                                    : IDS_DB_MODEL_FILE_CORRUPT;
+    if (pWhere && result == CORRUPT) *pWhere = where;
     return FALSE;
   }
   db.ClearUndo();

@@ -18,6 +18,12 @@
 #include "db/DB_CKeyIndex.h"
 #include "db/DB_CSeqIndex.h"
 
+// The key range of every table, model file and dialog: 1 to DB_MAX_KEY (the int range, so
+// a key always reads back through a signed number). 4294967295 is no key: point lists use
+// it as their gap marker.
+constexpr UINT DB_MAX_KEY = 2147483647u;
+inline bool DB_IsKey(unsigned long long k) { return k >= 1 && k <= DB_MAX_KEY; }
+
 template <class T> concept DB_HasKeyMember = requires(T t) { { t.key } -> std::convertible_to<UINT>; };
 template <class T> concept DB_HasName = requires(T t) { { t.name } -> std::convertible_to<CString>; };
 template <class T> concept DB_HasScope = requires(const T& t) { { T::NameScope(t) } -> std::convertible_to<UINT>; };

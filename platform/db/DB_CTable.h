@@ -4,8 +4,9 @@
 // (where TR_Add puts a new record) and CheckDelete (may these keys go, and what else goes
 // with them).
 //
-// Rules every table keeps, in every write: keys are non-zero and unique; a record with a
-// `name` member needs a non-empty name, unique within its name scope; array writes are
+// Rules every table keeps, in every write: keys are unique and within 1 to DB_MAX_KEY;
+// every real is finite; a record with a `name` member needs a non-empty name without
+// control characters, unique within its name scope; array writes are
 // all or nothing, judged on the state after the whole write (so a batch may exchange
 // names); an empty array changes nothing and succeeds. TR_Add of a record whose key
 // member is 0 takes the next free key (GetNewKey, then upwards); a non-zero key is used
@@ -159,6 +160,12 @@ class DB_CTable : public DB_CDataClass {
 
   // Hooks.
   virtual BOOL CheckRecord(const T& rec) const { (void)rec; return TRUE; }
+  // Rules of the whole table that a model file must keep (a record that must exist); a
+  // broken one names the key it concerns.
+  virtual BOOL CheckTable(UINT& badKey) const { (void)badKey; return TRUE; }
+  // The record's own rules: the table's and those of every table.
+  BOOL IsSound(const T& rec) const { return DB_AllRealsFinite(T::Desc(), &rec) && CheckRecord(rec); }
+  static BOOL IsName(const CString& name) { return !name.IsEmpty() && !DB_HasControlChar(name); }
   // 0-based position of a new record that TR_Add places (the table as it is now).
   virtual int NewPosition(const T& rec) const { (void)rec; return Set()->Count(); }
   // May these keys go? Adds what must go with them (their dependants) to the list of
@@ -180,7 +187,7 @@ class DB_CTable : public DB_CDataClass {
         }
         k = r.key;
       }
-      if (k == 0 || Set()->Exist(k) || !used.insert(k).second) return FALSE;
+      if (!DB_IsKey(k) || Set()->Exist(k) || !used.insert(k).second) return FALSE;
       keys.push_back(k);
     }
     return TRUE;
@@ -191,7 +198,7 @@ class DB_CTable : public DB_CDataClass {
     if constexpr (DB_HasName<T>) {
       std::unordered_set<DB_CNameKey, DB_CNameKeyHash> seen;
       for (const T* r : finals) {
-        if (r->name.IsEmpty()) return FALSE;
+        if (!IsName(r->name)) return FALSE;
         DB_CNameKey nk{DB_CRecordSet<T>::ScopeOf(*r), r->name.str()};
         if (!seen.insert(nk).second) return FALSE;
         UINT owner = Set()->FindName(nk.scope, r->name);
@@ -210,7 +217,7 @@ class DB_CTable : public DB_CDataClass {
     if (!AssignKeys(recs, keys)) return FALSE;
     std::vector<const T*> finals;
     for (const T& r : recs) {
-      if (!CheckRecord(r)) return FALSE;
+      if (!IsSound(r)) return FALSE;
       finals.push_back(&r);
     }
     if (!CheckNames(finals, {})) return FALSE;
@@ -238,12 +245,12 @@ class DB_CTable : public DB_CDataClass {
     }
     for (size_t i = 0; i < newKeys.size(); ++i) {
       UINT nk = newKeys[i];
-      if (nk == 0 || !newSet.insert(nk).second) return FALSE;
+      if (!DB_IsKey(nk) || !newSet.insert(nk).second) return FALSE;
       if (nk != oldKeys[i] && Set()->Exist(nk)) return FALSE;  // taken (no key exchanges)
     }
     std::vector<const T*> finals;
     for (const T& r : recs) {
-      if (!CheckRecord(r)) return FALSE;
+      if (!IsSound(r)) return FALSE;
       finals.push_back(&r);
     }
     if (!CheckNames(finals, touched)) return FALSE;
@@ -276,6 +283,23 @@ class DB_CTable : public DB_CDataClass {
     m_pDB->CommitOp(std::move(op), bUndoable);
     if (group) m_pDB->CommitGroup();
     return TRUE;
+  }
+
+ public:
+  // A model just read: every record keeps the rules of a write, the table its own.
+  BOOL CheckLoaded(UINT& badKey) const override {
+    if (!Set()) return TRUE;
+    BOOL ok = TRUE;
+    Set()->ForEach([&](UINT k, const T& r) {
+      if (!ok) return;
+      BOOL sound = DB_IsKey(k) && IsSound(r);
+      if constexpr (DB_HasName<T>) sound = sound && IsName(r.name);
+      if (!sound) {
+        ok = FALSE;
+        badKey = k;
+      }
+    });
+    return ok && CheckTable(badKey);
   }
 
  private:

@@ -3,6 +3,7 @@
 #include <set>
 #include "afx/AfxMessageBox.h"
 #include "afx/AfxWinDefs.h"
+#include "afx/CUserDriver.h"
 #include "grid/CGXGridWnd.h"
 #include "grid/GXClipboard.h"
 #include "grid/GXKeyState.h"
@@ -362,7 +363,7 @@ std::vector<CString> CGXGridWnd::UserDescribeCells() {
       if (IsColHidden(c)) continue;
       if (!first) line += '\t';
       first = false;
-      line += UserGetCellText((int)r, (int)c);
+      line += AfxEscapeText(UserGetCellText((int)r, (int)c));
     }
     lines.push_back(line);
   }

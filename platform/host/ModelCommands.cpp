@@ -12,6 +12,7 @@
 #include "afx/AfxMessageBox.h"
 #include "afx/AfxScript.h"
 #include "db/CDBDoc.h"
+#include "db/DB_CModelFile.h"
 #include "host/CHostApp.h"
 #include "host/CHostSession.h"
 #include "host/CScenarioCommands.h"
@@ -45,8 +46,12 @@ CDBDoc& Doc(CScenarioContext& ctx) {
   return *docs.current;
 }
 
-void ShowFailure(CScenarioContext& ctx, const CString& key) {
-  AfxMessageBox(ctx.App().LoadStr(key), MB_OK | MB_ICONEXCLAMATION);
+// The failure's text; a damaged file's with the place of the damage when it is known.
+void ShowFailure(CScenarioContext& ctx, const CString& key, const CString& where = CString()) {
+  CString text = ctx.App().LoadStr(key);
+  if (key == IDS_DB_MODEL_FILE_CORRUPT && !where.IsEmpty())
+    text.Format(ctx.App().LoadStr(IDS_DB_MODEL_FILE_DAMAGED_AT_s), where.c_str());
+  AfxMessageBox(text, MB_OK | MB_ICONEXCLAMATION);
 }
 
 Status New(CScenarioContext& ctx) {
@@ -62,9 +67,9 @@ Status Open(CScenarioContext& ctx) {
   if (AfxGetModalDepth() > 0) return ctx.Refused();
   Doc(ctx);
   auto doc = std::make_unique<CDBDoc>(FALSE);
-  CString err;
-  if (!doc->OpenModel(ctx.Arg(0), err)) {
-    ShowFailure(ctx, err);
+  CString err, where;
+  if (!doc->OpenModel(ctx.Arg(0), err, &where)) {
+    ShowFailure(ctx, err, where);
     return Status::Ok();
   }
   Install(ctx, std::move(doc));

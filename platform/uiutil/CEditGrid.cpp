@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <cmath>
 #include <cstdlib>
+#include "afx/AfxNumber.h"
 #include "grid/GXFormula.h"
 #include "ui/CMsgDll.h"
 
@@ -16,8 +17,7 @@ BOOL ReadDouble(const CString& text, double& v) {
   if (CGXFormula::IsFormula(s)) return CGXFormula::Calculate((LPCTSTR)s, v) == GX_FORMULA_OK;
   if (s.IsEmpty() || s.SpanIncluding("0123456789+-.eE").GetLength() != s.GetLength()) return FALSE;
   char* end = nullptr;
-  errno = 0;
-  double d = std::strtod(s.c_str(), &end);
+  double d = AfxStrToDouble(s.c_str(), &end);
   if (*end != '\0' || !std::isfinite(d)) return FALSE;
   v = d;
   return TRUE;

@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include "grid/GXFormula.h"
 #include "afx/AfxMessageBox.h"
+#include "afx/AfxNumber.h"
 #include "ui/CMsgDll.h"
 #include "uiutil/TBNumberCheck.h"
 
@@ -86,8 +87,7 @@ BOOL CTBBrowserWnd::IsValidDoubleNumber(LPCTSTR text, int& reason) {
     return FALSE;
   }
   char* end = nullptr;
-  errno = 0;
-  double v = std::strtod(s.c_str(), &end);
+  double v = AfxStrToDouble(s.c_str(), &end);
   if (end == s.c_str() || *end != '\0') {
     reason = 2;
     return FALSE;

@@ -1,5 +1,7 @@
 #include "uiutil/TBNumberCheck.h"
 
+#include "afx/AfxNumber.h"
+
 #include <cerrno>
 #include <cmath>
 #include <cstdint>
@@ -14,7 +16,7 @@ int TBIsNumeric(const CString& text, int& code) {
     return 0;
   }
   char* end = nullptr;
-  double v = std::strtod(s.c_str(), &end);
+  double v = AfxStrToDouble(s.c_str(), &end);
   if (v == HUGE_VAL || v == -HUGE_VAL) {
     code = 1;
     return 0;
@@ -64,7 +66,7 @@ int TBCheckLong(CString text, int& code, const TBFormulaConverter& convert) {
 int TBCheckDouble(CString text, int& code, const TBFormulaConverter& convert) {
   int r = CommonSteps(text, code, convert);
   if (r >= 0) return r;
-  double v = std::strtod(text.c_str(), nullptr);
+  double v = AfxStrToDouble(text.c_str(), nullptr);
   if (v == HUGE_VAL || v == -HUGE_VAL) {
     code = 3;
     return 0;

@@ -2,6 +2,7 @@
 // under kN-m and N-mm, and the record combos listing, selecting and following the tables.
 #include <gtest/gtest.h>
 
+#include <cfloat>
 #include <memory>
 #include <string>
 #include <vector>
@@ -162,6 +163,30 @@ TEST_F(ControlsTest, UnitEditNumbers) {
     EXPECT_EQ(edit.GetEditValue(n) != 0, c.whole) << "'" << c.text << "'";
     EXPECT_EQ(n, c.n) << "'" << c.text << "'";
   }
+  // A number whose value leaves the doubles once in internal units is no number; the
+  // text shown for the largest double reads back as that double.
+  edit.SetUnitType(UNIT_AREA_LOAD);
+  Units("N", "mm");
+  struct Big { const char* text; bool ok; double value; };
+  const Big big[] = {{"1e308", false, 0}, {"-1e306", false, 0}, {"1e300", true, 1e303},
+                     {"1.79769313486232e+308", false, 0}};
+  for (const Big& b : big) {
+    edit.SetWindowText(b.text);
+    double d = 42.0;
+    EXPECT_EQ(edit.GetEditValue(d) != 0, b.ok) << b.text;
+    EXPECT_DOUBLE_EQ(d, b.value) << b.text;
+  }
+  Units("kN", "m");
+  edit.SetEditUnit(DBL_MAX, "%.15g");
+  double back = 0.0;
+  ASSERT_TRUE(edit.GetEditValue(back)) << Text(edit);
+  EXPECT_EQ(back, DBL_MAX);
+  edit.SetEditUnit(-DBL_MAX);
+  ASSERT_TRUE(edit.GetEditValue(back)) << Text(edit);
+  EXPECT_EQ(back, -DBL_MAX);
+  edit.SetWindowText("1.7977e308");
+  EXPECT_FALSE(edit.GetEditValue(back)) << "past the rounding of a shown number";
+  edit.SetUnitType(0);
   edit.SetWindowText("-2");
   UINT u = 5;
   EXPECT_FALSE(edit.GetEditValue(u)) << "no negative key";

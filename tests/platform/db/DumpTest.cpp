@@ -34,6 +34,10 @@ TEST_F(DbTest, TextsAreOneWord) {
     EXPECT_FALSE(real);
   }
   EXPECT_EQ(DB_QuoteWord(""), "\"\"");
+  // Control characters in texts that are no names never break the record's line.
+  const Case controls[] = {{"a\tb", "\"a\\tb\""}, {"a\nb", "\"a\\nb\""}, {"a\rb", "\"a\\x0Db\""},
+                           {"\x01\x7f", "\"\\x01\\x7F\""}, {"back\\slash", "back\\slash"}};
+  for (const Case& c : controls) EXPECT_EQ(DB_QuoteWord(c.name), c.shown) << c.name;
 }
 
 TEST_F(DbTest, NestedFieldsByDottedPath) {

@@ -1,4 +1,7 @@
 // Reads and writes of the generic table, through the tower and standard-floor tables.
+#include <cfloat>
+#include <cmath>
+
 #include "DbFixture.h"
 
 namespace {
@@ -284,4 +287,72 @@ TEST_F(TableOps, PlainWritesBetweenUndoStepsAreSurvived) {
   EXPECT_EQ(Names(plan), "Plan1,Y,Z");
 }
 
+}  // namespace
+
+namespace {
+class TableRules : public DbTest {};
+
+// Every write path refuses a record holding a non-finite real: nothing changes, nobody is
+// told, and the model stays one that a file can hold.
+TEST_F(TableRules, NonFiniteRealsAreRefusedByEveryWrite) {
+  const double bad[] = {HUGE_VAL, -HUGE_VAL, std::nan("")};
+  for (double v : bad) {
+    RecordingListener l;
+    ASSERT_TRUE(db->Connect(&l));
+    T_STOR_D s = Story("S", 1, 3.0);
+    s.liveLoad = v;
+    EXPECT_FALSE(stor->TR_Add(s)) << v;
+    EXPECT_FALSE(stor->TR_Add(Arr({Story("T", 1, v)}), 0, 1)) << v;
+    T_STOR_D base;
+    ASSERT_TRUE(stor->Get(1u, base));
+    base.deadLoad = v;
+    EXPECT_FALSE(stor->TR_Modify(1u, base)) << v;
+    EXPECT_FALSE(stor->TR_Modify1(base.name, base)) << v;
+    T_PLAN_D p = Plan("P");
+    p.stiffFactors[1] = v;
+    EXPECT_FALSE(plan->TR_Add(p)) << v;
+    EXPECT_FALSE(plan->Add(9, p)) << v;
+    EXPECT_EQ(l.calls, 0) << v;
+    db->Disconnect(&l);
+  }
+  EXPECT_EQ(stor->GetCount(), 1);
+  EXPECT_EQ(plan->GetCount(), 1);
+  // The largest finite real is a real like any other.
+  EXPECT_TRUE(stor->TR_Add(Story("S", 1, DBL_MAX)));
+}
+
+// Keys run from 1 to 2147483647 in every table; 0 and anything past the int range is no
+// key, given or chosen.
+TEST_F(TableRules, KeysStayInTheIntRange) {
+  EXPECT_TRUE(plan->TR_Add(Plan("Top", DB_MAX_KEY)));
+  EXPECT_FALSE(plan->TR_Add(Plan("Past", DB_MAX_KEY + 1u)));
+  EXPECT_FALSE(plan->TR_Add(Plan("Gap", 4294967295u)));
+  // The next free key would be past the range: a new record without a key is refused.
+  EXPECT_FALSE(plan->TR_Add(Plan("Next")));
+  EXPECT_TRUE(plan->TR_Add(Plan("Low", 2)));
+  T_PLAN_D p;
+  ASSERT_TRUE(plan->Get(2u, p));
+  EXPECT_FALSE(plan->TR_Modify(2u, DB_MAX_KEY + 1u, p));
+  EXPECT_TRUE(plan->TR_Modify(2u, 3u, p));
+  EXPECT_FALSE(mdul->TR_Add(Tower("T", 0x80000000u)));
+  EXPECT_FALSE(stor->TR_Add(Arr({Story("S", 1, 3.0, 0x80000000u)}), 1, 1));
+  EXPECT_EQ(Names(plan), "Plan1,Top,Low");
+}
+
+// A name is refused like an empty one when it holds a control character.
+TEST_F(TableRules, NamesHoldNoControlCharacters) {
+  const CString bad[] = {CString("a\tb"), CString("a\nb"), CString("a\rb"), CString("x\x7f"), CString("a\0b", 3),
+                         CString("\x01")};
+  for (const CString& n : bad) {
+    T_MDUL_D t = Tower("");
+    t.name = n;
+    EXPECT_FALSE(mdul->TR_Add(t)) << n.c_str();
+    T_PLAN_D p;
+    ASSERT_TRUE(plan->Get(1u, p));
+    p.name = n;
+    EXPECT_FALSE(plan->TR_Modify(1u, p)) << n.c_str();
+  }
+  EXPECT_TRUE(mdul->TR_Add(Tower("塔 2 \"x\"=y")));
+  EXPECT_EQ(mdul->GetCount(), 2);
+}
 }  // namespace

@@ -212,6 +212,9 @@ TEST_F(GridTest, DescribeShowsVisibleRowsAndColumnsWithoutTheRowHeader) {
   EXPECT_EQ(130, g.GetColWidth(3));
   g.SetRowHeight(0, 0, 40);
   EXPECT_EQ(40, g.GetRowHeight(0));
+  // A cell's control characters are escaped: one row stays one line, its cells apart.
+  g.SetValueRange(CGXRange(3, 2), "a\tb\nc\\d\re");
+  EXPECT_EQ("a\\tb\\nc\\\\d\\x0De\t3,3", std::string(g.UserDescribeCells()[2].c_str()));
 }
 
 TEST_F(GridTest, DeselectingCutsRowsAndColumnsOutOfSelectedRanges) {
