@@ -17,8 +17,10 @@
 //   joined by "\n". Any line: the lines become the warning text, 0.
 // - ValidateField: valid for an index below the column count; else the warning text is
 //   the grid's field-error key (GetFieldErrorKey). ValidateRealText is the real-column
-//   check for grids with real columns.
-// - StringsToRecord: ValidateRecord, then index 0 the key, the others TextToField.
+//   check for grids with real columns; with the column's index it also refuses a value
+//   that is no finite real once converted to internal units.
+// - StringsToRecord: ValidateRecord, ValidateField of every other non-empty text (a paste
+//   is checked as typing is), then index 0 the key, the others TextToField.
 // - AddRecord / ModifyRecord: 0 without a message when CanSaveData is 0. ModifyRecord takes
 //   the old name from the name cell as it was before editing; ModifyRecords the old names
 //   from the table by the key texts (atol). A paste's AddRecords and ModifyRecords are
@@ -50,8 +52,13 @@
 //   text of "IDS_WG_CMD__ADDD__Can_t_Move_row_while_editing_").
 // The table objects are the current document's (CDBDoc::m_pDBDoc), fetched once.
 #pragma once
+#include <algorithm>
+#include <cmath>
 #include <cstdlib>
 #include <vector>
+#include "afx/AfxNumber.h"
+#include "db/CUnitCtrl.h"
+#include "db/DBUnitText.h"
 #include "db/CDBDoc.h"
 #include "db/CMDBCtrl.h"
 #include "db/DBClassIds.h"
@@ -140,6 +147,12 @@ class CCmdRecordGrid : public CTBCommon {
 
   int StringsToRecord(CStringArray& strings, CUIntArray& map, UINT& key, Rec& rec) {
     if (!ValidateRecord(strings, map)) return 0;
+    // A pasted text of any other column is checked as a typed one.
+    for (int i = 1; i < GetColInfoCount(); ++i) {
+      if (std::find(m_required.begin(), m_required.end(), i) != m_required.end()) continue;
+      CString text = StringAt(strings, map, i);
+      if (!text.IsEmpty() && !ValidateField(text, i)) return 0;
+    }
     key = 0;
     for (int i = 0; i < GetColInfoCount(); ++i) {
       CString text = StringAt(strings, map, i);
@@ -172,6 +185,20 @@ class CCmdRecordGrid : public CTBCommon {
     int reason = 0;
     if (IsValidDoubleNumber(text, reason)) return 1;
     if (reason >= 1 && reason <= 3) SetWarningText(CMsgDll::pfuncLoadStr(keys[reason], 0));
+    return 0;
+  }
+  // The check of a real column with a unit kind: as above, and the value (a formula's
+  // too), read in current units, must stay a finite real in internal units (1e308 N/mm^2
+  // is too big in kN/m^2), else the warning text of "IDS_WG_CMD__ADDD__Value_is_too_big_".
+  int ValidateRealText(LPCTSTR text, int index) {
+    if (!ValidateRealText(text)) return 0;
+    CString value(text);
+    value.Trim();
+    if (!ConvertFormulaToValue(value)) return 0;
+    double v = AfxStrToDouble(value.c_str(), nullptr);
+    const int kind = GetColUnitKind(index);
+    if (std::isfinite(v) && (kind == 0 || std::isfinite(DB_CurrentUnitCtrl().ConvertIn(kind, v)))) return 1;
+    SetWarningText(CMsgDll::pfuncLoadStr("IDS_WG_CMD__ADDD__Value_is_too_big_", 0));
     return 0;
   }
 

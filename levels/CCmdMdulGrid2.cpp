@@ -45,6 +45,12 @@ BOOL CCmdMdulGrid2::MoveRows(ROWCOL, ROWCOL, ROWCOL, UINT) {
   return FALSE;
 }
 
+int CCmdMdulGrid2::ModifyRecord(ROWCOL row) {
+  if (CCmdRecordGrid::ModifyRecord(row)) return 1;
+  if (CanSaveData() && GetWarningText().IsEmpty() && GetPendingRow() == row) RevertPendingRow();
+  return 0;
+}
+
 namespace {
 // The stored tower's own field that the grid does not show stays as it is.
 T_MDUL_D KeepStart(const CClassMdul* table, const CString& oldName, const T_MDUL_D& rec) {

@@ -22,6 +22,9 @@ class CCmdMdulGrid2 : public CCmdRecordGrid<CClassMdul> {
   CStringArray& GetDefaultValues() override;
   // Towers keep their order: every drop is refused (while editing, with the message).
   BOOL MoveRows(ROWCOL nFromRow, ROWCOL nToRow, ROWCOL nDestRow, UINT flags = GX_UPDATENOW) override;
+  // A name the tower table refuses (one another tower has) is refused silently, and the
+  // row shows the stored name again: the grid never shows what the model does not hold.
+  int ModifyRecord(ROWCOL row) override;
 
  protected:
   // The main tower's name cell is disabled.

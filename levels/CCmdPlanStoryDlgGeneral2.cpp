@@ -196,13 +196,23 @@ void CCmdPlanStoryDlgGeneral2::ShowStoryDefaults(int nMode, UINT storKey) {
 
 BOOL CCmdPlanStoryDlgGeneral2::ReadStoryDefaults(T_STOR_D& rec) {
   double height = 0.0, dl = 0.0, ll = 0.0;
-  m_editHeight.GetEditValue(height);
+  // A text that is no number (or none once in internal units) makes nothing.
+  if (!m_editHeight.GetEditValue(height)) {
+    Refuse(m_editHeight, GMakeMsg("IDS_LEVELS_STORY_HEIGHT_NUMBER"));
+    return FALSE;
+  }
   if (height < 0.0) {
     Refuse(m_editHeight, CMsgDll::pfuncLoadStr("IDS_CMD_STOR_HEIGHT_NEGATIVE", 0));
     return FALSE;
   }
-  m_editDL.GetEditValue(dl);
-  m_editLL.GetEditValue(ll);
+  if (!m_editDL.GetEditValue(dl)) {
+    Refuse(m_editDL, GMakeMsg("IDS_LEVELS_STORY_DEAD_LOAD_NUMBER"));
+    return FALSE;
+  }
+  if (!m_editLL.GetEditValue(ll)) {
+    Refuse(m_editLL, GMakeMsg("IDS_LEVELS_STORY_LIVE_LOAD_NUMBER"));
+    return FALSE;
+  }
   rec.height = height;
   rec.deadLoad = dl;
   rec.liveLoad = ll;

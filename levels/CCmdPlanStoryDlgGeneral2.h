@@ -25,8 +25,11 @@
 //
 // Counts: a count of 0 or less, or no number, is refused with "IDS_CMD_STOR_NUMBER_POSITIVE";
 // one above its spin's range (standard floors 100, towers 10, stories 200) with
-// "IDS_LEVELS_COUNT_TOO_LARGE_d" (the most). A negative height of new stories is refused
-// with "IDS_CMD_STOR_HEIGHT_NEGATIVE"; without a standard floor chosen no story is made.
+// "IDS_LEVELS_COUNT_TOO_LARGE_d" (the most). The height, dead and live load of new stories
+// must be numbers (finite once in internal units): else "IDS_LEVELS_STORY_HEIGHT_NUMBER",
+// "..._DEAD_LOAD_NUMBER" or "..._LIVE_LOAD_NUMBER", the focus on the edit, nothing made. A
+// negative height is refused with "IDS_CMD_STOR_HEIGHT_NEGATIVE"; without a standard floor
+// chosen no story is made.
 #pragma once
 #include <memory>
 #include "afx/CArray.h"

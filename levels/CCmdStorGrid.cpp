@@ -4,6 +4,7 @@
 #include "levels/CCmdStorGrid.h"
 
 #include <cstdlib>
+#include "afx/AfxNumber.h"
 #include "levels/CCmdLevelGridSetup.h"
 
 namespace {
@@ -70,7 +71,7 @@ void CCmdStorGrid::TextToField(int index, const CString& text, T_STOR_D& rec) {
   rec.mdulKey = m_nTower;
   CUnitCtrl* u = Units();
   auto in = [u, &text](int unitIndex) {
-    double v = std::atof(text.c_str());
+    double v = AfxStrToDouble(text.c_str(), nullptr);
     return u ? u->ConvertIn(T_STOR_D::unit[unitIndex], v) : v;
   };
   switch (index) {
@@ -174,7 +175,7 @@ int CCmdStorGrid::ModifyRecord(ROWCOL row) {
 int CCmdStorGrid::ValidateField(LPCTSTR text, int index) {
   if (index >= GetColInfoCount()) return CCmdRecordGrid::ValidateField(text, index);
   if (index != COL_HEIGHT && index != COL_DL && index != COL_LL) return 1;
-  if (!ValidateRealText(text)) return 0;
+  if (!ValidateRealText(text, index)) return 0;
   if (index == COL_HEIGHT) {
     // The value a formula gives is checked, not the text typed.
     CString value(text);

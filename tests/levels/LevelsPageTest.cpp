@@ -1,6 +1,7 @@
 // The levels page in a test host dialog, through its buttons and real transactions.
 #include <gtest/gtest.h>
 
+#include <cfloat>
 #include <memory>
 
 #include "afx/CTabCtrl.h"
@@ -386,4 +387,124 @@ TEST_F(LevelsPageTest, ReturnAndEscapeInThePageDoNotCloseTheDialog) {
   EXPECT_TRUE(stillOpen);
 }
 
+}  // namespace
+
+namespace {
+// The new-story fields take numbers only: any other text (or one too large once in
+// internal units) is refused with the field's message, the focus on it, nothing made.
+TEST_F(LevelsPageTest, NewStoryFieldsThatAreNoNumbersMakeNothing) {
+  Open();
+  ASSERT_TRUE(user.Choose(IDC_CMD_CBX_STOR_PLAN, "A"));
+  struct Field { int edit; const char* key; } fields[] = {
+      {IDC_CMD_EDIT_STOR_HEIGHT, "IDS_LEVELS_STORY_HEIGHT_NUMBER"},
+      {IDC_CMD_EDIT_STOR_DL, "IDS_LEVELS_STORY_DEAD_LOAD_NUMBER"},
+      {IDC_CMD_EDIT_STOR_LL, "IDS_LEVELS_STORY_LIVE_LOAD_NUMBER"},
+  };
+  const char* texts[] = {"3,6", "3.6e", "abc", "=1/0", "1e400", "", "inf", "nan"};
+  for (const Field& f : fields) {
+    for (const char* t : texts) {
+      for (const Field& g : fields) ASSERT_TRUE(user.Type(g.edit, "3"));
+      ASSERT_TRUE(user.Type(f.edit, t));
+      AfxClearMessageLog();
+      ASSERT_TRUE(user.Click(IDC_CMD_BTN_STOR_ADD));
+      EXPECT_EQ(Text(f.key), LastMessage()) << f.key << " '" << t << "'";
+      EXPECT_EQ(Ctl(f.edit), CWnd::GetFocus()) << f.key << " '" << t << "'";
+      EXPECT_EQ(0, counter.transactions) << f.key << " '" << t << "'";
+    }
+  }
+  // A load that is a number in N and mm but none in kN and m.
+  ASSERT_TRUE(doc->GetUnitCtrl()->SetUnitSystem("N", "mm"));
+  for (const Field& g : fields) ASSERT_TRUE(user.Type(g.edit, "3"));
+  ASSERT_TRUE(user.Type(IDC_CMD_EDIT_STOR_LL, "1e308"));
+  ASSERT_TRUE(user.Click(IDC_CMD_BTN_STOR_ADD));
+  EXPECT_EQ(Text("IDS_LEVELS_STORY_LIVE_LOAD_NUMBER"), LastMessage());
+  EXPECT_EQ(0, counter.transactions);
+  EXPECT_EQ("Base,1F,2F,3F,4F,5F", StoryNames(1));
+  // Numbers make stories.
+  ASSERT_TRUE(user.Type(IDC_CMD_EDIT_STOR_LL, "0.002"));
+  ASSERT_TRUE(user.Click(IDC_CMD_BTN_STOR_ADD));
+  EXPECT_EQ(1, counter.transactions);
+  T_STOR_D s;
+  ASSERT_TRUE(stor->Get(stor->GetKey("50001F", 1), s));
+  EXPECT_DOUBLE_EQ(0.003, s.height);
+  EXPECT_DOUBLE_EQ(2.0, s.liveLoad);
+}
+
+// A tower name the table refuses (another tower's) is refused without a word, and the
+// cell shows the stored name again.
+TEST_F(LevelsPageTest, ARefusedTowerRenameShowsTheStoredName) {
+  for (const char* n : {"East", "West"}) {
+    T_MDUL_D t;
+    t.name = n;
+    ASSERT_TRUE(mdul->TR_Add(t));
+  }
+  Open();
+  CCmdMdulGrid2* grid = Page().GetMdulGrid();
+  const int row = grid->FindRowByKey(mdul->GetKey("West"));
+  ASSERT_GT(row, 0);
+  const int col = (int)grid->GetColumnNoFor(1);
+  EXPECT_TRUE(user.EditCell(grid, row, col, "East"));
+  EXPECT_EQ("Tower1,East,West", TowerNames());
+  EXPECT_EQ("East,West", std::string(grid->GetValueRowCol((ROWCOL)row - 1, col).c_str()) + "," +
+                             grid->GetValueRowCol((ROWCOL)row, col).c_str());
+  EXPECT_EQ(0, AfxGetMessageCount());
+  EXPECT_EQ(0, counter.transactions);
+  // The next rename of that row goes through as usual.
+  EXPECT_TRUE(user.EditCell(grid, row, col, "South"));
+  EXPECT_EQ("Tower1,East,South", TowerNames());
+  EXPECT_EQ("South", std::string(grid->GetValueRowCol((ROWCOL)row, col).c_str()));
+}
+
+// A story-grid real that is no finite real once in internal units is refused where it
+// is typed, with the cell's range message; the text shown for the largest double is a
+// value like any other.
+TEST_F(LevelsPageTest, StoryGridRealsStayFiniteInEveryUnitSystem) {
+  struct Case { const char* force; const char* length; int col; const char* text; bool ok; double stored; };
+  const Case cases[] = {
+      {"kN", "m", CCmdStorGrid::COL_LL, "1e308", true, 1e308},
+      {"N", "mm", CCmdStorGrid::COL_LL, "1e308", false, 0},
+      {"N", "mm", CCmdStorGrid::COL_DL, "-1e306", false, 0},
+      {"N", "mm", CCmdStorGrid::COL_LL, "=1e300*1e5", true, 1e308},
+      {"N", "mm", CCmdStorGrid::COL_LL, "=1e300*1e6", false, 0},
+      {"N", "mm", CCmdStorGrid::COL_HEIGHT, "1e308", true, 1e305},
+      {"kN", "m", CCmdStorGrid::COL_HEIGHT, "1.79769313486232e+308", true, DBL_MAX},
+      {"kN", "m", CCmdStorGrid::COL_LL, "1.8e308", false, 0},
+  };
+  const UINT key = stor->GetKey("3F", 1);
+  for (const Case& c : cases) {
+    ASSERT_TRUE(doc->GetUnitCtrl()->SetUnitSystem(c.force, c.length));
+    T_STOR_D s;
+    ASSERT_TRUE(stor->Get(key, s));
+    s.height = 3.0;
+    s.deadLoad = s.liveLoad = 0.0;
+    ASSERT_TRUE(stor->TR_Modify(key, s));
+    Open();
+    CCmdStorGrid* grid = Page().GetStorGrid();
+    const int row = grid->FindRowByKey(key);
+    user.EditCell(grid, row, (int)grid->GetColumnNoFor(c.col), c.text);
+    ASSERT_TRUE(stor->Get(key, s));
+    const double got = c.col == CCmdStorGrid::COL_HEIGHT ? s.height : c.col == CCmdStorGrid::COL_DL ? s.deadLoad : s.liveLoad;
+    if (c.ok) {
+      EXPECT_EQ(got, c.stored) << c.text;
+      EXPECT_EQ(0, AfxGetMessageCount()) << c.text;
+    } else {
+      EXPECT_EQ(got, c.col == CCmdStorGrid::COL_HEIGHT ? 3.0 : 0.0) << c.text;
+      EXPECT_EQ(Text("IDS_WG_CMD__ADDD__Value_is_too_big_"), LastMessage()) << c.text;
+      EXPECT_EQ(0, counter.transactions) << c.text;
+    }
+    host.reset();
+  }
+  // A row whose height shows the largest double saves as it is when another cell changes.
+  ASSERT_TRUE(doc->GetUnitCtrl()->SetUnitSystem("kN", "m"));
+  T_STOR_D s;
+  ASSERT_TRUE(stor->Get(key, s));
+  s.height = DBL_MAX;
+  ASSERT_TRUE(stor->TR_Modify(key, s));
+  Open();
+  CCmdStorGrid* grid = Page().GetStorGrid();
+  EXPECT_TRUE(user.EditCell(grid, grid->FindRowByKey(key), (int)grid->GetColumnNoFor(CCmdStorGrid::COL_DL), "2"));
+  ASSERT_TRUE(stor->Get(key, s));
+  EXPECT_EQ(DBL_MAX, s.height);
+  EXPECT_EQ(2.0, s.deadLoad);
+}
 }  // namespace
