@@ -1,7 +1,11 @@
 // Any sequence of user actions on a record grid (typing, pasting, selecting, dragging,
 // Delete, Escape, copying) neither crashes it nor lets it drift from its table: whenever no
 // row edit is pending, the grid shows the towers of the table in their order, then the
-// append row. The same actions on a validating grid window must not crash it either.
+// append row. The same actions on a validating grid window must not crash it either. And
+// whatever the grid let into the model can be saved and opened again: the model opened
+// equals the one saved.
+#include <unistd.h>
+
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -12,6 +16,7 @@
 #include "afx/AfxWinDefs.h"
 #include "db/CClassMdul.h"
 #include "db/CDBDoc.h"
+#include "db/DB_CStore.h"
 #include "db/DB_CUpdateListener.h"
 #include "common/CCMGXGridWnd2.h"
 #include "grid/GXClipboard.h"
@@ -39,7 +44,7 @@ struct Reader {
     for (size_t i = 0; i < len && n; ++i) {
       char c = (char)Byte();
       // Keep texts short and readable: a few letters, digits, operators, tabs, line feeds.
-      static const char alphabet[] = "AB12=+*/()e.\t\n -";
+      static const char alphabet[] = "AB12=+*/()e.\t\n -\x01\x7f\"";
       s += alphabet[(unsigned char)c % (sizeof(alphabet) - 1)];
     }
     return s;
@@ -62,6 +67,12 @@ void Act(CGXGridWnd& g, CTBCommon* record, Reader& in) {
       if (record) record->MakeItemEx(nullptr, -2, 0);
       break;
   }
+}
+
+std::string DumpAll(CDBDoc& d) {
+  CString all;
+  for (DB_CStoreBase* st : d.GetModelDB()->GetStores()) st->Dump(all);
+  return all.c_str();
 }
 
 }  // namespace
@@ -105,6 +116,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     Act(plain, nullptr, in);
   }
   replay.DisconnectDB();
+  // Save, open, compare.
+  static const std::string path = "/tmp/fuzz_record_grid_" + std::to_string(::getpid()) + ".zel";
+  CString err;
+  if (!doc.SaveModel(path.c_str(), err)) std::abort();
+  CDBDoc again(FALSE);
+  if (!again.OpenModel(path.c_str(), err) || DumpAll(again) != DumpAll(doc)) std::abort();
   AfxClearMessageLog();
   return 0;
 }
