@@ -240,6 +240,10 @@ TEST_F(DialogFactoryTest, PreparationByRecordKey) {
       {5, "edit 5 H400"},                     // found: edits a copy of that record
       {0, "add " + std::to_string(next)},     // 0: the table's next free key
       {77, "add 77"},                         // neither found nor 0: kept as given
+      {2147483647u, "add 2147483647"},        // the largest key
+      // Past the key range (-1 given as an int) is no key: as 0.
+      {2147483648u, "add " + std::to_string(next)},
+      {4294967295u, "add " + std::to_string(next)},
   };
   for (const Case& c : cases) {
     g_modal.prepared.clear();
