@@ -83,11 +83,11 @@ TEST(SaveOpenProperty, SavedThenOpenedModelEqualsTheSavedOne) {
   const std::string path = (dir / "m.zel").string();
   const std::vector<std::string> codes = TableCodes();
   const char* const units[] = {"units kN m", "units N mm", "units kN mm", "units N m"};
-  for (unsigned seed = 1; seed <= 4; ++seed) {
+  for (unsigned seed = 1; seed <= 3; ++seed) {
     Script s(seed);
     std::ostringstream text;
     text << (seed % 2 ? "new sample\n" : "new\n");
-    for (int session = 0; session < 4; ++session) {
+    for (int session = 0; session < 3; ++session) {
       text << units[s.Pick(4)] << "\n";
       text << "modal CCmdPlanStoryDlgMain2 0\n";
       for (int i = 0; i < 30; ++i) text << "  " << s.Action() << "\n";
@@ -106,7 +106,7 @@ TEST(SaveOpenProperty, SavedThenOpenedModelEqualsTheSavedOne) {
     ASSERT_TRUE(status.IsOk()) << "seed " << seed << "\n" << out.str();
     const std::string o = out.str();
     size_t at = 0;
-    for (int session = 0; session < 4; ++session) {
+    for (int session = 0; session < 3; ++session) {
       size_t save = o.find("SAVE\n", at), saved = o.find("SAVED\n", save), open = o.find("OPEN\n", saved),
              opened = o.find("OPENED\n", open), end = o.find("END\n", opened);
       ASSERT_NE(end, std::string::npos) << "seed " << seed;
