@@ -29,23 +29,24 @@
 //   is 1 with no transaction.
 // - OnInsertEmptyRecord: the framework's texts, then (unless there is no current cell or
 //   it is in the name column) the first free name of "IDS_WG_CMD__ADD2__New_d" with 1, 2...
-// - UpdateBuffer (hint): the replay of the table's update records, the one way rows
-//   follow the table (a grid never changes its rows after its own writes). Nothing
-//   without a hint or when the list of the database the hint names is empty. Otherwise,
-//   under the drawing lock (CCmdDrawLock: one redraw at the end, none when an outer
-//   caller holds the lock), ReplayList walks the list in order (CmdReplayWalk):
-//     ADD  inserts an empty row at RowForNewKey (the key's place in the table's key list,
-//          1-based; the key list's size + 1 for an unlisted key), at most the row count
-//          so that it lands before the append row, and writes the record into it;
-//     DEL  removes the row FindRowByKey finds (CTBBrowserWnd::DeleteRecord);
-//     MFS  rewrites the row of the kept MFD key from the kept MFD image;
-//   then ShowSelected when the list held an entry of the table, AdjustAppendRowNo, and a
-//   full refill (MakeItemEx with no keys, -2, 0) while the grid's own row move runs
-//   (SetMovingRows) or when a rewritten record no longer stands in its row's place (a
-//   record moved by someone else, as the undo or redo of a move: RowIsInPlace).
-//   FindRowByKey tries the row of the key's sequence first, so a change costs O(log n);
-//   a deleted key (no sequence any more) is looked for row by row, once per deleted
-//   record. ShowSelected skips selected keys the table no longer holds.
+// - Change following: the grid is a mirror of its table (ICmdUpdateMirror). A window's
+//   update dispatch (or UpdateBuffer with the hint of the grid's database, or Replay)
+//   feeds it a transaction's entries in list order; the steps (ReplayAdd, ReplayDel,
+//   ReplayModify, ReplayOther, overridable by a grid that shows part of its table) gather
+//   the net effect, and EndReplay applies it once, under the drawing lock (CCmdDrawLock:
+//   one redraw at the end, none when an outer caller holds the lock):
+//     the rows of deleted records are removed in one pass (rows found through the
+//     key-to-row map); the added records' rows are inserted in one pass at their places
+//     (RowForNewKey: the key's place in the table's key list, 1-based; the key list's
+//     size + 1 for an unlisted key), in ascending order, never past the append row; the
+//     modified records' rows are rewritten (MFS: the kept MFD image);
+//   then ShowSelected when the list held an entry of the table and AdjustAppendRowNo. The
+//   grid is filled again instead (MakeItemEx with no keys, -2, 0) while its own row move
+//   runs (SetMovingRows), and after the steps when a rewritten record no longer stands
+//   in its row's place (a record moved by someone else, as the undo or redo of a move:
+//   RowIsInPlace). FindRowByKey tries the row of the key's sequence first, then the map,
+//   so a change costs O(log n) and a transaction of k records O(n + k log n) at most.
+//   ShowSelected skips selected keys the table no longer holds.
 // - TableModify: the table write of ModifyRecord and ModifyRecords (TR_Modify by old
 //   names); a grid whose table keeps fields the grid does not show overrides it.
 // - RefuseMoveWhileEditing: the row-move guard of the level grids (a message box with the
@@ -55,6 +56,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <unordered_map>
 #include <vector>
 #include "afx/AfxNumber.h"
 #include "db/CUnitCtrl.h"
@@ -64,15 +66,17 @@
 #include "db/DBClassIds.h"
 #include "db/DB_CData.h"
 #include "db/DB_CDataBase.h"
+#include "db/DB_CScopedChange.h"
 #include "db/DB_CUpdateListener.h"
 #include "common/CCmdDrawLock.h"
 #include "common/CCmdReplayWalk.h"
+#include "common/ICmdUpdateMirror.h"
 #include "afx/AfxMessageBox.h"
 #include "ui/CMsgDll.h"
 #include "uiutil/CTBCommon.h"
 
 template <class TTable>
-class CCmdRecordGrid : public CTBCommon {
+class CCmdRecordGrid : public CTBCommon, public ICmdUpdateMirror {
  public:
   using Rec = typename TTable::Rec;
 
@@ -163,20 +167,6 @@ class CCmdRecordGrid : public CTBCommon {
     return 1;
   }
 
-  virtual int FindRowByKey(UINT key) {
-    if (!key) return -1;
-    int seq = m_pTable ? m_pTable->GetSeq(key) : 0;
-    if (seq >= 1 && (ROWCOL)seq < GetAppendRowNo() && GetRowKey((ROWCOL)seq) == key) return seq;
-    for (ROWCOL r = 1; r < GetAppendRowNo(); ++r)
-      if (GetRowKey(r) == key) return (int)r;
-    return -1;
-  }
-  // A key the table no longer holds is shown nowhere once the replay is done.
-  int FindRecordByKey(UINT key) override {
-    if (m_pTable && !m_pTable->Exist(key)) return -1;
-    return FindRowByKey(key);
-  }
-
   // The real-column check: 1, or 0 with the warning text of the reason.
   int ValidateRealText(LPCTSTR text) {
     static const char* const keys[] = {"", "IDS_WG_CMD__ADDD__Invalid_formula_",
@@ -258,11 +248,9 @@ class CCmdRecordGrid : public CTBCommon {
   // A paste writes all of its rows or none: its AddRecords and ModifyRecords are one
   // transaction of the table's database, rolled back when either is refused.
   BOOL OnPasteFromClipboard(const CGXRange& range) override {
-    DB_CDataBase* db = m_pTable ? m_pTable->GetDB() : nullptr;
-    const BOOL group = db && db->BeginGroup();
+    DB_CScopedChange change(m_pTable ? m_pTable->GetDB() : nullptr);
     BOOL ok = CTBCommon::OnPasteFromClipboard(range);
-    if (group && ok) ok = db->CommitGroup();
-    else if (group) db->RollbackGroup();
+    if (change.IsOpen() && ok) ok = change.Commit();
     return ok;
   }
   CString GetNewKeyString() override { return CString(); }
@@ -333,11 +321,12 @@ class CCmdRecordGrid : public CTBCommon {
     rec.key = key;
     RecordToRow(row, key, rec);
   }
+  // ---- change following ------------------------------------------------------------------
+  // The framework's entry: the replay of the list of the database the hint names (the
+  // grid's table's); nothing for another database, no hint or an empty list.
   void UpdateBuffer(CObject* pHint) override {
     DB_CDataBase* db = HintDB(pHint);
-    if (!db || !db->HasUpdateRecords()) return;
-    CCmdDrawLock lock(*this);
-    ReplayList(*db);
+    if (db && db->HasUpdateRecords()) Replay(*db);
   }
   // The database a hint names: the grid's table's when the ids agree.
   DB_CDataBase* HintDB(CObject* pHint) const {
@@ -345,33 +334,150 @@ class CCmdRecordGrid : public CTBCommon {
     DB_CDataBase* db = m_pTable ? m_pTable->GetDB() : nullptr;
     return hint && db && db->GetID() == hint->m_nDBID ? db : nullptr;
   }
-  // The walk of the replay and what follows it, under the caller's drawing lock.
-  virtual void ReplayList(DB_CDataBase& db) {
-    BOOL refill = FALSE;
-    CCmdReplaySteps<Rec> steps;
-    steps.add = [&](UINT key, const Rec& rec) {
-      int row = RowForNewKey(key, rec);
-      if (row < 1) row = 1;
-      if ((ROWCOL)row > GetRowCount()) row = (int)GetRowCount();
-      if (row < 1 || !InsertRecord((ROWCOL)row)) return;
-      RecordToRow((ROWCOL)row, key, rec);
-    };
-    steps.del = [&](UINT key, const Rec&) {
-      int row = FindRowByKey(key);
-      if (row > 0) CTBBrowserWnd::DeleteRecord((ROWCOL)row);
-    };
-    steps.modify = [&](UINT key, const Rec& rec, UINT, const Rec&) {
-      int row = FindRowByKey(key);
-      if (row <= 0) return;
-      RecordToRow((ROWCOL)row, key, rec);
-      if (!RowIsInPlace((ROWCOL)row, key)) refill = TRUE;
-    };
-    int own = CmdReplayWalk<Rec>(db, TTable::m_nClassID, steps);
-    if (own) ShowSelected();
-    AdjustAppendRowNo();
-    if (m_bMovingRows || refill) MakeItemEx(nullptr, -2, 0);
+  // The whole list of db through the grid alone (a window with one grid).
+  void Replay(const DB_CDataBase& db) {
+    BeginReplay(db);
+    POSITION pos = db.GetFirstUpdatePosition();
+    while (const DB_CUpdateRecord* u = db.GetNextUpdate(pos)) ReplayEntry(db, *u);
+    EndReplay(db);
+  }
+  void BeginReplay(const DB_CDataBase&) override {
+    m_batch = Batch();
+    m_bReplaying = TRUE;
+  }
+  void ReplayEntry(const DB_CDataBase& db, const DB_CUpdateRecord& u) override {
+    if (!m_bReplaying) return;
+    m_batch.own += m_feed.Feed(db, u);
+  }
+  // Applies the gathered transaction under the drawing lock (one redraw at the end, none
+  // when an outer caller holds the lock).
+  void EndReplay(const DB_CDataBase&) override {
+    if (!m_bReplaying) return;
+    m_bReplaying = FALSE;
+    CCmdDrawLock lock(*this);
+    ApplyReplay();
+    m_batch = Batch();
   }
 
+  // The row showing key, or -1: the row of the key's sequence when it shows the key
+  // (O(log n)), else the key-to-row map of the grid's rows.
+  virtual int FindRowByKey(UINT key) {
+    if (!key) return -1;
+    int seq = m_pTable ? m_pTable->GetSeq(key) : 0;
+    if (seq >= 1 && (ROWCOL)seq < GetAppendRowNo() && GetRowKey((ROWCOL)seq) == key) return seq;
+    return RowFromMap(key);
+  }
+  // A key the table no longer holds is shown nowhere once the replay is done.
+  int FindRecordByKey(UINT key) override {
+    if (m_pTable && !m_pTable->Exist(key)) return -1;
+    return FindRowByKey(key);
+  }
+  // The framework's append-row upkeep; every fill ends with it, so the key-to-row map is
+  // built again when next needed.
+  void AdjustAppendRowNo() override {
+    m_bRowMapValid = FALSE;
+    CTBCommon::AdjustAppendRowNo();
+  }
+
+ protected:
+  // ---- the steps of a replay: what each entry of the table does to the batch. A grid that
+  // shows a part of its table, or follows other tables, overrides them. ------------------
+  virtual void ReplayAdd(UINT key, const Rec& rec) { QueueAdd(key, rec); }
+  virtual void ReplayDel(UINT key, const Rec&) { QueueDel(key); }
+  virtual void ReplayModify(UINT key, const Rec& rec, UINT, const Rec&) { QueueModify(key, rec); }
+  virtual void ReplayOther(int, UINT) {}
+  // After the walk: the batch applied, the selection shown again, the append row kept;
+  // or one refill while the grid's own row move runs (SetMovingRows).
+  virtual void ApplyReplay() {
+    if (m_bMovingRows) {
+      MakeItemEx(nullptr, -2, 0);
+      return;
+    }
+    const BOOL refill = ApplyBatch();
+    if (m_batch.own) ShowSelected();
+    AdjustAppendRowNo();
+    if (refill) MakeItemEx(nullptr, -2, 0);
+  }
+
+  // The net effect of one transaction on the shown rows, in list order: a record added
+  // and deleted again is never shown, a modification of a record added in the same
+  // transaction changes what is added.
+  void QueueAdd(UINT key, const Rec& rec) {
+    m_batch.addAt[key] = m_batch.adds.size();
+    m_batch.adds.push_back({key, rec, true});
+  }
+  void QueueDel(UINT key) {
+    auto it = m_batch.addAt.find(key);
+    if (it != m_batch.addAt.end()) {
+      m_batch.adds[it->second].live = false;
+      m_batch.addAt.erase(it);
+      return;
+    }
+    m_batch.dels.push_back(key);
+  }
+  void QueueModify(UINT key, const Rec& rec) {
+    auto it = m_batch.addAt.find(key);
+    if (it != m_batch.addAt.end()) m_batch.adds[it->second].rec = rec;
+    else m_batch.mods.push_back({key, rec, true});
+  }
+  int OwnEntries() const { return m_batch.own; }
+  BOOL HasRowChanges() const { return !m_batch.dels.empty() || !m_batch.addAt.empty(); }
+
+  // Applies the batch incrementally: the rows of deleted records removed in one pass, the
+  // added records' rows inserted in one pass at their places (RowForNewKey, in ascending
+  // order, before the append row), then the modified records' rows rewritten. Non-zero
+  // when a rewritten record no longer stands in its row's place (a record moved by
+  // someone else, as the undo or redo of a move: RowIsInPlace): the grid must be filled
+  // again.
+  BOOL ApplyBatch() {
+    std::vector<ROWCOL> gone;
+    for (UINT key : m_batch.dels)
+      if (int row = RowFromMap(key); row > 0) gone.push_back((ROWCOL)row);
+    if (!gone.empty()) {
+      std::sort(gone.begin(), gone.end());
+      gone.erase(std::unique(gone.begin(), gone.end()), gone.end());
+      CTBBrowserWnd::DeleteRecords(gone);
+      m_bRowMapValid = FALSE;
+    }
+    struct Place {
+      int target;
+      size_t index;
+    };
+    std::vector<Place> places;
+    for (size_t i = 0; i < m_batch.adds.size(); ++i)
+      if (m_batch.adds[i].live) places.push_back({RowForNewKey(m_batch.adds[i].key, m_batch.adds[i].rec), i});
+    if (!places.empty() && GetRowCount() >= 1) {
+      std::stable_sort(places.begin(), places.end(), [](const Place& a, const Place& b) { return a.target < b.target; });
+      // Each row lands where inserting the records one by one in this order would put
+      // it: at its place, after the rows placed before it, never past the append row.
+      std::vector<ROWCOL> rows;
+      const ROWCOL count = GetRowCount();
+      ROWCOL prev = 0;
+      for (size_t i = 0; i < places.size(); ++i) {
+        ROWCOL row = (ROWCOL)std::max(places[i].target, 1);
+        row = std::max(row, prev + 1);
+        row = std::min(row, count + (ROWCOL)i);
+        rows.push_back(row);
+        prev = row;
+      }
+      if (CTBBrowserWnd::InsertRecords(rows))
+        for (size_t i = 0; i < places.size(); ++i) {
+          const Added& a = m_batch.adds[places[i].index];
+          RecordToRow(rows[i], a.key, a.rec);
+        }
+      m_bRowMapValid = FALSE;
+    }
+    BOOL refill = FALSE;
+    for (const Added& m : m_batch.mods) {
+      int row = FindRowByKey(m.key);
+      if (row <= 0) continue;
+      RecordToRow((ROWCOL)row, m.key, m.rec);
+      if (!RowIsInPlace((ROWCOL)row, m.key)) refill = TRUE;
+    }
+    return refill;
+  }
+
+ public:
   // Set around the grid's own TR_ChangeSeq: the replay inside it refills every row.
   void SetMovingRows(BOOL b) { m_bMovingRows = b; }
   BOOL IsMovingRows() const { return m_bMovingRows; }
@@ -411,8 +517,56 @@ class CCmdRecordGrid : public CTBCommon {
     return pos >= 1 && (INT_PTR)pos <= strings.GetSize() ? strings[pos - 1] : CString();
   }
 
+  // The row of a key from the key-to-row map of the grid's rows, built again (one pass)
+  // when rows were inserted, removed or filled since; a row found is checked to show the
+  // key, so rows moved behind the map's back are found too. -1 when no row shows it.
+  int RowFromMap(UINT key) {
+    if (!key) return -1;
+    if (m_bRowMapValid) {
+      auto it = m_rowOfKey.find(key);
+      if (it == m_rowOfKey.end()) return -1;
+      if (it->second < GetAppendRowNo() && GetRowKey(it->second) == key) return (int)it->second;
+    }
+    m_rowOfKey.clear();
+    for (ROWCOL r = 1; r < GetAppendRowNo(); ++r)
+      if (UINT k = GetRowKey(r)) m_rowOfKey.emplace(k, r);
+    m_bRowMapValid = TRUE;
+    auto it = m_rowOfKey.find(key);
+    return it == m_rowOfKey.end() ? -1 : (int)it->second;
+  }
+
   TTable* m_pTable = nullptr;
   void* m_pOwner = nullptr;
   std::vector<int> m_required;
   BOOL m_bMovingRows = FALSE;
+
+ private:
+  struct Added {
+    UINT key;
+    Rec rec;
+    bool live;
+  };
+  struct Batch {
+    int own = 0;
+    std::vector<Added> adds;
+    std::unordered_map<UINT, size_t> addAt;  // live adds by key
+    std::vector<UINT> dels;
+    std::vector<Added> mods;
+  };
+  CCmdReplaySteps<Rec> MakeSteps() {
+    CCmdReplaySteps<Rec> steps;
+    steps.add = [this](UINT key, const Rec& rec) { ReplayAdd(key, rec); };
+    steps.del = [this](UINT key, const Rec& rec) { ReplayDel(key, rec); };
+    steps.modify = [this](UINT key, const Rec& rec, UINT oldKey, const Rec& before) {
+      ReplayModify(key, rec, oldKey, before);
+    };
+    steps.other = [this](int code, UINT key) { ReplayOther(code, key); };
+    return steps;
+  }
+  CCmdReplaySteps<Rec> m_steps = MakeSteps();
+  CCmdReplayFeed<Rec> m_feed{TTable::m_nClassID, m_steps};
+  Batch m_batch;
+  BOOL m_bReplaying = FALSE;
+  std::unordered_map<UINT, ROWCOL> m_rowOfKey;
+  BOOL m_bRowMapValid = FALSE;
 };

@@ -1,40 +1,42 @@
-// The dispatch of a window that holds several mirrors of tables (a page with several
-// grids, a dialog with lists): one scan of the update-record list, reading codes only,
-// marks the tables it names; then each mirror whose tables were marked is refreshed
-// once, in the order the mirrors were added. A mirror is refreshed with the hint object
-// it is to replay (CTBCommon::UpdateBuffer and the like).
+// The update dispatch of a window that holds several mirrors of tables (a page with
+// several grids, a dialog with lists and summaries): the window's typed hook
+// (CDBUpdateConnector::OnDBUpdate) hands it the database that changed, and it walks that
+// database's update-record list once. Each entry goes, in list order, to every replaying
+// mirror (ICmdUpdateMirror) that follows the entry's table; after the walk each mirror
+// that met an entry of its tables ends its replay, or is refreshed, once, in the order the
+// mirrors were added, followed by its "after" step.
 #pragma once
 #include <cstdint>
 #include <functional>
 #include <initializer_list>
 #include <vector>
-#include "afx/CObject.h"
+#include "common/ICmdUpdateMirror.h"
 #include "db/DB_CDataBase.h"
 
 class CCmdUpdateDispatch {
  public:
-  using Refresh = std::function<void(CObject* pHint)>;
+  using Refresh = std::function<void()>;
 
-  // A mirror refreshed when the list holds an entry (ADD, DEL, MFD or MFS) of any of
-  // these tables; at most 64 tables over all mirrors.
+  // A replaying mirror fed the entries (ADD, DEL, MFD or MFS) of these tables; `after`
+  // (may be empty) runs after its EndReplay. At most 64 tables over all mirrors.
+  void AddMirror(std::initializer_list<UINT> classIds, ICmdUpdateMirror* mirror, Refresh after = {});
+  // A mirror refreshed once when the list holds an entry of any of these tables.
   void AddMirror(std::initializer_list<UINT> classIds, Refresh refresh);
   void RemoveAll() { m_mirrors.clear(); m_classes.clear(); }
   int GetMirrorCount() const { return (int)m_mirrors.size(); }
 
-  // Scans the list of pDB once; non-zero bits of the result name the tables met (by the
-  // order they were first given to AddMirror). 0 for no database or an empty list.
-  uint64_t Scan(const DB_CDataBase* pDB) const;
-  // The tables of a mark set that a class id stands for.
-  BOOL IsMarked(uint64_t marks, UINT classId) const;
-  // Scan, then refresh each mirror whose tables were met, in order; the number refreshed.
-  int Dispatch(const DB_CDataBase* pDB, CObject* pHint) const;
+  // Walks the list of db once (see above); the number of mirrors that met an entry of
+  // their tables. 0 for an empty list.
+  int Dispatch(const DB_CDataBase& db);
 
  private:
   struct Mirror {
     uint64_t mask = 0;
-    Refresh refresh;
+    ICmdUpdateMirror* replay = nullptr;
+    Refresh refresh;  // the refresh of a plain mirror; the after step of a replaying one
   };
   int ClassIndex(UINT classId) const;
+  uint64_t Mask(std::initializer_list<UINT> classIds);
   std::vector<Mirror> m_mirrors;
   std::vector<UINT> m_classes;
 };

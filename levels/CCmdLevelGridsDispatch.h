@@ -1,8 +1,10 @@
 // The update dispatch of a window holding the three level grids (the levels page): one
-// scan of the model database's update list; the story grid replays it for any story,
-// ground, standard-floor or tower entry, then the standard-floor grid for standard-floor
-// entries, then the tower grid for tower entries, followed by the owner's tower step
-// (the page rebuilds its tower tabs). Each grid replays at most once per notification.
+// walk of the transaction's update list feeds the story grid every story, ground,
+// standard-floor and tower entry, the standard-floor grid the standard-floor entries and
+// the tower grid the tower entries; then each grid that met an entry applies it once, in
+// that order, the tower grid followed by the owner's tower step (the page rebuilds its
+// tower tabs). A window adds its other mirrors to the same dispatch (GetDispatch), after
+// the grids, so that the list is walked once per transaction.
 #pragma once
 #include <functional>
 #include "common/CCmdUpdateDispatch.h"
@@ -13,17 +15,15 @@ class CCmdStorGrid;
 
 class CCmdLevelGridsDispatch {
  public:
-  // The grids (all three are needed) and what follows a tower replay (may be empty).
+  // The grids (all three are needed) and what follows a tower replay (may be empty); the
+  // dispatch is emptied first.
   void SetGrids(CCmdStorGrid* pStor, CCmdPlanGrid* pPlan, CCmdMdulGrid2* pMdul, std::function<void()> afterTowers);
-  // The connector's OnUpdate: hint 3 only, with the model database of the current
-  // document; the number of grids refreshed.
-  int OnUpdate(LPARAM lHint, CObject* pHint);
-  // The page's UpdateBuffer: the dispatch over the model database's list.
-  int UpdateBuffer(CObject* pHint);
+  CCmdUpdateDispatch& GetDispatch() { return m_dispatch; }
+  // The window's typed hook (CDBUpdateConnector::OnDBUpdate): the number of mirrors that
+  // met an entry.
+  int OnDBUpdate(const DB_CDataBase& db);
 
  private:
-  CCmdStorGrid* m_pStor = nullptr;
-  CCmdPlanGrid* m_pPlan = nullptr;
-  CCmdMdulGrid2* m_pMdul = nullptr;
+  BOOL m_bGrids = FALSE;
   CCmdUpdateDispatch m_dispatch;
 };

@@ -43,9 +43,6 @@ constexpr int kMaxPlans = 100;
 constexpr int kMaxTowers = 10;
 constexpr int kMaxStories = 200;
 
-// Hint of the model database's transactions.
-constexpr LPARAM kHintModel = 3;
-
 // Seeds of new names; each new name follows the one before it.
 const char kStorySeed[] = "50000F";
 const char kPlanSeed[] = "P50000";
@@ -76,7 +73,6 @@ CCmdPlanStoryDlgGeneral2::CCmdPlanStoryDlgGeneral2(CWnd* pParent)
 
 CCmdPlanStoryDlgGeneral2::~CCmdPlanStoryDlgGeneral2() {
   m_gridDispatch.SetGrids(nullptr, nullptr, nullptr, nullptr);
-  m_basementDispatch.RemoveAll();
   if (m_hWnd) DestroyWindow();
 }
 
@@ -144,23 +140,15 @@ void CCmdPlanStoryDlgGeneral2::InitGrids() {
 void CCmdPlanStoryDlgGeneral2::SetupDispatch() {
   m_gridDispatch.SetGrids(m_pStorGrid.get(), m_pPlanGrid.get(), m_pMdulGrid.get(), [this] { RebuildTowerTabs(); });
   // The summary follows basement changes made anywhere (the basement dialog, undo, redo).
-  m_basementDispatch.RemoveAll();
-  m_basementDispatch.AddMirror({CClassGrnd::m_nClassID, CClassMctl::m_nClassID}, [this](CObject*) {
+  m_gridDispatch.GetDispatch().AddMirror({CClassGrnd::m_nClassID, CClassMctl::m_nClassID}, [this] {
     if (ShowBasement()) ShowReleasedBasement();
   });
 }
 
 // ---- update records ---------------------------------------------------------------------
 
-void CCmdPlanStoryDlgGeneral2::OnUpdate(CView*, LPARAM lHint, CObject* pHint) {
-  if (m_hWnd && lHint == kHintModel) UpdateBuffer(pHint);
-}
-
-void CCmdPlanStoryDlgGeneral2::UpdateBuffer(CObject* pHint) {
-  if (!m_pStorGrid || !m_pPlanGrid || !m_pMdulGrid) return;
-  m_gridDispatch.UpdateBuffer(pHint);
-  CDBDoc* doc = CDBDoc::m_pDBDoc;
-  m_basementDispatch.Dispatch(doc ? doc->GetModelDB() : nullptr, pHint);
+void CCmdPlanStoryDlgGeneral2::OnDBUpdate(const DB_CDataBase& db) {
+  if (m_hWnd && m_pStorGrid && m_pPlanGrid && m_pMdulGrid) m_gridDispatch.OnDBUpdate(db);
 }
 
 void CCmdPlanStoryDlgGeneral2::TerminateGridEditing() {

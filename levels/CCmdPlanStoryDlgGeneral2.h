@@ -4,11 +4,11 @@
 // basement with the button that opens the basement dialog.
 //
 // The page writes only through table transactions (one TR_Add or TR_Insert a button) and
-// its grids and tabs follow the update records of every transaction (UpdateBuffer): the
-// story grid on story, ground, standard-floor and tower entries, the standard-floor grid
-// on standard-floor entries, the tower grid and the tabs on tower entries, each at most
-// once a transaction, in that order; the basement summary on ground and model-control
-// entries.
+// its grids and tabs follow the update records of every transaction (OnDBUpdate, one walk
+// of the list): the story grid on story, ground, standard-floor and tower entries, the
+// standard-floor grid on standard-floor entries, the tower grid and the tabs on tower
+// entries, each at most once a transaction, in that order; the basement summary on
+// ground and model-control entries.
 //
 // Tabs: one per tower in key-list order, titled with its name; when they are rebuilt (a
 // tower entry in an update) the tower shown before keeps its tab selected while it
@@ -42,7 +42,6 @@
 #include "db/T_PLAN_D.h"
 #include "db/T_STOR_D.h"
 #include "levels/CCmdLevelGridsDispatch.h"
-#include "common/CCmdUpdateDispatch.h"
 #include "levels/ICmdStorGridOwner.h"
 #include "ui/CDBUpdateConnector.h"
 #include "ui/CDlgChild.h"
@@ -66,9 +65,8 @@ class CCmdPlanStoryDlgGeneral2 : public CDlgChild, public CDBUpdateConnector, pu
   BOOL OnInitDialog() override;
   BOOL PreTranslateMessage(MSG* pMsg) override;
 
-  // Hint 3 while the page's window exists: UpdateBuffer.
-  void OnUpdate(CView* pSender, LPARAM lHint, CObject* pHint) override;
-  void UpdateBuffer(CObject* pHint);
+  // A transaction of the connected database while the page's window exists.
+  void OnDBUpdate(const DB_CDataBase& db) override;
   // Ends cell editing in the story, standard-floor and tower grids, in that order.
   void TerminateGridEditing();
   // (1, story key): the story's height, standard floor and loads become the fields for
@@ -125,8 +123,7 @@ class CCmdPlanStoryDlgGeneral2 : public CDlgChild, public CDBUpdateConnector, pu
   std::unique_ptr<CCmdPlanGrid> m_pPlanGrid;
   std::unique_ptr<CCmdMdulGrid2> m_pMdulGrid;
   CUIntArray m_tabTowers;
-  CCmdLevelGridsDispatch m_gridDispatch;
-  CCmdUpdateDispatch m_basementDispatch;
+  CCmdLevelGridsDispatch m_gridDispatch;  // the grids, then the basement summary
 
   CEditSpinEx m_editPlanNum;
   CEditSpinEx m_editTowerNum;

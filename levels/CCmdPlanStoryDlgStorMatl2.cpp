@@ -18,13 +18,13 @@ BEGIN_MESSAGE_MAP(CCmdPlanStoryDlgStorMatl2, CDlgChild)
   ON_NOTIFY(TCN_SELCHANGE, IDC_CMD_TAB_MATL_MDUL, &CCmdPlanStoryDlgStorMatl2::OnSelchangeTowerTab)
 END_MESSAGE_MAP()
 
-namespace {
-CClassMdul* TowerTable() {
-  CDBDoc* doc = CDBDoc::m_pDBDoc;
-  DB_CDataBase* db = doc ? doc->GetModelDB() : nullptr;
+// The tower table of the database the page follows (the current document's until the
+// page is connected).
+CClassMdul* CCmdPlanStoryDlgStorMatl2::TowerTable() const {
+  DB_CDataBase* db = GetConnectedDB();
+  if (!db && CDBDoc::m_pDBDoc) db = CDBDoc::m_pDBDoc->GetModelDB();
   return db ? static_cast<CClassMdul*>(db->GetClass(CClassMdul::m_nClassID)) : nullptr;
 }
-}  // namespace
 
 CCmdPlanStoryDlgStorMatl2::CCmdPlanStoryDlgStorMatl2(CWnd* pParent)
     : CDlgChild(IDD_CMD_PLANSTORY_STORMATL2, pParent) {}
@@ -98,16 +98,17 @@ void CCmdPlanStoryDlgStorMatl2::OnSelchangeTowerTab(NMHDR*, LRESULT* pResult) {
   if (m_pGrid) m_pGrid->ChangeTower(GetSelectedTower());
 }
 
-void CCmdPlanStoryDlgStorMatl2::OnUpdate(CView*, LPARAM lHint, CObject* pHint) {
-  if (m_hWnd && lHint == 3) UpdateBuffer(pHint);
-}
-
-void CCmdPlanStoryDlgStorMatl2::UpdateBuffer(CObject*) {
-  if (!TowerTable()) return;
-  CCmdUpdateDispatch scan;
-  scan.AddMirror({CClassMatl::m_nClassID, CClassStor::m_nClassID, CClassMdul::m_nClassID}, nullptr);
-  const uint64_t marks = scan.Scan(GetConnectedDB());
-  if (!marks || !m_pGrid) return;
-  if (scan.IsMarked(marks, CClassMdul::m_nClassID)) RebuildTowerTabs();
-  m_pGrid->ShowTower(GetSelectedTower());
+void CCmdPlanStoryDlgStorMatl2::OnDBUpdate(const DB_CDataBase& db) {
+  if (!m_hWnd || !m_pGrid) return;
+  // One walk: a tower entry rebuilds the tabs, then any material, story or tower entry
+  // shows the selected tower again (once).
+  BOOL towers = FALSE, shown = FALSE;
+  POSITION pos = db.GetFirstUpdatePosition();
+  while (const DB_CUpdateRecord* u = db.GetNextUpdate(pos)) {
+    const UINT id = u->m_nClassID;
+    if (id == CClassMdul::m_nClassID) towers = TRUE;
+    if (id == CClassMdul::m_nClassID || id == CClassMatl::m_nClassID || id == CClassStor::m_nClassID) shown = TRUE;
+  }
+  if (towers) RebuildTowerTabs();
+  if (shown) m_pGrid->ShowTower(GetSelectedTower());
 }

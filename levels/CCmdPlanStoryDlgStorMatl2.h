@@ -14,6 +14,7 @@
 #include "ui/CDBUpdateConnector.h"
 #include "ui/CDlgChild.h"
 
+class CClassMdul;
 class CCmdStorMatlGrid;
 
 class CCmdPlanStoryDlgStorMatl2 : public CDlgChild, public CDBUpdateConnector {
@@ -24,8 +25,8 @@ class CCmdPlanStoryDlgStorMatl2 : public CDlgChild, public CDBUpdateConnector {
   ~CCmdPlanStoryDlgStorMatl2() override;
 
   BOOL OnInitDialog() override;
-  void OnUpdate(CView* pSender, LPARAM lHint, CObject* pHint) override;
-  void UpdateBuffer(CObject* pHint);
+  // A transaction of the connected database while the page's window exists.
+  void OnDBUpdate(const DB_CDataBase& db) override;
 
   // Applies the grid's materials of the shown tower. 0 when the story table refused them:
   // the user has been told (IDS_CMD_STORY_MATL_APPLY_REFUSED) and the edits stay.
@@ -38,6 +39,7 @@ class CCmdPlanStoryDlgStorMatl2 : public CDlgChild, public CDBUpdateConnector {
   const CUIntArray& GetTabTowers() const { return m_tabTowers; }
 
  protected:
+  CClassMdul* TowerTable() const;
   // Tabs of the towers in key-list order; 0 when a tower cannot be read (the tabs made so
   // far stay).
   BOOL RebuildTowerTabs();

@@ -157,8 +157,8 @@ int CCmdStorGrid::ModifyRecord(ROWCOL row) {
   const BOOL newPlan = rec.planKey == 0 && !planText.IsEmpty() && m_pPlan && m_pPlan->GetKey(planText) == 0;
   if (!newPlan) return TableModify(oldName, rec);
   // The new standard floor and the story's modification are one transaction.
-  DB_CDataBase* db = m_pTable->GetDB();
-  if (!db || !db->BeginGroup()) return 0;
+  DB_CScopedChange change(m_pTable->GetDB());
+  if (!change.IsOpen()) return 0;
   T_PLAN_D plan;
   plan.Initialize();
   plan.name = planText;
@@ -167,9 +167,7 @@ int CCmdStorGrid::ModifyRecord(ROWCOL row) {
     rec.planKey = m_pPlan->GetKey(planText);
     ok = TableModify(oldName, rec);
   }
-  if (ok) return db->CommitGroup();
-  db->RollbackGroup();
-  return 0;
+  return ok && change.Commit();
 }
 
 int CCmdStorGrid::ValidateField(LPCTSTR text, int index) {

@@ -27,8 +27,8 @@
 // both; when the modification is refused, neither stays). A negative height is refused
 // on the value a formula gives, so "=0-5" is refused like "-5".
 //
-// The replay (ReplayList) follows the story, standard-floor, tower and ground entries of
-// a list (see CCmdStorGridReplay.cpp). A left click on an enabled story cell hands the
+// The replay follows the story, standard-floor, tower and ground entries of a list (see
+// CCmdStorGridReplay.cpp): incrementally, or by one refill of the tower, never both. A left click on an enabled story cell hands the
 // story to the owner (ICmdStorGridOwner::ShowStoryDefaults (1, key)).
 #pragma once
 #include <unordered_map>
@@ -87,7 +87,11 @@ class CCmdStorGrid : public CCmdRecordGrid<CClassStor> {
   BOOL TableModify(const CStringArray& oldNames, const CArray<T_STOR_D>& recs) override;
   int RowForNewKey(UINT key, const T_STOR_D& rec) override;
   BOOL RowIsInPlace(ROWCOL row, UINT key) override;
-  void ReplayList(DB_CDataBase& db) override;
+  void ReplayAdd(UINT key, const T_STOR_D& rec) override;
+  void ReplayDel(UINT key, const T_STOR_D& rec) override;
+  void ReplayModify(UINT key, const T_STOR_D& rec, UINT oldKey, const T_STOR_D& before) override;
+  void ReplayOther(int code, UINT key) override;
+  void ApplyReplay() override;
 
  private:
   // The 0-based place of a story in the shown tower's top-down list (-1: not listed),
@@ -106,4 +110,12 @@ class CCmdStorGrid : public CCmdRecordGrid<CClassStor> {
   BOOL m_bMainTower = FALSE;
   BOOL m_bIndexValid = FALSE;
   std::unordered_map<UINT, int> m_reverseIndex;
+  // What the replay of one transaction met besides its rows.
+  struct Replay {
+    BOOL stories = FALSE;  // a story added or deleted, of any tower
+    BOOL changed = FALSE;  // an entry of a story of the shown tower, or a modification
+    BOOL refill = FALSE;
+    BOOL levels = FALSE;   // the ground (the start level)
+  };
+  Replay m_replay;
 };

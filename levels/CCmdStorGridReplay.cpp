@@ -109,46 +109,49 @@ int CCmdStorGrid::RowForNewKey(UINT key, const T_STOR_D&) {
 
 BOOL CCmdStorGrid::RowIsInPlace(ROWCOL row, UINT key) { return ReverseIndex(key) + 1 == (int)row; }
 
-void CCmdStorGrid::ReplayList(DB_CDataBase& db) {
+// Stories of other towers count for the standard-floor choices and nothing else; a story
+// moved to another tower, a standard-floor or tower change, or a story added with no
+// height fills the grid again (once, instead of the incremental steps).
+void CCmdStorGrid::ReplayAdd(UINT key, const T_STOR_D& rec) {
+  m_replay.stories = TRUE;
+  if (rec.mdulKey != m_nTower) return;
+  m_replay.changed = TRUE;
+  if (std::fabs(rec.height) < 1e-9) m_replay.refill = TRUE;
+  QueueAdd(key, rec);
+}
+
+void CCmdStorGrid::ReplayDel(UINT key, const T_STOR_D& rec) {
+  m_replay.stories = TRUE;
+  if (rec.mdulKey != m_nTower) return;
+  m_replay.changed = TRUE;
+  QueueDel(key);
+}
+
+void CCmdStorGrid::ReplayModify(UINT key, const T_STOR_D& rec, UINT, const T_STOR_D& before) {
+  m_replay.changed = TRUE;  // the list held a story modification
+  if (before.mdulKey != m_nTower) return;
+  if (rec.mdulKey != m_nTower) m_replay.refill = TRUE;
+  else QueueModify(key, rec);
+}
+
+void CCmdStorGrid::ReplayOther(int code, UINT) {
+  if (code >= CClassPlan::UR_PLAN_ADD && code <= CClassPlan::UR_PLAN_MFS) m_replay.refill = TRUE;
+  else if (code >= CClassMdul::UR_MDUL_ADD && code <= CClassMdul::UR_MDUL_MFS) m_replay.refill = TRUE;
+  else if (code >= CClassGrnd::UR_GRND_ADD && code <= CClassGrnd::UR_GRND_MFS) m_replay.levels = TRUE;
+}
+
+void CCmdStorGrid::ApplyReplay() {
+  const Replay r = m_replay;
+  m_replay = Replay();
   m_bIndexValid = FALSE;  // the tower's list is read once, after the transaction
-  BOOL plans = FALSE, refill = FALSE, reload = FALSE, changed = FALSE;
-  CCmdReplaySteps<T_STOR_D> steps;
-  steps.add = [&](UINT key, const T_STOR_D& rec) {
-    reload = TRUE;
-    if (rec.mdulKey != m_nTower) return;
-    int row = RowForNewKey(key, rec);
-    if ((ROWCOL)row > GetRowCount()) row = (int)GetRowCount();
-    if (row < 1 || !InsertRecord((ROWCOL)row)) return;
-    RecordToRow((ROWCOL)row, key, rec);
-    changed = TRUE;
-    if (std::fabs(rec.height) < 1e-9) refill = TRUE;
-  };
-  steps.del = [&](UINT key, const T_STOR_D& rec) {
-    reload = TRUE;
-    if (rec.mdulKey != m_nTower) return;
-    int row = FindRowByKey(key);
-    if (row <= 0) return;
-    CTBBrowserWnd::DeleteRecord((ROWCOL)row);
-    changed = TRUE;
-  };
-  steps.modify = [&](UINT key, const T_STOR_D& rec, UINT, const T_STOR_D& before) {
-    changed = TRUE;  // the list held a story modification
-    if (before.mdulKey != m_nTower) return;
-    int row = FindRowByKey(key);
-    if (row <= 0) return;
-    RecordToRow((ROWCOL)row, key, rec);
-    if (rec.mdulKey != m_nTower || !RowIsInPlace((ROWCOL)row, key)) refill = TRUE;
-  };
-  steps.other = [&](int code, UINT) {
-    if (code >= CClassPlan::UR_PLAN_ADD && code <= CClassPlan::UR_PLAN_MFS) plans = refill = TRUE;
-    else if (code >= CClassMdul::UR_MDUL_ADD && code <= CClassMdul::UR_MDUL_MFS) refill = TRUE;
-    else if (code >= CClassGrnd::UR_GRND_ADD && code <= CClassGrnd::UR_GRND_MFS) reload = TRUE;
-  };
-  CmdReplayWalk<T_STOR_D>(db, CClassStor::m_nClassID, steps);
-  if (plans) FillPlanChoices(GetColumnNoFor(COL_PLAN));
-  if (changed) ShowSelected();
-  AdjustAppendRowNo();
-  if (IsMovingRows() || refill) MakeItemEx(nullptr, -2, 0);
-  if (reload) ShowTower(m_nTower);
+  if (IsMovingRows() || r.refill) {
+    ShowTower(m_nTower);
+  } else if (r.changed || r.stories || r.levels) {
+    const BOOL moved = ApplyBatch();
+    if (r.stories) FillPlanChoices(GetColumnNoFor(COL_PLAN));
+    if (r.changed) ShowSelected();
+    if (moved) ShowTower(m_nTower);
+    else AdjustAppendRowNo();  // and the levels, once
+  }
   m_bIndexValid = FALSE;
 }

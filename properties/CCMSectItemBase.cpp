@@ -11,6 +11,7 @@
 #include "db/CClassSecf.h"
 #include "db/CClassSect.h"
 #include "db/CSectUtil.h"
+#include "db/DB_CScopedChange.h"
 #include "properties/CCMSectInfo.h"
 #include "properties/CCMStiffDlg.h"
 #include "res/resource.h"
@@ -159,8 +160,8 @@ int CCMSectItemBase::SaveSection() {
   }
 
   // The section and its confirmed factors are one undo step, written together or not at all.
-  const BOOL bGroup = m_bFactorsChanged && db->BeginGroup();
-  if (m_bFactorsChanged && !bGroup) return 0;
+  DB_CScopedChange change(m_bFactorsChanged ? db : nullptr);
+  if (m_bFactorsChanged && !change.IsOpen()) return 0;
   int ok = m_bModify ? sect.TR_Modify(m_nOldKey, m_nNewKey, m_sect) : sect.TR_Add(m_nNewKey, m_sect);
   if (ok && m_bFactorsChanged) {
     T_SECF_D factors;
@@ -169,13 +170,9 @@ int CCMSectItemBase::SaveSection() {
     for (int i = 0; i < 6; ++i) factors.*kSecfFactors[i] = st->*kStiffFactors[i];
     ok = secf.TR_Add(m_nNewKey, factors);
   }
-  if (bGroup) {
-    if (ok) {
-      db->CommitGroup();
-      m_bFactorsChanged = 0;
-    } else {
-      db->RollbackGroup();
-    }
+  if (ok && change.IsOpen()) {
+    change.Commit();
+    m_bFactorsChanged = 0;
   }
   return ok;
 }

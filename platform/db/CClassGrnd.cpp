@@ -3,6 +3,7 @@
 #include "db/CClassMctl.h"
 #include "db/CClassMdul.h"
 #include "db/CClassStor.h"
+#include "db/DB_CScopedChange.h"
 #include "db/DB_CTableRegistry.h"
 
 DB_REGISTER_TABLE(CClassGrnd);
@@ -23,12 +24,9 @@ BOOL CClassGrnd::TR_Add_All(const T_GRND_D* pGrnd, const T_MCTL_D* pMctl) {
   if (!pGrnd || !pMctl || !CanWrite()) return FALSE;
   if (pMctl->releasedBasementStories < 0 || pMctl->releasedBasementStories > pGrnd->basementCount) return FALSE;
   auto* pCtl = static_cast<CClassMctl*>(m_pDB->GetClass(CClassMctl::m_nClassID));
-  if (!pCtl || !m_pDB->BeginGroup()) return FALSE;
-  if (!TR_Add(*pGrnd) || !pCtl->TR_Add(*pMctl)) {
-    m_pDB->RollbackGroup();
-    return FALSE;
-  }
-  return m_pDB->CommitGroup();
+  if (!pCtl) return FALSE;
+  DB_CScopedChange change(m_pDB);
+  return change.IsOpen() && TR_Add(*pGrnd) && pCtl->TR_Add(*pMctl) && change.Commit();
 }
 
 UINT CClassGrnd::GetReferenceStorK() const {

@@ -160,16 +160,24 @@ void DB_CDataBase::ClearUndo() {
   m_redo.clear();
 }
 
-BOOL DB_CDataBase::BeginGroup() {
+BOOL DB_CDataBase::BeginGroup(LPCTSTR text) {
   if (m_bNotifying) return FALSE;
-  if (m_nGroupDepth++ == 0) m_group = std::make_shared<DB_CTransaction>();
+  if (m_nGroupDepth++ == 0) {
+    m_group = std::make_shared<DB_CTransaction>();
+    m_group->m_text = text ? text : "";
+    m_bGroupFailed = false;
+  }
   return TRUE;
 }
 
 BOOL DB_CDataBase::CommitGroup() {
   if (m_nGroupDepth == 0) return FALSE;
-  if (--m_nGroupDepth > 0) return TRUE;
+  if (--m_nGroupDepth > 0) return !m_bGroupFailed;
   std::shared_ptr<DB_CTransaction> t = std::move(m_group);
+  if (m_bGroupFailed) {
+    m_bGroupFailed = false;
+    return FALSE;
+  }
   if (t->Empty()) return TRUE;
   m_undo.push_back(t);
   m_redo.clear();
@@ -179,10 +187,21 @@ BOOL DB_CDataBase::CommitGroup() {
 
 void DB_CDataBase::RollbackGroup() {
   if (m_nGroupDepth == 0) return;
-  m_nGroupDepth = 0;
-  std::shared_ptr<DB_CTransaction> t = std::move(m_group);
-  t->Undo();
+  if (!m_bGroupFailed) {
+    // Undone now, so that what the outer levels read is the model as it was; their
+    // later writes are refused until the outermost level ends.
+    m_group->Undo();
+    m_group->m_ops.clear();
+    m_bGroupFailed = true;
+  }
+  if (--m_nGroupDepth > 0) return;
+  m_group.reset();
+  m_bGroupFailed = false;
 }
+
+CString DB_CDataBase::GetUndoText() const { return m_undo.empty() ? CString() : CString(m_undo.back()->m_text.c_str()); }
+
+CString DB_CDataBase::GetRedoText() const { return m_redo.empty() ? CString() : CString(m_redo.back()->m_text.c_str()); }
 
 BOOL DB_CDataBase::Connect(DB_CUpdateListener* p) {
   if (!p) return FALSE;

@@ -8,13 +8,18 @@
 // transactions too, with the update records of the change they make.
 //
 // A group (BeginGroup ... CommitGroup) gathers the writes made inside it into one
-// transaction: one undo step, one update list, one notification at the commit.
-// RollbackGroup undoes what the group wrote, silently. While listeners are being
-// notified the database refuses writes, undo and redo (their update list is in use).
+// transaction: one undo step, one update list, one notification at the commit. Groups
+// nest: an inner Begin/Commit pair joins the outer group. RollbackGroup at any level
+// fails the whole group: what it wrote is undone at once, silently, later writes are
+// refused until the outermost level ends, and the outermost CommitGroup answers 0 and
+// publishes nothing. (Grouped writes go through DB_CScopedChange.) While listeners are
+// being notified the database refuses writes, undo, redo and new groups (their update
+// list is in use).
 #pragma once
 #include <memory>
 #include <vector>
 #include "afx/AfxTypes.h"
+#include "afx/CString.h"
 #include "db/DBClassIds.h"
 #include "db/DB_CUpdateRecord.h"
 
@@ -61,12 +66,18 @@ class DB_CDataBase {
   BOOL Undo();
   BOOL Redo();
   void ClearUndo();
+  // The name of the step Undo (Redo) would take back (redo); empty when it has none.
+  CString GetUndoText() const;
+  CString GetRedoText() const;
 
-  // Groups.
-  BOOL BeginGroup();
+  // Groups. The text names the undo step; only the outermost level's counts.
+  BOOL BeginGroup(LPCTSTR text = nullptr);
+  // Ends one level; 0 when no group is open or the group failed.
   BOOL CommitGroup();
+  // Ends one level and fails the group.
   void RollbackGroup();
   BOOL InGroup() const { return m_nGroupDepth > 0; }
+  BOOL IsGroupFailed() const { return m_bGroupFailed; }
 
   // Listeners.
   BOOL Connect(DB_CUpdateListener* p);
@@ -79,7 +90,7 @@ class DB_CDataBase {
   BOOL NotifyHint(CView* pSender, LPARAM lHint, CObject* pHint);
 
   // For the table classes.
-  BOOL CanWrite() const { return !m_bNotifying; }
+  BOOL CanWrite() const { return !m_bNotifying && !m_bGroupFailed; }
   // Takes a finished change of one table: into the open group, else as a transaction of
   // its own (undoable or not). An empty change is dropped.
   void CommitOp(std::unique_ptr<DB_CTableOpBase> op, BOOL bUndoable = TRUE);
@@ -107,6 +118,7 @@ class DB_CDataBase {
   std::vector<std::shared_ptr<DB_CTransaction>> m_undo, m_redo;
   std::shared_ptr<DB_CTransaction> m_group;
   int m_nGroupDepth = 0;
+  bool m_bGroupFailed = false;
   std::vector<DB_CUpdateRecord> m_updates;
   std::shared_ptr<DB_CTransaction> m_updateSource;       // keeps the images alive
   bool m_bNotifying = false;

@@ -3,6 +3,7 @@
 #pragma once
 #include <algorithm>
 #include <memory>
+#include <string>
 #include <vector>
 #include "db/DBClassIds.h"
 #include "db/DB_CRecordSet.h"
@@ -25,6 +26,7 @@ class DB_CTableOpBase {
 class DB_CTransaction {
  public:
   std::vector<std::unique_ptr<DB_CTableOpBase>> m_ops;
+  std::string m_text;  // the undo step's name (may be empty)
   void Redo() { for (auto& op : m_ops) op->Redo(); }
   void Undo() { for (auto it = m_ops.rbegin(); it != m_ops.rend(); ++it) (*it)->Undo(); }
   bool Empty() const {

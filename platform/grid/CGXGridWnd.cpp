@@ -322,3 +322,61 @@ BOOL CGXGridWnd::LockUpdate(BOOL bLock) {
 void CGXGridWnd::Redraw(UINT) {
   if (!m_bLock) ++m_nRedraws;
 }
+
+BOOL CGXGridWnd::RemoveRowSet(const std::vector<ROWCOL>& rows, UINT) {
+  if (rows.empty()) return TRUE;
+  for (size_t i = 0; i < rows.size(); ++i)
+    if (rows[i] < 1 || rows[i] > GetRowCount() || (i && rows[i] <= rows[i - 1])) return FALSE;
+  // One pass: each kept row moves up by the number of removed rows above it.
+  size_t next = 0, out = 1;
+  for (ROWCOL r = 1; r <= GetRowCount(); ++r) {
+    if (next < rows.size() && rows[next] == r) {
+      ++next;
+      continue;
+    }
+    if (out != r) m_rows[out] = std::move(m_rows[r]);
+    ++out;
+  }
+  m_rows.resize(out);
+  if (m_bHasCurrent) {
+    auto it = std::lower_bound(rows.begin(), rows.end(), m_nCurRow);
+    if (it != rows.end() && *it == m_nCurRow) m_bHasCurrent = m_bEditing = FALSE;
+    else m_nCurRow -= (ROWCOL)(it - rows.begin());
+  }
+  m_selection.erase(std::remove_if(m_selection.begin(), m_selection.end(),
+                                   [&](const CGXRange& r) { return !r.IsCols() && !r.IsTable() && r.bottom > GetRowCount(); }),
+                    m_selection.end());
+  return TRUE;
+}
+
+BOOL CGXGridWnd::InsertRowSet(const std::vector<ROWCOL>& rows, UINT) {
+  if (rows.empty()) return TRUE;
+  const ROWCOL total = GetRowCount() + (ROWCOL)rows.size();
+  for (size_t i = 0; i < rows.size(); ++i)
+    if (rows[i] < 1 || rows[i] > total || (i && rows[i] <= rows[i - 1])) return FALSE;
+  // One pass from the end: each old row moves down by the number of new rows above it.
+  const size_t oldCount = m_rows.size();
+  m_rows.resize(total + 1);
+  size_t src = oldCount - 1;
+  size_t k = rows.size();
+  for (ROWCOL r = total; r >= 1; --r) {
+    if (k > 0 && rows[k - 1] == r) {
+      --k;
+      m_rows[r] = Line();
+      m_rows[r].cells.resize(m_cols.size());
+      continue;
+    }
+    if (src != r) m_rows[r] = std::move(m_rows[src]);
+    --src;
+  }
+  if (m_bHasCurrent) {
+    // The current row's new number: its old number plus the new rows at or above it.
+    ROWCOL cur = m_nCurRow;
+    for (ROWCOL r : rows) {
+      if (r > cur) break;
+      ++cur;
+    }
+    m_nCurRow = cur;
+  }
+  return TRUE;
+}

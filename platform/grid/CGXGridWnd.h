@@ -76,6 +76,13 @@ class CGXGridWnd : public CWnd, public IAfxCellTarget {
   // nCount empty rows before row nRow (1..GetRowCount()+1).
   BOOL InsertRows(ROWCOL nRow, ROWCOL nCount, UINT flags = GX_UPDATENOW);
   BOOL RemoveRows(ROWCOL nFromRow, ROWCOL nToRow, UINT flags = GX_UPDATENOW);
+  // Many rows in one pass (a transaction's rows): RemoveRowSet removes the rows listed
+  // (ascending, distinct, existing); InsertRowSet inserts empty rows so that they end up
+  // at the numbers listed (ascending, distinct, at most the new row count), the other
+  // rows keeping their order. Either way the current cell follows its row; nothing is
+  // done (0) for a list that breaks these rules.
+  BOOL RemoveRowSet(const std::vector<ROWCOL>& rows, UINT flags = GX_UPDATENOW);
+  BOOL InsertRowSet(const std::vector<ROWCOL>& rows, UINT flags = GX_UPDATENOW);
   BOOL InsertCols(ROWCOL nCol, ROWCOL nCount, UINT flags = GX_UPDATENOW);
   BOOL RemoveCols(ROWCOL nFromCol, ROWCOL nToCol, UINT flags = GX_UPDATENOW);
   // Rows nFromRow..nToRow dropped on row nDestRow: they end up before the row that was

@@ -1,5 +1,6 @@
 #include "uiutil/CTBBrowserWnd.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cmath>
 #include <cstdlib>
@@ -111,6 +112,26 @@ BOOL CTBBrowserWnd::DeleteRecord(ROWCOL nRow) {
   if (m_nPendingRow == nRow) EndRowEdit();
   else if (m_nPendingRow > nRow) --m_nPendingRow;
   return RemoveRows(nRow, nRow);
+}
+
+BOOL CTBBrowserWnd::InsertRecords(const std::vector<ROWCOL>& rows) {
+  if (!InsertRowSet(rows)) return FALSE;
+  if (!m_nPendingRow) return TRUE;
+  for (ROWCOL r : rows) {
+    if (r > m_nPendingRow) break;
+    ++m_nPendingRow;
+  }
+  return TRUE;
+}
+
+BOOL CTBBrowserWnd::DeleteRecords(const std::vector<ROWCOL>& rows) {
+  const ROWCOL pending = m_nPendingRow;
+  if (!RemoveRowSet(rows)) return FALSE;
+  if (!pending) return TRUE;
+  auto it = std::lower_bound(rows.begin(), rows.end(), pending);
+  if (it != rows.end() && *it == pending) EndRowEdit();
+  else m_nPendingRow = pending - (ROWCOL)(it - rows.begin());
+  return TRUE;
 }
 
 BOOL CTBBrowserWnd::IsValidLongNumber(LPCTSTR text, int& code) {

@@ -68,6 +68,11 @@ class CTBBrowserWnd : public CTBGrid {
   BOOL InsertRecord(ROWCOL nRow);
   // Removes one grid row (the record stays in the table).
   BOOL DeleteRecord(ROWCOL nRow);
+  // The same for many rows in one pass (CGXGridWnd::InsertRowSet, RemoveRowSet): empty
+  // rows at the numbers listed; the rows listed removed. The pending row edit follows its
+  // row (and ends when its row is removed).
+  BOOL InsertRecords(const std::vector<ROWCOL>& rows);
+  BOOL DeleteRecords(const std::vector<ROWCOL>& rows);
 
   // The right-most, bottom-most cell the user may move to (kept for the owner; the
   // stand-in does not move the current cell by keys).

@@ -11,6 +11,7 @@
 #include "db/CClassPlan.h"
 #include "db/CClassStor.h"
 #include "db/CDBDoc.h"
+#include "db/DB_CScopedChange.h"
 #include "host/CHostApp.h"
 #include "tests/levels/TestLevelsDlg.h"
 
@@ -200,6 +201,84 @@ TEST_F(LevelGridsTest, UndoAndRedoOfAnAddADeleteAndAMoveBringEveryGridBack) {
     EXPECT_EQ(storBefore, Snapshot(dlg->stor));
     ASSERT_TRUE(doc->Redo());
     ExpectLikeFresh();
+  }
+}
+
+// A window gets one typed call per transaction, whatever the transaction touches, and
+// each grid applies it once (one redraw).
+TEST_F(LevelGridsTest, OneTypedCallPerTransactionAndOneReplayPerGrid) {
+  UINT east = AddTower("East");
+  for (const char* n : {"S1", "S2", "S3", "S4"}) AddStory(n, 1, 3.0);
+  AddStory("E1", east, 3.0);
+  Open();
+  const int calls = dlg->transactions;
+  const int storDraws = dlg->stor.GetRedrawCount(), planDraws = dlg->plan.GetRedrawCount(),
+            mdulDraws = dlg->mdul.GetRedrawCount();
+  {
+    DB_CScopedChange change(db, "mixed");
+    AddPlan("P2");
+    AddTower("West");
+    CUIntArray gone;
+    for (const char* n : {"S3", "S1"}) gone.Add(stor->GetKey(n, 1));
+    ASSERT_TRUE(stor->TR_Del(gone));
+    AddStory("S5", 1, 2.0);
+    ASSERT_TRUE(change.Commit());
+  }
+  EXPECT_EQ(calls + 1, dlg->transactions);
+  EXPECT_EQ(storDraws + 1, dlg->stor.GetRedrawCount());
+  EXPECT_EQ(planDraws + 1, dlg->plan.GetRedrawCount());
+  EXPECT_EQ(mdulDraws + 1, dlg->mdul.GetRedrawCount());
+  EXPECT_EQ(1, dlg->towerRebuilds);
+  ExpectLikeFresh();
+  ASSERT_TRUE(doc->Undo());
+  EXPECT_EQ(calls + 2, dlg->transactions);
+  ExpectLikeFresh();
+  // Hints of views are no transactions.
+  T_UPDATE_HINT hint;
+  dlg->OnUpdate(nullptr, 7, &hint);
+  dlg->OnUpdate(nullptr, 3, nullptr);
+  EXPECT_EQ(calls + 2, dlg->transactions);
+}
+
+// k records deleted in one transaction, in any order, leave every grid as a fresh fill
+// would (rows removed in one pass); so do their undo and a delete of every row.
+TEST_F(LevelGridsTest, KDeletesInOneTransactionReplayLikeAFreshFill) {
+  std::vector<UINT> towers, stories, plans;
+  for (int i = 0; i < 8; ++i) {
+    const std::string n = "T" + std::to_string(i);
+    towers.push_back(AddTower(n.c_str()));
+    plans.push_back(AddPlan(("P" + std::to_string(i)).c_str()));
+    stories.push_back(AddStory(("S" + std::to_string(i)).c_str(), 1, 3.0 + i));
+  }
+  Open();
+  struct Case {
+    const char* what;
+    std::vector<size_t> order;  // indices of the records deleted, in the order given
+  };
+  const Case cases[] = {
+      {"one in the middle", {4}},
+      {"ascending", {0, 1, 2, 3}},
+      {"descending", {7, 5, 3, 1}},
+      {"scattered", {6, 0, 3, 7, 2}},
+      {"every row", {5, 1, 7, 0, 3, 6, 2, 4}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    CUIntArray t, s, p;
+    for (size_t i : c.order) {
+      t.Add(towers[i]);
+      s.Add(stories[i]);
+      p.Add(plans[i]);
+    }
+    for (CUIntArray* keys : {&s, &t, &p}) {
+      const std::string before = Snapshot(dlg->mdul) + Snapshot(dlg->plan) + Snapshot(dlg->stor);
+      BOOL ok = keys == &s ? stor->TR_Del(*keys) : keys == &t ? mdul->TR_Del(*keys) : plan->TR_Del(*keys);
+      ASSERT_TRUE(ok);
+      ExpectLikeFresh();
+      ASSERT_TRUE(doc->Undo());
+      EXPECT_EQ(before, Snapshot(dlg->mdul) + Snapshot(dlg->plan) + Snapshot(dlg->stor));
+      ExpectLikeFresh();
+    }
   }
 }
 

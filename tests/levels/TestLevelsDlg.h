@@ -47,7 +47,10 @@ class CTestLevelsDlg : public CDialog, public CDBUpdateConnector, public ICmdSto
     return TRUE;
   }
 
-  void OnUpdate(CView*, LPARAM lHint, CObject* pHint) override { dispatch.OnUpdate(lHint, pHint); }
+  void OnDBUpdate(const DB_CDataBase& db) override {
+    ++transactions;
+    dispatch.OnDBUpdate(db);
+  }
   void ShowStoryDefaults(int nMode, UINT storKey) override { defaults.push_back({nMode, storKey}); }
 
   CCmdMdulGrid2 mdul;
@@ -55,5 +58,6 @@ class CTestLevelsDlg : public CDialog, public CDBUpdateConnector, public ICmdSto
   CCmdStorGrid stor;
   CCmdLevelGridsDispatch dispatch;
   int towerRebuilds = 0;
+  int transactions = 0;  // typed hook calls
   std::vector<std::pair<int, UINT>> defaults;
 };

@@ -186,8 +186,12 @@ TEST_F(Updates, ARolledBackGroupLeavesNoTrace) {
   ASSERT_TRUE(db->BeginGroup());  // nested
   EXPECT_FALSE(mdul->TR_Add(Tower("C")));
   db->RollbackGroup();
-  EXPECT_FALSE(db->InGroup());
+  // The inner rollback fails the outer group: still open, its writes undone, the commit
+  // refused.
+  EXPECT_TRUE(db->InGroup());
+  EXPECT_EQ(Names(mdul), "Tower1,A,B");
   EXPECT_FALSE(db->CommitGroup());
+  EXPECT_FALSE(db->InGroup());
   EXPECT_EQ(Names(mdul), "Tower1,A,B");
   EXPECT_EQ(mdul->GetNewKey(), 4u);
   EXPECT_EQ(listener.calls, 0);

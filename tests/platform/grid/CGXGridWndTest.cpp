@@ -63,6 +63,43 @@ TEST_F(GridTest, RowsInsertRemoveAndMoveKeepCellTexts) {
   EXPECT_FALSE(g.MoveRows(1, 9, 3));
 }
 
+// Many rows inserted or removed in one pass end up as one row at a time in ascending order
+// would put them; the current cell follows its row, and a list out of order or range
+// changes nothing.
+TEST_F(GridTest, RowSetsInsertAndRemoveInOnePass) {
+  struct Case {
+    const char* what;
+    std::vector<ROWCOL> rows;
+    bool insert;
+    bool ok;
+    const char* after;
+    ROWCOL current;  // the current row afterwards (0: none); row 3 is current before
+  };
+  const Case cases[] = {
+      {"remove scattered, the current row too", {1, 3, 5}, false, true, "2,1 4,1", 0},
+      {"remove around the current row", {2, 4}, false, true, "1,1 3,1 5,1", 2},
+      {"remove above", {1, 2}, false, true, "3,1 4,1 5,1", 1},
+      {"remove all", {1, 2, 3, 4, 5}, false, true, "", 0},
+      {"remove out of order", {3, 1}, false, false, "1,1 2,1 3,1 4,1 5,1", 3},
+      {"remove past the end", {5, 6}, false, false, "1,1 2,1 3,1 4,1 5,1", 3},
+      {"insert at the top", {1, 2}, true, true, "  1,1 2,1 3,1 4,1 5,1", 5},
+      {"insert scattered", {2, 4, 8}, true, true, "1,1  2,1  3,1 4,1 5,1 ", 5},
+      {"insert at the end", {6, 7}, true, true, "1,1 2,1 3,1 4,1 5,1  ", 3},
+      {"insert past the new end", {8}, true, false, "1,1 2,1 3,1 4,1 5,1", 3},
+      {"insert repeated", {2, 2}, true, false, "1,1 2,1 3,1 4,1 5,1", 3},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    CGXGridWnd grid;
+    Fill(grid, 5, 1);
+    ASSERT_TRUE(grid.SetCurrentCell(3, 1));
+    EXPECT_EQ(c.ok, (bool)(c.insert ? grid.InsertRowSet(c.rows) : grid.RemoveRowSet(c.rows)));
+    EXPECT_EQ(c.after, Col(grid, 1));
+    ROWCOL r = 0, col = 0;
+    EXPECT_EQ(c.current, grid.GetCurrentCell(r, col) ? r : 0u);
+  }
+}
+
 // A grid that lets rows be dragged only downwards.
 class CDownOnlyGrid : public CGXGridWnd {
  public:

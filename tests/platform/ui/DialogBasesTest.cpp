@@ -158,10 +158,13 @@ TEST_F(DialogBases, NoDocumentNoWindow) {
 int g_updates = 0;
 class Follower : public CDBDlgBase, public CDBUpdateConnector {
  public:
-  void OnUpdate(CView*, LPARAM hint, CObject*) override {
+  void OnDBUpdate(const DB_CDataBase& db) override {
     ++g_updates;
-    EXPECT_EQ(hint, 3);
+    EXPECT_EQ(&db, GetConnectedDB());
+    EXPECT_TRUE(db.HasUpdateRecords());
   }
+  void OnHint(LPARAM, CObject*) override { ++hints; }
+  int hints = 0;
 };
 
 BOOL AddTower(CDBDoc& d, const char* name) {
