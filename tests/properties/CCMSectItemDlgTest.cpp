@@ -43,7 +43,7 @@ TEST_F(SectEditor, SectionsWithoutAPageAreRefusedWithoutATransaction) {
     const int undo = DB()->GetUndoCount();
     AfxClearMessageLog();
     bool scripted = false;
-    EXPECT_EQ(RunFactory(7, [&](CDialog&, CUserDriver&) { scripted = true; }), IDCANCEL) << c.what;
+    EXPECT_EQ(RunFactory(7, [&](CDialog&, CUserDriver&) { scripted = true; }, false), IDCANCEL) << c.what;
     EXPECT_FALSE(scripted) << c.what << ": the dialog closed before the user could act";
     EXPECT_EQ(AfxGetMessageCount(), 1) << c.what;
     EXPECT_STREQ(LastMessage(), Key(kNoPage)) << c.what;
@@ -55,7 +55,7 @@ TEST_F(SectEditor, SectionsWithoutAPageAreRefusedWithoutATransaction) {
 
 TEST_F(SectEditor, WithoutARegularPageTheEditorCannotOpen) {
   CCMSectItemDlg::PAGE_NEW old = CCMSectItemDlg::SetPageBuilder(1, nullptr);
-  EXPECT_EQ(RunFactory(0, [](CDialog&, CUserDriver&) {}), IDCANCEL);
+  EXPECT_EQ(RunFactory(0, [](CDialog&, CUserDriver&) {}, false), IDCANCEL);
   EXPECT_STREQ(LastMessage(), Key(kNoPage));
   CCMSectItemDlg::SetPageBuilder(1, old);
 }

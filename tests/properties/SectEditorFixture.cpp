@@ -44,6 +44,7 @@ void SectEditorTest::TearDown() {
   m_secf.reset();
   doc.reset();
   AfxTermExtensionModule(m_module, FALSE);
+  EXPECT_EQ(AfxGetQueuedScriptCount(), 0) << "a modal script was never taken by a dialog";
   AfxClearScriptQueue();
   app.reset();
 }
@@ -87,12 +88,14 @@ T_SECT_D SectEditorTest::Read(UINT key) {
   return s;
 }
 
-int SectEditorTest::RunFactory(UINT key, std::function<void(CDialog&, CUserDriver&)> script) {
+int SectEditorTest::RunFactory(UINT key, std::function<void(CDialog&, CUserDriver&)> script, bool taken) {
   AfxQueueDialogScript([script](CDialog& dlg) {
     CUserDriver user(&dlg);
     script(dlg, user);
   });
   const int r = ICmdDialog::DoModal("CCMSectItemDlg", (void*)(uintptr_t)key);
+  // A script no dialog took acted as nobody: the test would pass without its steps.
+  EXPECT_EQ(AfxGetQueuedScriptCount(), taken ? 0 : 1) << "the dialog took its script: " << taken;
   AfxClearScriptQueue();
   return r;
 }

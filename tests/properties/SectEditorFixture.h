@@ -34,7 +34,9 @@ class SectEditorTest : public ::testing::Test {
   T_SECT_D Read(UINT key);
 
   // Runs the editor through the factory with a user script; the result.
-  int RunFactory(UINT key, std::function<void(CDialog&, CUserDriver&)> script);
+  // The script must be taken by the dialog (a script left over fails the test), unless
+  // the test expects the dialog to close before the user can act (taken = false).
+  int RunFactory(UINT key, std::function<void(CDialog&, CUserDriver&)> script, bool taken = true);
   // The page shown in the dialog the script acts on.
   static TestSectPage* ShownPage(CDialog& dlg);
   // Fills the test page of the dialog with a name, a shape and four sizes.
