@@ -1,6 +1,7 @@
 #include "db/CClassSect.h"
 
 #include "db/CClassSecf.h"
+#include "db/T_MATL_D.h"
 #include "db/CSectUtil.h"
 #include "db/DB_CTableRegistry.h"
 
@@ -19,6 +20,21 @@ BOOL CClassSect::TR_Modify(UINT oldKey, UINT newKey, const T_SECT_D& rec) {
   if (ok) pSecf->MoveOfSection(oldKey, newKey);
   m_pDB->CommitGroup();
   return ok;
+}
+
+BOOL CClassSect::GetKeyListByMatl(UINT matlKey, CUIntArray& keys) const {
+  keys.RemoveAll();
+  static const struct { const char* type; int kind; } kKinds[] = {
+      {"C", SECT_MATL_RC}, {"S", SECT_MATL_STEEL}, {"SRC", SECT_MATL_SRC}, {"U", SECT_MATL_USER}};
+  DB_CStoreBase* matls = m_pDB ? m_pDB->GetStore(DB_CLASS_MATL) : nullptr;
+  const auto* m = matls ? static_cast<const T_MATL_D*>(matls->Record(matlKey)) : nullptr;
+  if (!m || !Set()) return FALSE;
+  for (const auto& k : kKinds)
+    if (m->type == k.type)
+      Set()->ForEach([&](UINT key, const T_SECT_D& s) {
+        if (s.iMatlType == k.kind) keys.Add(key);
+      });
+  return TRUE;
 }
 
 void CClassSect::DeleteDependants(const std::vector<UINT>& keys) {

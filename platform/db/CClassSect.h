@@ -24,6 +24,9 @@ class CClassSect : public DB_CTable<T_SECT_D> {
   // Non-zero when the sizes of the record make a section (CSectUtil::CheckSectSize).
   // The first and last arguments are not used (the record is checked whole).
   BOOL CheckSectSize(int nOption, const T_SECT_D& rec, int nFlag) const;
+  // The sections of the material's kind (concrete, steel, SRC or user material), in
+  // sequence; 0 for a missing material.
+  BOOL GetKeyListByMatl(UINT matlKey, CUIntArray& keys) const;
 
  protected:
   void DeleteDependants(const std::vector<UINT>& keys) override;

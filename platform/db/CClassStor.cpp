@@ -1,6 +1,9 @@
 #include "db/CClassStor.h"
 
+#include <cmath>
 #include "db/CClassMdul.h"
+#include "db/CClassMemb.h"
+#include "db/CClassPont.h"
 #include "db/CClassPlan.h"
 #include "db/DB_CTableRegistry.h"
 
@@ -149,6 +152,9 @@ BOOL CClassStor::TR_Add(const CArray<T_STOR_D>& in, int bReplace, UINT mdulKey) 
     if (!DB_IsKey(r.key) || (Set()->Exist(r.key) && !goneSet.count(r.key)) || !used.insert(r.key).second) return FALSE;
     keys.push_back(r.key);
   }
+  // A story that points or members stand on may not go (it may be replaced under its key).
+  for (UINT k : gone)
+    if (!used.count(k) && m_pDB->IsInUse(m_nClassID, k)) return FALSE;
   std::vector<const T_STOR_D*> finals;
   for (const T_STOR_D& r : recs) {
     if (!IsSound(r)) return FALSE;
@@ -223,4 +229,93 @@ UINT CClassStor::GetMatlK(UINT storKey, int nKind) const {
   for (const auto& f : kFields)
     if (f.kind == nKind) return s->*f.field;
   return 0;
+}
+
+// ---- Current story and levels ----
+UINT CClassStor::GetCurStor() const {
+  if (!Set() || !m_pDB) return 0;
+  UINT cur = m_pDB->GetCurStorKey();
+  if (cur && Exist(cur)) return cur;
+  UINT first = 0, base = GetBaseStorK(CClassMdul::MAIN_TOWER);
+  Set()->ForEachInScope(CClassMdul::MAIN_TOWER, [&](UINT k, const T_STOR_D&) {
+    if (!first && k != base) first = k;
+  });
+  return first ? first : base;
+}
+
+BOOL CClassStor::SetCurStor(UINT key) {
+  if (!m_pDB || !Exist(key)) return FALSE;
+  m_pDB->SetCurStorKey(key);
+  return TRUE;
+}
+
+CString CClassStor::GetName(UINT key) const {
+  const T_STOR_D* s = Set() ? Set()->Find(key) : nullptr;
+  return s ? s->name : CString();
+}
+
+CString CClassStor::GetNameWithModule(UINT key, const char*) const {
+  const T_STOR_D* s = Set() ? Set()->Find(key) : nullptr;
+  if (!s) return CString();
+  DB_CStoreBase* towers = m_pDB->GetStore(CClassMdul::m_nClassID);
+  const auto* t = towers ? static_cast<const T_MDUL_D*>(towers->Record(s->mdulKey)) : nullptr;
+  return (t ? t->name : CString()) + ":" + s->name;
+}
+
+BOOL CClassStor::GetStorKFromGcsZ(double z, UINT& storyKey, double& relLevel) const {
+  storyKey = 0;
+  relLevel = 0.0;
+  if (!Set() || !std::isfinite(z)) return FALSE;
+  const T_STOR_D* cur = Set()->Find(GetCurStor());
+  std::vector<UINT> towers;
+  if (cur) towers.push_back(cur->mdulKey);
+  DB_CStoreBase* mduls = m_pDB->GetStore(CClassMdul::m_nClassID);
+  mduls->Walk([](void* ctx, UINT k, const void*) { static_cast<std::vector<UINT>*>(ctx)->push_back(k); }, &towers);
+  for (UINT m : towers) {
+    double level = 0.0;
+    if (!StartLevel(m, level, 0)) continue;
+    double bottom = level;
+    bool found = false;
+    Set()->ForEachInScope(m, [&](UINT k, const T_STOR_D& r) {
+      if (found) return;
+      double top = bottom + r.height;
+      // The base story (the lowest, of no height) takes every level at or below its top.
+      bool first = bottom == level && r.height == 0.0;
+      if ((first && z <= top) || (z > bottom && z <= top)) {
+        storyKey = k;
+        relLevel = z - top;
+        found = true;
+      }
+      bottom = top;
+    });
+    if (found) return TRUE;
+  }
+  return FALSE;
+}
+
+double CClassStor::GetMinStoryHeightInPlan(UINT key, UINT& minKey) const {
+  minKey = 0;
+  const T_STOR_D* s = Set() ? Set()->Find(key) : nullptr;
+  if (!s) return 0.0;
+  double h = 0.0;
+  Set()->ForEachInScope(s->mdulKey, [&](UINT k, const T_STOR_D& r) {
+    if (r.planKey == s->planKey && (!minKey || r.height < h)) {
+      minKey = k;
+      h = r.height;
+    }
+  });
+  return h;
+}
+
+BOOL CClassStor::GetAttrList(UINT key, CArray<T_ATTR_ENTRY>& list) const {
+  list.RemoveAll();
+  if (!Exist(key)) return FALSE;
+  auto* pont = static_cast<CClassPont*>(m_pDB->GetClass(CClassPont::m_nClassID));
+  auto* memb = static_cast<CClassMemb*>(m_pDB->GetClass(CClassMemb::m_nClassID));
+  CUIntArray keys;
+  if (pont) pont->GetKeyListOfStory(key, keys);
+  for (UINT k : keys) list.Add(T_ATTR_ENTRY{CClassPont::UR_PONT_CMD, k});
+  if (memb) memb->GetKeyListOfStory(key, keys);
+  for (UINT k : keys) list.Add(T_ATTR_ENTRY{CClassMemb::UR_MEMB_CMD, k});
+  return TRUE;
 }

@@ -1,7 +1,8 @@
 // Stories. All stories share one sequence, kept bottom-up; within a tower it runs from
 // the tower's lowest story to its highest. Names are unique within a tower. Key 1 is the
 // base story (of the main tower). A story's tower must exist, its standard floor must
-// exist or be 0, its height must not be negative.
+// exist or be 0, its height must not be negative. A story that points or members stand
+// on cannot be deleted (nor its tower).
 #pragma once
 #include "db/DB_CTable.h"
 #include "db/T_STOR_D.h"
@@ -54,6 +55,30 @@ class CClassStor : public DB_CTable<T_STOR_D> {
   BOOL TR_Modify1(const CStringArray& oldNames, const CArray<T_STOR_D>& recs);
   BOOL TR_Modify2(const CString& oldName, const T_STOR_D& rec);
   BOOL TR_Modify2(const CStringArray& oldNames, const CArray<T_STOR_D>& recs);
+
+  // ---- The model's current story and story levels ----
+  // The document's current story: the one set last while it exists, else the lowest
+  // story of the main tower above its base story (the base story when there is none).
+  UINT GetCurStor() const;
+  BOOL SetCurStor(UINT key);
+  CString GetName(UINT key) const;
+  // "Tower1:1F": the tower's name, a colon and the story's name; empty for a missing key.
+  CString GetNameWithModule(UINT key, const char* = nullptr) const;
+  BOOL GetStorTopLevel(UINT key, double& level) const { return GetTopLevel(key, level); }
+  // The story whose level range (bottom, top] holds the global level z, the current
+  // story's tower first, then the others in sequence; the base story for z at or below
+  // its top. relLevel: z from that story's top. 0 above every story.
+  BOOL GetStorKFromGcsZ(double z, UINT& storyKey, double& relLevel) const;
+  // The smallest story height among the stories that share the given story's standard
+  // floor (in its tower), and that story's key. 0.0 and key 0 for a missing story.
+  double GetMinStoryHeightInPlan(UINT key, UINT& minKey) const;
+  // The points and members of a story: entries (code, key), points first
+  // (CClassPont::UR_PONT_CMD), then members (CClassMemb::UR_MEMB_CMD), ascending keys.
+  struct T_ATTR_ENTRY {
+    int code;
+    UINT key;
+  };
+  BOOL GetAttrList(UINT key, CArray<T_ATTR_ENTRY>& list) const;
 
   // Within a transaction of the tower table: deletes the stories of these towers.
   void DeleteOfTowers(const std::vector<UINT>& mdulKeys);

@@ -213,3 +213,66 @@ BOOL CDBDoc::GetFieldText(const char* pszCode, UINT key, const char* pszField, C
   bReal = f->type == DBF_DOUBLE;
   return TRUE;
 }
+
+namespace {
+// "points[1]": the list field and the index; NULL when the path names no list element.
+const DB_CFlatField* ListElement(const DB_CRecordDesc& desc, const CString& path, int& index) {
+  int open = path.Find('[');
+  if (open <= 0 || path.GetLength() < open + 3 || path[path.GetLength() - 1] != ']') return nullptr;
+  const DB_CFlatField* f = DB_FindField(desc, path.Left(open));
+  if (!f || f->type != DBF_UINTLIST) return nullptr;
+  CString digits = path.Mid(open + 1, path.GetLength() - open - 2);
+  index = 0;
+  for (int i = 0; i < digits.GetLength(); ++i) {
+    if (digits[i] < '0' || digits[i] > '9' || index > 100000000) return nullptr;
+    index = index * 10 + (digits[i] - '0');
+  }
+  return digits.IsEmpty() ? nullptr : f;
+}
+}  // namespace
+
+int CDBDoc::PutRecord(const char* pszCode, UINT key, const CStringArray& assignments, CString& strBad) {
+  DB_CStoreBase* s = GetModelDB()->GetStoreByCode(pszCode);
+  DB_CDataClass* table = s ? GetModelDB()->GetClass(s->GetClassID()) : nullptr;
+  if (!table) {
+    strBad = pszCode;
+    return -1;
+  }
+  const DB_CRecordDesc& desc = s->GetDesc();
+  // Check the names first: an unknown field is a fault of the line, not of the record.
+  for (const CString& a : assignments) {
+    int eq = a.Find('=');
+    int index = -1;
+    if (eq <= 0 || (!DB_FindField(desc, a.Left(eq)) && !ListElement(desc, a.Left(eq), index))) {
+      strBad = a;
+      return -1;
+    }
+  }
+  return table->PutRecord(key, [&](void* rec) {
+    for (const CString& a : assignments) {
+      int eq = a.Find('=');
+      int index = -1;
+      const DB_CFlatField* f = DB_FindField(desc, a.Left(eq));
+      if (!f) f = ListElement(desc, a.Left(eq), index);
+      if (!f || !DB_SetFieldText(*f, rec, a.Mid(eq + 1), index)) {
+        strBad = a;
+        return FALSE;
+      }
+    }
+    return TRUE;
+  });
+}
+
+BOOL CDBDoc::DelRecord(const char* pszCode, UINT key) {
+  DB_CStoreBase* s = GetModelDB()->GetStoreByCode(pszCode);
+  DB_CDataClass* table = s ? GetModelDB()->GetClass(s->GetClassID()) : nullptr;
+  return table && table->DelRecord(key);
+}
+
+BOOL CDBDoc::SetPreferenceField(const char* pszField, const CString& value) {
+  T_PREFERENCE pref = m_init.GetPreference();
+  const DB_CFlatField* f = DB_FindField(T_PREFERENCE::Desc(), pszField);
+  if (!f || !DB_SetFieldText(*f, &pref, value)) return FALSE;
+  m_init.SetPreference(pref);
+  return TRUE;
+}

@@ -8,6 +8,7 @@
 #include <memory>
 #include "afx/CString.h"
 #include "db/CChekCtrl.h"
+#include "db/CFlagCtrl.h"
 #include "db/CInitCtrl.h"
 #include "db/CMDBCtrl.h"
 #include "db/CUnitCtrl.h"
@@ -49,6 +50,7 @@ class CDBDoc {
   DB_CDataBase* GetModelDB() { return m_mdb.GetModelDB(); }
   CUnitCtrl* GetUnitCtrl() { return &m_unit; }
   CInitCtrl* GetInitCtrl() { return &m_init; }
+  CFlagCtrl* GetFlagCtrl() { return &m_flag; }
   // The steel-section database: the shared one (CSectDB::GetDefault) unless another was set.
   CSectDB* GetSectDB();
   void SetSectDB(CSectDB* p) { m_pSectDB = p; }
@@ -92,6 +94,17 @@ class CDBDoc {
   // Undo and redo of the model database.
   BOOL Undo() { return GetModelDB()->Undo(); }
   BOOL Redo() { return GetModelDB()->Redo(); }
+  // Every window connected to the document's databases gets OnUpdate with that hint and
+  // no update records.
+  void UpdateAllViews(int nHint) { GetModelDB()->NotifyHint(nHint); }
+  // Writes one record by field texts (FIELD=VALUE, as DumpTable names the fields; a key
+  // list element as "points[1]"): the stored record of the key with those fields
+  // changed, else an initialised one, in one transaction. 1 written, 0 refused by the
+  // table, -1 for an unknown table, field or value (strBad names it).
+  int PutRecord(const char* pszCode, UINT key, const CStringArray& assignments, CString& strBad);
+  BOOL DelRecord(const char* pszCode, UINT key);
+  // Sets one field of the preferences by its text; 0 for an unknown field or value.
+  BOOL SetPreferenceField(const char* pszField, const CString& value);
   // "table CODE COUNT" and one line a record; 0 for an unknown table code.
   BOOL DumpTable(const char* pszCode, CString& out);
   int GetRecordCount(const char* pszCode);  // -1 for an unknown code
@@ -105,6 +118,7 @@ class CDBDoc {
   CMDBCtrl m_mdb;
   CUnitCtrl m_unit;
   CInitCtrl m_init;
+  CFlagCtrl m_flag;
   CChekCtrl m_chek;
   CSectDB* m_pSectDB = nullptr;
   CDynModuleMgr* m_pDynModuleMgr = nullptr;

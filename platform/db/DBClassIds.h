@@ -11,6 +11,16 @@ enum DB_CLASS_ID : unsigned {
   DB_CLASS_MCTL = 5,
   // 20 sections, 21 section scale factors (SectRecord.h)
   DB_CLASS_MATL = 22,
+  // The model's objects.
+  DB_CLASS_PONT = 30,
+  DB_CLASS_MEMB = 31,
+  DB_CLASS_CURV = 32,
+  DB_CLASS_TRLN = 33,
+  DB_CLASS_DMLN = 34,
+  DB_CLASS_DMPT = 35,
+  DB_CLASS_THIK = 36,
+  DB_CLASS_STIK = 37,
+  DB_CLASS_MBTP = 38,
   // Loads and analysis settings.
   DB_CLASS_STLD = 40,
   DB_CLASS_PZEF = 41,

@@ -1,9 +1,13 @@
 #include "db/DBField.h"
 
 #include <algorithm>
+#include <cerrno>
+#include <climits>
+#include <cmath>
+#include <cstdlib>
+#include <cstring>
 #include <map>
 #include <mutex>
-#include <cmath>
 #include <cstdio>
 #include "db/CUnitCtrl.h"
 
@@ -112,9 +116,95 @@ CString DB_FieldText(const DB_CFlatField& f, const void* rec, BOOL bRaw) {
       s = bRaw ? CString(c, n) : DB_QuoteWord(CString(c, n));
       break;
     }
+    case DBF_UINTLIST: {
+      const CUIntArray& a = *(const CUIntArray*)p;
+      if (a.IsEmpty()) return CString("-");
+      for (INT_PTR i = 0; i < a.GetSize(); ++i) {
+        CString e;
+        e.Format(i ? ",%u" : "%u", a[i]);
+        s += e;
+      }
+      break;
+    }
     case DBF_RECORD: break;
   }
   return s;
+}
+
+namespace {
+bool ParseLong(const std::string& t, long long lo, long long hi, long long& v) {
+  if (t.empty()) return false;
+  char* end = nullptr;
+  errno = 0;
+  v = std::strtoll(t.c_str(), &end, 10);
+  return errno == 0 && end && *end == 0 && v >= lo && v <= hi;
+}
+// A key: 0 to 4294967295; -1 stands for 4294967295 (the gap of a member's point list).
+bool ParseKey(const std::string& t, UINT& k) {
+  long long v = 0;
+  if (!ParseLong(t, -1, 4294967295LL, v)) return false;
+  k = v < 0 ? 0xFFFFFFFFu : (UINT)v;
+  return true;
+}
+}  // namespace
+
+BOOL DB_SetFieldText(const DB_CFlatField& f, void* rec, const CString& text, int nIndex) {
+  void* p = f.Addr(rec);
+  const std::string t = text.str();
+  switch (f.type) {
+    case DBF_INT: {
+      long long v = 0;
+      if (!ParseLong(t, INT_MIN, INT_MAX, v)) return FALSE;
+      *(int*)p = (int)v;
+      return TRUE;
+    }
+    case DBF_UINT: {
+      UINT k = 0;
+      if (!ParseKey(t, k)) return FALSE;
+      *(unsigned*)p = k;
+      return TRUE;
+    }
+    case DBF_DOUBLE: {
+      if (t.empty()) return FALSE;
+      char* end = nullptr;
+      double d = std::strtod(t.c_str(), &end);
+      if (!end || *end || !std::isfinite(d)) return FALSE;
+      *(double*)p = d;
+      return TRUE;
+    }
+    case DBF_STRING: *(CString*)p = text; return TRUE;
+    case DBF_CHARS: {
+      if (text.GetLength() > f.charCount) return FALSE;
+      std::memset(p, 0, (size_t)f.charCount);
+      std::memcpy(p, t.data(), t.size());
+      return TRUE;
+    }
+    case DBF_UINTLIST: {
+      CUIntArray& a = *(CUIntArray*)p;
+      if (nIndex >= 0) {
+        UINT k = 0;
+        if (nIndex > a.GetSize() || !ParseKey(t, k)) return FALSE;
+        a.SetAtGrow(nIndex, k);
+        return TRUE;
+      }
+      CUIntArray out;
+      if (t != "-") {
+        size_t at = 0;
+        for (;;) {
+          size_t comma = t.find(',', at);
+          UINT k = 0;
+          if (!ParseKey(t.substr(at, comma == std::string::npos ? std::string::npos : comma - at), k)) return FALSE;
+          out.Add(k);
+          if (comma == std::string::npos) break;
+          at = comma + 1;
+        }
+      }
+      a = out;
+      return TRUE;
+    }
+    case DBF_RECORD: break;
+  }
+  return FALSE;
 }
 
 void DB_DumpRecord(const DB_CRecordDesc& desc, const void* rec, CString& out) {

@@ -9,6 +9,10 @@
 //     return d;
 //   }
 //
+// A CUIntArray member is one field holding a list of keys of any length (a member's
+// points): dumped as "1,2,3" ("-" when empty), stored in model files as a blob of 32-bit
+// unsigned integers.
+//
 // The record's key is not a field: tables keep it beside the record (records that carry
 // a `key` member have it kept equal to the table's key).
 #pragma once
@@ -16,11 +20,12 @@
 #include <type_traits>
 #include <vector>
 #include "afx/AfxTypes.h"
+#include "afx/CArray.h"
 #include "afx/CString.h"
 
 class CUnitCtrl;
 
-enum DB_FIELD_TYPE { DBF_INT, DBF_UINT, DBF_DOUBLE, DBF_STRING, DBF_CHARS, DBF_RECORD };
+enum DB_FIELD_TYPE { DBF_INT, DBF_UINT, DBF_DOUBLE, DBF_STRING, DBF_CHARS, DBF_RECORD, DBF_UINTLIST };
 
 struct DB_CRecordDesc;
 
@@ -59,6 +64,7 @@ template <class V> constexpr DB_FIELD_TYPE ScalarType() {
   else if constexpr (std::is_same_v<V, unsigned>) return DBF_UINT;
   else if constexpr (std::is_same_v<V, double>) return DBF_DOUBLE;
   else if constexpr (std::is_same_v<V, CString>) return DBF_STRING;
+  else if constexpr (std::is_same_v<V, CUIntArray>) return DBF_UINTLIST;
   else return DBF_RECORD;
 }
 }  // namespace db_detail
@@ -126,3 +132,7 @@ CString DB_FieldText(const DB_CFlatField& f, const void* rec, BOOL bRaw = FALSE)
 CString DB_QuoteWord(const CString& s);
 // The flat field of that path, or NULL.
 const DB_CFlatField* DB_FindField(const DB_CRecordDesc& desc, const char* path);
+// Writes a value given as text, as a dump shows it (reals in internal units; a key list
+// "1,2,3" or "-"; a list element written through nIndex >= 0, which may append one past
+// the end). 0 when the text is no value of the field's type; the record is then as it was.
+BOOL DB_SetFieldText(const DB_CFlatField& f, void* rec, const CString& text, int nIndex = -1);

@@ -53,6 +53,12 @@ DB_CStoreBase* DB_CDataBase::GetStoreByCode(const char* pszCode) const {
   return nullptr;
 }
 
+BOOL DB_CDataBase::IsInUse(UINT nClassID, UINT key) const {
+  for (DB_CStoreBase* s : m_storeList)
+    if (s->Uses(nClassID, key)) return TRUE;
+  return FALSE;
+}
+
 POSITION DB_CDataBase::GetFirstUpdatePosition() const {
   return m_updates.empty() ? nullptr : (POSITION)&m_updates[0];
 }
@@ -90,8 +96,16 @@ void DB_CDataBase::Publish(std::shared_ptr<DB_CTransaction> t, bool forward) {
   Notify();
 }
 
-void DB_CDataBase::Notify() {
-  if (m_updates.empty()) return;
+BOOL DB_CDataBase::NotifyHint(LPARAM lHint) {
+  if (m_bNotifying) return FALSE;
+  m_updates.clear();
+  m_updateSource.reset();
+  Notify(lHint);
+  return TRUE;
+}
+
+void DB_CDataBase::Notify(LPARAM lHint) {
+  if (m_updates.empty() && lHint == DB_HINT_DATA_CHANGED) return;
   m_bNotifying = true;
   T_UPDATE_HINT hint;
   hint.m_nDBID = m_nID;
@@ -99,7 +113,7 @@ void DB_CDataBase::Notify() {
   std::vector<DB_CUpdateListener*> snapshot = m_listeners;
   for (DB_CUpdateListener* p : snapshot) {
     if (std::find(m_listeners.begin(), m_listeners.end(), p) == m_listeners.end()) continue;
-    p->OnUpdate(nullptr, DB_HINT_DATA_CHANGED, &hint);
+    p->OnUpdate(nullptr, lHint, &hint);
   }
   m_bNotifying = false;
 }
@@ -232,6 +246,7 @@ void DB_CDataBase::SwapContents(DB_CDataBase& other) {
   for (size_t i = 0; i < m_stores.size() && i < other.m_stores.size(); ++i)
     if (m_stores[i] && other.m_stores[i]) m_stores[i]->SwapContents(*other.m_stores[i]);
   std::swap(m_nCurPlan, other.m_nCurPlan);
+  std::swap(m_nCurStor, other.m_nCurStor);
   ClearUndo();
   m_updates.clear();
   m_updateSource.reset();

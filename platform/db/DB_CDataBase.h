@@ -46,6 +46,9 @@ class DB_CDataBase {
   DB_CStoreBase* GetStore(UINT nClassID) const;
   DB_CStoreBase* GetStoreByCode(const char* pszCode) const;
   const std::vector<DB_CStoreBase*>& GetStores() const { return m_storeList; }
+  // Non-zero when a record of any table refers to that record (a member to its points,
+  // section, story...): such a record may not be deleted nor take another key.
+  BOOL IsInUse(UINT nClassID, UINT key) const;
 
   // Update records of the last transaction.
   BOOL HasUpdateRecords() const { return !m_updates.empty(); }
@@ -83,6 +86,9 @@ class DB_CDataBase {
   BOOL Connect(DB_CUpdateListener* p);
   void Disconnect(DB_CUpdateListener* p);
   BOOL IsNotifying() const { return m_bNotifying; }
+  // Calls OnUpdate of every listener with that hint and no update records (the list of
+  // the last transaction is dropped). Refused while listeners are being notified.
+  BOOL NotifyHint(LPARAM lHint);
   int GetListenerCount() const { return (int)m_listeners.size(); }
   // A notification that is no transaction: OnUpdate(pSender, lHint, pHint) of every
   // connected listener, with no update records (the last transaction's list is emptied
@@ -100,6 +106,9 @@ class DB_CDataBase {
   // The model's current standard floor (kept with the model, not a transaction).
   UINT GetCurPlanKey() const { return m_nCurPlan; }
   void SetCurPlanKey(UINT k) { m_nCurPlan = k; }
+  // The model's current story (kept with the model, not a transaction); 0 none chosen.
+  UINT GetCurStorKey() const { return m_nCurStor; }
+  void SetCurStorKey(UINT k) { m_nCurStor = k; }
 
   // Replaces every table's records by those of another database of the same tables (a
   // model just read); undo, redo and the update list are emptied. Nobody is notified.
@@ -107,7 +116,7 @@ class DB_CDataBase {
 
  private:
   void Publish(std::shared_ptr<DB_CTransaction> t, bool forward);
-  void Notify();
+  void Notify(LPARAM lHint = DB_HINT_DATA_CHANGED);
 
   UINT m_nID;
   std::vector<std::unique_ptr<DB_CStoreBase>> m_stores;  // by class id
@@ -123,4 +132,5 @@ class DB_CDataBase {
   std::shared_ptr<DB_CTransaction> m_updateSource;       // keeps the images alive
   bool m_bNotifying = false;
   UINT m_nCurPlan = 0;
+  UINT m_nCurStor = 0;
 };

@@ -2,6 +2,7 @@
 // one of each (DB_CDataBase::GetClass); any number of local ones may be joined to a
 // database with ConnectToDB and see the same records.
 #pragma once
+#include <functional>
 #include "afx/AfxTypes.h"
 
 class DB_CDataBase;
@@ -28,6 +29,12 @@ class DB_CDataClass {
   // Whether the records keep every rule the table enforces on its writes (a model file
   // just read); else the key of the first record that breaks one (0: the table's own).
   virtual BOOL CheckLoaded(UINT& badKey) const { (void)badKey; return TRUE; }
+
+  // Writes by field, for hosts that edit any table alike: the stored record of that key
+  // (else an initialised one) changed by edit, written as one transaction under that key.
+  // 1 written, 0 refused by the table, -1 when edit fails (nothing is written).
+  virtual int PutRecord(UINT key, const std::function<BOOL(void* rec)>& edit) { (void)key; (void)edit; return -1; }
+  virtual BOOL DelRecord(UINT key) { (void)key; return FALSE; }
 
  protected:
   DB_CStoreBase* m_pStore = nullptr;

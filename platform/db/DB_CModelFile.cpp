@@ -89,6 +89,15 @@ void SaveRecord(void* c, UINT key, const void* rec) {
         break;
       }
       case DBF_CHARS: sqlite3_bind_blob(st, col, p, f.charCount, SQLITE_STATIC); break;
+      case DBF_UINTLIST: {
+        const CUIntArray& a = *(const CUIntArray*)p;
+        std::vector<unsigned char> b;
+        b.reserve((size_t)a.GetSize() * 4);
+        for (UINT k : a)
+          for (int i = 0; i < 4; ++i) b.push_back((unsigned char)(k >> (8 * i)));
+        sqlite3_bind_blob(st, col, b.data(), (int)b.size(), SQLITE_TRANSIENT);
+        break;
+      }
       case DBF_RECORD: break;
     }
     ++col;
@@ -176,6 +185,19 @@ class RowSource : public DB_CRecordSource {
           int n = sqlite3_column_bytes(m_st, c);
           std::memset(p, 0, (size_t)f->charCount);
           if (b) std::memcpy(p, b, (size_t)std::min(n, f->charCount));
+          break;
+        }
+        case DBF_UINTLIST: {  // 32-bit keys, least significant byte first
+          const unsigned char* b = (const unsigned char*)sqlite3_column_blob(m_st, c);
+          int n = sqlite3_column_bytes(m_st, c);
+          if (n % 4) {
+            failed = true;
+            return FALSE;
+          }
+          CUIntArray& a = *(CUIntArray*)p;
+          a.RemoveAll();
+          for (int i = 0; b && i < n; i += 4)
+            a.Add((UINT)b[i] | (UINT)b[i + 1] << 8 | (UINT)b[i + 2] << 16 | (UINT)b[i + 3] << 24);
           break;
         }
         case DBF_RECORD: break;

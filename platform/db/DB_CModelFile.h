@@ -6,7 +6,8 @@
 // standard floor. Each record table is named by its four-letter code, with the columns
 // seq (INTEGER PRIMARY KEY, the 1-based sequence), key, then one column per flat field
 // named by its path ("loadMass.dlCase", "stiffFactors[0]"): INTEGER, REAL, TEXT, or BLOB
-// for fixed character fields. Reals are in internal units.
+// for fixed character fields, or for key lists (32-bit keys, least significant byte
+// first). Reals are in internal units.
 //
 // Saving replaces only a regular file the user may write (a read-only file, a directory,
 // a device or a pipe is refused, untouched); through a symbolic link it writes the link's

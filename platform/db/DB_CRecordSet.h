@@ -1,7 +1,8 @@
 // The generic keyed, sequenced container under every table: records by unsigned
 // non-zero key, in a 1-based sequence, with names unique per name scope when the record
 // has a `name` member (the scope is T::NameScope(rec) when the type declares it, else the
-// whole table). Costs: find by key or name O(1) expected; a record's position and the
+// whole table), numbers unique when it has a `number` member, and the further indexes the
+// record type declares (DB_HasIndex). Costs: find by key, name or number O(1) expected; a record's position and the
 // record at a position O(log n); insert and erase O(log n) (O(log^2 n) for scoped
 // records, which also keep each scope's records in sequence order); the key list O(n).
 //
@@ -25,7 +26,16 @@ constexpr UINT DB_MAX_KEY = 2147483647u;
 inline bool DB_IsKey(unsigned long long k) { return k >= 1 && k <= DB_MAX_KEY; }
 
 template <class T> concept DB_HasKeyMember = requires(T t) { { t.key } -> std::convertible_to<UINT>; };
-template <class T> concept DB_HasName = requires(T t) { { t.name } -> std::convertible_to<CString>; };
+// A record whose names need be neither unique nor given declares kFreeName = true.
+template <class T> concept DB_NameIsFree = requires { requires T::kFreeName; };
+template <class T> concept DB_HasName = requires(T t) { { t.name } -> std::convertible_to<CString>; } && !DB_NameIsFree<T>;
+// A `number` member (the number the user sees) is unique within the table.
+template <class T> concept DB_HasNumber = requires(T t) { { t.number } -> std::convertible_to<UINT>; };
+// A record type may declare further indexes of its own (T::Index): a class with
+// Add (key, rec), Remove (key, rec) and Clear (), kept up to date through every write,
+// undo and load alike; and Uses (class id, key), which tells that a record of the
+// table refers to that record of another table.
+template <class T> concept DB_HasIndex = requires { typename T::Index; };
 template <class T> concept DB_HasScope = requires(const T& t) { { T::NameScope(t) } -> std::convertible_to<UINT>; };
 
 struct DB_CNameKey {
@@ -80,6 +90,21 @@ class DB_CRecordSet {
       (void)scope; (void)name;
       return 0;
     }
+  }
+  UINT FindNumber(UINT number) const {
+    if constexpr (DB_HasNumber<T>) {
+      auto it = m_numIdx.find(number);
+      return it == m_numIdx.end() ? 0 : it->second;
+    } else {
+      (void)number;
+      return 0;
+    }
+  }
+  // The record type's own indexes.
+  const auto& Extra() const { return m_extra; }
+  BOOL Uses(UINT classId, UINT key) const {
+    if constexpr (DB_HasIndex<T>) return m_extra.Uses(classId, key);
+    else { (void)classId; (void)key; return FALSE; }
   }
   UINT NextKey() const { return m_nextKey; }
   void SetNextKey(UINT k) { m_nextKey = k; }
@@ -140,6 +165,7 @@ class DB_CRecordSet {
     m_seq.InsertAt((uint32_t)pos0, s);
     IndexName(s);
     AddScope(s);
+    IndexExtra(s);
     if (key >= m_nextKey) m_nextKey = key + 1;
   }
   T Erase(UINT key) {
@@ -147,6 +173,7 @@ class DB_CRecordSet {
     T rec = std::move(m_recs[s]);
     RemoveScope(s, rec);
     UnindexName(rec, key);
+    UnindexExtra(rec, key);
     m_seq.Erase(s);
     m_keyIdx.Erase(key);
     m_recs[s] = T();
@@ -159,6 +186,7 @@ class DB_CRecordSet {
     uint32_t s = *m_keyIdx.Find(oldKey);
     RemoveScope(s, m_recs[s]);
     UnindexName(m_recs[s], oldKey);
+    UnindexExtra(m_recs[s], oldKey);
     if (newKey != oldKey) {
       m_keyIdx.Erase(oldKey);
       m_keyIdx.Insert(newKey, s);
@@ -169,6 +197,7 @@ class DB_CRecordSet {
     if constexpr (DB_HasKeyMember<T>) m_recs[s].key = newKey;
     IndexName(s);
     AddScope(s);
+    IndexExtra(s);
   }
   // Moves a record to another place in the sequence.
   void Move(UINT key, int newPos0) {
@@ -185,16 +214,21 @@ class DB_CRecordSet {
     m_free.clear();
     m_keyIdx.Clear();
     m_nameIdx.clear();
+    m_numIdx.clear();
+    if constexpr (DB_HasIndex<T>) m_extra.Clear();
     m_scopes.clear();
     m_seq.Clear();
     m_nextKey = 1;
   }
   // Loading in sequence order: append without building the sequence, then Finish.
-  // Returns FALSE on a zero or repeated key or a repeated name.
+  // Returns FALSE on a zero or repeated key or a repeated name or number.
   BOOL BulkAppend(UINT key, T&& rec) {
     if (key == 0 || m_keyIdx.Contains(key)) return FALSE;
     if constexpr (DB_HasName<T>) {
       if (m_nameIdx.count(DB_CNameKey{ScopeOf(rec), rec.name.str()})) return FALSE;
+    }
+    if constexpr (DB_HasNumber<T>) {
+      if (rec.number == 0 || m_numIdx.count(rec.number)) return FALSE;
     }
     uint32_t s = (uint32_t)m_recs.size();
     if constexpr (DB_HasKeyMember<T>) rec.key = key;
@@ -202,6 +236,7 @@ class DB_CRecordSet {
     m_slotKey.push_back(key);
     m_keyIdx.Insert(key, s);
     IndexName(s);
+    IndexExtra(s);
     if (key >= m_nextKey) m_nextKey = key + 1;
     return TRUE;
   }
@@ -216,6 +251,7 @@ class DB_CRecordSet {
     m_slotKey.reserve(n);
     m_keyIdx.Reserve(n);
     if constexpr (DB_HasName<T>) m_nameIdx.reserve(n);
+    if constexpr (DB_HasNumber<T>) m_numIdx.reserve(n);
   }
   void Swap(DB_CRecordSet& o) {
     m_recs.swap(o.m_recs);
@@ -223,6 +259,8 @@ class DB_CRecordSet {
     m_free.swap(o.m_free);
     m_keyIdx.Swap(o.m_keyIdx);
     m_nameIdx.swap(o.m_nameIdx);
+    m_numIdx.swap(o.m_numIdx);
+    std::swap(m_extra, o.m_extra);
     m_seq.Swap(o.m_seq);
     std::swap(m_nextKey, o.m_nextKey);
     RebuildScopes();
@@ -259,6 +297,19 @@ class DB_CRecordSet {
     } else {
       (void)r; (void)key;
     }
+  }
+  void IndexExtra(uint32_t s) {
+    if constexpr (DB_HasNumber<T>) m_numIdx.insert_or_assign(m_recs[s].number, m_slotKey[s]);
+    if constexpr (DB_HasIndex<T>) m_extra.Add(m_slotKey[s], m_recs[s]);
+    (void)s;
+  }
+  void UnindexExtra(const T& r, UINT key) {
+    if constexpr (DB_HasNumber<T>) {
+      auto it = m_numIdx.find(r.number);
+      if (it != m_numIdx.end() && it->second == key) m_numIdx.erase(it);
+    }
+    if constexpr (DB_HasIndex<T>) m_extra.Remove(key, r);
+    (void)r; (void)key;
   }
   void AddScope(uint32_t s) {
     if constexpr (DB_HasScope<T>) {
@@ -297,6 +348,11 @@ class DB_CRecordSet {
   std::vector<uint32_t> m_free;
   DB_CKeyIndex m_keyIdx;
   std::unordered_map<DB_CNameKey, UINT, DB_CNameKeyHash> m_nameIdx;
+  std::unordered_map<UINT, UINT> m_numIdx;  // number to key
+  struct NoIndex {};
+  template <class U> struct IndexOf { using type = NoIndex; };
+  template <class U> requires DB_HasIndex<U> struct IndexOf<U> { using type = typename U::Index; };
+  typename IndexOf<T>::type m_extra;
   std::unordered_map<UINT, ScopeSet> m_scopes;
   DB_CSeqIndex m_seq;
   UINT m_nextKey = 1;

@@ -36,6 +36,8 @@ class DB_CStoreBase {
   virtual std::unique_ptr<DB_CStoreBase> NewEmpty() const = 0;
   // The address of a record, NULL when absent.
   virtual const void* Record(UINT key) const = 0;
+  // Non-zero when a record of this table refers to that record of another table.
+  virtual BOOL Uses(UINT classId, UINT key) const = 0;
 
   // "table CODE COUNT" and one line a record: KEY field=value...
   void Dump(CString& out) const;
@@ -74,4 +76,5 @@ class DB_CStore : public DB_CStoreBase {
   }
   std::unique_ptr<DB_CStoreBase> NewEmpty() const override { return std::make_unique<DB_CStore<T>>(); }
   const void* Record(UINT key) const override { return m_set.Find(key); }
+  BOOL Uses(UINT classId, UINT key) const override { return m_set.Uses(classId, key); }
 };

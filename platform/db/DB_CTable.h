@@ -11,7 +11,9 @@
 // names); an empty array changes nothing and succeeds. TR_Add of a record whose key
 // member is 0 takes the next free key (GetNewKey, then upwards); a non-zero key is used
 // as given and refused when taken. Records without a key member (one-record tables) live
-// under key 1.
+// under key 1. A record with a `number` member takes its key as number when the number is
+// 0; numbers are unique. A record that another table's records refer to
+// (DB_CDataBase::IsInUse) can be neither deleted nor renumbered.
 #pragma once
 #include <algorithm>
 #include <unordered_set>
@@ -152,6 +154,26 @@ class DB_CTable : public DB_CDataClass {
   }
   BOOL Del(UINT key) { return DeleteBatch({key}, FALSE); }
 
+  int PutRecord(UINT key, const std::function<BOOL(void* rec)>& edit) override {
+    if (!Set() || key == 0) return 0;
+    T rec;
+    rec.Initialize();
+    if (const T* p = Set()->Find(key)) rec = *p;
+    if (!edit(&rec)) return -1;
+    return TR_Add(key, rec) ? 1 : 0;
+  }
+  BOOL DelRecord(UINT key) override { return TR_Del(key); }
+
+  // Within a transaction of another table (its dependants): erases those of the keys
+  // that exist, unchecked.
+  void EraseOf(const std::vector<UINT>& keys) {
+    if (!m_pStore || !m_pDB) return;
+    auto op = NewOp();
+    for (UINT k : keys)
+      if (Exist(k)) op->Erase(k);
+    m_pDB->CommitOp(std::move(op));
+  }
+
  protected:
   DB_CRecordSet<T>* Set() const { return m_pStore ? &static_cast<DB_CStore<T>*>(m_pStore)->m_set : nullptr; }
   BOOL CanWrite() const { return m_pStore && m_pDB && m_pDB->CanWrite(); }
@@ -188,7 +210,24 @@ class DB_CTable : public DB_CDataClass {
         k = r.key;
       }
       if (!DB_IsKey(k) || Set()->Exist(k) || !used.insert(k).second) return FALSE;
+      if constexpr (DB_HasNumber<T>) {
+        if (r.number == 0) r.number = k;
+      }
       keys.push_back(k);
+    }
+    return TRUE;
+  }
+  // Numbers of the records after a write, as CheckNames does for names.
+  BOOL CheckNumbers(const std::vector<const T*>& finals, const std::unordered_set<UINT>& touched) const {
+    if constexpr (DB_HasNumber<T>) {
+      std::unordered_set<UINT> seen;
+      for (const T* r : finals) {
+        if (r->number == 0 || !seen.insert(r->number).second) return FALSE;
+        UINT owner = Set()->FindNumber(r->number);
+        if (owner && !touched.count(owner)) return FALSE;
+      }
+    } else {
+      (void)finals; (void)touched;
     }
     return TRUE;
   }
@@ -220,7 +259,7 @@ class DB_CTable : public DB_CDataClass {
       if (!IsSound(r)) return FALSE;
       finals.push_back(&r);
     }
-    if (!CheckNames(finals, {})) return FALSE;
+    if (!CheckNames(finals, {}) || !CheckNumbers(finals, {})) return FALSE;
     auto op = NewOp();
     for (size_t i = 0; i < recs.size(); ++i)
       op->Insert(pos0 >= 0 ? pos0 + (int)i : NewPosition(recs[i]), keys[i], recs[i]);
@@ -242,18 +281,22 @@ class DB_CTable : public DB_CDataClass {
       if (!stored || !touched.insert(oldKeys[i]).second) return FALSE;
       if (merge) merge(*stored, recs[i]);
       if constexpr (DB_HasKeyMember<T>) recs[i].key = newKeys[i];
+      if constexpr (DB_HasNumber<T>) {
+        if (recs[i].number == 0) recs[i].number = newKeys[i];
+      }
     }
     for (size_t i = 0; i < newKeys.size(); ++i) {
       UINT nk = newKeys[i];
       if (!DB_IsKey(nk) || !newSet.insert(nk).second) return FALSE;
       if (nk != oldKeys[i] && Set()->Exist(nk)) return FALSE;  // taken (no key exchanges)
+      if (nk != oldKeys[i] && m_pDB->IsInUse(m_nID, oldKeys[i])) return FALSE;
     }
     std::vector<const T*> finals;
     for (const T& r : recs) {
       if (!IsSound(r)) return FALSE;
       finals.push_back(&r);
     }
-    if (!CheckNames(finals, touched)) return FALSE;
+    if (!CheckNames(finals, touched) || !CheckNumbers(finals, touched)) return FALSE;
     auto op = NewOp();
     for (size_t i = 0; i < recs.size(); ++i) op->Modify(oldKeys[i], newKeys[i], recs[i]);
     m_pDB->CommitOp(std::move(op));
@@ -274,7 +317,7 @@ class DB_CTable : public DB_CDataClass {
     if (keys.empty()) return TRUE;
     std::unordered_set<UINT> seen;
     for (UINT k : keys)
-      if (!Exist(k) || !seen.insert(k).second) return FALSE;
+      if (!Exist(k) || !seen.insert(k).second || m_pDB->IsInUse(m_nID, k)) return FALSE;
     if (!CheckDelete(keys)) return FALSE;
     BOOL group = bUndoable && m_pDB->BeginGroup();
     if (bUndoable) DeleteDependants(keys);

@@ -1,5 +1,5 @@
 // The model lines of cmdhost: new, new sample, open, save, units, undo, redo, show table,
-// expect count, expect field, expect nokey.
+// expect count, expect field, expect nokey, put, del, pref, hint.
 //
 // The session owns the documents these lines make; the newest is the current document
 // (CDBDoc::m_pDBDoc and the session's m_pDoc). A line that needs a model when there is
@@ -146,6 +146,38 @@ Status ExpectNoKey(CScenarioContext& ctx) {
   return Status::Failed("record " + ctx.Arg(1));
 }
 
+// put TABLE KEY FIELD=VALUE...: one record written in one transaction.
+Status Put(CScenarioContext& ctx) {
+  UINT key = 0;
+  if (!ctx.ArgUInt(1, key)) return Status::Bad("not a key: " + ctx.Arg(1));
+  CStringArray assignments;
+  for (int i = 2; i < ctx.ArgCount(); ++i) assignments.Add(ctx.Arg(i));
+  CString bad;
+  int r = Doc(ctx).PutRecord(ctx.Arg(0), key, assignments, bad);
+  if (r < 0) return Status::Bad("not a field or value: " + bad);
+  return r ? Status::Ok() : ctx.Refused();
+}
+
+Status Del(CScenarioContext& ctx) {
+  UINT key = 0;
+  if (!ctx.ArgUInt(1, key)) return Status::Bad("not a key: " + ctx.Arg(1));
+  CDBDoc& doc = Doc(ctx);
+  if (doc.GetRecordCount(ctx.Arg(0)) < 0) return Status::Bad("not a table: " + ctx.Arg(0));
+  return doc.DelRecord(ctx.Arg(0), key) ? Status::Ok() : ctx.Refused();
+}
+
+Status Pref(CScenarioContext& ctx) {
+  if (!Doc(ctx).SetPreferenceField(ctx.Arg(0), ctx.Arg(1))) return Status::Bad("not a preference: " + ctx.Join(0));
+  return Status::Ok();
+}
+
+Status Hint(CScenarioContext& ctx) {
+  int hint = 0;
+  if (!ctx.ArgInt(0, hint)) return Status::Bad("not a number: " + ctx.Arg(0));
+  Doc(ctx).UpdateAllViews(hint);
+  return Status::Ok();
+}
+
 const CScenarioCommandRegistrar s_new("new", 0, 1, New, "[sample]");
 const CScenarioCommandRegistrar s_open("open", 1, 1, Open, "PATH");
 const CScenarioCommandRegistrar s_save("save", 1, 1, Save, "PATH");
@@ -156,5 +188,9 @@ const CScenarioCommandRegistrar s_show("show table", 1, 1, ShowTable, "NAME");
 const CScenarioCommandRegistrar s_count("expect count", 2, 2, ExpectCount, "TABLE N");
 const CScenarioCommandRegistrar s_field("expect field", 4, 4, ExpectField, "TABLE KEY FIELD VALUE");
 const CScenarioCommandRegistrar s_nokey("expect nokey", 2, 2, ExpectNoKey, "TABLE KEY");
+const CScenarioCommandRegistrar s_put("put", 3, -1, Put, "TABLE KEY FIELD=VALUE...");
+const CScenarioCommandRegistrar s_del("del", 2, 2, Del, "TABLE KEY");
+const CScenarioCommandRegistrar s_pref("pref", 2, 2, Pref, "FIELD VALUE");
+const CScenarioCommandRegistrar s_hint("hint", 1, 1, Hint, "N");
 
 }  // namespace

@@ -1,8 +1,15 @@
 #include "ui/CMsgDll.h"
 
+#include "db/DBText.h"
+
 namespace {
 const char* KeyItself(const char* key, int) { return key ? key : ""; }
 void Drop(const char*) {}
+// The database library's texts come through the application's loader too.
+const char* DbText(const char* key) { return CMsgDll::pfuncLoadStr ? CMsgDll::pfuncLoadStr(key, 0) : key; }
+const struct DbTextInstaller {
+  DbTextInstaller() { DB_SetTextFunc(&DbText); }
+} s_dbText;
 }  // namespace
 
 const char* (*CMsgDll::pfuncLoadStr)(const char*, int) = KeyItself;

@@ -1,0 +1,213 @@
+#include "db/ModelIndex.h"
+
+#include <algorithm>
+#include <cmath>
+#include "db/DBClassIds.h"
+#include "db/SectRecord.h"
+#include "db/T_MEMB_D.h"
+#include "db/T_PONT_D.h"
+#include "db/T_TRLN_D.h"
+
+// ---- CKeyBag ----
+void CKeyBag::Add(UINT key) {
+  if (m_keys.empty() || key > m_keys.back()) {
+    m_keys.push_back(key);
+    m_dead.push_back(0);
+    return;
+  }
+  auto it = std::lower_bound(m_keys.begin(), m_keys.end(), key);
+  size_t i = (size_t)(it - m_keys.begin());
+  if (it != m_keys.end() && *it == key) {
+    if (m_dead[i]) {
+      m_dead[i] = 0;
+      --m_holes;
+    }
+    return;
+  }
+  m_keys.insert(it, key);
+  m_dead.insert(m_dead.begin() + (ptrdiff_t)i, 0);
+}
+
+void CKeyBag::Remove(UINT key) {
+  auto it = std::lower_bound(m_keys.begin(), m_keys.end(), key);
+  if (it == m_keys.end() || *it != key) return;
+  size_t i = (size_t)(it - m_keys.begin());
+  if (m_dead[i]) return;
+  if (i + 1 == m_keys.size()) {  // the last: no hole needed
+    m_keys.pop_back();
+    m_dead.pop_back();
+    while (!m_keys.empty() && m_dead.back()) {
+      m_keys.pop_back();
+      m_dead.pop_back();
+      --m_holes;
+    }
+    return;
+  }
+  m_dead[i] = 1;
+  if (++m_holes * 2 > m_keys.size()) Pack();
+}
+
+BOOL CKeyBag::Contains(UINT key) const {
+  auto it = std::lower_bound(m_keys.begin(), m_keys.end(), key);
+  return it != m_keys.end() && *it == key && !m_dead[(size_t)(it - m_keys.begin())];
+}
+
+void CKeyBag::AppendTo(std::vector<UINT>& out) const {
+  if (!m_holes) {
+    out.insert(out.end(), m_keys.begin(), m_keys.end());
+    return;
+  }
+  out.reserve(out.size() + (size_t)Count());
+  ForEach([&](UINT k) { out.push_back(k); });
+}
+
+void CKeyBag::Pack() {
+  size_t n = 0;
+  for (size_t i = 0; i < m_keys.size(); ++i)
+    if (!m_dead[i]) m_keys[n++] = m_keys[i];
+  m_keys.resize(n);
+  m_dead.assign(n, 0);
+  m_holes = 0;
+}
+
+namespace {
+template <class Map> const CKeyBag* Find(const Map& m, UINT key) {
+  auto it = m.find(key);
+  return it == m.end() || it->second.Count() == 0 ? nullptr : &it->second;
+}
+template <class Map> void Drop(Map& m, UINT story, UINT key) {
+  auto it = m.find(story);
+  if (it == m.end()) return;
+  it->second.Remove(key);
+  if (it->second.Count() == 0) m.erase(it);
+}
+}  // namespace
+
+// ---- CPontIndex ----
+int64_t CPontIndex::Cell(double v) {
+  double c = std::floor(v / CELL);
+  return (int64_t)std::max(-2.0e9, std::min(2.0e9, c));
+}
+
+void CPontIndex::Add(UINT key, const T_PONT_D& r) {
+  m_story[r.storyKey].Add(key);
+  m_grid[CellKey(Cell(r.x), Cell(r.y))].push_back(key);
+}
+
+void CPontIndex::Remove(UINT key, const T_PONT_D& r) {
+  Drop(m_story, r.storyKey, key);
+  auto it = m_grid.find(CellKey(Cell(r.x), Cell(r.y)));
+  if (it == m_grid.end()) return;
+  auto& v = it->second;
+  auto at = std::find(v.begin(), v.end(), key);
+  if (at != v.end()) {
+    *at = v.back();
+    v.pop_back();
+  }
+  if (v.empty()) m_grid.erase(it);
+}
+
+BOOL CPontIndex::Uses(UINT classId, UINT key) const {
+  return classId == DB_CLASS_STOR && Find(m_story, key) != nullptr;
+}
+
+const CKeyBag* CPontIndex::OfStory(UINT storyKey) const { return Find(m_story, storyKey); }
+
+// ---- CMembIndex ----
+void CMembIndex::Count(Counts& c, UINT key, int d) {
+  if (!key) return;
+  if (d > 0) {
+    ++c[key];
+    return;
+  }
+  auto it = c.find(key);
+  if (it != c.end() && --it->second == 0) c.erase(it);
+}
+
+void CMembIndex::Add(UINT key, const T_MEMB_D& r) {
+  m_story[r.storyKey].Add(key);
+  for (UINT p : r.points) {
+    if (p == T_MEMB_D::GAP_POINT || !p) continue;
+    auto& v = m_atPoint[p];
+    if (std::find(v.begin(), v.end(), key) == v.end()) v.push_back(key);
+  }
+  for (UINT c : r.curves) Count(m_curv, c, 1);
+  Count(m_sect, r.sectKey, 1);
+  Count(m_thik, r.thikKey, 1);
+  Count(m_matl, r.matlKey, 1);
+  Count(m_dsgn, r.dsgnKey, 1);
+}
+
+void CMembIndex::Remove(UINT key, const T_MEMB_D& r) {
+  Drop(m_story, r.storyKey, key);
+  for (UINT p : r.points) {
+    auto it = m_atPoint.find(p);
+    if (it == m_atPoint.end()) continue;
+    auto& v = it->second;
+    auto at = std::find(v.begin(), v.end(), key);
+    if (at != v.end()) v.erase(at);
+    if (v.empty()) m_atPoint.erase(it);
+  }
+  for (UINT c : r.curves) Count(m_curv, c, -1);
+  Count(m_sect, r.sectKey, -1);
+  Count(m_thik, r.thikKey, -1);
+  Count(m_matl, r.matlKey, -1);
+  Count(m_dsgn, r.dsgnKey, -1);
+}
+
+int CMembIndex::CountUsing(UINT classId, UINT key) const {
+  const Counts* c = classId == SECT_CLASS_ID ? &m_sect
+                    : classId == DB_CLASS_THIK  ? &m_thik
+                    : classId == DB_CLASS_MATL  ? &m_matl
+                    : classId == DB_CLASS_CURV  ? &m_curv
+                    : classId == DB_CLASS_MBTP  ? &m_dsgn
+                                                : nullptr;
+  if (c) {
+    auto it = c->find(key);
+    return it == c->end() ? 0 : (int)it->second;
+  }
+  if (classId == DB_CLASS_PONT) {
+    const auto* v = AtPoint(key);
+    return v ? (int)v->size() : 0;
+  }
+  if (classId == DB_CLASS_STOR) {
+    const CKeyBag* b = OfStory(key);
+    return b ? b->Count() : 0;
+  }
+  return 0;
+}
+
+BOOL CMembIndex::Uses(UINT classId, UINT key) const {
+  // A design-type record goes with its member; it does not hold the member back.
+  return classId != DB_CLASS_MBTP && CountUsing(classId, key) > 0;
+}
+
+const CKeyBag* CMembIndex::OfStory(UINT storyKey) const { return Find(m_story, storyKey); }
+
+const std::vector<UINT>* CMembIndex::AtPoint(UINT pontKey) const {
+  auto it = m_atPoint.find(pontKey);
+  return it == m_atPoint.end() ? nullptr : &it->second;
+}
+
+// ---- CDmlnIndex ----
+void CDmlnIndex::Add(UINT, const T_DMLN_D& r) {
+  ++m_trln[r.trlnKey];
+  ++m_dmpt[r.pt1];
+  if (r.pt2 != r.pt1) ++m_dmpt[r.pt2];
+}
+
+void CDmlnIndex::Remove(UINT, const T_DMLN_D& r) {
+  auto dec = [](std::unordered_map<UINT, UINT>& m, UINT k) {
+    auto it = m.find(k);
+    if (it != m.end() && --it->second == 0) m.erase(it);
+  };
+  dec(m_trln, r.trlnKey);
+  dec(m_dmpt, r.pt1);
+  if (r.pt2 != r.pt1) dec(m_dmpt, r.pt2);
+}
+
+BOOL CDmlnIndex::Uses(UINT classId, UINT key) const {
+  if (classId == DB_CLASS_TRLN) return m_trln.count(key) > 0;
+  if (classId == DB_CLASS_DMPT) return m_dmpt.count(key) > 0;
+  return FALSE;
+}
