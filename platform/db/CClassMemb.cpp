@@ -68,7 +68,7 @@ BOOL CClassMemb::CheckRecord(const T_MEMB_D& r) const {
     }
   }
   for (UINT c : r.curves)
-    if (!has(DB_CLASS_CURV, c)) return FALSE;
+    if (c && !has(DB_CLASS_CURV, c)) return FALSE;
   if (r.sectKey && !has(SECT_CLASS_ID, r.sectKey)) return FALSE;
   if (r.thikKey && !has(DB_CLASS_THIK, r.thikKey)) return FALSE;
   if (r.matlKey && !has(DB_CLASS_MATL, r.matlKey)) return FALSE;
@@ -360,47 +360,39 @@ BOOL CClassMemb::GetKeyListWithPolygon2D(CUIntArray& keys, const CPoint2DArray& 
 BOOL CClassMemb::GetMembKeyListByPos3D(const T_POINT3D& pos, CUIntArray& keys) const {
   keys.RemoveAll();
   if (!Set() || !m_pDB) return FALSE;
-  const double tol = 0.001;
-  auto* stor = static_cast<CClassStor*>(m_pDB->GetClass(CClassStor::m_nClassID));
+  const double tol = 0.001 * (1.0 + 1e-9) + 1e-12;
   auto* pont = static_cast<CClassPont*>(m_pDB->GetClass(DB_CLASS_PONT));
-  if (!stor || !pont) return FALSE;
-  // The stories whose level range holds the position: its own and, at a story's top,
-  // the one above.
-  std::unordered_set<UINT> found;
+  DB_CStoreBase* ptStore = m_pDB->GetStore(DB_CLASS_PONT);
+  if (!pont || !ptStore) return FALSE;
+  const auto& pts = static_cast<DB_CStore<T_PONT_D>*>(ptStore)->m_set;
+  std::vector<UINT> near;
+  Set()->Extra().NearPlan(
+      pos.x, pos.y, pts.Extra().Generation(),
+      [&](const T_MEMB_D& r, std::vector<std::pair<double, double>>& xy) {
+        for (UINT p : r.points)
+          if (const T_PONT_D* q = pts.Find(p)) xy.emplace_back(q->x, q->y);
+      },
+      [&](const std::function<void(UINT, const T_MEMB_D&)>& f) { Set()->ForEach(f); }, near);
   std::vector<UINT> out;
-  if (UINT p = pont->GetSamePointBy3DPos(pos, tol)) {
-    if (const std::vector<UINT>* at = Set()->Extra().AtPoint(p))
-      for (UINT k : *at)
-        if (found.insert(k).second) out.push_back(k);
-  }
-  CUIntArray storyKeys;
-  stor->GetKeyList(storyKeys);
-  for (UINT s : storyKeys) {
-    double top = 0, bottom = 0;
-    if (!stor->GetTopLevel(s, top)) continue;
-    T_STOR_D sr;
-    stor->Get(s, sr);
-    bottom = top - sr.height;
-    if (pos.z < bottom - tol || pos.z > top + tol) continue;
-    const CKeyBag* b = Set()->Extra().OfStory(s);
-    if (!b) continue;
-    b->ForEach([&](UINT k) {
-      CPoint3DArray pts;
-      const T_MEMB_D* m = Set()->Find(k);
-      if (!IsGeometryLine(m->type) || !GetPontDList3D(k, pts) || pts.GetSize() < 2) return;
-      // Distance of the position to the axis from the first to the last point.
-      const T_POINT3D& a = pts[0];
-      const T_POINT3D& c = pts[pts.GetSize() - 1];
+  for (UINT k : near) {
+    const T_MEMB_D* m = Set()->Find(k);
+    CPoint3DArray g;
+    if (!m || !GetPontDList3D(k, g) || g.IsEmpty()) continue;
+    bool hit = false;
+    for (const T_POINT3D& q : g)
+      hit = hit || (std::fabs(q.x - pos.x) <= tol && std::fabs(q.y - pos.y) <= tol && std::fabs(q.z - pos.z) <= tol);
+    if (!hit && IsGeometryLine(m->type) && g.GetSize() >= 2) {
+      // The axis from the first to the last point.
+      const T_POINT3D& a = g[0];
+      const T_POINT3D& c = g[g.GetSize() - 1];
       double dx = c.x - a.x, dy = c.y - a.y, dz = c.z - a.z;
       double l2 = dx * dx + dy * dy + dz * dz;
       double t = l2 > 0 ? ((pos.x - a.x) * dx + (pos.y - a.y) * dy + (pos.z - a.z) * dz) / l2 : 0;
       t = std::max(0.0, std::min(1.0, t));
-      double d = std::sqrt(std::pow(a.x + t * dx - pos.x, 2) + std::pow(a.y + t * dy - pos.y, 2) +
-                           std::pow(a.z + t * dz - pos.z, 2));
-      if (d <= tol && found.insert(k).second) out.push_back(k);
-    });
+      hit = std::hypot(a.x + t * dx - pos.x, a.y + t * dy - pos.y, a.z + t * dz - pos.z) <= tol;
+    }
+    if (hit) out.push_back(k);
   }
-  std::sort(out.begin(), out.end());
   keys.vec() = out;
   return TRUE;
 }

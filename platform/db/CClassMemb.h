@@ -5,9 +5,10 @@
 // member uses, in the same transaction.
 //
 // Costs: by key, by number and a member's points O(1) expected; a story's members come
-// from its own index at the speed of an array; the members at a point O(1). The region
-// reads (GetKeyListWithPolygon2D mode 1, GetMembKeyListByPos3D) walk the members of the
-// stories concerned, never the whole table. Positions, levels and tolerances are
+// from its own index at the speed of an array; the members at a point O(1); the members
+// through a position O(1) from a plan grid that the first such read after a change of
+// members or points builds (O(n) once). GetKeyListWithPolygon2D mode 1 walks the
+// members of the stories asked, never the whole table. Positions, levels and tolerances are
 // internal (m); a point's z is from its story's top, "3D" reads give global positions.
 #pragma once
 #include "db/DBGeom.h"
@@ -49,7 +50,11 @@ class CClassMemb : public DB_CTable<T_MEMB_D> {
   static CString GetMembTypeName(int type);
   // The types whose members bound closed areas: 200, 201, 202, 205.
   static void GetMembTypeForClosedArea(CUIntArray& types);
-  static BOOL IsCurvedMember(const T_MEMB_D& rec) { return rec.curves.GetSize() > 0; }
+  static BOOL IsCurvedMember(const T_MEMB_D& rec) {
+    for (UINT c : rec.curves)
+      if (c) return TRUE;
+    return FALSE;
+  }
 
   // ---- Reads ----
   BOOL GetMembType(UINT key, int& type) const;

@@ -8,6 +8,8 @@
 #include "db/T_PONT_D.h"
 #include "db/T_TRLN_D.h"
 
+static bool CMembIndexIsArea(int type) { return type >= 300 && type <= 308; }
+
 // ---- CKeyBag ----
 void CKeyBag::Add(UINT key) {
   if (m_keys.empty() || key > m_keys.back()) {
@@ -71,6 +73,10 @@ void CKeyBag::Pack() {
 }
 
 namespace {
+uint64_t NextGeneration() {
+  static uint64_t g = 0;
+  return ++g;
+}
 template <class Map> const CKeyBag* Find(const Map& m, UINT key) {
   auto it = m.find(key);
   return it == m.end() || it->second.Count() == 0 ? nullptr : &it->second;
@@ -90,11 +96,13 @@ int64_t CPontIndex::Cell(double v) {
 }
 
 void CPontIndex::Add(UINT key, const T_PONT_D& r) {
+  m_gen = NextGeneration();
   m_story[r.storyKey].Add(key);
   m_grid[CellKey(Cell(r.x), Cell(r.y))].push_back(key);
 }
 
 void CPontIndex::Remove(UINT key, const T_PONT_D& r) {
+  m_gen = NextGeneration();
   Drop(m_story, r.storyKey, key);
   auto it = m_grid.find(CellKey(Cell(r.x), Cell(r.y)));
   if (it == m_grid.end()) return;
@@ -125,6 +133,7 @@ void CMembIndex::Count(Counts& c, UINT key, int d) {
 }
 
 void CMembIndex::Add(UINT key, const T_MEMB_D& r) {
+  m_gen = NextGeneration();
   m_story[r.storyKey].Add(key);
   for (UINT p : r.points) {
     if (p == T_MEMB_D::GAP_POINT || !p) continue;
@@ -139,6 +148,7 @@ void CMembIndex::Add(UINT key, const T_MEMB_D& r) {
 }
 
 void CMembIndex::Remove(UINT key, const T_MEMB_D& r) {
+  m_gen = NextGeneration();
   Drop(m_story, r.storyKey, key);
   for (UINT p : r.points) {
     auto it = m_atPoint.find(p);
@@ -187,6 +197,62 @@ const CKeyBag* CMembIndex::OfStory(UINT storyKey) const { return Find(m_story, s
 const std::vector<UINT>* CMembIndex::AtPoint(UINT pontKey) const {
   auto it = m_atPoint.find(pontKey);
   return it == m_atPoint.end() ? nullptr : &it->second;
+}
+
+namespace {
+constexpr double kMembCell = 2.0;
+int64_t MembCell(double v) { return (int64_t)std::max(-2.0e9, std::min(2.0e9, std::floor(v / kMembCell))); }
+uint64_t MembCellKey(int64_t i, int64_t j) { return ((uint64_t)(uint32_t)i << 32) | (uint32_t)j; }
+}  // namespace
+
+void CMembIndex::NearPlan(double x, double y, uint64_t pontGen, const PlanOf& planPoints, const Walk& walk,
+                          std::vector<UINT>& out) const {
+  out.clear();
+  if (m_gridGen != m_gen || m_gridPontGen != pontGen || m_grid.empty()) {
+    m_grid.clear();
+    std::vector<std::pair<double, double>> xy;
+    walk([&](UINT key, const T_MEMB_D& r) {
+      xy.clear();
+      planPoints(r, xy);
+      if (xy.empty()) return;
+      // Every cell an edge passes through (sampled at a quarter cell), or the outline's
+      // bounding cells for an area.
+      std::vector<uint64_t> cells;
+      auto addCell = [&](double px, double py) { cells.push_back(MembCellKey(MembCell(px), MembCell(py))); };
+      bool area = CMembIndexIsArea(r.type);
+      if (area) {
+        double x0 = xy[0].first, x1 = x0, y0 = xy[0].second, y1 = y0;
+        for (const auto& p : xy) x0 = std::min(x0, p.first), x1 = std::max(x1, p.first), y0 = std::min(y0, p.second), y1 = std::max(y1, p.second);
+        for (int64_t i = MembCell(x0); i <= MembCell(x1); ++i)
+          for (int64_t j = MembCell(y0); j <= MembCell(y1); ++j) cells.push_back(MembCellKey(i, j));
+      } else {
+        for (size_t e = 0; e < xy.size(); ++e) {
+          const auto& a = xy[e];
+          const auto& b = xy[e + 1 < xy.size() ? e + 1 : e];
+          double len = std::hypot(b.first - a.first, b.second - a.second);
+          int steps = (int)std::min(1e6, std::ceil(len / (kMembCell / 4))) + 1;
+          for (int k = 0; k <= steps; ++k) {
+            double t = (double)k / steps;
+            addCell(a.first + t * (b.first - a.first), a.second + t * (b.second - a.second));
+          }
+        }
+      }
+      std::sort(cells.begin(), cells.end());
+      cells.erase(std::unique(cells.begin(), cells.end()), cells.end());
+      for (uint64_t c : cells) m_grid[c].push_back(key);
+    });
+    m_gridGen = m_gen;
+    m_gridPontGen = pontGen;
+  }
+  // Samples lie a quarter cell apart, so any point of an axis is in a cell next to one
+  // of its samples' cells.
+  for (int64_t i = MembCell(x) - 1; i <= MembCell(x) + 1; ++i)
+    for (int64_t j = MembCell(y) - 1; j <= MembCell(y) + 1; ++j) {
+      auto it = m_grid.find(MembCellKey(i, j));
+      if (it != m_grid.end()) out.insert(out.end(), it->second.begin(), it->second.end());
+    }
+  std::sort(out.begin(), out.end());
+  out.erase(std::unique(out.begin(), out.end()), out.end());
 }
 
 // ---- CDmlnIndex ----

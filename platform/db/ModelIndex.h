@@ -1,12 +1,16 @@
 // The indexes the model tables keep beside their records (DB_HasIndex), so that no read
 // about one story, one point or one position walks a whole table:
 // - CPontIndex: the points of each story, and a plan grid of the points' (x, y);
-// - CMembIndex: the members of each story, the members at each point, and how many
-//   members use each section, thickness, material, curve and design-type record;
+// - CMembIndex: the members of each story, the members at each point, how many members
+//   use each section, thickness, material, curve and design-type record, and a plan grid
+//   of the members' axes and outlines. The grid depends on the points' positions too: it
+//   is built on the first position read after members or points changed (O(n) once),
+//   then answers in O(1);
 // - CDmlnIndex: how many segments use each tracing line and end point.
 // Each is a value inside its table's record set and follows every write, undo and load.
 #pragma once
 #include <cstdint>
+#include <functional>
 #include <unordered_map>
 #include <vector>
 #include "afx/AfxTypes.h"
@@ -50,6 +54,8 @@ class CPontIndex {
   void Remove(UINT key, const T_PONT_D& r);
   void Clear() { *this = CPontIndex(); }
   BOOL Uses(UINT classId, UINT key) const;
+  // Changes with every write (never repeats).
+  uint64_t Generation() const { return m_gen; }
 
   const CKeyBag* OfStory(UINT storyKey) const;
   // Calls f (key) for every point whose plan cell lies within r of (x, y); the caller
@@ -72,6 +78,7 @@ class CPontIndex {
   static uint64_t CellKey(int64_t i, int64_t j) { return ((uint64_t)(uint32_t)i << 32) | (uint32_t)j; }
   std::unordered_map<UINT, CKeyBag> m_story;
   std::unordered_map<uint64_t, std::vector<UINT>> m_grid;
+  uint64_t m_gen = 0;
 };
 
 class CMembIndex {
@@ -86,12 +93,24 @@ class CMembIndex {
   const std::vector<UINT>* AtPoint(UINT pontKey) const;
   int CountUsing(UINT classId, UINT key) const;
 
+  // The members registered in the plan cells (2 m) around (x, y), ascending, each once;
+  // the caller tests the exact geometry. planPoints gives a member's plan outline (its
+  // points' x, y), walk visits every member; the grid is rebuilt when the members or the
+  // points (pontGen) changed since it was built.
+  using PlanOf = std::function<void(const T_MEMB_D& rec, std::vector<std::pair<double, double>>& xy)>;
+  using Walk = std::function<void(const std::function<void(UINT, const T_MEMB_D&)>&)>;
+  void NearPlan(double x, double y, uint64_t pontGen, const PlanOf& planPoints, const Walk& walk,
+                std::vector<UINT>& out) const;
+
  private:
   using Counts = std::unordered_map<UINT, UINT>;
   static void Count(Counts& c, UINT key, int d);
   std::unordered_map<UINT, CKeyBag> m_story;
   std::unordered_map<UINT, std::vector<UINT>> m_atPoint;
   Counts m_sect, m_thik, m_matl, m_curv, m_dsgn;
+  uint64_t m_gen = 0;
+  mutable uint64_t m_gridGen = 0, m_gridPontGen = 0;
+  mutable std::unordered_map<uint64_t, std::vector<UINT>> m_grid;
 };
 
 class CDmlnIndex {

@@ -3,6 +3,7 @@
 #include "db/CUnitCtrl.h"
 #include "db/DBClassIds.h"
 #include "db/T_MBTP_D.h"
+#include "db/T_MODELER2_PARAM.h"
 #include "db/T_MEMB_D.h"
 #include "db/T_PONT_D.h"
 #include "db/T_THIK_D.h"
@@ -101,6 +102,42 @@ const DB_CRecordDesc& T_MBTP_D::Desc() {
       DBField<&T_MBTP_D::auto1>("auto1"), DBField<&T_MBTP_D::auto2>("auto2"),
       DBField<&T_MBTP_D::auto3>("auto3"), DBField<&T_MBTP_D::auto4>("auto4"),
       DBField<&T_MBTP_D::auto5>("auto5"), DBField<&T_MBTP_D::auto6>("auto6"),
+  });
+  return d;
+}
+
+const DB_CRecordDesc& T_MODELER2_PARAM_MEMB::Desc() {
+  using M = T_MODELER2_PARAM_MEMB;
+  static const DB_CRecordDesc d("", 0, {
+      DBField<&M::mode>("mode"),       DBField<&M::optA>("optA"),          DBField<&M::name>("name"),
+      DBField<&M::type>("type"),       DBField<&M::beta>("beta", UNIT_ANGLE), DBField<&M::optB>("optB"),
+      DBField<&M::key>("key"),         DBField<&M::betaAuto>("betaAuto"),  DBField<&M::optC>("optC"),
+      DBField<&M::tension>("tension"), DBField<&M::bending>("bending"),    DBField<&M::braceOpt>("braceOpt"),
+      DBField<&M::braceType>("braceType"), DBField<&M::cross>("cross"),    DBField<&M::over>("over"),
+      DBField<&M::e1>("e1", UNIT_LENGTH), DBField<&M::e2>("e2", UNIT_LENGTH), DBField<&M::optD>("optD"),
+      DBField<&M::canti>("canti"),     DBField<&M::stairW>("stairW", UNIT_LENGTH),
+      DBField<&M::stairH>("stairH", UNIT_LENGTH), DBField<&M::stairT>("stairT", UNIT_LENGTH),
+      DBField<&M::stairUser>("stairUser"), DBField<&M::release>("release"), DBField<&M::optE>("optE"),
+      DBField<&M::optF>("optF"),
+  });
+  return d;
+}
+
+const DB_CRecordDesc& T_MODELER2_PARAM_PONT::Desc() {
+  using P = T_MODELER2_PARAM_PONT;
+  static const DB_CRecordDesc d("", 0, {
+      DBField<&P::mode>("mode"), DBField<&P::optA>("optA"), DBField<&P::optB>("optB"),
+      DBField<&P::optC>("optC"), DBField<&P::name>("name"),
+  });
+  return d;
+}
+
+const DB_CRecordDesc& T_PARAM_CANTI_SLAB::Desc() {
+  using C = T_PARAM_CANTI_SLAB;
+  static const DB_CRecordDesc d("", 0, {
+      DBField<&C::length>("length", UNIT_LENGTH), DBField<&C::width>("width", UNIT_LENGTH),
+      DBField<&C::offset>("offset", UNIT_LENGTH), DBField<&C::location>("location"),
+      DBField<&C::direction>("direction"),
   });
   return d;
 }

@@ -4,7 +4,8 @@
 // 203 lintel, 205 secondary beam, 206 brace, 300 area member, 301 slab, 302 and 305
 // further area kinds, 306 stair slab. A line member lists its two end points, an area
 // member its outline, first to last; a point key 4294967295 in the list is a gap (an
-// outline with an opening). A curved member lists one curve key per curved edge.
+// outline with an opening). A curved member lists one curve key per edge (0 for a
+// straight edge).
 #pragma once
 #include "db/DBField.h"
 #include "db/ModelIndex.h"

@@ -1,0 +1,181 @@
+// Model objects and the modeller on generated frames of 10^3 to 10^6 beams: a grid of
+// points 1 m apart on one story, a beam from each point to its right neighbour.
+//
+// Reported ratios (counters):
+// - Reads of one member: by key (Get), by number (GetMembKeyByNo) and by position
+//   (GetMembKeyListByPos3D, the point at a position GetSamePointBy3DPos): ratio_vs_1k =
+//   time per read at this size / at 10^3 members (target: within 3 at 10^6). Reads take
+//   the next of 64 members sampled across the model.
+// - The story's member list (GetKeyListOfStory): ratio_vs_loop = its time / a bare loop
+//   copying a vector of the same keys into an array (target: within 3 at 10^6).
+// - One request (CreateLineMembBy2Pos, CreateColumnAtPos), written and undone:
+//   ratio_vs_1k = time per request at this size / at 10^3 (target: within 3 at 10^5).
+#include <benchmark/benchmark.h>
+
+#include <chrono>
+#include <map>
+#include <memory>
+#include <vector>
+#include "db/CClassMemb.h"
+#include "db/CClassMdul.h"
+#include "db/CClassPont.h"
+#include "db/CClassStor.h"
+#include "db/CDBDoc.h"
+#include "db/CModeler2.h"
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+constexpr int kCols = 1000;
+
+struct Frame {
+  std::unique_ptr<CDBDoc> doc;
+  CClassPont* pont;
+  CClassMemb* memb;
+  UINT story;
+  std::vector<UINT> sample;  // members across the model
+};
+
+Frame& GetFrame(int n) {
+  static std::map<int, std::unique_ptr<Frame>> cache;
+  auto& f = cache[n];
+  if (f) return *f;
+  f = std::make_unique<Frame>();
+  f->doc = std::make_unique<CDBDoc>(FALSE);
+  DB_CDataBase* db = f->doc->GetModelDB();
+  auto* stor = static_cast<CClassStor*>(db->GetClass(CClassStor::m_nClassID));
+  f->pont = static_cast<CClassPont*>(db->GetClass(CClassPont::m_nClassID));
+  f->memb = static_cast<CClassMemb*>(db->GetClass(CClassMemb::m_nClassID));
+  T_STOR_D s;
+  s.name = "1F";
+  s.planKey = 1;
+  s.height = 3.0;
+  stor->TR_Add(s);
+  f->story = stor->GetKey("1F", CClassMdul::MAIN_TOWER);
+  int rows = (n + kCols - 2) / (kCols - 1);
+  CArray<T_PONT_D> pts;
+  for (int r = 0; r < rows; ++r)
+    for (int c = 0; c < kCols; ++c) {
+      T_PONT_D p;
+      p.x = c, p.y = r, p.storyKey = f->story;
+      pts.Add(p);
+    }
+  f->pont->TR_Add(pts);  // keys 1.. row by row
+  CArray<T_MEMB_D> beams;
+  for (int r = 0; r < rows && beams.GetSize() < n; ++r)
+    for (int c = 0; c + 1 < kCols && beams.GetSize() < n; ++c) {
+      T_MEMB_D m;
+      m.type = 201, m.storyKey = f->story;
+      m.points.Add((UINT)(r * kCols + c + 1));
+      m.points.Add((UINT)(r * kCols + c + 2));
+      beams.Add(m);
+    }
+  f->memb->TR_Add(beams);
+  db->ClearUndo();
+  for (int i = 0; i < 64; ++i) f->sample.push_back((UINT)(1 + (long long)i * (n - 1) / 63));
+  return *f;
+}
+
+enum Kind { KEY, NUMBER, POSITION, POINT_AT };
+
+double NsPerRead(int n, Kind kind) {
+  Frame& f = GetFrame(n);
+  CDBDoc::m_pDBDoc = f.doc.get();
+  // Positions: the middle of each sampled beam (its row and column from its key).
+  std::vector<T_POINT3D> at;
+  for (UINT k : f.sample) {
+    UINT r = (k - 1) / (kCols - 1), c = (k - 1) % (kCols - 1);
+    at.push_back(T_POINT3D{c + (kind == POINT_AT ? 0.0 : 0.5), (double)r, 3.0});
+  }
+  CUIntArray keys;
+  f.memb->GetMembKeyListByPos3D(at[0], keys);  // builds the plan grid once
+  const int reps = 20000;
+  T_MEMB_D rec;
+  size_t sink = 0;
+  auto t0 = Clock::now();
+  for (int i = 0; i < reps; ++i) {
+    size_t j = (size_t)i & 63;
+    switch (kind) {
+      case KEY: sink += f.memb->Get(f.sample[j], rec); break;
+      case NUMBER: sink += f.memb->GetMembKeyByNo(f.sample[j]); break;
+      case POSITION: f.memb->GetMembKeyListByPos3D(at[j], keys); sink += (size_t)keys.GetSize(); break;
+      case POINT_AT: sink += f.pont->GetSamePointBy3DPos(at[j], 0.001); break;
+    }
+  }
+  benchmark::DoNotOptimize(sink);
+  return std::chrono::duration<double, std::nano>(Clock::now() - t0).count() / reps;
+}
+
+void BM_Read(benchmark::State& state, Kind kind) {
+  int n = (int)state.range(0);
+  double base = NsPerRead(1000, kind);
+  double ns = 0;
+  for (auto _ : state) ns = NsPerRead(n, kind);
+  state.counters["ns_per_read"] = ns;
+  state.counters["ratio_vs_1k"] = ns / base;
+}
+BENCHMARK_CAPTURE(BM_Read, key, KEY)->RangeMultiplier(10)->Range(1000, 1000000)->Iterations(3);
+BENCHMARK_CAPTURE(BM_Read, number, NUMBER)->RangeMultiplier(10)->Range(1000, 1000000)->Iterations(3);
+BENCHMARK_CAPTURE(BM_Read, position, POSITION)->RangeMultiplier(10)->Range(1000, 1000000)->Iterations(3);
+BENCHMARK_CAPTURE(BM_Read, point_at, POINT_AT)->RangeMultiplier(10)->Range(1000, 1000000)->Iterations(3);
+
+void BM_StoryList(benchmark::State& state) {
+  Frame& f = GetFrame((int)state.range(0));
+  std::vector<UINT> bare;
+  CUIntArray all;
+  f.memb->GetKeyList(all);
+  bare = all.vec();
+  const int reps = 20;
+  CUIntArray out;
+  auto t0 = Clock::now();
+  for (int i = 0; i < reps; ++i) {
+    out.RemoveAll();
+    out.vec().reserve(bare.size());
+    for (UINT k : bare) out.vec().push_back(k);
+    benchmark::DoNotOptimize(out.GetData());
+  }
+  double loop = std::chrono::duration<double>(Clock::now() - t0).count();
+  double list = 0;
+  for (auto _ : state) {
+    auto t1 = Clock::now();
+    for (int i = 0; i < reps; ++i) {
+      f.memb->GetKeyListOfStory(f.story, out);
+      benchmark::DoNotOptimize(out.GetData());
+    }
+    list = std::chrono::duration<double>(Clock::now() - t1).count();
+  }
+  state.counters["ratio_vs_loop"] = list / loop;
+}
+BENCHMARK(BM_StoryList)->RangeMultiplier(10)->Range(1000, 1000000)->Iterations(3);
+
+double MsPerRequest(int n, bool column) {
+  Frame& f = GetFrame(n);
+  CDBDoc::m_pDBDoc = f.doc.get();
+  CModeler2* m = CModeler2::Instance();
+  T_MODELER2_PARAM_MEMB p;
+  p.type = column ? 101 : 201;
+  const int reps = 200;
+  auto t0 = Clock::now();
+  for (int i = 0; i < reps; ++i) {
+    // Beyond the frame, so every request writes.
+    T_MEMBDLG_3DPOINT a{-10.0 - i, -5.0, 3.0}, b{-10.0 - i, -9.0, 3.0};
+    if (column) m->CreateColumnAtPos(&a, p, 1);
+    else m->CreateLineMembBy2Pos(&a, &b, p, 1, nullptr, 0, 0, 0, 0);
+  }
+  for (int i = 0; i < reps; ++i) f.doc->Undo();
+  m->ClearRequests();
+  return std::chrono::duration<double, std::milli>(Clock::now() - t0).count() / reps;
+}
+
+void BM_Request(benchmark::State& state, bool column) {
+  int n = (int)state.range(0);
+  double base = MsPerRequest(1000, column);
+  double ms = 0;
+  for (auto _ : state) ms = MsPerRequest(n, column);
+  state.counters["ms_per_request"] = ms;
+  state.counters["ratio_vs_1k"] = ms / base;
+}
+BENCHMARK_CAPTURE(BM_Request, line_by_2pos, false)->RangeMultiplier(10)->Range(1000, 100000)->Iterations(3);
+BENCHMARK_CAPTURE(BM_Request, column_at_pos, true)->RangeMultiplier(10)->Range(1000, 100000)->Iterations(3);
+
+}  // namespace
