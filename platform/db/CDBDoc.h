@@ -94,9 +94,6 @@ class CDBDoc {
   // Undo and redo of the model database.
   BOOL Undo() { return GetModelDB()->Undo(); }
   BOOL Redo() { return GetModelDB()->Redo(); }
-  // Every window connected to the document's databases gets OnUpdate with that hint and
-  // no update records.
-  void UpdateAllViews(int nHint) { GetModelDB()->NotifyHint(nHint); }
   // Writes one record by field texts (FIELD=VALUE, as DumpTable names the fields; a key
   // list element as "points[1]"): the stored record of the key with those fields
   // changed, else an initialised one, in one transaction. 1 written, 0 refused by the

@@ -96,16 +96,8 @@ void DB_CDataBase::Publish(std::shared_ptr<DB_CTransaction> t, bool forward) {
   Notify();
 }
 
-BOOL DB_CDataBase::NotifyHint(LPARAM lHint) {
-  if (m_bNotifying) return FALSE;
-  m_updates.clear();
-  m_updateSource.reset();
-  Notify(lHint);
-  return TRUE;
-}
-
-void DB_CDataBase::Notify(LPARAM lHint) {
-  if (m_updates.empty() && lHint == DB_HINT_DATA_CHANGED) return;
+void DB_CDataBase::Notify() {
+  if (m_updates.empty()) return;
   m_bNotifying = true;
   T_UPDATE_HINT hint;
   hint.m_nDBID = m_nID;
@@ -113,7 +105,7 @@ void DB_CDataBase::Notify(LPARAM lHint) {
   std::vector<DB_CUpdateListener*> snapshot = m_listeners;
   for (DB_CUpdateListener* p : snapshot) {
     if (std::find(m_listeners.begin(), m_listeners.end(), p) == m_listeners.end()) continue;
-    p->OnUpdate(nullptr, lHint, &hint);
+    p->OnUpdate(nullptr, DB_HINT_DATA_CHANGED, &hint);
   }
   m_bNotifying = false;
 }

@@ -86,9 +86,6 @@ class DB_CDataBase {
   BOOL Connect(DB_CUpdateListener* p);
   void Disconnect(DB_CUpdateListener* p);
   BOOL IsNotifying() const { return m_bNotifying; }
-  // Calls OnUpdate of every listener with that hint and no update records (the list of
-  // the last transaction is dropped). Refused while listeners are being notified.
-  BOOL NotifyHint(LPARAM lHint);
   int GetListenerCount() const { return (int)m_listeners.size(); }
   // A notification that is no transaction: OnUpdate(pSender, lHint, pHint) of every
   // connected listener, with no update records (the last transaction's list is emptied
@@ -116,7 +113,7 @@ class DB_CDataBase {
 
  private:
   void Publish(std::shared_ptr<DB_CTransaction> t, bool forward);
-  void Notify(LPARAM lHint = DB_HINT_DATA_CHANGED);
+  void Notify();
 
   UINT m_nID;
   std::vector<std::unique_ptr<DB_CStoreBase>> m_stores;  // by class id

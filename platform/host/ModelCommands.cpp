@@ -174,7 +174,7 @@ Status Pref(CScenarioContext& ctx) {
 Status Hint(CScenarioContext& ctx) {
   int hint = 0;
   if (!ctx.ArgInt(0, hint)) return Status::Bad("not a number: " + ctx.Arg(0));
-  Doc(ctx).UpdateAllViews(hint);
+  Doc(ctx).UpdateAllViews(nullptr, hint);
   return Status::Ok();
 }
 
