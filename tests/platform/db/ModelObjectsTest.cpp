@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdio>
 #include <string>
+#include <sqlite3.h>
 #include "db/CClassCurv.h"
 #include "db/CClassMatl.h"
 #include "db/CClassMemb.h"
@@ -252,6 +253,33 @@ TEST_F(ModelObjects, SaveThenOpenKeepsObjectsAndTheirIndexes) {
   EXPECT_EQ(keys.GetSize(), 1);
   auto* pont2 = static_cast<CClassPont*>(other.GetModelDB()->GetClass(CClassPont::m_nClassID));
   EXPECT_FALSE(pont2->TR_Del(c));
+
+  // A file whose objects break the tables' rules is refused, naming the record.
+  struct Case { const char* sql; const char* where; };
+  const Case cases[] = {
+      {"UPDATE PONT SET number=1 WHERE key=2", "PONT"},
+      {"UPDATE PONT SET storyKey=999 WHERE key=1", "PONT key 1"},
+      {"UPDATE PONT SET x=9e999 WHERE key=1", "PONT key 1"},
+      {"DELETE FROM PONT WHERE key=1; UPDATE vur_tables SET count=count-1 WHERE code='PONT'", "MEMB key 1"},
+      {"UPDATE MEMB SET points=x'0100000002' WHERE key=1", "MEMB"},
+      {"UPDATE MEMB SET sectKey=77 WHERE key=1", "MEMB key 1"},
+      {"UPDATE MEMB SET number=0 WHERE key=1", "MEMB"},
+      {"UPDATE DMLN SET pt1=99 WHERE key=1", "DMLN key 1"},
+  };
+  for (const Case& k : cases) {
+    std::string bad = ::testing::TempDir() + "model_objects_bad.zel";
+    std::remove(bad.c_str());
+    ASSERT_TRUE(other.SaveModel(bad.c_str(), err));
+    sqlite3* h = nullptr;
+    ASSERT_EQ(sqlite3_open(bad.c_str(), &h), SQLITE_OK);
+    EXPECT_EQ(sqlite3_exec(h, k.sql, nullptr, nullptr, nullptr), SQLITE_OK) << sqlite3_errmsg(h);
+    sqlite3_close(h);
+    CDBDoc third(FALSE);
+    CString where;
+    EXPECT_FALSE(third.OpenModel(bad.c_str(), err, &where)) << k.sql;
+    EXPECT_EQ(where, k.where) << k.sql;
+    std::remove(bad.c_str());
+  }
   std::remove(path.c_str());
 }
 
