@@ -1,5 +1,7 @@
 // The `show dialog` lines (CUserDriver.h).
+#include <algorithm>
 #include <cstdio>
+#include <string>
 #include "afx/AfxControlProc.h"
 #include "afx/AfxWndState.h"
 #include "afx/CCheckListBox.h"
@@ -113,6 +115,88 @@ CString AfxDescribeWindow(CWnd* pWnd) {
       break;
   }
   return line;
+}
+
+CString AfxDescribeControl(CWnd* pWnd) {
+  AfxWndState* w = pWnd ? AfxWnd(pWnd->m_hWnd) : nullptr;
+  if (!w) return CString();
+  CString line = AfxDescribeWindow(pWnd);
+  const bool readonly = w->kind == AfxKind::Edit && (w->style & ES_READONLY);
+  const int image = (w->kind == AfxKind::Static || w->kind == AfxKind::Button) && w->image
+                        ? AfxResIdFromHandle(w->image) : 0;
+  line.AppendFormat(" readonly=%d image=%d focus=%d", readonly ? 1 : 0, image, ::GetFocus() == w->h ? 1 : 0);
+  return line;
+}
+
+BOOL AfxDescribedAttr(const CString& line, const CString& attr, CString& value) {
+  const std::string& s = line.str();
+  const std::string key = " " + attr.str() + "=";
+  // Attributes follow `control ID CLASS`; a quoted text may hold " x=", so walk the line.
+  bool quoted = false;
+  for (size_t i = 0; i < s.size(); ++i) {
+    char c = s[i];
+    if (quoted) {
+      if (c == '\\') ++i;
+      else if (c == '"') quoted = false;
+      continue;
+    }
+    if (c == '"') {
+      quoted = true;
+      continue;
+    }
+    if (s.compare(i, key.size(), key) != 0) continue;
+    size_t b = i + key.size(), e = b;
+    bool q = false;
+    for (; e < s.size() && (q || s[e] != ' '); ++e) {
+      if (q && s[e] == '\\') ++e;
+      else if (s[e] == '"') q = !q;
+    }
+    std::string raw = s.substr(b, std::min(e, s.size()) - b);
+    // A single quoted text: its content, escapes undone.
+    bool single = raw.size() >= 2 && raw.front() == '"' && raw.back() == '"';
+    for (size_t k = 1; single && k + 1 < raw.size(); ++k) {
+      if (raw[k] == '\\') ++k;
+      else if (raw[k] == '"') single = false;
+    }
+    if (!single) {
+      value = raw.c_str();
+      return TRUE;
+    }
+    std::string t;
+    for (size_t k = 1; k + 1 < raw.size(); ++k) {
+      char d = raw[k];
+      if (d == '\\' && k + 2 < raw.size()) {
+        char n = raw[++k];
+        d = n == 't' ? '\t' : n == 'n' ? '\n' : n;
+      }
+      t += d;
+    }
+    value = t.c_str();
+    return TRUE;
+  }
+  return FALSE;
+}
+
+std::vector<CString> AfxDescribeList(CWnd* pWnd) {
+  std::vector<CString> lines;
+  AfxWndState* w = pWnd ? AfxWnd(pWnd->m_hWnd) : nullptr;
+  if (!w || w->kind != AfxKind::ListView) return lines;
+  CString head;
+  for (size_t c = 0; c < w->columns.size(); ++c) {
+    if (c) head += '\t';
+    head += AfxEscapeText(w->columns[c].text);
+  }
+  lines.push_back(head);
+  const size_t cols = std::max<size_t>(w->columns.size(), 1);
+  for (const AfxItem& it : w->items) {
+    CString row = AfxEscapeText(it.text);
+    for (size_t c = 1; c < cols; ++c) {
+      row += '\t';
+      if (c - 1 < it.sub.size()) row += AfxEscapeText(it.sub[c - 1]);
+    }
+    lines.push_back(row);
+  }
+  return lines;
 }
 
 void AfxDescribeChildren(CWnd* pParent, std::vector<CString>& lines) {

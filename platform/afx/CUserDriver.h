@@ -101,6 +101,18 @@ class CUserDriver {
 // Texts are written in double quotes with \" \\ \t \n escapes. A page (a child dialog)
 // gets its line, then its controls' lines follow, depth first.
 CString AfxDescribeWindow(CWnd* pWnd);
+// The `show control` line: AfxDescribeWindow's, then ` readonly=0|1 image=N focus=0|1`
+// (readonly: an edit with ES_READONLY; image: the resource id of the bitmap or icon set on
+// a static or button, 0 none; focus: the control has the keyboard focus).
+CString AfxDescribeControl(CWnd* pWnd);
+// The value of attribute ATTR in a described line (`text`, `sel`, `items`...): the text
+// after `ATTR=` up to the next space outside double quotes; a single quoted text is given
+// back unquoted. FALSE when the line has no such attribute.
+BOOL AfxDescribedAttr(const CString& line, const CString& attr, CString& value);
+// The `show list` lines of a list control: the column headings, then one row a line,
+// cells separated by tabs (texts escaped as AfxEscapeText does). Empty when pWnd is no
+// list control.
+std::vector<CString> AfxDescribeList(CWnd* pWnd);
 void AfxDescribeChildren(CWnd* pParent, std::vector<CString>& lines);
 // A text as a quoted word of an output line (\" \\ \t \n, other control characters
 // \xHH, carriage returns dropped).

@@ -36,3 +36,9 @@ const CHostMessage* CHostMessageLog::LastBox(int from) const {
     if (m_entries[(size_t)i].m_kind == CHostMessage::box) return &m_entries[(size_t)i];
   return nullptr;
 }
+
+const CHostMessage* CHostMessageLog::LastOutput() const {
+  for (size_t i = m_entries.size(); i-- > 0;)
+    if (m_entries[i].m_kind == CHostMessage::output) return &m_entries[i];
+  return nullptr;
+}

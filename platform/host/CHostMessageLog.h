@@ -29,6 +29,8 @@ class CHostMessageLog {
   const CHostMessage& GetAt(int i) const { return m_entries[(size_t)i]; }
   // The last message box at or after index from, or NULL.
   const CHostMessage* LastBox(int from = 0) const;
+  // The last line of the message window, or NULL.
+  const CHostMessage* LastOutput() const;
 
  private:
   void Add(const CHostMessage& m);

@@ -1,6 +1,6 @@
 // The dialog lines of cmdhost: modal ... end (and modal * ... end), modeless, with, close,
 // and the user's actions on the current dialog (type, click, check, choose, select, key,
-// tab), show dialog and expect text. The dialogs are reached through the dialog interface
+// tab), show dialog, show control, show list, expect text and expect state. The dialogs are reached through the dialog interface
 // "cmd" found by name in the registry, as another module of the application reaches them.
 //
 // `modal NAME [PARAM]` queues its block as the script of the next modal dialog, then calls
@@ -298,6 +298,51 @@ Status ExpectText(CScenarioContext& ctx) {
   return Status::Failed("text " + AfxQuoteText(text));
 }
 
+// The control ID of the current dialog, for the lines that only look at it.
+CWnd* LookedAtControl(CScenarioContext& ctx, Status& failed) {
+  CDialog* d = HostGetCurrentDialog(ctx.Session());
+  if (!d) {
+    failed = Status::Failed("no current dialog");
+    return nullptr;
+  }
+  CUserDriver drv(d);
+  CWnd* c = drv.FindControl(ctx.Arg(0));
+  if (!c) failed = Status::Failed("no control " + ctx.Arg(0));
+  return c;
+}
+
+Status ShowControl(CScenarioContext& ctx) {
+  Status failed = Status::Ok();
+  CWnd* c = LookedAtControl(ctx, failed);
+  if (!c) return ctx.Refused();
+  ctx.Out() << AfxDescribeControl(c).str() << '\n';
+  return Status::Ok();
+}
+
+Status ShowList(CScenarioContext& ctx) {
+  Status failed = Status::Ok();
+  CWnd* c = LookedAtControl(ctx, failed);
+  std::vector<CString> lines = AfxDescribeList(c);
+  if (lines.empty()) return ctx.Refused();
+  for (const CString& line : lines) ctx.Out() << line.str() << '\n';
+  return Status::Ok();
+}
+
+Status ExpectState(CScenarioContext& ctx) {
+  static const char* const kAttrs[] = {"visible", "enabled", "text",     "check", "sel",
+                                       "items",   "readonly", "image", "focus"};
+  bool known = false;
+  for (const char* a : kAttrs) known = known || ctx.Arg(1) == a;
+  if (!known) return Status::Bad("not an attribute: " + ctx.Arg(1));
+  Status failed = Status::Ok();
+  CWnd* c = LookedAtControl(ctx, failed);
+  if (!c) return failed;
+  CString line = AfxDescribeControl(c), value;
+  if (!AfxDescribedAttr(line, ctx.Arg(1), value)) return Status::Failed("no " + ctx.Arg(1) + ": " + line);
+  if (value == ctx.Arg(2)) return Status::Ok();
+  return Status::Failed(ctx.Arg(1) + "=" + value);
+}
+
 const CScenarioBlockRegistrar s_modal("modal", 1, 2, Modal, "NAME [PARAM] | *");
 
 const CScenarioCommandRegistrar s_commands[] = {
@@ -313,6 +358,9 @@ const CScenarioCommandRegistrar s_commands[] = {
     {"tab", 2, 2, Tab, "ID #N"},
     {"show dialog", 0, 0, ShowDialog},
     {"expect text", 2, 2, ExpectText, "ID TEXT"},
+    {"show control", 1, 1, ShowControl, "ID"},
+    {"show list", 1, 1, ShowList, "ID"},
+    {"expect state", 3, 3, ExpectState, "ID ATTR VALUE"},
 };
 
 }  // namespace

@@ -60,6 +60,18 @@ Status ExpectMessageKey(CScenarioContext& ctx) {
   return ExpectMessageText(ctx, ctx.App().LoadStr(ctx.Arg(0)));
 }
 
+// The last line written to the message window.
+Status ExpectOutputText(CScenarioContext& ctx, const CString& text) {
+  const CHostMessage* m = ctx.App().GetMessages().LastOutput();
+  if (!m) return Status::Failed("no output");
+  if (m->m_strText == text) return Status::Ok();
+  return Status::Failed(m->Format());
+}
+
+Status ExpectOutput(CScenarioContext& ctx) { return ExpectOutputText(ctx, ctx.Arg(0)); }
+
+Status ExpectOutputKey(CScenarioContext& ctx) { return ExpectOutputText(ctx, ctx.App().LoadStr(ctx.Arg(0))); }
+
 Status ExpectResult(CScenarioContext& ctx) {
   int n = 0;
   if (!ctx.ArgInt(0, n)) return Status::Bad("not a number: " + ctx.Arg(0));
@@ -97,6 +109,8 @@ const CScenarioCommandRegistrar s_commands[] = {
     {"expect message", 1, 1, ExpectMessage, "TEXT"},
     {"expect message key", 1, 1, ExpectMessageKey, "KEY"},
     {"expect nomessage", 0, 0, ExpectNoMessage},
+    {"expect output", 1, 1, ExpectOutput, "TEXT"},
+    {"expect output key", 1, 1, ExpectOutputKey, "KEY"},
     {"expect result", 1, 1, ExpectResult, "N"},
     {"pump", 0, 0, Pump},
     {"answer", 1, 1, Answer, "IDOK|IDCANCEL|IDYES|IDNO"},

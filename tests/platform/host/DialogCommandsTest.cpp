@@ -12,15 +12,19 @@
 #include "afx/CDialog.h"
 #include "afx/CDynLinkLibrary.h"
 #include "afx/CListBox.h"
+#include "afx/CListCtrl.h"
+#include "afx/CStatic.h"
 #include "afx/CTabCtrl.h"
 #include "afx/CUserDriver.h"
 #include "host/CScenarioRunner.h"
+#include "ui/GMsg.h"
 #include "ui/IDlgIntf.h"
 
 namespace {
 
 enum : int {
-  IDD_FORM = 800, IDD_NESTED = 801, IDD_PALETTE = 802,
+  IDD_FORM = 800, IDD_NESTED = 801, IDD_PALETTE = 802, IDD_LISTS = 803,
+  IDC_READONLY = 8031, IDC_TABLE = 8032, IDC_PICTURE = 8033, IDC_SAY = 8034, IDB_PICTURE = 8090,
   IDC_NAME = 8001, IDC_FLAG = 8002, IDC_KIND = 8003, IDC_ROWS = 8004, IDC_OPEN = 8005, IDC_TABS = 8006,
   IDC_HIDDEN = 8007, IDC_DISABLED = 8008, IDC_NESTED_EDIT = 8011, IDC_PALETTE_EDIT = 8021, IDC_PALETTE_END = 8022,
 };
@@ -49,12 +53,20 @@ const AFX_DLGITEM kPaletteItems[] = {
     {"BUTTON", "end", IDC_PALETTE_END, 5, 20, 50, 14, kChild, 0},
     {"BUTTON", "Cancel", IDCANCEL, 60, 20, 50, 14, kChild, 0},
 };
+const AFX_DLGITEM kListsItems[] = {
+    {"EDIT", "fixed", IDC_READONLY, 5, 5, 80, 12, kChild | ES_READONLY, 0},
+    {"SysListView32", "", IDC_TABLE, 5, 20, 120, 60, kChild | LVS_REPORT, 0},
+    {"STATIC", "", IDC_PICTURE, 130, 5, 20, 20, kChild | SS_BITMAP, 0},
+    {"BUTTON", "say", IDC_SAY, 5, 85, 50, 14, kChild, 0},
+    {"BUTTON", "Cancel", IDCANCEL, 60, 85, 50, 14, kChild, 0},
+};
 const AFX_DLGTEMPLATE kDialogs[] = {
     {IDD_FORM, "form", 0, 0, 180, 110, kPopup, 0, "", 9, kFormItems, 10},
     {IDD_NESTED, "nested", 0, 0, 120, 40, kPopup, 0, "", 9, kNestedItems, 3},
     {IDD_PALETTE, "palette", 0, 0, 120, 40, kPopup, 0, "", 9, kPaletteItems, 3},
+    {IDD_LISTS, "lists", 0, 0, 160, 105, kPopup, 0, "", 9, kListsItems, 5},
 };
-const AFX_RESOURCE_TABLE kTable = {"test_host_dialogs", kDialogs, 3, nullptr, 0};
+const AFX_RESOURCE_TABLE kTable = {"test_host_dialogs", kDialogs, 4, nullptr, 0};
 
 // What the stand-in dialogs saw.
 struct Seen {
@@ -125,9 +137,37 @@ BEGIN_MESSAGE_MAP(PaletteDlg, CDialog)
   ON_BN_CLICKED(IDC_PALETTE_END, &PaletteDlg::OnEnd)
 END_MESSAGE_MAP()
 
+// A read-only edit, a list control of two columns, a picture, and a button that writes a
+// line to the message window.
+class ListsDlg : public CDialog {
+ public:
+  ListsDlg() : CDialog(IDD_LISTS, nullptr) {}
+  BOOL OnInitDialog() override {
+    CDialog::OnInitDialog();
+    auto* table = static_cast<CListCtrl*>(GetDlgItem(IDC_TABLE));
+    table->InsertColumn(0, "名称");
+    table->InsertColumn(1, "value");
+    table->InsertItem(0, "B1");
+    table->SetItemText(0, 1, "4.5");
+    table->InsertItem(1, "a\tb");
+    static_cast<CStatic*>(GetDlgItem(IDC_PICTURE))->SetBitmap(AfxHandleFromResId<HBITMAP>(IDB_PICTURE));
+    GetDlgItem(IDC_TABLE)->SetFocus();
+    return FALSE;
+  }
+  void OnSay() { GMsgOut("said \"so\""); }
+  DECLARE_MESSAGE_MAP()
+};
+BEGIN_MESSAGE_MAP(ListsDlg, CDialog)
+  ON_BN_CLICKED(IDC_SAY, &ListsDlg::OnSay)
+END_MESSAGE_MAP()
+
 class StandInCmd : public IDlgIntf {
  public:
   int Dlg_DoModal(const char* name, void*) override {
+    if (std::string(name) == "Lists") {
+      ListsDlg dlg;
+      return (int)dlg.DoModal();
+    }
     if (std::string(name) != "Form") return -1;
     FormDlg dlg;
     return (int)dlg.DoModal();
@@ -342,6 +382,41 @@ TEST_F(DialogCommands, ModelessDialogBecomesCurrentUntilItEnds) {
 TEST_F(DialogCommands, ModelessPassesItsExtra) {
   EXPECT_TRUE(Run("modeless Palette 7\nclose\n").IsOk());
   EXPECT_EQ(g_seen.extra, 7);
+}
+
+TEST_F(DialogCommands, ShowControlShowListAndTheirExpects) {
+  CScenarioStatus s = Run(
+      "modal Lists\n"
+      "  show control 8031\n"
+      "  show control 8033\n"
+      "  show list 8032\n"
+      "  expect state 8031 readonly 1\n"
+      "  expect state 8031 text fixed\n"
+      "  expect state 8032 focus 1\n"
+      "  expect state 8032 items \"\\\"B1\\\",\\\"a\\\\tb\\\"\"\n"
+      "  expect state 8033 image 8090\n"
+      "  expect state 8034 focus 0\n"
+      "  show list 8031\n"
+      "  click 8034\n"
+      "  expect output \"said \\\"so\\\"\"\n"
+      "  expect state 8031 text other\n"
+      "end\n");
+  EXPECT_EQ(s.GetKind(), CScenarioStatus::failed) << m_out;
+  EXPECT_EQ(m_out.substr(0, m_out.find("t.scn:14")),
+            "control 8031 EDIT visible=1 enabled=1 text=\"fixed\" readonly=1 image=0 focus=0\n"
+            "control 8033 STATIC visible=1 enabled=1 text=\"\" readonly=0 image=8090 focus=0\n"
+            "名称\tvalue\n"
+            "B1\t4.5\n"
+            "a\\tb\t\n"
+            "refused show list 8031\n"
+            "output \"said \\\"so\\\"\"\n"
+            "result 2\n")
+      << "the last expect fails, naming what it found";
+  EXPECT_NE(s.GetText().str().find("text=fixed"), std::string::npos) << s.GetText().str();
+  // Without a dialog there is nothing to look at; a word that is no attribute is no line.
+  EXPECT_EQ(Run("expect state 8031 text x\n").GetKind(), CScenarioStatus::failed);
+  EXPECT_EQ(Run("modal Lists\n  expect state 8031 colour x\nend\n").GetKind(), CScenarioStatus::bad);
+  EXPECT_EQ(Run("expect output x\n").GetKind(), CScenarioStatus::failed) << "no output yet, or another";
 }
 
 TEST_F(DialogCommands, LinesThatCannotBeUnderstood) {
