@@ -239,6 +239,7 @@ void DB_CDataBase::SwapContents(DB_CDataBase& other) {
     if (m_stores[i] && other.m_stores[i]) m_stores[i]->SwapContents(*other.m_stores[i]);
   std::swap(m_nCurPlan, other.m_nCurPlan);
   std::swap(m_nCurStor, other.m_nCurStor);
+  m_viewCtrl.Clear();
   ClearUndo();
   m_updates.clear();
   m_updateSource.reset();

@@ -20,6 +20,7 @@
 #include <vector>
 #include "afx/AfxTypes.h"
 #include "afx/CString.h"
+#include "db/CViewCtrl.h"
 #include "db/DBClassIds.h"
 #include "db/DB_CUpdateRecord.h"
 
@@ -82,6 +83,10 @@ class DB_CDataBase {
   BOOL InGroup() const { return m_nGroupDepth > 0; }
   BOOL IsGroupFailed() const { return m_bGroupFailed; }
 
+  // The selection the views show of this database's objects.
+  CViewCtrl* GetViewCtrl() { return &m_viewCtrl; }
+  const CViewCtrl* GetViewCtrl() const { return &m_viewCtrl; }
+
   // Listeners.
   BOOL Connect(DB_CUpdateListener* p);
   void Disconnect(DB_CUpdateListener* p);
@@ -108,7 +113,8 @@ class DB_CDataBase {
   void SetCurStorKey(UINT k) { m_nCurStor = k; }
 
   // Replaces every table's records by those of another database of the same tables (a
-  // model just read); undo, redo and the update list are emptied. Nobody is notified.
+  // model just read); undo, redo, the update list and the selection are emptied. Nobody
+  // is notified.
   void SwapContents(DB_CDataBase& other);
 
  private:
@@ -130,4 +136,5 @@ class DB_CDataBase {
   bool m_bNotifying = false;
   UINT m_nCurPlan = 0;
   UINT m_nCurStor = 0;
+  CViewCtrl m_viewCtrl{this};
 };

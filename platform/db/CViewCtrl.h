@@ -1,0 +1,59 @@
+// The selection of one database's objects as the views show it: selected points and
+// members (the model database), nodes and elements (the analysis model). The four key
+// lists of every call come in that order: points, members, nodes, elements; the view may
+// be NULL. After a change that selected something the connected windows hear
+// OnUpdate(NULL, HINT_SELECT, T_UPDATE_HINT of this database), after one that unselected
+// something HINT_UNSELECT. The current lists are the keys the last change added or took
+// away. A selection lists its keys in the order they were selected. Keys are not checked
+// against the tables: the caller selects what it has read from them.
+#pragma once
+#include <unordered_set>
+#include <vector>
+#include "afx/CArray.h"
+
+class CView;
+class DB_CDataBase;
+
+class CViewCtrl {
+ public:
+  enum Kind { PONT = 0, MEMB = 1, PNODE = 2, PMEMB = 3, KINDS = 4 };
+  enum : int { HINT_SELECT = 5, HINT_UNSELECT = 6 };
+
+  explicit CViewCtrl(DB_CDataBase* pDB) : m_pDB(pDB) {}
+
+  // bReplace 1: each kind's selection becomes exactly its list; 0: the lists are added.
+  // The two ints before it are the view's own and unused here.
+  void Select(CView* pView, const CUIntArray& ponts, const CUIntArray& membs, const CUIntArray& nodes,
+              const CUIntArray& elems, int n1, int n2, int bReplace);
+  void Unselect(CView* pView, const CUIntArray& ponts, const CUIntArray& membs, const CUIntArray& nodes,
+                const CUIntArray& elems, int n1, int n2);
+  void UnselectAll(CView* pView);
+  // Forgets the selection and the current lists, nobody told (the database's model was
+  // replaced by another).
+  void Clear();
+
+  void GetAllSelectedPont(CUIntArray& keys) const { Copy(m_sel[PONT].order, keys); }
+  void GetAllSelectedMemb(CUIntArray& keys) const { Copy(m_sel[MEMB].order, keys); }
+  void GetAllSelectedPNode(CUIntArray& keys) const { Copy(m_sel[PNODE].order, keys); }
+  void GetAllSelectedPMemb(CUIntArray& keys) const { Copy(m_sel[PMEMB].order, keys); }
+  void GetCurrentPont(CUIntArray& keys) const { Copy(m_cur[PONT], keys); }
+  void GetCurrentMemb(CUIntArray& keys) const { Copy(m_cur[MEMB], keys); }
+  void GetCurrentPNode(CUIntArray& keys) const { Copy(m_cur[PNODE], keys); }
+  void GetCurrentPMemb(CUIntArray& keys) const { Copy(m_cur[PMEMB], keys); }
+  BOOL IsSelected(Kind kind, UINT key) const { return m_sel[kind].in.count(key) != 0; }
+
+ private:
+  struct Set {
+    std::vector<UINT> order;
+    std::unordered_set<UINT> in;
+  };
+  static void Copy(const std::vector<UINT>& from, CUIntArray& to);
+  // Adds or takes away keys of one kind; what changed goes to the current list.
+  void Add(Kind kind, const CUIntArray& keys);
+  void Remove(Kind kind, const std::unordered_set<UINT>& keys);
+  void Tell(int hint);
+
+  DB_CDataBase* m_pDB;
+  Set m_sel[KINDS];
+  std::vector<UINT> m_cur[KINDS];
+};
