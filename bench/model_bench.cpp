@@ -5,10 +5,13 @@
 // - Reads of one member: by key (Get), by number (GetMembKeyByNo) and by position
 //   (GetMembKeyListByPos3D, the point at a position GetSamePointBy3DPos): ratio_vs_1k =
 //   time per read at this size / at 10^3 members (target: within 3 at 10^6). Reads take
-//   the next of 64 members sampled across the model.
+//   the next of 64 members sampled across the model. position_after_write reads by
+//   position right after a write that moved one point of the model (the user's pick after
+//   an edit): only the read is timed.
 // - The story's member list (GetKeyListOfStory): ratio_vs_loop = its time / a bare loop
 //   copying a vector of the same keys into an array (target: within 3 at 10^6).
-// - One request (CreateLineMembBy2Pos, CreateColumnAtPos), written and undone:
+// - One request (CreateLineMembBy2Pos beyond the frame and between existing points,
+//   CreateColumnAtPos), written and undone:
 //   ratio_vs_1k = time per request at this size / at 10^3 (target: within 3 at 10^5).
 #include <benchmark/benchmark.h>
 
@@ -76,7 +79,7 @@ Frame& GetFrame(int n) {
   return *f;
 }
 
-enum Kind { KEY, NUMBER, POSITION, POINT_AT };
+enum Kind { KEY, NUMBER, POSITION, POINT_AT, POSITION_AFTER_WRITE };
 
 double NsPerRead(int n, Kind kind) {
   Frame& f = GetFrame(n);
@@ -89,9 +92,29 @@ double NsPerRead(int n, Kind kind) {
   }
   CUIntArray keys;
   f.memb->GetMembKeyListByPos3D(at[0], keys);  // builds the plan grid once
-  const int reps = 20000;
   T_MEMB_D rec;
   size_t sink = 0;
+  if (kind == POSITION_AFTER_WRITE) {
+    // Each write moves a sampled beam's first point by a micron, back and forth.
+    const int reps = 2000;
+    double ns = 0;
+    for (int i = 0; i < reps; ++i) {
+      size_t j = (size_t)i & 63;
+      f.memb->Get(f.sample[j], rec);
+      T_PONT_D p;
+      f.pont->Get(rec.points[0], p);
+      p.x += (i & 64) ? -1e-6 : 1e-6;
+      f.pont->TR_Modify(rec.points[0], p);
+      auto t1 = Clock::now();
+      f.memb->GetMembKeyListByPos3D(at[j], keys);
+      ns += std::chrono::duration<double, std::nano>(Clock::now() - t1).count();
+      sink += (size_t)keys.GetSize();
+    }
+    f.doc->GetModelDB()->ClearUndo();
+    benchmark::DoNotOptimize(sink);
+    return ns / reps;
+  }
+  const int reps = 20000;
   auto t0 = Clock::now();
   for (int i = 0; i < reps; ++i) {
     size_t j = (size_t)i & 63;
@@ -118,6 +141,10 @@ BENCHMARK_CAPTURE(BM_Read, key, KEY)->RangeMultiplier(10)->Range(1000, 1000000)-
 BENCHMARK_CAPTURE(BM_Read, number, NUMBER)->RangeMultiplier(10)->Range(1000, 1000000)->Iterations(3);
 BENCHMARK_CAPTURE(BM_Read, position, POSITION)->RangeMultiplier(10)->Range(1000, 1000000)->Iterations(3);
 BENCHMARK_CAPTURE(BM_Read, point_at, POINT_AT)->RangeMultiplier(10)->Range(1000, 1000000)->Iterations(3);
+BENCHMARK_CAPTURE(BM_Read, position_after_write, POSITION_AFTER_WRITE)
+    ->RangeMultiplier(10)
+    ->Range(1000, 1000000)
+    ->Iterations(3);
 
 void BM_StoryList(benchmark::State& state) {
   Frame& f = GetFrame((int)state.range(0));
@@ -148,18 +175,22 @@ void BM_StoryList(benchmark::State& state) {
 }
 BENCHMARK(BM_StoryList)->RangeMultiplier(10)->Range(1000, 1000000)->Iterations(3);
 
-double MsPerRequest(int n, bool column) {
+enum Req { LINE_OUTSIDE, COLUMN_OUTSIDE, LINE_ON_POINTS };
+
+double MsPerRequest(int n, Req req) {
   Frame& f = GetFrame(n);
   CDBDoc::m_pDBDoc = f.doc.get();
   CModeler2* m = CModeler2::Instance();
   T_MODELER2_PARAM_MEMB p;
-  p.type = column ? 101 : 201;
+  p.type = req == COLUMN_OUTSIDE ? 101 : 201;
   const int reps = 200;
   auto t0 = Clock::now();
   for (int i = 0; i < reps; ++i) {
-    // Beyond the frame, so every request writes.
+    // Beyond the frame, so every request writes; or a new beam across the first two rows
+    // of points, which merges both ends with existing points.
     T_MEMBDLG_3DPOINT a{-10.0 - i, -5.0, 3.0}, b{-10.0 - i, -9.0, 3.0};
-    if (column) m->CreateColumnAtPos(&a, p, 1);
+    if (req == LINE_ON_POINTS) a = T_MEMBDLG_3DPOINT{(double)i, 0.0, 3.0}, b = T_MEMBDLG_3DPOINT{(double)i, 1.0, 3.0};
+    if (req == COLUMN_OUTSIDE) m->CreateColumnAtPos(&a, p, 1);
     else m->CreateLineMembBy2Pos(&a, &b, p, 1, nullptr, 0, 0, 0, 0);
   }
   for (int i = 0; i < reps; ++i) f.doc->Undo();
@@ -167,15 +198,16 @@ double MsPerRequest(int n, bool column) {
   return std::chrono::duration<double, std::milli>(Clock::now() - t0).count() / reps;
 }
 
-void BM_Request(benchmark::State& state, bool column) {
+void BM_Request(benchmark::State& state, Req req) {
   int n = (int)state.range(0);
-  double base = MsPerRequest(1000, column);
+  double base = MsPerRequest(1000, req);
   double ms = 0;
-  for (auto _ : state) ms = MsPerRequest(n, column);
+  for (auto _ : state) ms = MsPerRequest(n, req);
   state.counters["ms_per_request"] = ms;
   state.counters["ratio_vs_1k"] = ms / base;
 }
-BENCHMARK_CAPTURE(BM_Request, line_by_2pos, false)->RangeMultiplier(10)->Range(1000, 100000)->Iterations(3);
-BENCHMARK_CAPTURE(BM_Request, column_at_pos, true)->RangeMultiplier(10)->Range(1000, 100000)->Iterations(3);
+BENCHMARK_CAPTURE(BM_Request, line_by_2pos, LINE_OUTSIDE)->RangeMultiplier(10)->Range(1000, 100000)->Iterations(3);
+BENCHMARK_CAPTURE(BM_Request, line_on_points, LINE_ON_POINTS)->RangeMultiplier(10)->Range(1000, 100000)->Iterations(3);
+BENCHMARK_CAPTURE(BM_Request, column_at_pos, COLUMN_OUTSIDE)->RangeMultiplier(10)->Range(1000, 100000)->Iterations(3);
 
 }  // namespace

@@ -285,6 +285,18 @@ BOOL MatlTypeIs(const CClassMemb& t, DB_CDataBase* db, UINT key, const char* typ
 BOOL CClassMemb::IsSteel(UINT key) const { return MatlTypeIs(*this, m_pDB, key, "S"); }
 BOOL CClassMemb::IsRC(UINT key) const { return MatlTypeIs(*this, m_pDB, key, "C"); }
 
+CMembIndex::PlanSource CClassMemb::PlanSource() const {
+  const auto& pts = static_cast<DB_CStore<T_PONT_D>*>(m_pDB->GetStore(DB_CLASS_PONT))->m_set;
+  return CMembIndex::PlanSource{
+      &pts.Extra(),
+      [&pts](const T_MEMB_D& r, std::vector<std::pair<double, double>>& xy) {
+        for (UINT p : r.points)
+          if (const T_PONT_D* q = pts.Find(p)) xy.emplace_back(q->x, q->y);
+      },
+      [this](UINT k) { return Set()->Find(k); },
+      [this](const std::function<void(UINT, const T_MEMB_D&)>& f) { Set()->ForEach(f); }};
+}
+
 BOOL CClassMemb::PlanPoint(UINT pontKey, T_POINT2D& p) const {
   DB_CStoreBase* pts = m_pDB ? m_pDB->GetStore(DB_CLASS_PONT) : nullptr;
   const auto* r = pts ? static_cast<const T_PONT_D*>(pts->Record(pontKey)) : nullptr;
@@ -329,11 +341,9 @@ BOOL CClassMemb::GetKeyListWithPolygon2D(CUIntArray& keys, const CPoint2DArray& 
       }
     }
   } else {
-    for (UINT s : stories) {
-      const CKeyBag* b = Set()->Extra().OfStory(s);
-      if (!b) continue;
-      b->ForEach([&](UINT k) {
+    auto crosses = [&](UINT k) {
         const T_MEMB_D* m = Set()->Find(k);
+        if (!m) return;
         std::vector<T_POINT2D> pts;
         for (UINT p : m->points) {
           T_POINT2D q;
@@ -349,7 +359,20 @@ BOOL CClassMemb::GetKeyListWithPolygon2D(CUIntArray& keys, const CPoint2DArray& 
               return;
             }
         }
-      });
+    };
+    // A small polygon asks the plan grid; a large one walks the stories' members.
+    double x0 = poly[0].x, x1 = x0, y0 = poly[0].y, y1 = y0;
+    for (const T_POINT2D& p : poly) {
+      x0 = std::min(x0, p.x), x1 = std::max(x1, p.x);
+      y0 = std::min(y0, p.y), y1 = std::max(y1, p.y);
+    }
+    std::vector<UINT> near;
+    if (m_pDB->GetStore(DB_CLASS_PONT) && Set()->Extra().InPlanBox(x0, y0, x1, y1, PlanSource(), near)) {
+      for (UINT k : near)
+        if (storySet.count(Set()->Find(k)->storyKey)) crosses(k);
+    } else {
+      for (UINT s : stories)
+        if (const CKeyBag* b = Set()->Extra().OfStory(s)) b->ForEach(crosses);
     }
   }
   std::sort(out.begin(), out.end());
@@ -361,18 +384,9 @@ BOOL CClassMemb::GetMembKeyListByPos3D(const T_POINT3D& pos, CUIntArray& keys) c
   keys.RemoveAll();
   if (!Set() || !m_pDB) return FALSE;
   const double tol = 0.001 * (1.0 + 1e-9) + 1e-12;
-  auto* pont = static_cast<CClassPont*>(m_pDB->GetClass(DB_CLASS_PONT));
-  DB_CStoreBase* ptStore = m_pDB->GetStore(DB_CLASS_PONT);
-  if (!pont || !ptStore) return FALSE;
-  const auto& pts = static_cast<DB_CStore<T_PONT_D>*>(ptStore)->m_set;
+  if (!m_pDB->GetStore(DB_CLASS_PONT)) return FALSE;
   std::vector<UINT> near;
-  Set()->Extra().NearPlan(
-      pos.x, pos.y, pts.Extra().Generation(),
-      [&](const T_MEMB_D& r, std::vector<std::pair<double, double>>& xy) {
-        for (UINT p : r.points)
-          if (const T_PONT_D* q = pts.Find(p)) xy.emplace_back(q->x, q->y);
-      },
-      [&](const std::function<void(UINT, const T_MEMB_D&)>& f) { Set()->ForEach(f); }, near);
+  Set()->Extra().NearPlan(pos.x, pos.y, PlanSource(), near);
   std::vector<UINT> out;
   for (UINT k : near) {
     const T_MEMB_D* m = Set()->Find(k);

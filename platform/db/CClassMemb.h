@@ -6,10 +6,12 @@
 //
 // Costs: by key, by number and a member's points O(1) expected; a story's members come
 // from its own index at the speed of an array; the members at a point O(1); the members
-// through a position O(1) from a plan grid that the first such read after a change of
-// members or points builds (O(n) once). GetKeyListWithPolygon2D mode 1 walks the
-// members of the stories asked, never the whole table. Positions, levels and tolerances are
-// internal (m); a point's z is from its story's top, "3D" reads give global positions.
+// through a position O(1) from a plan grid that the first such read builds (O(n) once)
+// and later reads bring up to date with the writes since (O(changes)).
+// GetKeyListWithPolygon2D asks the plan grids for a polygon up to about 128 m across,
+// else walks the points or members of the stories asked, never the whole table.
+// Positions, levels and tolerances are internal (m); a point's z is from its story's
+// top, "3D" reads give global positions.
 #pragma once
 #include "db/DBGeom.h"
 #include "db/DB_CTable.h"
@@ -105,6 +107,7 @@ class CClassMemb : public DB_CTable<T_MEMB_D> {
 
  private:
   BOOL PlanPoint(UINT pontKey, T_POINT2D& p) const;
+  CMembIndex::PlanSource PlanSource() const;  // needs the point table
 };
 
 class CDataMemb : public DB_CDataImage<T_MEMB_D> {};

@@ -95,14 +95,36 @@ int64_t CPontIndex::Cell(double v) {
   return (int64_t)std::max(-2.0e9, std::min(2.0e9, c));
 }
 
-void CPontIndex::Add(UINT key, const T_PONT_D& r) {
+void CPontIndex::Journal(UINT key) {
   m_gen = NextGeneration();
+  if (m_journal.size() >= 65536) {
+    const size_t drop = m_journal.size() / 2;
+    m_floor = m_journal[drop - 1].first;
+    m_journal.erase(m_journal.begin(), m_journal.begin() + (ptrdiff_t)drop);
+  }
+  m_journal.emplace_back(m_gen, key);
+}
+
+void CPontIndex::Clear() {
+  *this = CPontIndex();
+  m_gen = m_floor = NextGeneration();
+}
+
+BOOL CPontIndex::ChangedSince(uint64_t gen, std::vector<UINT>& keys) const {
+  if (gen < m_floor) return FALSE;
+  auto it = std::upper_bound(m_journal.begin(), m_journal.end(), std::make_pair(gen, ~0u));
+  for (; it != m_journal.end(); ++it) keys.push_back(it->second);
+  return TRUE;
+}
+
+void CPontIndex::Add(UINT key, const T_PONT_D& r) {
+  Journal(key);
   m_story[r.storyKey].Add(key);
   m_grid[CellKey(Cell(r.x), Cell(r.y))].push_back(key);
 }
 
 void CPontIndex::Remove(UINT key, const T_PONT_D& r) {
-  m_gen = NextGeneration();
+  Journal(key);
   Drop(m_story, r.storyKey, key);
   auto it = m_grid.find(CellKey(Cell(r.x), Cell(r.y)));
   if (it == m_grid.end()) return;
@@ -132,8 +154,20 @@ void CMembIndex::Count(Counts& c, UINT key, int d) {
   if (it != c.end() && --it->second == 0) c.erase(it);
 }
 
-void CMembIndex::Add(UINT key, const T_MEMB_D& r) {
+void CMembIndex::Touch(UINT key) {
   m_gen = NextGeneration();
+  if (!m_gridBuilt) return;
+  m_dirty.push_back(key);
+  if (m_dirty.size() > 1024 && m_dirty.size() > m_cellsOf.size() / 4) {
+    m_grid.clear();
+    m_cellsOf.clear();
+    m_dirty.clear();
+    m_gridBuilt = false;
+  }
+}
+
+void CMembIndex::Add(UINT key, const T_MEMB_D& r) {
+  Touch(key);
   m_story[r.storyKey].Add(key);
   for (UINT p : r.points) {
     if (p == T_MEMB_D::GAP_POINT || !p) continue;
@@ -148,7 +182,7 @@ void CMembIndex::Add(UINT key, const T_MEMB_D& r) {
 }
 
 void CMembIndex::Remove(UINT key, const T_MEMB_D& r) {
-  m_gen = NextGeneration();
+  Touch(key);
   Drop(m_story, r.storyKey, key);
   for (UINT p : r.points) {
     auto it = m_atPoint.find(p);
@@ -205,45 +239,85 @@ int64_t MembCell(double v) { return (int64_t)std::max(-2.0e9, std::min(2.0e9, st
 uint64_t MembCellKey(int64_t i, int64_t j) { return ((uint64_t)(uint32_t)i << 32) | (uint32_t)j; }
 }  // namespace
 
-void CMembIndex::NearPlan(double x, double y, uint64_t pontGen, const PlanOf& planPoints, const Walk& walk,
-                          std::vector<UINT>& out) const {
-  out.clear();
-  if (m_gridGen != m_gen || m_gridPontGen != pontGen || m_grid.empty()) {
-    m_grid.clear();
-    std::vector<std::pair<double, double>> xy;
-    walk([&](UINT key, const T_MEMB_D& r) {
-      xy.clear();
-      planPoints(r, xy);
-      if (xy.empty()) return;
-      // Every cell an edge passes through (sampled at a quarter cell), or the outline's
-      // bounding cells for an area.
-      std::vector<uint64_t> cells;
-      auto addCell = [&](double px, double py) { cells.push_back(MembCellKey(MembCell(px), MembCell(py))); };
-      bool area = CMembIndexIsArea(r.type);
-      if (area) {
-        double x0 = xy[0].first, x1 = x0, y0 = xy[0].second, y1 = y0;
-        for (const auto& p : xy) x0 = std::min(x0, p.first), x1 = std::max(x1, p.first), y0 = std::min(y0, p.second), y1 = std::max(y1, p.second);
-        for (int64_t i = MembCell(x0); i <= MembCell(x1); ++i)
-          for (int64_t j = MembCell(y0); j <= MembCell(y1); ++j) cells.push_back(MembCellKey(i, j));
-      } else {
-        for (size_t e = 0; e < xy.size(); ++e) {
-          const auto& a = xy[e];
-          const auto& b = xy[e + 1 < xy.size() ? e + 1 : e];
-          double len = std::hypot(b.first - a.first, b.second - a.second);
-          int steps = (int)std::min(1e6, std::ceil(len / (kMembCell / 4))) + 1;
-          for (int k = 0; k <= steps; ++k) {
-            double t = (double)k / steps;
-            addCell(a.first + t * (b.first - a.first), a.second + t * (b.second - a.second));
-          }
-        }
+void CMembIndex::Place(UINT key, const T_MEMB_D& r, const PlanOf& planPoints) const {
+  std::vector<std::pair<double, double>> xy;
+  planPoints(r, xy);
+  if (xy.empty()) return;
+  // Every cell an edge passes through (sampled at a quarter cell), or the outline's
+  // bounding cells for an area.
+  std::vector<uint64_t> cells;
+  auto addCell = [&](double px, double py) { cells.push_back(MembCellKey(MembCell(px), MembCell(py))); };
+  if (CMembIndexIsArea(r.type)) {
+    double x0 = xy[0].first, x1 = x0, y0 = xy[0].second, y1 = y0;
+    for (const auto& p : xy) x0 = std::min(x0, p.first), x1 = std::max(x1, p.first), y0 = std::min(y0, p.second), y1 = std::max(y1, p.second);
+    for (int64_t i = MembCell(x0); i <= MembCell(x1); ++i)
+      for (int64_t j = MembCell(y0); j <= MembCell(y1); ++j) cells.push_back(MembCellKey(i, j));
+  } else {
+    for (size_t e = 0; e < xy.size(); ++e) {
+      const auto& a = xy[e];
+      const auto& b = xy[e + 1 < xy.size() ? e + 1 : e];
+      double len = std::hypot(b.first - a.first, b.second - a.second);
+      int steps = (int)std::min(1e6, std::ceil(len / (kMembCell / 4))) + 1;
+      for (int k = 0; k <= steps; ++k) {
+        double t = (double)k / steps;
+        addCell(a.first + t * (b.first - a.first), a.second + t * (b.second - a.second));
       }
-      std::sort(cells.begin(), cells.end());
-      cells.erase(std::unique(cells.begin(), cells.end()), cells.end());
-      for (uint64_t c : cells) m_grid[c].push_back(key);
-    });
-    m_gridGen = m_gen;
-    m_gridPontGen = pontGen;
+    }
   }
+  std::sort(cells.begin(), cells.end());
+  cells.erase(std::unique(cells.begin(), cells.end()), cells.end());
+  for (uint64_t c : cells) m_grid[c].push_back(key);
+  m_cellsOf[key] = std::move(cells);
+}
+
+void CMembIndex::Unplace(UINT key) const {
+  auto it = m_cellsOf.find(key);
+  if (it == m_cellsOf.end()) return;
+  for (uint64_t c : it->second) {
+    auto g = m_grid.find(c);
+    if (g == m_grid.end()) continue;
+    auto& v = g->second;
+    auto at = std::find(v.begin(), v.end(), key);
+    if (at != v.end()) {
+      *at = v.back();
+      v.pop_back();
+    }
+    if (v.empty()) m_grid.erase(g);
+  }
+  m_cellsOf.erase(it);
+}
+
+void CMembIndex::Refresh(const PlanSource& src) const {
+  std::vector<UINT> moved;
+  const uint64_t pontGen = src.points->Generation();
+  if (m_gridBuilt && m_gridPontGen != pontGen && !src.points->ChangedSince(m_gridPontGen, moved)) m_gridBuilt = false;
+  if (m_gridBuilt && moved.size() > 1024 && moved.size() > m_cellsOf.size() / 4) m_gridBuilt = false;
+  if (!m_gridBuilt) {
+    m_grid.clear();
+    m_cellsOf.clear();
+    m_dirty.clear();
+    src.walk([&](UINT key, const T_MEMB_D& r) { Place(key, r, src.planPoints); });
+    m_gridBuilt = true;
+    m_gridPontGen = pontGen;
+    return;
+  }
+  // The members written, and those at the points moved, since the last read.
+  std::vector<UINT> again;
+  again.swap(m_dirty);
+  for (UINT p : moved)
+    if (const std::vector<UINT>* at = AtPoint(p)) again.insert(again.end(), at->begin(), at->end());
+  std::sort(again.begin(), again.end());
+  again.erase(std::unique(again.begin(), again.end()), again.end());
+  for (UINT k : again) {
+    Unplace(k);
+    if (const T_MEMB_D* r = src.find(k)) Place(k, *r, src.planPoints);
+  }
+  m_gridPontGen = pontGen;
+}
+
+void CMembIndex::NearPlan(double x, double y, const PlanSource& src, std::vector<UINT>& out) const {
+  out.clear();
+  Refresh(src);
   // Samples lie a quarter cell apart, so any point of an axis is in a cell next to one
   // of its samples' cells.
   for (int64_t i = MembCell(x) - 1; i <= MembCell(x) + 1; ++i)
@@ -253,6 +327,22 @@ void CMembIndex::NearPlan(double x, double y, uint64_t pontGen, const PlanOf& pl
     }
   std::sort(out.begin(), out.end());
   out.erase(std::unique(out.begin(), out.end()), out.end());
+}
+
+BOOL CMembIndex::InPlanBox(double x0, double y0, double x1, double y1, const PlanSource& src,
+                           std::vector<UINT>& out) const {
+  out.clear();
+  const int64_t i0 = MembCell(x0) - 1, i1 = MembCell(x1) + 1, j0 = MembCell(y0) - 1, j1 = MembCell(y1) + 1;
+  if (i1 - i0 > 64 || j1 - j0 > 64) return FALSE;
+  Refresh(src);
+  for (int64_t i = i0; i <= i1; ++i)
+    for (int64_t j = j0; j <= j1; ++j) {
+      auto it = m_grid.find(MembCellKey(i, j));
+      if (it != m_grid.end()) out.insert(out.end(), it->second.begin(), it->second.end());
+    }
+  std::sort(out.begin(), out.end());
+  out.erase(std::unique(out.begin(), out.end()), out.end());
+  return TRUE;
 }
 
 // ---- CDmlnIndex ----

@@ -3,9 +3,10 @@
 // - CPontIndex: the points of each story, and a plan grid of the points' (x, y);
 // - CMembIndex: the members of each story, the members at each point, how many members
 //   use each section, thickness, material, curve and design-type record, and a plan grid
-//   of the members' axes and outlines. The grid depends on the points' positions too: it
-//   is built on the first position read after members or points changed (O(n) once),
-//   then answers in O(1);
+//   of the members' axes and outlines. The grid depends on the points' positions too: the
+//   first position read builds it (O(n) once); later reads first bring it up to date with
+//   the members written and the points moved since (O(changes)), then answer in O(1). A
+//   change larger than a quarter of the model drops it for a rebuild;
 // - CDmlnIndex: how many segments use each tracing line and end point.
 // Each is a value inside its table's record set and follows every write, undo and load.
 #pragma once
@@ -52,10 +53,13 @@ class CPontIndex {
 
   void Add(UINT key, const T_PONT_D& r);
   void Remove(UINT key, const T_PONT_D& r);
-  void Clear() { *this = CPontIndex(); }
+  void Clear();  // a reader of the journal from before rebuilds
   BOOL Uses(UINT classId, UINT key) const;
   // Changes with every write (never repeats).
   uint64_t Generation() const { return m_gen; }
+  // Appends the points written after generation gen (a key may come twice); 0 when the
+  // journal no longer reaches back that far.
+  BOOL ChangedSince(uint64_t gen, std::vector<UINT>& keys) const;
 
   const CKeyBag* OfStory(UINT storyKey) const;
   // Calls f (key) for every point whose plan cell lies within r of (x, y); the caller
@@ -79,6 +83,11 @@ class CPontIndex {
   std::unordered_map<UINT, CKeyBag> m_story;
   std::unordered_map<uint64_t, std::vector<UINT>> m_grid;
   uint64_t m_gen = 0;
+  // (generation, key) of the latest writes, oldest first; m_floor: the newest generation
+  // dropped from its front.
+  std::vector<std::pair<uint64_t, UINT>> m_journal;
+  uint64_t m_floor = 0;
+  void Journal(UINT key);
 };
 
 class CMembIndex {
@@ -95,12 +104,21 @@ class CMembIndex {
 
   // The members registered in the plan cells (2 m) around (x, y), ascending, each once;
   // the caller tests the exact geometry. planPoints gives a member's plan outline (its
-  // points' x, y), walk visits every member; the grid is rebuilt when the members or the
-  // points (pontGen) changed since it was built.
+  // points' x, y), find a member's record (NULL when gone), walk visits every member.
   using PlanOf = std::function<void(const T_MEMB_D& rec, std::vector<std::pair<double, double>>& xy)>;
+  using FindOf = std::function<const T_MEMB_D*(UINT key)>;
   using Walk = std::function<void(const std::function<void(UINT, const T_MEMB_D&)>&)>;
-  void NearPlan(double x, double y, uint64_t pontGen, const PlanOf& planPoints, const Walk& walk,
-                std::vector<UINT>& out) const;
+  struct PlanSource {
+    const CPontIndex* points;
+    PlanOf planPoints;
+    FindOf find;
+    Walk walk;
+  };
+  void NearPlan(double x, double y, const PlanSource& src, std::vector<UINT>& out) const;
+  // The members registered in the cells that the plan box (x0, y0)-(x1, y1) touches, and
+  // their neighbours, ascending, each once; 0 (out empty) for a box wider than 64 cells,
+  // which the caller walks by story instead.
+  BOOL InPlanBox(double x0, double y0, double x1, double y1, const PlanSource& src, std::vector<UINT>& out) const;
 
  private:
   using Counts = std::unordered_map<UINT, UINT>;
@@ -109,8 +127,17 @@ class CMembIndex {
   std::unordered_map<UINT, std::vector<UINT>> m_atPoint;
   Counts m_sect, m_thik, m_matl, m_curv, m_dsgn;
   uint64_t m_gen = 0;
-  mutable uint64_t m_gridGen = 0, m_gridPontGen = 0;
+  // The plan grid: cell to members, member to its cells, the members written since it
+  // was brought up to date, the point generation it follows.
+  void Refresh(const PlanSource& src) const;
+  void Place(UINT key, const T_MEMB_D& r, const PlanOf& planPoints) const;
+  void Unplace(UINT key) const;
+  void Touch(UINT key);
+  mutable bool m_gridBuilt = false;
+  mutable uint64_t m_gridPontGen = 0;
   mutable std::unordered_map<uint64_t, std::vector<UINT>> m_grid;
+  mutable std::unordered_map<UINT, std::vector<uint64_t>> m_cellsOf;
+  mutable std::vector<UINT> m_dirty;
 };
 
 class CDmlnIndex {

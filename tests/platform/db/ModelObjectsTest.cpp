@@ -88,6 +88,25 @@ TEST_F(ModelObjects, RefusedWritesLeaveTheModelAsItWas) {
                       {201, 3, {a, b}, 9, 0},    {301, 3, {a, b, a}, 0, 9}, {201, 3, {a}, 0, 0},
                       {201, 3, {a, T_MEMB_D::GAP_POINT, b}, 0, 0}};
   for (const Case& c : bad) EXPECT_EQ(Member(c.type, c.story, c.pts, c.sect, c.thik), 0u) << c.type;
+  T_MEMB_D noMatl;
+  noMatl.type = 201, noMatl.storyKey = 3, noMatl.matlKey = 99;
+  noMatl.points.Add(a), noMatl.points.Add(b);
+  EXPECT_FALSE(memb->TR_Add(noMatl));
+  // What a member uses stays: its points, section, thickness and material.
+  UINT slab = Member(301, 3, {a, b, Point(6, 6, 3)}, 0, 1);
+  ASSERT_NE(slab, 0u);
+  T_MEMB_D withMatl;
+  ASSERT_TRUE(memb->Get(m, withMatl));
+  withMatl.matlKey = 1;
+  ASSERT_TRUE(memb->TR_Modify(m, withMatl));
+  const std::string used = Dump("PONT") + Dump("MEMB") + Dump("SECT") + Dump("THIK") + Dump("MATL");
+  auto* matl = static_cast<CClassMatl*>(db->GetClass(CClassMatl::m_nClassID));
+  EXPECT_FALSE(thik->TR_Del(1u));
+  EXPECT_FALSE(matl->TR_Del(1u));
+  EXPECT_EQ(Dump("PONT") + Dump("MEMB") + Dump("SECT") + Dump("THIK") + Dump("MATL"), used);
+  db->Undo();
+  db->Undo();
+  db->Undo();
   EXPECT_FALSE(pont->TR_Del(a));
   EXPECT_FALSE(sect->TR_Del(2));
   EXPECT_FALSE(stor->TR_Del(3));
@@ -168,6 +187,60 @@ TEST_F(ModelObjects, PositionsAndStoryLists) {
   ASSERT_TRUE(stor->GetAttrList(f1, attrs));
   ASSERT_EQ(attrs.GetSize(), 5);
   EXPECT_EQ(attrs[3].code, CClassMemb::UR_MEMB_CMD);
+}
+
+TEST_F(ModelObjects, PositionReadsFollowEveryWriteAfterTheFirstRead) {
+  UINT f1 = stor->GetKey("1F", 1);
+  UINT a = Point(0, 0, f1), b = Point(6, 0, f1);
+  UINT beam = Member(201, f1, {a, b}, 2);
+  auto at = [&](double x, double y) {
+    CUIntArray keys;
+    memb->GetMembKeyListByPos3D(T_POINT3D{x, y, 9.0}, keys);
+    return std::vector<UINT>(keys.begin(), keys.end());
+  };
+  auto crossing = [&](double x, double y) {  // mode 1 on a 0.2 m square around (x, y)
+    CPoint2DArray sq;
+    for (auto p : {T_POINT2D{x - 0.1, y - 0.1}, T_POINT2D{x + 0.1, y - 0.1}, T_POINT2D{x + 0.1, y + 0.1},
+                   T_POINT2D{x - 0.1, y + 0.1}})
+      sq.Add(p);
+    CUIntArray keys;
+    memb->GetKeyListWithPolygon2D(keys, sq, Keys({f1}), 1);
+    return std::vector<UINT>(keys.begin(), keys.end());
+  };
+  const std::vector<UINT> none, justBeam{beam};
+  EXPECT_EQ(at(3, 0), justBeam);  // builds the plan grid
+  // Moving an end swings the axis: (3, 0) is left behind, (9, 3) is on it.
+  T_PONT_D p;
+  pont->Get(b, p);
+  p.x = 12, p.y = 6;
+  ASSERT_TRUE(pont->TR_Modify(b, p));
+  EXPECT_EQ(at(3, 0), none);
+  EXPECT_EQ(at(9, 4.5), justBeam);
+  EXPECT_EQ(crossing(9, 4.5), justBeam);
+  EXPECT_EQ(crossing(3, 0), none);
+  // A member added far off, then undone; the first move undone.
+  UINT c = Point(40, 40, f1), d = Point(40, 46, f1);
+  UINT far = Member(201, f1, {c, d}, 2);
+  EXPECT_EQ(at(40, 43), std::vector<UINT>{far});
+  EXPECT_EQ(crossing(40, 43), std::vector<UINT>{far});
+  for (int i = 0; i < 3; ++i) ASSERT_TRUE(db->Undo());
+  EXPECT_EQ(at(40, 43), none);
+  ASSERT_TRUE(db->Undo());
+  EXPECT_EQ(at(3, 0), justBeam);
+  EXPECT_EQ(at(9, 4.5), none);
+  // Many writes between two reads: the grid is rebuilt and still right.
+  CArray<T_PONT_D> many;
+  for (int i = 0; i < 3000; ++i) {
+    T_PONT_D q;
+    q.x = 100 + i, q.y = 0, q.storyKey = f1;
+    many.Add(q);
+  }
+  ASSERT_TRUE(pont->TR_Add(many));
+  pont->Get(a, p);
+  p.y = 6;
+  ASSERT_TRUE(pont->TR_Modify(a, p));
+  EXPECT_EQ(at(3, 0), none);
+  EXPECT_EQ(at(3, 3), justBeam);
 }
 
 TEST_F(ModelObjects, AppliedMaterialAndSectionsByMaterial) {

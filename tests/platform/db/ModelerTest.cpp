@@ -4,7 +4,9 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <functional>
 #include <string>
+#include "db/CClassCurv.h"
 #include "db/CClassMemb.h"
 #include "db/CClassPont.h"
 #include "db/CClassThik.h"
@@ -179,6 +181,29 @@ TEST_F(Modeler, TheClosedRegionsOfATwoBayFrame) {
   EXPECT_EQ(paths.GetSize(), 2);
 }
 
+TEST_F(Modeler, ARegionInsideAnotherIsRemovedAndTheOthersStay) {
+  // A 2 x 2 square loose inside the left bay of the two-bay frame.
+  TwoBays();
+  T_MODELER2_PARAM_MEMB beam = Param(201, 2);
+  const double xy[4][2] = {{2, 2}, {4, 2}, {4, 4}, {2, 4}};
+  for (int i = 0; i < 4; ++i) {
+    T_MEMBDLG_3DPOINT a = At(xy[i][0], xy[i][1], 9), b = At(xy[(i + 1) % 4][0], xy[(i + 1) % 4][1], 9);
+    ASSERT_EQ(m->CreateLineMembBy2Pos(&a, &b, beam, 1, nullptr, 0, 0, 0, 0), 1);
+  }
+  CUIntArray keys;
+  memb->GetKeyListOfStory(f1, keys);
+  CArray<T_CPF_CYCLE_PATH> paths;
+  ASSERT_TRUE(IClosedPathFinder::Find(db, keys, paths, 1, 1, 0, 0.0));
+  ASSERT_EQ(paths.GetSize(), 3);
+  CSlabOverlapChecker::RemoveSlabInnerSlab(db, paths);
+  ASSERT_EQ(paths.GetSize(), 2);
+  for (const T_CPF_CYCLE_PATH& p : paths) {
+    std::vector<T_POINT2D> poly;
+    ASSERT_TRUE(IClosedPathFinder::GetPolygon(db, p, poly));
+    EXPECT_DOUBLE_EQ(DBGeom::SignedArea(poly), 36.0);
+  }
+}
+
 TEST_F(Modeler, AnAreaByPickFillsTheRegionAroundIt) {
   TwoBays();
   T_MEMBDLG_3DPOINT in = At(9, 3, 9), out = At(20, 3, 9);
@@ -225,6 +250,118 @@ TEST_F(Modeler, TracingLinesGiveMembersBetweenTheirNodes) {
   win[0].z = win[1].z = 13.2;
   ASSERT_EQ(m->CreatePointsInWindow(win, p), 1);
   EXPECT_EQ(pont->GetCount(), 16);
+}
+
+TEST_F(Modeler, WindowAndPolygonFormsActOnWhatLiesInsideAndUndoAsOne) {
+  // Over the sample's tracing line: the left bay by window, the right bay by polygon.
+  auto region = [](std::initializer_list<T_POINT3D> l) {
+    CPoint3DArray a;
+    for (const T_POINT3D& p : l) a.Add(p);
+    return a;
+  };
+  const CPoint3DArray left = region({{-1, -1, 9}, {7, 7, 9}});
+  const CPoint3DArray right = region({{5, -1, 9}, {13, -1, 9}, {13, 7, 9}, {5, 7, 9}});
+  const CPoint3DArray empty = region({{20, 20, 9}, {30, 30, 9}});
+  T_MODELER2_PARAM_PONT pt;
+  T_MODELER2_PARAM_MEMB col = Param(101, 1), beam = Param(201, 2);
+  struct Case {
+    const char* what;
+    std::function<int()> request;
+    int members, points;
+  };
+  const Case cases[] = {
+      {"points in window", [&] { return m->CreatePointsInWindow(left, pt); }, 0, 4},
+      {"points in polygon", [&] { return m->CreatePointsInPolygon(right, pt); }, 0, 4},
+      {"columns in window", [&] { return m->CreateColumnsInWindow(left, col); }, 4, 8},
+      {"columns in polygon", [&] { return m->CreateColumnsInPolygon(right, col); }, 4, 8},
+      // The diagonal of the left bay lies inside the window too.
+      {"beams in window", [&] { return m->CreateLineMembsInWindow(left, beam); }, 5, 4},
+      {"beams in polygon", [&] { return m->CreateLineMembsInPolygon(right, beam); }, 4, 4},
+      {"nothing inside", [&] { return m->CreateColumnsInWindow(empty, col); }, 0, 0},
+  };
+  for (const Case& c : cases) {
+    const int undo = db->GetUndoCount();
+    const int result = c.request();
+    EXPECT_EQ(result, c.members + c.points > 0 ? 1 : 0) << c.what;
+    EXPECT_EQ(memb->GetCount(), c.members) << c.what;
+    EXPECT_EQ(pont->GetCount(), c.points) << c.what;
+    if (result) {
+      EXPECT_EQ(db->GetUndoCount(), undo + 1) << c.what;
+      ASSERT_TRUE(db->Undo()) << c.what;
+    }
+    EXPECT_EQ(memb->GetCount(), 0) << c.what;
+    EXPECT_EQ(pont->GetCount(), 0) << c.what;
+  }
+  // Areas: the closed regions of the story's members lying inside.
+  TwoBays();
+  T_MODELER2_PARAM_MEMB slab = Param(301, 1);
+  ASSERT_EQ(m->CreateAreaMembsInWindow(left, slab), 1);
+  EXPECT_EQ(memb->GetCount(), 8);
+  const CPoint3DArray both = region({{-1, -1, 9}, {13, -1, 9}, {13, 7, 9}, {-1, 7, 9}});
+  ASSERT_EQ(m->CreateAreaMembsInPolygon(both, slab), 1);  // the left one is there already
+  EXPECT_EQ(memb->GetCount(), 9);
+  EXPECT_EQ(m->CreateAreaMembsInPolygon(both, slab), 0);
+}
+
+TEST_F(Modeler, ArcsAndAreasFromPointsAndLines) {
+  // An arc beam through three points: its curve's centre is the circle's.
+  CPoint3DArray three;
+  for (const T_POINT3D& p : {T_POINT3D{0, 0, 9}, T_POINT3D{3, 3, 9}, T_POINT3D{6, 0, 9}}) three.Add(p);
+  T_MODELER2_PARAM_MEMB beam = Param(201, 2);
+  ASSERT_EQ(m->CreateArcMembBy3Points(three, beam), 1);
+  T_MEMB_D r;
+  ASSERT_TRUE(memb->Get(1u, r));
+  ASSERT_EQ(r.curves.GetSize(), 1);
+  auto* curv = static_cast<CClassCurv*>(db->GetClass(CClassCurv::m_nClassID));
+  T_CURV_D c;
+  ASSERT_TRUE(curv->Get(r.curves[0], c));
+  EXPECT_NEAR(c.cx, 3.0, 1e-12);
+  EXPECT_NEAR(c.cy, 0.0, 1e-12);
+  double len = 0;
+  ASSERT_TRUE(memb->CalcLengthArea(r, len));
+  EXPECT_NEAR(len, 3.0 * M_PI, 1e-9);
+  // Three points on a line make no arc; the centre form needs ends equally far from it.
+  CPoint3DArray line;
+  for (const T_POINT3D& p : {T_POINT3D{0, 0, 9}, T_POINT3D{1, 0, 9}, T_POINT3D{2, 0, 9}}) line.Add(p);
+  EXPECT_EQ(m->CreateArcMembBy3Points(line, beam), 0);
+  CPoint3DArray centred;
+  for (const T_POINT3D& p : {T_POINT3D{20, 0, 9}, T_POINT3D{23, 0, 9}, T_POINT3D{20, 4, 9}}) centred.Add(p);
+  EXPECT_EQ(m->CreateArcMembByCenter(centred, CLineGArray(), beam), 0);
+  centred[2].y = 3;
+  ASSERT_EQ(m->CreateArcMembByCenter(centred, CLineGArray(), beam), 1);
+  // An area from a closed polyline of lines, then one on three of its point keys.
+  const int before = memb->GetCount();
+  T_MODELER2_PARAM_MEMB slab = Param(301, 1);
+  CLineGArray square;
+  const double xy[4][2] = {{30, 0}, {34, 0}, {34, 4}, {30, 4}};
+  for (int i = 0; i < 4; ++i) {
+    T_LINE_G l;
+    l.start = T_POINT3D{xy[i][0], xy[i][1], 9};
+    l.end = T_POINT3D{xy[(i + 1) % 4][0], xy[(i + 1) % 4][1], 9};
+    square.Add(l);
+  }
+  ASSERT_EQ(m->CreateAreaMembByLines(square, slab, 1), 1);
+  double area = 0;
+  ASSERT_TRUE(memb->Get((UINT)before + 1, r));
+  ASSERT_TRUE(memb->CalcLengthArea(r, area));
+  EXPECT_DOUBLE_EQ(area, 16.0);
+  CUIntArray corners = Keys({r.points[0], r.points[1], r.points[2]});
+  EXPECT_EQ(m->CreateAreaMembOnPoints(corners, slab, nullptr, 0), 1);
+  EXPECT_EQ(memb->GetCount(), before + 2);
+  // A point key of the model, found or made, and a column on it.
+  T_PONT_D at;
+  at.x = 30, at.y = 0, at.z = 0, at.storyKey = f1;
+  const int points = pont->GetCount();
+  UINT k = m->GetOrCreatePoint(&at, 1);
+  EXPECT_NE(k, 0u);
+  EXPECT_EQ(pont->GetCount(), points);
+  at.x = 50;
+  UINT made = m->GetOrCreatePoint(&at, 1);
+  EXPECT_EQ(pont->GetCount(), points + 1);
+  int out = 0;
+  T_MODELER2_PARAM_MEMB col = Param(101, 1);
+  ASSERT_EQ(m->CreateColumnOnPoint(made, col, &out), 1);
+  EXPECT_EQ((UINT)out, (UINT)memb->GetCount());
 }
 
 TEST_F(Modeler, TheLogKeepsEveryRequestWithItsArguments) {
