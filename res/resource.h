@@ -357,3 +357,71 @@
 #define IDB_SECT_VALUE_2C               14040
 #define IDB_SECT_VALUE_SB               14041
 #define IDB_SECT_VALUE_SR               14042
+
+// Standard-floor picker (CCmdPlanSelectDlg).
+#define IDD_CMD_PLAN_SELECT             14154
+#define IDC_PLAN_SELECT_UNSEL           17433
+#define IDC_PLAN_SELECT_SEL             17434
+#define IDC_PLAN_SELECT_RIGHT           17435
+#define IDC_PLAN_SELECT_LEFT            17436
+#define IDC_PLAN_SELECT_ALL_RIGHT       17441
+#define IDC_PLAN_SELECT_ALL_LEFT        17442
+
+// Model control data dialog (CModelCtrlDataDlg) and its pages: global data, mesh details,
+// basement backfill. The global page shares the structure, material, factor and base
+// support ids with the model control dialog.
+#define IDD_CMD_MC_DATA                 14035
+#define IDD_CMD_MC_DATA_GLOBAL          14036
+#define IDD_CMD_MC_DATA_DETAIL          14038
+#define IDD_CMD_MC_DATA_GROUND          16252
+#define IDC_MCD_NEXT                    3
+#define IDC_MCD_TAB                     14562
+#define IDC_MCD_RIGID_SLAB              16278
+#define IDC_MCD_TRANSFER_BEAM           14336
+#define IDC_MCD_RC_EDIT                 15717
+#define IDC_MCD_RC_COMBO                14334
+#define IDC_MCD_RC_BTN                  14297
+#define IDC_MCD_STEEL_EDIT              15718
+#define IDC_MCD_STEEL_COMBO             14306
+#define IDC_MCD_STEEL_BTN               14303
+#define IDC_MCD_SRC_EDIT                15719
+#define IDC_MCD_SRC_COMBO               14308
+#define IDC_MCD_SRC_BTN                 14304
+#define IDC_MCD_BC_RIGID                14335
+#define IDC_MCD_TB_RIGID                14310
+#define IDC_MCD_RIGID_BTN               14313
+#define IDC_MCD_RESTRAIN                14312
+#define IDC_MCD_RESTRAIN_COMBO          14300
+#define IDC_MCD_DALL                    14348
+#define IDC_MCD_DX                      14351
+#define IDC_MCD_DY                      14354
+#define IDC_MCD_DZ                      14356
+#define IDC_MCD_RX                      14358
+#define IDC_MCD_RY                      14360
+#define IDC_MCD_RZ                      14362
+#define IDC_MCD_RALL                    14366
+#define IDC_MCD_SLAB_MESH               14552
+#define IDC_MCD_WALL_MESH               14553
+#define IDC_MCD_RETAIN_MESH             14556
+#define IDC_MCD_COUPLING_MESH           14554
+#define IDC_MCD_FOOTING_MESH            14555
+#define IDC_MCD_MAX_WALL_HEIGHT         14285
+#define IDC_MCD_SLAB_MESH_UNIT          14340
+#define IDC_MCD_WALL_MESH_UNIT          14341
+#define IDC_MCD_RETAIN_MESH_UNIT        14349
+#define IDC_MCD_COUPLING_MESH_UNIT      14343
+#define IDC_MCD_FOOTING_MESH_UNIT       14346
+#define IDC_MCD_MAX_WALL_HEIGHT_UNIT    14383
+#define IDC_MCD_SPLIT_BRACE             14284
+#define IDC_MCD_GRAVITY                 14548
+#define IDC_MCD_GRAVITY_UNIT            14549
+#define IDC_MCD_INIT_TEMP               14550
+#define IDC_MCD_INIT_TEMP_UNIT          14551
+#define IDC_MCD_BACKFILL_STIFF          16279
+#define IDC_MCD_BACKFILL_WEIGHT         16280
+#define IDC_MCD_WATER_LEVEL             16281
+#define IDC_MCD_BACKFILL_PRESS          16282
+#define IDC_MCD_SURCHARGE               16283
+#define IDC_MCD_BACKFILL_WEIGHT_UNIT    16284
+#define IDC_MCD_WATER_LEVEL_UNIT        16285
+#define IDC_MCD_SURCHARGE_UNIT          16286

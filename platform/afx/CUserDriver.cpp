@@ -413,6 +413,42 @@ int CUserDriver::Spin(CWnd* pCtl, int delta) {
   return 1;
 }
 
+int CUserDriver::DblClick(CWnd* pCtl, int index) {
+  AfxWndState* w = StateOf(pCtl);
+  if (!CanReach(pCtl) || index < 0 || index >= (int)w->items.size()) return 0;
+  HWND h = pCtl->m_hWnd;
+  if (w->kind == AfxKind::ListView) {
+    ::SetFocus(h);
+    CListCtrl* lc = dynamic_cast<CListCtrl*>(CWnd::FromHandle(h));
+    if (!(w = AfxWnd(h)) || !lc) return 1;
+    ClickListRow(w, lc, {index});
+    if ((w = AfxWnd(h)) && index < (int)w->items.size()) {
+      NMITEMACTIVATE nm;
+      nm.iItem = index;
+      AfxNotifyParent(w, NM_DBLCLK, &nm.hdr);
+    }
+  } else if (w->kind == AfxKind::ListBox) {
+    ::SetFocus(h);
+    if (!(w = AfxWnd(h))) return 1;
+    if (w->style & LBS_MULTIPLESEL) {
+      w->items[(size_t)index].state |= 1u;
+    } else if (w->style & LBS_EXTENDEDSEL) {
+      for (size_t i = 0; i < w->items.size(); ++i)
+        w->items[i].state = (w->items[i].state & ~1u) | ((int)i == index ? 1u : 0u);
+    } else {
+      w->curSel = index;
+    }
+    w->caret = index;
+    w->needsPaint = true;
+    if (w->style & LBS_NOTIFY) AfxNotifyParent(w, LBN_SELCHANGE);
+    if ((w = AfxWnd(h)) && (w->style & LBS_NOTIFY)) AfxNotifyParent(w, LBN_DBLCLK);
+  } else {
+    return 0;
+  }
+  AfterAction();
+  return 1;
+}
+
 int CUserDriver::EditCell(CWnd* pCtl, int row, int col, const char* text) {
   IAfxCellTarget* g = dynamic_cast<IAfxCellTarget*>(pCtl);
   if (!g || !CanReach(pCtl)) return 0;

@@ -27,6 +27,10 @@
 //                         to the window itself (its own bar), then SB_ENDSCROLL
 //   Spin:                 UDN_DELTAPOS (nonzero answer vetoes), the position and the
 //                         buddy's text, WM_VSCROLL/WM_HSCROLL SB_THUMBPOSITION to the parent
+//   DblClick (list box):  the first click's selection (the item alone, or the item added in
+//                         a multiple-selection list) with LBN_SELCHANGE, then LBN_DBLCLK
+//                         (both with LBS_NOTIFY)
+//   DblClick (list control): the row is clicked as Select does it, then NM_DBLCLK
 //
 // Control lookup (FindControl): by numeric id among the windows of the current dialog, its
 // pages (child dialogs) included: the visible pages first, innermost first, then the dialog
@@ -64,6 +68,8 @@ class CUserDriver {
   int CheckItem(CWnd* pCtl, int index, int nCheck);
   int Scroll(CWnd* pCtl, int nBar, UINT nSBCode, int nPos = 0);
   int Spin(CWnd* pCtl, int delta);
+  // A double click on item (row) index of a list box or list control.
+  int DblClick(CWnd* pCtl, int index);
   int EditCell(CWnd* pCtl, int row, int col, const char* text);
   int Paste(CWnd* pCtl, int row, int col, const char* text);
   int SelectGridRows(CWnd* pCtl, const std::vector<int>& rows);

@@ -364,3 +364,14 @@ const CScenarioCommandRegistrar s_commands[] = {
 };
 
 }  // namespace
+
+CScenarioStatus HostEnsureModel(CScenarioContext& ctx) { return EnsureModel(ctx); }
+
+int HostRunModalBlock(CScenarioContext& ctx, const std::function<int()>& open) {
+  auto state = std::make_shared<ScriptState>();
+  ctx.Session().MarkDialogAction();
+  QueueBlock(ctx, state);
+  int r = open();
+  if (!state->bTaken) Unqueue(state);
+  return r;
+}

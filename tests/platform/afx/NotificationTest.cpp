@@ -123,6 +123,24 @@ TEST_F(NotificationTest, TypingIntoADropDownCombo) {
   EXPECT_EQ(0, user.Type(IDC_DROPLIST, "x")) << "a drop-list has no edit";
 }
 
+TEST_F(NotificationTest, DoubleClicksSelectThenTell) {
+  auto* box = static_cast<CListBox*>(dlg.GetDlgItem(IDC_LISTBOX));
+  for (const char* t : {"a", "b", "c"}) box->AddString(t);
+  auto* list = static_cast<CListCtrl*>(dlg.GetDlgItem(IDC_LISTCTRL));
+  list->InsertColumn(0, "名称");
+  for (int i = 0; i < 3; ++i) list->InsertItem(i, "r");
+  dlg.log.clear();
+  ASSERT_EQ(1, user.DblClick(box, 2));
+  EXPECT_EQ("LBN_SELCHANGE:1011 LBN_DBLCLK:1011", dlg.Joined());
+  EXPECT_EQ(2, box->GetCurSel());
+  dlg.log.clear();
+  ASSERT_EQ(1, user.DblClick(list, 1));
+  EXPECT_EQ("LVN_ITEMCHANGED:1:2 NM_CLICK:1012 NM_DBLCLK:1", dlg.Joined());
+  EXPECT_EQ(0, user.DblClick(box, 3)) << "no such item";
+  box->EnableWindow(FALSE);
+  EXPECT_EQ(0, user.DblClick(box, 0)) << "a disabled list";
+}
+
 TEST_F(NotificationTest, ListControlRowSelection) {
   auto* list = static_cast<CListCtrl*>(dlg.GetDlgItem(IDC_LISTCTRL));
   list->InsertColumn(0, "名称");

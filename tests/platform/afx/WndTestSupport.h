@@ -54,6 +54,10 @@ class CRecordingDlg : public CDialog {
     Rec(code < 10 ? names[code] : "?", id);
   }
   void OnListSel() { Rec("LBN_SELCHANGE", IDC_LISTBOX); }
+  void OnListDblClk() { Rec("LBN_DBLCLK", IDC_LISTBOX); }
+  void OnListCtrlDblClk(NMHDR* hdr, LRESULT*) {
+    log.push_back("NM_DBLCLK:" + std::to_string(reinterpret_cast<NMITEMACTIVATE*>(hdr)->iItem));
+  }
   void OnItemChanged(NMHDR* hdr, LRESULT*) {
     auto* nm = reinterpret_cast<NMLISTVIEW*>(hdr);
     log.push_back("LVN_ITEMCHANGED:" + std::to_string(nm->iItem) + ":" + std::to_string(nm->uNewState & LVIS_SELECTED));
