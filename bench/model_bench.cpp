@@ -1,5 +1,6 @@
-// Model objects and the modeller on generated frames of 10^3 to 10^6 beams: a grid of
-// points 1 m apart on one story, a beam from each point to its right neighbour.
+// Model objects and the modeller on generated frames of 10^3 to 10^6 beams: a square grid
+// of points 1 m apart on one story, a beam from each point to its right neighbour, so that
+// every size has the same members around a position.
 //
 // Reported ratios (counters):
 // - Reads of one member: by key (Get), by number (GetMembKeyByNo) and by position
@@ -10,12 +11,14 @@
 //   an edit): only the read is timed.
 // - The story's member list (GetKeyListOfStory): ratio_vs_loop = its time / a bare loop
 //   copying a vector of the same keys into an array (target: within 3 at 10^6).
-// - One request (CreateLineMembBy2Pos beyond the frame and between existing points,
+// - One request (CreateLineMembBy2Pos beyond the frame and between two points of
+//   neighbouring rows,
 //   CreateColumnAtPos), written and undone:
 //   ratio_vs_1k = time per request at this size / at 10^3 (target: within 3 at 10^5).
 #include <benchmark/benchmark.h>
 
 #include <chrono>
+#include <cmath>
 #include <map>
 #include <memory>
 #include <vector>
@@ -29,7 +32,6 @@
 namespace {
 
 using Clock = std::chrono::steady_clock;
-constexpr int kCols = 1000;
 
 struct Frame {
   std::unique_ptr<CDBDoc> doc;
@@ -37,6 +39,7 @@ struct Frame {
   CClassMemb* memb;
   UINT story;
   std::vector<UINT> sample;  // members across the model
+  int cols = 0;               // points in a row
 };
 
 Frame& GetFrame(int n) {
@@ -55,10 +58,12 @@ Frame& GetFrame(int n) {
   s.height = 3.0;
   stor->TR_Add(s);
   f->story = stor->GetKey("1F", CClassMdul::MAIN_TOWER);
-  int rows = (n + kCols - 2) / (kCols - 1);
+  const int cols = (int)std::ceil(std::sqrt((double)n)) + 1;
+  f->cols = cols;
+  int rows = (n + cols - 2) / (cols - 1);
   CArray<T_PONT_D> pts;
   for (int r = 0; r < rows; ++r)
-    for (int c = 0; c < kCols; ++c) {
+    for (int c = 0; c < cols; ++c) {
       T_PONT_D p;
       p.x = c, p.y = r, p.storyKey = f->story;
       pts.Add(p);
@@ -66,11 +71,11 @@ Frame& GetFrame(int n) {
   f->pont->TR_Add(pts);  // keys 1.. row by row
   CArray<T_MEMB_D> beams;
   for (int r = 0; r < rows && beams.GetSize() < n; ++r)
-    for (int c = 0; c + 1 < kCols && beams.GetSize() < n; ++c) {
+    for (int c = 0; c + 1 < cols && beams.GetSize() < n; ++c) {
       T_MEMB_D m;
       m.type = 201, m.storyKey = f->story;
-      m.points.Add((UINT)(r * kCols + c + 1));
-      m.points.Add((UINT)(r * kCols + c + 2));
+      m.points.Add((UINT)(r * cols + c + 1));
+      m.points.Add((UINT)(r * cols + c + 2));
       beams.Add(m);
     }
   f->memb->TR_Add(beams);
@@ -87,7 +92,7 @@ double NsPerRead(int n, Kind kind) {
   // Positions: the middle of each sampled beam (its row and column from its key).
   std::vector<T_POINT3D> at;
   for (UINT k : f.sample) {
-    UINT r = (k - 1) / (kCols - 1), c = (k - 1) % (kCols - 1);
+    UINT r = (k - 1) / (f.cols - 1), c = (k - 1) % (f.cols - 1);
     at.push_back(T_POINT3D{c + (kind == POINT_AT ? 0.0 : 0.5), (double)r, 3.0});
   }
   CUIntArray keys;
@@ -190,7 +195,10 @@ double MsPerRequest(int n, Req req) {
     // Beyond the frame, so every request writes; or a new beam across the first two rows
     // of points, which merges both ends with existing points.
     T_MEMBDLG_3DPOINT a{-10.0 - i, -5.0, 3.0}, b{-10.0 - i, -9.0, 3.0};
-    if (req == LINE_ON_POINTS) a = T_MEMBDLG_3DPOINT{(double)i, 0.0, 3.0}, b = T_MEMBDLG_3DPOINT{(double)i, 1.0, 3.0};
+    if (req == LINE_ON_POINTS) {
+      const double x = i % (f.cols - 1), y = i / (f.cols - 1);
+      a = T_MEMBDLG_3DPOINT{x, y, 3.0}, b = T_MEMBDLG_3DPOINT{x, y + 1.0, 3.0};
+    }
     if (req == COLUMN_OUTSIDE) m->CreateColumnAtPos(&a, p, 1);
     else m->CreateLineMembBy2Pos(&a, &b, p, 1, nullptr, 0, 0, 0, 0);
   }

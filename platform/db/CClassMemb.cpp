@@ -386,11 +386,11 @@ BOOL CClassMemb::GetMembKeyListByPos3D(const T_POINT3D& pos, CUIntArray& keys) c
   const double tol = 0.001 * (1.0 + 1e-9) + 1e-12;
   if (!m_pDB->GetStore(DB_CLASS_PONT)) return FALSE;
   std::vector<UINT> near;
-  Set()->Extra().NearPlan(pos.x, pos.y, PlanSource(), near);
+  Set()->Extra().InPlanBox(pos.x - tol, pos.y - tol, pos.x + tol, pos.y + tol, PlanSource(), near);
   std::vector<UINT> out;
+  CPoint3DArray g;
   for (UINT k : near) {
     const T_MEMB_D* m = Set()->Find(k);
-    CPoint3DArray g;
     if (!m || !GetPontDList3D(k, g) || g.IsEmpty()) continue;
     bool hit = false;
     for (const T_POINT3D& q : g)

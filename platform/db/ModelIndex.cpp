@@ -243,24 +243,33 @@ void CMembIndex::Place(UINT key, const T_MEMB_D& r, const PlanOf& planPoints) co
   std::vector<std::pair<double, double>> xy;
   planPoints(r, xy);
   if (xy.empty()) return;
-  // Every cell an edge passes through (sampled at a quarter cell), or the outline's
-  // bounding cells for an area.
+  // Every cell an edge passes through, or the outline's bounding cells for an area.
   std::vector<uint64_t> cells;
-  auto addCell = [&](double px, double py) { cells.push_back(MembCellKey(MembCell(px), MembCell(py))); };
   if (CMembIndexIsArea(r.type)) {
     double x0 = xy[0].first, x1 = x0, y0 = xy[0].second, y1 = y0;
     for (const auto& p : xy) x0 = std::min(x0, p.first), x1 = std::max(x1, p.first), y0 = std::min(y0, p.second), y1 = std::max(y1, p.second);
     for (int64_t i = MembCell(x0); i <= MembCell(x1); ++i)
       for (int64_t j = MembCell(y0); j <= MembCell(y1); ++j) cells.push_back(MembCellKey(i, j));
   } else {
-    for (size_t e = 0; e < xy.size(); ++e) {
-      const auto& a = xy[e];
-      const auto& b = xy[e + 1 < xy.size() ? e + 1 : e];
-      double len = std::hypot(b.first - a.first, b.second - a.second);
-      int steps = (int)std::min(1e6, std::ceil(len / (kMembCell / 4))) + 1;
-      for (int k = 0; k <= steps; ++k) {
-        double t = (double)k / steps;
-        addCell(a.first + t * (b.first - a.first), a.second + t * (b.second - a.second));
+    // Its edges, and the axis from its first to its last point.
+    std::vector<std::pair<size_t, size_t>> edges;
+    for (size_t e = 0; e + 1 < std::max<size_t>(xy.size(), 2); ++e) edges.emplace_back(e, std::min(e + 1, xy.size() - 1));
+    if (xy.size() > 2) edges.emplace_back(0, xy.size() - 1);
+    for (const auto& edge : edges) {
+      const auto& a = xy[edge.first];
+      const auto& b = xy[edge.second];
+      const double xl = std::min(a.first, b.first), xr = std::max(a.first, b.first);
+      // Column by column, the y range of the edge within the column.
+      for (int64_t i = MembCell(xl); i <= MembCell(xr); ++i) {
+        double y0 = a.second, y1 = b.second;
+        if (a.first != b.first) {
+          const double s = (b.second - a.second) / (b.first - a.first);
+          const double cl = std::max(xl, (double)i * kMembCell), cr = std::min(xr, (double)(i + 1) * kMembCell);
+          y0 = a.second + (cl - a.first) * s;
+          y1 = a.second + (cr - a.first) * s;
+        }
+        for (int64_t j = MembCell(std::min(y0, y1)); j <= MembCell(std::max(y0, y1)); ++j)
+          cells.push_back(MembCellKey(i, j));
       }
     }
   }
@@ -315,24 +324,10 @@ void CMembIndex::Refresh(const PlanSource& src) const {
   m_gridPontGen = pontGen;
 }
 
-void CMembIndex::NearPlan(double x, double y, const PlanSource& src, std::vector<UINT>& out) const {
-  out.clear();
-  Refresh(src);
-  // Samples lie a quarter cell apart, so any point of an axis is in a cell next to one
-  // of its samples' cells.
-  for (int64_t i = MembCell(x) - 1; i <= MembCell(x) + 1; ++i)
-    for (int64_t j = MembCell(y) - 1; j <= MembCell(y) + 1; ++j) {
-      auto it = m_grid.find(MembCellKey(i, j));
-      if (it != m_grid.end()) out.insert(out.end(), it->second.begin(), it->second.end());
-    }
-  std::sort(out.begin(), out.end());
-  out.erase(std::unique(out.begin(), out.end()), out.end());
-}
-
 BOOL CMembIndex::InPlanBox(double x0, double y0, double x1, double y1, const PlanSource& src,
                            std::vector<UINT>& out) const {
   out.clear();
-  const int64_t i0 = MembCell(x0) - 1, i1 = MembCell(x1) + 1, j0 = MembCell(y0) - 1, j1 = MembCell(y1) + 1;
+  const int64_t i0 = MembCell(x0), i1 = MembCell(x1), j0 = MembCell(y0), j1 = MembCell(y1);
   if (i1 - i0 > 64 || j1 - j0 > 64) return FALSE;
   Refresh(src);
   for (int64_t i = i0; i <= i1; ++i)

@@ -102,9 +102,10 @@ class CMembIndex {
   const std::vector<UINT>* AtPoint(UINT pontKey) const;
   int CountUsing(UINT classId, UINT key) const;
 
-  // The members registered in the plan cells (2 m) around (x, y), ascending, each once;
-  // the caller tests the exact geometry. planPoints gives a member's plan outline (its
-  // points' x, y), find a member's record (NULL when gone), walk visits every member.
+  // The members registered in the plan grid (cells of 2 m: every cell a line member's
+  // axis passes through, the bounding cells of an area member's outline). planPoints
+  // gives a member's plan outline (its points' x, y), find a member's record (NULL when
+  // gone), walk visits every member.
   using PlanOf = std::function<void(const T_MEMB_D& rec, std::vector<std::pair<double, double>>& xy)>;
   using FindOf = std::function<const T_MEMB_D*(UINT key)>;
   using Walk = std::function<void(const std::function<void(UINT, const T_MEMB_D&)>&)>;
@@ -114,10 +115,9 @@ class CMembIndex {
     FindOf find;
     Walk walk;
   };
-  void NearPlan(double x, double y, const PlanSource& src, std::vector<UINT>& out) const;
-  // The members registered in the cells that the plan box (x0, y0)-(x1, y1) touches, and
-  // their neighbours, ascending, each once; 0 (out empty) for a box wider than 64 cells,
-  // which the caller walks by story instead.
+  // The members registered in the cells that the plan box (x0, y0)-(x1, y1) touches,
+  // ascending, each once; the caller tests the exact geometry. 0 (out empty) for a box
+  // wider than 64 cells, which the caller walks by story instead.
   BOOL InPlanBox(double x0, double y0, double x1, double y1, const PlanSource& src, std::vector<UINT>& out) const;
 
  private:
