@@ -8,6 +8,7 @@
 #include "levels/CCmdPlanStoryDlgMain2.h"
 #include "levels/CModelCtrlDlg.h"
 #include "properties/CCMSectItemDlg.h"
+#include "res/resource.h"
 
 namespace {
 
@@ -19,65 +20,65 @@ CInternationalDlg* NewLevelsDlg(CWnd* pParent, UINT nFirstTab) {
 // The modal table. Template ids are those of the dialog each row builds.
 CmdModalRow s_modal[] = {
     // Tabbed levels dialog CCmdPlanStoryDlgMain2 (parent, first tab = parameter, 0, 0).
-    {"CCmdPlanStoryDlgMain", 16258, CMD_PARENT_NONE, CMD_NO_PLACEMENT, NewLevelsDlg, nullptr},
-    {"CCmdPlanStoryDlgMain2", 16258, CMD_PARENT_NONE, CMD_NO_PLACEMENT, NewLevelsDlg, nullptr},
+    {"CCmdPlanStoryDlgMain", IDD_CMD_PLANSTORY_MAIN2, CMD_PARENT_NONE, CMD_NO_PLACEMENT, NewLevelsDlg, nullptr},
+    {"CCmdPlanStoryDlgMain2", IDD_CMD_PLANSTORY_MAIN2, CMD_PARENT_NONE, CMD_NO_PLACEMENT, NewLevelsDlg, nullptr},
     // Older CCmdPlanStoryDlgMain (parent, tab 1, standard-floor key = parameter, tower 0).
-    {"CCmdPlanStoryDlgMain_Plan", 14010, CMD_PARENT_NONE, CMD_NO_PLACEMENT, nullptr, nullptr},
+    {"CCmdPlanStoryDlgMain_Plan", IDD_CMD_PLANSTORY_MAIN, CMD_PARENT_NONE, CMD_NO_PLACEMENT, nullptr, nullptr},
     // Older CCmdPlanStoryDlgMain (parent, tab 2, standard-floor key 0, tower = parameter).
-    {"CCmdPlanStoryDlgMain_Story", 14010, CMD_PARENT_NONE, CMD_NO_PLACEMENT, nullptr, nullptr},
-    {"CCmdChangeCurPlanDlg", 14016, CMD_PARENT_MAIN, CMD_PLACE_DEFAULT, nullptr, nullptr},
-    {"CModelCtrlDlg", 16256, CMD_PARENT_NONE, CMD_PLACE_DEFAULT,
+    {"CCmdPlanStoryDlgMain_Story", IDD_CMD_PLANSTORY_MAIN, CMD_PARENT_NONE, CMD_NO_PLACEMENT, nullptr, nullptr},
+    {"CCmdChangeCurPlanDlg", IDD_CMD_CHANGE_CUR_PLAN, CMD_PARENT_MAIN, CMD_PLACE_DEFAULT, nullptr, nullptr},
+    {"CModelCtrlDlg", IDD_CMD_MODEL_CTRL, CMD_PARENT_NONE, CMD_PLACE_DEFAULT,
      [](CWnd* p, UINT) -> CInternationalDlg* { return new CModelCtrlDlg(p); }, nullptr},
     // The performance-analysis name builds nothing: -1, as an unknown name.
     {"CCmdAnalPerfDlg", 0, CMD_PARENT_NONE, CMD_NO_PLACEMENT, nullptr, nullptr},
-    {"CMembLoadAssignDlg", 14029, CMD_PARENT_MAIN, CMD_PLACE_DEFAULT, nullptr, nullptr},
-    {"CCMSectScaleFactorDlg", 14001, CMD_PARENT_MAIN, CMD_PLACE_DEFAULT, nullptr, nullptr},
-    {"CCmdNamedSlabLoadDlg", 14028, CMD_PARENT_MAIN, CMD_PLACE_DEFAULT, nullptr, nullptr},
-    {"CCmdBeamLoadTypeDlg", 14050, CMD_PARENT_MAIN, CMD_PLACE_DEFAULT, nullptr, nullptr},
-    {"CEtcPzefDlg", 14000, CMD_PARENT_MAIN, CMD_PLACE_DEFAULT,
+    {"CMembLoadAssignDlg", IDD_CMD_MEMB_LOAD_ASSIGN, CMD_PARENT_MAIN, CMD_PLACE_DEFAULT, nullptr, nullptr},
+    {"CCMSectScaleFactorDlg", IDD_CMD_SECT_SCALE_FACTOR, CMD_PARENT_MAIN, CMD_PLACE_DEFAULT, nullptr, nullptr},
+    {"CCmdNamedSlabLoadDlg", IDD_CMD_NAMED_SLAB_LOAD, CMD_PARENT_MAIN, CMD_PLACE_DEFAULT, nullptr, nullptr},
+    {"CCmdBeamLoadTypeDlg", IDD_CMD_BEAM_LOAD_TYPE, CMD_PARENT_MAIN, CMD_PLACE_DEFAULT, nullptr, nullptr},
+    {"CEtcPzefDlg", IDD_CMD_PZEF, CMD_PARENT_MAIN, CMD_PLACE_DEFAULT,
      [](CWnd* p, UINT) -> CInternationalDlg* { return new CEtcPzefDlg(p); }, nullptr},
     // Edit or add: material key (CClassMatl, T_MATL_D, SetModifyData / SetMatlID).
-    {"CModelPropMatlDlg", 14022, CMD_PARENT_NONE, CMD_NO_PLACEMENT, nullptr, nullptr},
+    {"CModelPropMatlDlg", IDD_CMD_PROP_MATL, CMD_PARENT_NONE, CMD_NO_PLACEMENT, nullptr, nullptr},
     // Fiber material key found in CClassFimp: SetModify (key); not found: nothing.
-    {"CCMFiberMatPropItemDlg", 14052, CMD_PARENT_NONE, CMD_NO_PLACEMENT, nullptr, nullptr},
+    {"CCMFiberMatPropItemDlg", IDD_CMD_FIBER_MAT_ITEM, CMD_PARENT_NONE, CMD_NO_PLACEMENT, nullptr, nullptr},
     // Edit or add: section key (CClassSect, T_SECT_D, SetModifyData / SetSectID).
-    {"CCMSectItemDlg", 14025, CMD_PARENT_NONE, CMD_NO_PLACEMENT,
+    {"CCMSectItemDlg", IDD_CMD_SECT_ITEM, CMD_PARENT_NONE, CMD_NO_PLACEMENT,
      [](CWnd* p, UINT) -> CInternationalDlg* { return new CCMSectItemDlg(p); },
      [](CInternationalDlg* d, UINT key) {
        CmdPrepareEditOrAdd<CClassSect, T_SECT_D>(static_cast<CCMSectItemDlg&>(*d), key, &CCMSectItemDlg::SetSectID);
      }},
     // Edit or add: thickness key (CClassThik, T_THIK_D, SetModifyData / SetThikID).
-    {"CModelPropThikDlg", 16261, CMD_PARENT_NONE, CMD_NO_PLACEMENT, nullptr, nullptr},
-    {"CCMFiberMatPropListDlg", 14053, CMD_PARENT_MAIN, CMD_PLACE_DEFAULT, nullptr, nullptr},
-    {"CNLLinkPrtListDlg", 14003, CMD_PARENT_NONE, CMD_PLACE_DEFAULT, nullptr, nullptr},
+    {"CModelPropThikDlg", IDD_CMD_PROP_THIK, CMD_PARENT_NONE, CMD_NO_PLACEMENT, nullptr, nullptr},
+    {"CCMFiberMatPropListDlg", IDD_CMD_FIBER_MAT_LIST, CMD_PARENT_MAIN, CMD_PLACE_DEFAULT, nullptr, nullptr},
+    {"CNLLinkPrtListDlg", IDD_CMD_NLLINK_LIST, CMD_PARENT_NONE, CMD_PLACE_DEFAULT, nullptr, nullptr},
     // Link property key found in CClassNllp: old and current key := key, record := a copy,
     // mode := 1 (modify); not found: nothing.
-    {"CNLLinkPrtItemDlg", 14004, CMD_PARENT_NONE, {2, 0, 0}, nullptr, nullptr},
-    {"CCmdAnalEigvDlg", 14151, CMD_PARENT_NONE, CMD_PLACE_DEFAULT, nullptr, nullptr},
-    {"CCCmdAnalPDeltaDlg", 16194, CMD_PARENT_NONE, CMD_PLACE_DEFAULT, nullptr, nullptr},
-    {"CAutoErectSeqDlg", 16253, CMD_PARENT_NONE, CMD_PLACE_DEFAULT, nullptr, nullptr},
-    {"CCMEtcPrjConf", 14721, CMD_PARENT_NONE, CMD_PLACE_DEFAULT, nullptr, nullptr},
-    {"CCMEtcPjst", 14723, CMD_PARENT_NONE, CMD_PLACE_DEFAULT, nullptr, nullptr},
-    {"CCmdDetailSlabDlg", 16257, CMD_PARENT_NONE, CMD_PLACE_DEFAULT, nullptr, nullptr},
-    {"CCmdPFLevelCtrlDlg", 14275, CMD_PARENT_NONE, CMD_PLACE_DEFAULT, nullptr, nullptr},
+    {"CNLLinkPrtItemDlg", IDD_CMD_NLLINK_ITEM, CMD_PARENT_NONE, {2, 0, 0}, nullptr, nullptr},
+    {"CCmdAnalEigvDlg", IDD_CMD_ANAL_EIGV, CMD_PARENT_NONE, CMD_PLACE_DEFAULT, nullptr, nullptr},
+    {"CCCmdAnalPDeltaDlg", IDD_CMD_ANAL_PDELTA, CMD_PARENT_NONE, CMD_PLACE_DEFAULT, nullptr, nullptr},
+    {"CAutoErectSeqDlg", IDD_CMD_AUTO_ERECT_SEQ, CMD_PARENT_NONE, CMD_PLACE_DEFAULT, nullptr, nullptr},
+    {"CCMEtcPrjConf", IDD_CMD_PRJ_CONF, CMD_PARENT_NONE, CMD_PLACE_DEFAULT, nullptr, nullptr},
+    {"CCMEtcPjst", IDD_CMD_PJST, CMD_PARENT_NONE, CMD_PLACE_DEFAULT, nullptr, nullptr},
+    {"CCmdDetailSlabDlg", IDD_CMD_DETAIL_SLAB, CMD_PARENT_NONE, CMD_PLACE_DEFAULT, nullptr, nullptr},
+    {"CCmdPFLevelCtrlDlg", IDD_CMD_PF_LEVEL_CTRL, CMD_PARENT_NONE, CMD_PLACE_DEFAULT, nullptr, nullptr},
 };
 
 // The modeless table. Row "CCmdAnalCtrlDlg" builds CCmdAnalCtrlTabDlg.
 CmdModelessRow s_modeless[] = {
-    {"CModelDefProperty", 14019, CMD_PLACE_DEFAULT, CMD_EXTRA_TAB, nullptr, nullptr, nullptr},
-    {"CCMBndrGrupDefDlg", 14002, CMD_PLACE_DEFAULT, CMD_EXTRA_IGNORED, nullptr, nullptr, nullptr},
-    {"CDefMemberName", 14283, CMD_PLACE_DEFAULT, CMD_EXTRA_IGNORED, nullptr, nullptr, nullptr},
-    {"CCMLoadCaseDlg", 14027, CMD_PLACE_DEFAULT, CMD_EXTRA_IGNORED, nullptr, nullptr, nullptr},
-    {"CWindRigionDefineDlg", 16251, CMD_PLACE_DEFAULT, CMD_EXTRA_IGNORED, nullptr, nullptr, nullptr},
-    {"CCMStrtGrupDefDlg", 9288, CMD_PLACE_DEFAULT, CMD_EXTRA_IGNORED, nullptr, nullptr, nullptr},
-    {"CCMSelectIdentityDlg", 14077, CMD_PLACE_DEFAULT, CMD_EXTRA_IGNORED, nullptr, nullptr, nullptr},
-    {"CCMUnselectIdentityDlg", 16243, CMD_PLACE_DEFAULT, CMD_EXTRA_IGNORED, nullptr, nullptr, nullptr},
-    {"CSelectActiveIdentityDlg", 16265, CMD_PLACE_RIGHT, CMD_EXTRA_IGNORED, nullptr, nullptr, nullptr},
-    {"CCmdAnalCtrlDlg", 16176, CMD_PLACE_DEFAULT, CMD_EXTRA_IGNORED, nullptr, nullptr, nullptr},
-    {"CMActiveIdentityDlg", 10337, CMD_PLACE_DEFAULT, CMD_EXTRA_IGNORED, nullptr, nullptr, nullptr},
-    {"CCmdDetailSlabDirDlg", 14187, CMD_PLACE_DEFAULT, CMD_EXTRA_IGNORED, nullptr, nullptr, nullptr},
-    {"CToolsDlg", 16262, CMD_PLACE_RIGHT, CMD_EXTRA_TOOL_MODE, nullptr, nullptr, nullptr},
-    {"COutLineDefineDlg", 14188, CMD_PLACE_DEFAULT, CMD_EXTRA_IGNORED, nullptr, nullptr, nullptr},
+    {"CModelDefProperty", IDD_CMD_MODEL_DEF_PROPERTY, CMD_PLACE_DEFAULT, CMD_EXTRA_TAB, nullptr, nullptr, nullptr},
+    {"CCMBndrGrupDefDlg", IDD_CMD_BNDR_GRUP, CMD_PLACE_DEFAULT, CMD_EXTRA_IGNORED, nullptr, nullptr, nullptr},
+    {"CDefMemberName", IDD_CMD_DEF_MEMBER_NAME, CMD_PLACE_DEFAULT, CMD_EXTRA_IGNORED, nullptr, nullptr, nullptr},
+    {"CCMLoadCaseDlg", IDD_CMD_LOAD_CASE, CMD_PLACE_DEFAULT, CMD_EXTRA_IGNORED, nullptr, nullptr, nullptr},
+    {"CWindRigionDefineDlg", IDD_CMD_WIND_REGION, CMD_PLACE_DEFAULT, CMD_EXTRA_IGNORED, nullptr, nullptr, nullptr},
+    {"CCMStrtGrupDefDlg", IDD_CMD_STRT_GRUP, CMD_PLACE_DEFAULT, CMD_EXTRA_IGNORED, nullptr, nullptr, nullptr},
+    {"CCMSelectIdentityDlg", IDD_CMD_SELECT_IDENTITY, CMD_PLACE_DEFAULT, CMD_EXTRA_IGNORED, nullptr, nullptr, nullptr},
+    {"CCMUnselectIdentityDlg", IDD_CMD_UNSELECT_IDENTITY, CMD_PLACE_DEFAULT, CMD_EXTRA_IGNORED, nullptr, nullptr, nullptr},
+    {"CSelectActiveIdentityDlg", IDD_CMD_SELECT_ACTIVE_IDENTITY, CMD_PLACE_RIGHT, CMD_EXTRA_IGNORED, nullptr, nullptr, nullptr},
+    {"CCmdAnalCtrlDlg", IDD_CMD_ANAL_CTRL, CMD_PLACE_DEFAULT, CMD_EXTRA_IGNORED, nullptr, nullptr, nullptr},
+    {"CMActiveIdentityDlg", IDD_CMD_ACTIVE_IDENTITY, CMD_PLACE_DEFAULT, CMD_EXTRA_IGNORED, nullptr, nullptr, nullptr},
+    {"CCmdDetailSlabDirDlg", IDD_CMD_DETAIL_SLAB_DIR, CMD_PLACE_DEFAULT, CMD_EXTRA_IGNORED, nullptr, nullptr, nullptr},
+    {"CToolsDlg", IDD_CMD_TOOLS, CMD_PLACE_RIGHT, CMD_EXTRA_TOOL_MODE, nullptr, nullptr, nullptr},
+    {"COutLineDefineDlg", IDD_CMD_OUTLINE_DEFINE, CMD_PLACE_DEFAULT, CMD_EXTRA_IGNORED, nullptr, nullptr, nullptr},
 };
 
 constexpr int kModalCount = (int)(sizeof s_modal / sizeof s_modal[0]);

@@ -22,9 +22,9 @@
 // three operations (CmdToolWindowOps).
 //
 // Switching a row on, in factory/CmdDialogTable.cpp:
-//   {"CModelCtrlDlg", 16256, CMD_PARENT_NONE, CMD_PLACE_DEFAULT,
+//   {"CModelCtrlDlg", IDD_CMD_MODEL_CTRL, CMD_PARENT_NONE, CMD_PLACE_DEFAULT,
 //    [](CWnd* p, UINT) -> CInternationalDlg* { return new CModelCtrlDlg(p); }, nullptr},
-//   {"CCMSectItemDlg", 14025, CMD_PARENT_NONE, CMD_NO_PLACEMENT, NewSectItemDlg,
+//   {"CCMSectItemDlg", IDD_CMD_SECT_ITEM, CMD_PARENT_NONE, CMD_NO_PLACEMENT, NewSectItemDlg,
 //    [](CInternationalDlg* d, UINT key) {
 //      CmdPrepareEditOrAdd<CClassSect, T_SECT_D>(static_cast<CCMSectItemDlg&>(*d), key,
 //                                                &CCMSectItemDlg::SetSectID);

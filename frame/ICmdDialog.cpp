@@ -45,24 +45,24 @@ int ToolWindow(const CmdModelessRow& row, CDBDoc* doc, void* extra) {
   if (CDialog* open = mgr ? mgr->GetDlg(row.nTemplate) : nullptr) {
     auto* tool = dynamic_cast<CDBDlgBase*>(open);
     if (!tool || !ops || !ops->pfnCanReceiveSnapEvent || !ops->pfnCanReceiveSnapEvent(tool)) return kUnknown;
-    if (mode != 3) return kUnknown;
+    if (mode != CMD_TOOL_BY_MENU) return kUnknown;
     ShowAndActivate(tool);
     if (ops->pfnSetInitDataByMenu) ops->pfnSetInitDataByMenu(tool);
     return 1;
   }
-  if (mode == 2) {
+  if (mode == CMD_TOOL_SNAPPED) {
     CViewEventController* view = CViewEventController::Instance();
     int type = 0;
     UINT key = 0;
     if (!view || !view->GetSnappedObject(type, key)) return kUnknown;
-  } else if (mode != 3) {
+  } else if (mode != CMD_TOOL_BY_MENU) {
     return kUnknown;
   }
   CDBDlgBase* tool = CreateModeless(row, doc);
   if (!tool) return 0;
   ShowAndActivate(tool);
-  if (ops && mode == 2 && ops->pfnSetSnappedPtData) ops->pfnSetSnappedPtData(tool);
-  if (ops && mode == 3 && ops->pfnSetInitDataByMenu) ops->pfnSetInitDataByMenu(tool);
+  if (ops && mode == CMD_TOOL_SNAPPED && ops->pfnSetSnappedPtData) ops->pfnSetSnappedPtData(tool);
+  if (ops && mode == CMD_TOOL_BY_MENU && ops->pfnSetInitDataByMenu) ops->pfnSetInitDataByMenu(tool);
   return 1;
 }
 

@@ -14,11 +14,14 @@
 // modeless-dialog manager), 0 when it could not be created (the object is deleted), -1 for
 // an unknown or not-yet-built name, or when the attribute tool window refuses the request.
 // extra points to an int: the tab to show for "CModelDefProperty", the request mode for
-// "CToolsDlg" (1 nothing to show, 2 the object under the cursor, 3 opened from the menu);
-// NULL where unused.
+// "CToolsDlg" (CmdToolMode); NULL where unused.
 #pragma once
 #include "afx/CGeometry.h"
 #include "ui/IDlgIntf.h"
+
+// The request modes of the attribute tool window ("CToolsDlg"): only a new window opened
+// for the object under the cursor or from the menu is shown; an open one answers the menu.
+enum CmdToolMode : int { CMD_TOOL_NOTHING = 1, CMD_TOOL_SNAPPED = 2, CMD_TOOL_BY_MENU = 3 };
 
 class ICmdDialog : public IDlgIntf {
  public:

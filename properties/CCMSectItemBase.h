@@ -1,43 +1,27 @@
-// The base of the section editor's pages (CCMSectItemDlg): each page holds its own working
-// copy of a section record, shows it with its controls and a preview, and writes it to the
-// section table itself.
+// The base of the section editor's pages (CCMSectItemDlg). Each page holds its own working
+// copy of a section record, shows it in its controls and a preview, and writes it to the
+// section table itself; a page answers OnParentOK (save), OnParentApply (save, then go on
+// with the next edit), OnParentCalc (the property table) and Dlg2Data (controls to record,
+// 0 once the page told the user what is missing), through the shared steps below.
 //
-// What every page answers (the four operations a page must give):
-//   OnParentOK     save (SaveData); non-zero on success
-//   OnParentApply  save and prepare the next edit; non-zero on success
-//   OnParentCalc   compute the section and show its property table
-//   Dlg2Data       read the controls into the record (and the number edit into the new
-//                  key); 0 when the input is incomplete, after the page said why
-// The base carries the contract out in SaveSection, ApplySection, CalcSection and
-// InitPageCommon, which pages call from their own operations:
-//   SaveSection: Dlg2Data; check the sizes (CClassSect::CheckSectSize) and compute
-//     (CSectUtil::CalcSectData), else "IDS_WG_CMD__ADDD__Error___Can_t_calculate_stiffness"
-//     (CheckAndCalc; a page of typed values does neither);
-//     then TR_Modify (old key, new key) in edit mode, TR_Add (new key) in add mode. A
-//     number that is no key (ReadNumberEdit gives 0), or in add mode a key another section
-//     holds, is refused as a refused write is: 0, nothing written, no message. When
-//     the property table was confirmed since the last save, the section's scale factors
-//     (the six factors of its proper stiffness block, fWgt as T_SECF_D::Initialize gives)
-//     are written under the new key in the same undo step, and only when the section was
-//     written: a refused section write leaves both tables as they were and keeps the
-//     factors pending for the next save. A renumbered section takes its stored factors
-//     along (CClassSect::TR_Modify).
-//   ApplySection: SaveSection; edit mode: the old key becomes the new key; add mode: the
-//     new key becomes the table's next free key, shown ("%d") in the number edit, and the
-//     focus goes to the control the page names.
-//   CalcSection: Dlg2Data and the check and compute of SaveSection; in edit mode the
-//     stored scale factors of the section (under the key it is stored under; defaults when
-//     it has none) go into the record's proper stiffness block; then the property table
-//     (CCMStiffDlg) runs, and any answer but Cancel marks the factors to be saved.
-//   InitPageCommon (from the page's OnInitDialog, after the page set its preview and its
-//     own controls up): a page in add mode, first time only, takes the key an Apply on
-//     another tab handed over, else the given key, else the table's next free key, and a
-//     new record of its kind (NewRecord); the record goes to the
-//     preview; the number edit (14155) shows the new key ("%ld"), FillControls shows the
-//     record, and the number edit is disabled when the page mode is non-zero.
-//
-// Return and Escape in a page are not pre-translated: the focused control receives them and
-// they neither confirm nor cancel the editor.
+// Rules every page keeps:
+// - A save writes the section under the number edit's key: edit mode modifies the section
+//   from its old key to that key, add mode adds it. A number that is no key (empty, not a
+//   number, 0, negative, past INT_MAX), and in add mode a key another section holds,
+//   write nothing: the user is told ("IDS_CMD_SECT_NUMBER_INVALID",
+//   "IDS_CMD_SECT_NUMBER_IN_USE_u") and the number edit takes the focus.
+// - Sizes the size check refuses or that cannot be computed write nothing
+//   ("IDS_WG_CMD__ADDD__Error___Can_t_calculate_stiffness"); a page of typed values has
+//   neither step.
+// - Scale factors confirmed in the property table since the last save go with the section
+//   (the six factors of its proper stiffness block) in one undo step, written only when
+//   the section is; a refused save keeps them pending. A renumbered section takes its
+//   stored factors along.
+// - After an Apply, edit mode goes on under the new key; add mode under the table's next
+//   free key, which every page not opened yet takes over when first shown (before the
+//   given key, before the next free key).
+// - The number edit is disabled while the page mode is non-zero.
+// - Return and Escape go to the focused control: they neither confirm nor cancel.
 #pragma once
 #include "db/CDBDoc.h"
 #include "db/SectRecord.h"

@@ -9,6 +9,42 @@
 #define IDC_CONTAINER_SCROLLBAR         14200
 #define IDC_CONTAINER_CHILD_STATIC      14208
 
+// Templates the dialog factory's rows name (factory/CmdDialogTable.cpp) whose dialogs are
+// not in the resource script yet; a dialog built later keeps its row's id.
+#define IDD_CMD_PLANSTORY_MAIN          14010
+#define IDD_CMD_CHANGE_CUR_PLAN         14016
+#define IDD_CMD_MEMB_LOAD_ASSIGN        14029
+#define IDD_CMD_SECT_SCALE_FACTOR       14001
+#define IDD_CMD_NAMED_SLAB_LOAD         14028
+#define IDD_CMD_BEAM_LOAD_TYPE          14050
+#define IDD_CMD_PROP_MATL               14022
+#define IDD_CMD_FIBER_MAT_ITEM          14052
+#define IDD_CMD_PROP_THIK               16261
+#define IDD_CMD_FIBER_MAT_LIST          14053
+#define IDD_CMD_NLLINK_LIST             14003
+#define IDD_CMD_NLLINK_ITEM             14004
+#define IDD_CMD_ANAL_EIGV               14151
+#define IDD_CMD_ANAL_PDELTA             16194
+#define IDD_CMD_AUTO_ERECT_SEQ          16253
+#define IDD_CMD_PRJ_CONF                14721
+#define IDD_CMD_PJST                    14723
+#define IDD_CMD_DETAIL_SLAB             16257
+#define IDD_CMD_PF_LEVEL_CTRL           14275
+#define IDD_CMD_MODEL_DEF_PROPERTY      14019
+#define IDD_CMD_BNDR_GRUP               14002
+#define IDD_CMD_DEF_MEMBER_NAME         14283
+#define IDD_CMD_LOAD_CASE               14027
+#define IDD_CMD_WIND_REGION             16251
+#define IDD_CMD_STRT_GRUP               9288
+#define IDD_CMD_SELECT_IDENTITY         14077
+#define IDD_CMD_UNSELECT_IDENTITY       16243
+#define IDD_CMD_SELECT_ACTIVE_IDENTITY  16265
+#define IDD_CMD_ANAL_CTRL               16176
+#define IDD_CMD_ACTIVE_IDENTITY         10337
+#define IDD_CMD_DETAIL_SLAB_DIR         14187
+#define IDD_CMD_TOOLS                   16262
+#define IDD_CMD_OUTLINE_DEFINE          14188
+
 // Section editor (CCMSectItemDlg) and the number edit its pages share.
 #define IDD_CMD_SECT_ITEM               14025
 #define IDC_SECT_ITEM_TAB               14190

@@ -144,15 +144,65 @@ TEST_F(DialogFactoryTest, BothTablesHoldTheirNamesInOrder) {
   for (int i = 0; i < 14; ++i) EXPECT_STREQ(CmdDialogTable::GetModelessRow(i).pszName, kModelessNames[i]) << i;
 }
 
-TEST_F(DialogFactoryTest, NamesWhoseDialogsAreNotBuiltAnswerMinusOne) {
-  for (const char* n : kModalNames) {
-    if (CmdDialogTable::FindModal(n)->pfnNew) continue;  // switched on by a later dialog
-    EXPECT_EQ(ICmdDialog::DoModal(n, nullptr), -1) << n;
+// The rows whose dialogs are not built yet. Building a dialog takes its row off the list;
+// every other row must build its dialog on the row's template.
+const char* const kModalNotBuilt[] = {
+    "CCmdPlanStoryDlgMain_Plan", "CCmdPlanStoryDlgMain_Story", "CCmdChangeCurPlanDlg", "CMembLoadAssignDlg",
+    "CCMSectScaleFactorDlg", "CCmdNamedSlabLoadDlg", "CCmdBeamLoadTypeDlg", "CModelPropMatlDlg",
+    "CCMFiberMatPropItemDlg", "CModelPropThikDlg", "CCMFiberMatPropListDlg", "CNLLinkPrtListDlg",
+    "CNLLinkPrtItemDlg", "CCmdAnalEigvDlg", "CCCmdAnalPDeltaDlg", "CAutoErectSeqDlg", "CCMEtcPrjConf",
+    "CCMEtcPjst", "CCmdDetailSlabDlg", "CCmdPFLevelCtrlDlg"};
+const char* const kModelessNotBuilt[] = {
+    "CModelDefProperty", "CCMBndrGrupDefDlg", "CDefMemberName", "CCMLoadCaseDlg", "CWindRigionDefineDlg",
+    "CCMStrtGrupDefDlg", "CCMSelectIdentityDlg", "CCMUnselectIdentityDlg", "CSelectActiveIdentityDlg",
+    "CCmdAnalCtrlDlg", "CMActiveIdentityDlg", "CCmdDetailSlabDirDlg", "CToolsDlg", "COutLineDefineDlg"};
+
+template <size_t N>
+bool Listed(const char* const (&names)[N], const char* name) {
+  for (const char* n : names)
+    if (std::string(n) == name) return true;
+  return false;
+}
+
+TEST_F(DialogFactoryTest, EveryModalRowBuildsItsDialogOnItsTemplateOrIsListedAsNotBuilt) {
+  for (const char* n : kModalNotBuilt) EXPECT_NE(CmdDialogTable::FindModal(n), nullptr) << n << " is no row";
+  for (int i = 0; i < CmdDialogTable::GetModalCount(); ++i) {
+    const CmdModalRow& row = CmdDialogTable::GetModalRow(i);
+    if (row.nTemplate == 0) continue;  // the name that never builds anything, below
+    if (Listed(kModalNotBuilt, row.pszName)) {
+      EXPECT_EQ(row.pfnNew, nullptr) << row.pszName << " is built: take it off the list";
+      EXPECT_EQ(ICmdDialog::DoModal(row.pszName, nullptr), -1) << row.pszName;
+      continue;
+    }
+    ASSERT_NE(row.pfnNew, nullptr) << row.pszName << " is neither built nor listed as not built";
+    int shown = -1;
+    AfxQueueDialogScript([&shown](CDialog& dlg) {
+      shown = dlg.GetTemplateID();
+      dlg.EndDialog(IDCANCEL);
+    });
+    EXPECT_EQ(ICmdDialog::DoModal(row.pszName, nullptr), IDCANCEL) << row.pszName;
+    AfxClearScriptQueue();
+    EXPECT_EQ(shown, (int)row.nTemplate) << row.pszName;
   }
-  int tab = 0;
-  for (const char* n : kModelessNames) {
-    if (CmdDialogTable::FindModeless(n)->pfnNew) continue;
-    EXPECT_EQ(ICmdDialog::DoModeless(n, nullptr, &tab), -1) << n;
+  EXPECT_EQ(AfxGetMessageCount(), 0) << "nothing is shown";
+}
+
+TEST_F(DialogFactoryTest, EveryModelessRowBuildsItsDialogOnItsTemplateOrIsListedAsNotBuilt) {
+  for (const char* n : kModelessNotBuilt) EXPECT_NE(CmdDialogTable::FindModeless(n), nullptr) << n << " is no row";
+  for (int i = 0; i < CmdDialogTable::GetModelessCount(); ++i) {
+    const CmdModelessRow& row = CmdDialogTable::GetModelessRow(i);
+    int extra = row.extra == CMD_EXTRA_TOOL_MODE ? CMD_TOOL_BY_MENU : 0;
+    if (Listed(kModelessNotBuilt, row.pszName)) {
+      EXPECT_EQ(row.pfnNew, nullptr) << row.pszName << " is built: take it off the list";
+      EXPECT_EQ(ICmdDialog::DoModeless(row.pszName, nullptr, &extra), -1) << row.pszName;
+      continue;
+    }
+    ASSERT_NE(row.pfnNew, nullptr) << row.pszName << " is neither built nor listed as not built";
+    EXPECT_EQ(ICmdDialog::DoModeless(row.pszName, nullptr, &extra), 1) << row.pszName;
+    CDialog* open = doc->GetDlgCtrl()->GetDlg(row.nTemplate);
+    ASSERT_NE(open, nullptr) << row.pszName;
+    EXPECT_EQ(open->GetTemplateID(), (int)row.nTemplate) << row.pszName;
+    open->DestroyWindow();
   }
   EXPECT_EQ(AfxGetMessageCount(), 0) << "nothing is shown";
 }
