@@ -1,57 +1,35 @@
-// What every record grid of the module inherits: the hooks of CTBCommon written once for
-// a table class TTable (CClassMdul, CClassPlan, CClassStor...) whose records carry `key`
-// and `name`. A grid derives from CCmdRecordGrid<TTable>, registers its columns in its
-// constructor (AddColInfo; index 0 the key column), lists its required columns
-// (AddRequiredColumn), keeps its default texts (GetDefaultValues) and writes FieldToText
-// and TextToField for its fields. Everything else here follows the record-grid rules:
+// What every record grid of the module inherits: the hooks of CTBCommon written once for a
+// table class TTable (CClassMdul, CClassStor...) whose records carry `key` and `name`. A
+// grid lists its columns as rows (SetColumns, common/CCmdGridColumn.h), from which the base
+// shows, reads, validates and defaults every field; a grid overrides FieldToText and
+// TextToField only for a column it shows its own way.
 //
-// - RowToRecord: row 0, the append row and rows past the end give 0. Otherwise the record
-//   is initialised, each index's cell (found by its column title) is read, a formula
-//   becomes its value; index 0 is the key (atol, 0 for an empty cell), the others go to
-//   TextToField.
-// - RecordToRow: index 0 shows the key with "%d" (empty for 0), the others FieldToText;
-//   integer and real columns are flagged numeric. OnRowWritten lets a grid style the row.
-// - ValidateRecord: for each required index the string at map[index] - 1; a non-empty one
-//   goes through ValidateField (a 0 ends it, its warning text kept); an empty one adds a
-//   line: its title and the text of "IDS_WG_CMD__ADDD___has_not_been_entered_", lines
-//   joined by "\n". Any line: the lines become the warning text, 0.
-// - ValidateField: valid for an index below the column count; else the warning text is
-//   the grid's field-error key (GetFieldErrorKey). ValidateRealText is the real-column
-//   check for grids with real columns; with the column's index it also refuses a value
-//   that is no finite real once converted to internal units.
-// - StringsToRecord: ValidateRecord, ValidateField of every other non-empty text (a paste
-//   is checked as typing is), then index 0 the key, the others TextToField.
-// - AddRecord / ModifyRecord: 0 without a message when CanSaveData is 0. ModifyRecord takes
-//   the old name from the name cell as it was before editing; ModifyRecords the old names
-//   from the table by the key texts (atol). A paste's AddRecords and ModifyRecords are
-//   one transaction (a database group), rolled back when one is refused. DeleteRecords finds every key by the name cell
-//   before editing and deletes them in one transaction; an empty list (or no key found)
-//   is 1 with no transaction.
-// - OnInsertEmptyRecord: the framework's texts, then (unless there is no current cell or
-//   it is in the name column) the first free name of "IDS_WG_CMD__ADD2__New_d" with 1, 2...
-// - Change following: the grid is a mirror of its table (ICmdUpdateMirror). A window's
-//   update dispatch (or UpdateBuffer with the hint of the grid's database, or Replay)
-//   feeds it a transaction's entries in list order; the steps (ReplayAdd, ReplayDel,
-//   ReplayModify, ReplayOther, overridable by a grid that shows part of its table) gather
-//   the net effect, and EndReplay applies it once, under the drawing lock (CCmdDrawLock:
-//   one redraw at the end, none when an outer caller holds the lock):
-//     the rows of deleted records are removed in one pass (rows found through the
-//     key-to-row map); the added records' rows are inserted in one pass at their places
-//     (RowForNewKey: the key's place in the table's key list, 1-based; the key list's
-//     size + 1 for an unlisted key), in ascending order, never past the append row; the
-//     modified records' rows are rewritten (MFS: the kept MFD image);
-//   then ShowSelected when the list held an entry of the table and AdjustAppendRowNo. The
-//   grid is filled again instead (MakeItemEx with no keys, -2, 0) while its own row move
-//   runs (SetMovingRows), and after the steps when a rewritten record no longer stands
-//   in its row's place (a record moved by someone else, as the undo or redo of a move:
-//   RowIsInPlace). FindRowByKey tries the row of the key's sequence first, then the map,
-//   so a change costs O(log n) and a transaction of k records O(n + k log n) at most.
-//   ShowSelected skips selected keys the table no longer holds.
-// - TableModify: the table write of ModifyRecord and ModifyRecords (TR_Modify by old
-//   names); a grid whose table keeps fields the grid does not show overrides it.
-// - RefuseMoveWhileEditing: the row-move guard of the level grids (a message box with the
-//   text of "IDS_WG_CMD__ADDD__Can_t_Move_row_while_editing_").
-// The table objects are the current document's (CDBDoc::m_pDBDoc), fetched once.
+// Rules:
+// - A row is a record: index 0 holds its key, the other columns its fields; row 0, the
+//   append row and rows past the end are no records. A formula typed in a cell is read as
+//   its value.
+// - A save is checked as typing is: every required column holds a text (else one line per
+//   empty column: its title and "IDS_WG_CMD__ADDD___has_not_been_entered_"), every text
+//   passes its column's check; a paste is checked the same way, and writes all of its rows
+//   (adds and modifications) in one transaction or nothing. Nothing is written while
+//   CanSaveData is 0.
+// - A modification finds its record by the name the row showed before the edit; a delete
+//   takes every selected row's record in one transaction.
+// - A new row's name is the first free name of "IDS_WG_CMD__ADD2__New_d".
+// - The grid mirrors its table (ICmdUpdateMirror): each transaction is gathered from its
+//   update list (a record added and deleted again is never shown; a modification of a
+//   record added in the same transaction changes what is added) and applied once under the
+//   drawing lock: deleted rows removed in one pass, added rows inserted in one pass at
+//   their places in the table (RowForNewKey), modified rows rewritten. It is filled again
+//   instead, once, while its own row move runs (SetMovingRows) or when a rewritten record
+//   no longer stands in its row's place (RowIsInPlace). A key's row is found in O(log n)
+//   (its sequence, else the key-to-row map), so a transaction of k records costs
+//   O(n + k log n) at most, and never shifts the rows once per record.
+// - The selection follows its keys through every change; keys the table no longer holds
+//   are dropped.
+// - Rows are not moved while a cell or a row is being edited
+//   ("IDS_WG_CMD__ADDD__Can_t_Move_row_while_editing_").
+// The table objects are the current document's, fetched once when the grid is made.
 #pragma once
 #include <algorithm>
 #include <cmath>
@@ -69,6 +47,8 @@
 #include "db/DB_CScopedChange.h"
 #include "db/DB_CUpdateListener.h"
 #include "common/CCmdDrawLock.h"
+#include "common/CCmdGridColumn.h"
+#include "db/DBField.h"
 #include "common/CCmdReplayWalk.h"
 #include "common/ICmdUpdateMirror.h"
 #include "afx/AfxMessageBox.h"
@@ -91,11 +71,106 @@ class CCmdRecordGrid : public CTBCommon, public ICmdUpdateMirror {
   TTable* GetTable() const { return m_pTable; }
   void* GetOwner() const { return m_pOwner; }
 
+  // ---- the columns -----------------------------------------------------------------------
+  // Registers the grid's columns from their rows (common/CCmdGridColumn.h), index order,
+  // index 0 the key column; the constructor calls it once.
+  void SetColumns(const CCmdGridColumn* cols, int n) {
+    for (int i = 0; i < n; ++i) {
+      const CCmdGridColumn& c = cols[i];
+      const DB_CFlatField* f = c.field ? DB_FindField(Rec::Desc(), c.field) : nullptr;
+      m_columns.push_back(c);
+      m_fields.push_back(f);
+      AddColInfo(CMsgDll::pfuncLoadStr(c.titleKey, 0), c.kind, f ? f->unitKind : 0);
+      if (c.required) AddRequiredColumn(i);
+      if (i == 0) continue;
+      CString text = c.defaultText ? c.defaultText : "";
+      if (c.choices && !text.IsEmpty()) text = CMsgDll::pfuncLoadStr(c.defaultText, 0);
+      m_defaults.Add(text);
+    }
+    GetKeyColumnList().Add(0);
+  }
+  // The widths of the columns, index order (the grid's layout).
+  std::vector<int> GetColumnWidths() const {
+    std::vector<int> w;
+    for (const CCmdGridColumn& c : m_columns) w.push_back(c.width);
+    return w;
+  }
+  // Disables the columns that are not editable, for every row.
+  void DisableFixedColumns() {
+    for (size_t i = 0; i < m_columns.size(); ++i)
+      if (!m_columns[i].editable)
+        SetStyleRange(CGXRange().SetCols(GetColumnNoFor((int)i)), CGXStyle().SetEnabled(FALSE));
+  }
+  const CCmdGridColumn* GetColumn(int index) const {
+    return index >= 0 && index < (int)m_columns.size() ? &m_columns[(size_t)index] : nullptr;
+  }
+
   // ---- what a grid supplies ---------------------------------------------------------------
-  // The text of a field; an index without a field shows the text of "IDS_WG_CMD__ADDD__Error".
-  virtual void FieldToText(int, const Rec&, CString& text) { text = CMsgDll::pfuncLoadStr("IDS_WG_CMD__ADDD__Error", 0); }
-  // Sets a field from a text; an index without a field is ignored.
-  virtual void TextToField(int, const CString&, Rec&) {}
+  // The text of a field, as its column row says; an index without a column shows the text
+  // of "IDS_WG_CMD__ADDD__Error". A grid overrides it for a column it shows its own way.
+  virtual void FieldToText(int index, const Rec& rec, CString& text) {
+    const CCmdGridColumn* c = GetColumn(index);
+    if (!c || index == 0) {
+      text = CMsgDll::pfuncLoadStr("IDS_WG_CMD__ADDD__Error", 0);
+      return;
+    }
+    const DB_CFlatField* f = m_fields[(size_t)index];
+    if (!f) {
+      text = c->defaultText ? c->defaultText : "";
+      return;
+    }
+    const void* p = f->Addr(&rec);
+    switch (f->type) {
+      case DBF_STRING: text = *static_cast<const CString*>(p); break;
+      case DBF_DOUBLE:
+        text.Format(c->format ? c->format : "%.15g",
+                    DB_CurrentUnitCtrl().ConvertOut(f->unitKind, *static_cast<const double*>(p)));
+        break;
+      case DBF_INT:
+      case DBF_UINT: {
+        const int v = *static_cast<const int*>(p);
+        if (c->choices) text = ChoiceText(*c, v);
+        else if (IsFlag(*c)) text = v ? "1" : "0";
+        else text.Format("%d", v);
+        break;
+      }
+      default: text = CMsgDll::pfuncLoadStr("IDS_WG_CMD__ADDD__Error", 0); break;
+    }
+  }
+  // Sets a field from a text, as its column row says; an index without a field is ignored.
+  virtual void TextToField(int index, const CString& text, Rec& rec) {
+    const CCmdGridColumn* c = GetColumn(index);
+    const DB_CFlatField* f = c && index > 0 ? m_fields[(size_t)index] : nullptr;
+    if (!f) return;
+    void* p = f->Addr(&rec);
+    switch (f->type) {
+      case DBF_STRING: *static_cast<CString*>(p) = text; break;
+      case DBF_DOUBLE:
+        *static_cast<double*>(p) = DB_CurrentUnitCtrl().ConvertIn(f->unitKind, AfxStrToDouble(text.c_str(), nullptr));
+        break;
+      case DBF_INT:
+      case DBF_UINT:
+        *static_cast<int*>(p) = c->choices ? ChoiceValue(*c, text) : IsFlag(*c) ? (text == "1" ? 1 : 0) : (int)std::atol(text.c_str());
+        break;
+      default: break;
+    }
+  }
+  // The record to write for a row: each real whose row still reads as the stored value's
+  // text keeps the stored value.
+  Rec KeepShownReals(const Rec& stored, const Rec& rec) {
+    Rec r = rec;
+    for (size_t i = 1; i < m_columns.size(); ++i) {
+      const DB_CFlatField* f = m_fields[i];
+      if (!f || f->type != DBF_DOUBLE) continue;
+      CString text;
+      FieldToText((int)i, stored, text);
+      Rec shown = r;
+      TextToField((int)i, text, shown);
+      if (*static_cast<const double*>(f->Addr(&shown)) == *static_cast<const double*>(f->Addr(&r)))
+        *static_cast<double*>(f->Addr(&r)) = *static_cast<const double*>(f->Addr(&stored));
+    }
+    return r;
+  }
   virtual LPCTSTR GetFieldErrorKey() { return "IDS_WG_CMD__ADDD___CCmdPlanStoryGrid__ValidateField__Erro"; }
   virtual int GetNameColumnIndex() { return 1; }
   virtual UINT GetKeyByName(const CString& name) { return m_pTable ? m_pTable->DB_CTable<Rec>::GetKey(name) : 0; }
@@ -274,11 +349,18 @@ class CCmdRecordGrid : public CTBCommon, public ICmdUpdateMirror {
     records.RemoveAll();
     return n;
   }
-  int ValidateField(LPCTSTR, int index) override {
-    if (index < GetColInfoCount()) return 1;
-    SetWarningText(CMsgDll::pfuncLoadStr(GetFieldErrorKey(), 0));
-    return 0;
+  // A real column's text must be a real that stays finite in internal units; any other
+  // registered column takes any text.
+  int ValidateField(LPCTSTR text, int index) override {
+    if (index >= GetColInfoCount()) {
+      SetWarningText(CMsgDll::pfuncLoadStr(GetFieldErrorKey(), 0));
+      return 0;
+    }
+    const DB_CFlatField* f = index > 0 && index < (int)m_fields.size() ? m_fields[(size_t)index] : nullptr;
+    if (f && f->type == DBF_DOUBLE) return ValidateRealText(text, index);
+    return 1;
   }
+  CStringArray& GetDefaultValues() override { return m_defaults; }
   int ValidateRecord(CStringArray& strings, CUIntArray& map) override {
     CString message;
     for (int c : m_required) {
@@ -535,9 +617,24 @@ class CCmdRecordGrid : public CTBCommon, public ICmdUpdateMirror {
     return it == m_rowOfKey.end() ? -1 : (int)it->second;
   }
 
+  static bool IsFlag(const CCmdGridColumn& c) { return c.format && CString(c.format) == CMD_COL_FLAG; }
+  static CString ChoiceText(const CCmdGridColumn& c, int value) {
+    for (int i = 0; i < c.choiceCount; ++i)
+      if (c.choices[i].value == value) return CMsgDll::pfuncLoadStr(c.choices[i].textKey, 0);
+    return CString();
+  }
+  static int ChoiceValue(const CCmdGridColumn& c, const CString& text) {
+    for (int i = 0; i < c.choiceCount; ++i)
+      if (text == CMsgDll::pfuncLoadStr(c.choices[i].textKey, 0)) return c.choices[i].value;
+    return 0;
+  }
+
   TTable* m_pTable = nullptr;
   void* m_pOwner = nullptr;
   std::vector<int> m_required;
+  std::vector<CCmdGridColumn> m_columns;
+  std::vector<const DB_CFlatField*> m_fields;  // by index; NULL: no field
+  CStringArray m_defaults;                     // entry n: index n + 1
   BOOL m_bMovingRows = FALSE;
 
  private:

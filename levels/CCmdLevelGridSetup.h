@@ -5,10 +5,10 @@
 // column (index 1) left-aligned; the column widths in grid-column order; the right-most
 // valid cell (1, 1).
 #pragma once
-#include <initializer_list>
+#include <vector>
 #include "uiutil/CTBCommon.h"
 
-inline void CmdSetupLevelGrid(CTBCommon& grid, std::initializer_list<int> widths) {
+inline void CmdSetupLevelGrid(CTBCommon& grid, const std::vector<int>& widths) {
   grid.CTBCommon::Initialize();
   grid.ChangeStandardStyle(CGXStyle().SetFontSize(10).SetFontWeight(400));
   grid.EnableAppendRow(FALSE);

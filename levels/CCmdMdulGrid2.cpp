@@ -1,39 +1,27 @@
 #include "levels/CCmdMdulGrid2.h"
 
+#include <iterator>
 #include "levels/CCmdLevelGridSetup.h"
+
+namespace {
+const CCmdGridColumn kColumns[] = {
+    // title key, field, kind, format, width, editable, required, default
+    {"IDS_WG_CMD_IP_STORY_Grid_ID", nullptr, TB_COL_INT, nullptr, 0, false, false, ""},
+    {"IDS_WG_CMD__ADDD__Name", "name", TB_COL_TEXT, nullptr, 130, true, true, ""},
+};
+}  // namespace
 
 CCmdMdulGrid2::CCmdMdulGrid2(void* pOwner) : CCmdRecordGrid<CClassMdul>(pOwner) {
   m_pStor = FetchTable<CClassStor>();
   m_pPlan = FetchTable<CClassPlan>();
-  AddColInfo(CMsgDll::pfuncLoadStr("IDS_WG_CMD_IP_STORY_Grid_ID", 0), TB_COL_INT, 0);
-  AddColInfo(CMsgDll::pfuncLoadStr("IDS_WG_CMD__ADDD__Name", 0), TB_COL_TEXT, 0);
-  GetKeyColumnList().Add(0);
-  AddRequiredColumn(1);
+  SetColumns(kColumns, (int)std::size(kColumns));
 }
 
 void CCmdMdulGrid2::Initialize() {
   CCmdDrawLock lock(*this);
-  CmdSetupLevelGrid(*this, {0, 130});
+  CmdSetupLevelGrid(*this, GetColumnWidths());
+  DisableFixedColumns();
   MakeItemEx(nullptr, -2, 0);
-}
-
-void CCmdMdulGrid2::FieldToText(int index, const T_MDUL_D& rec, CString& text) {
-  if (index == 1) text = rec.name;
-  else CCmdRecordGrid::FieldToText(index, rec, text);
-}
-
-void CCmdMdulGrid2::TextToField(int index, const CString& text, T_MDUL_D& rec) {
-  if (index == 1) rec.name = text;
-}
-
-CStringArray& CCmdMdulGrid2::GetDefaultValues() {
-  static CStringArray defaults = [] {
-    CStringArray d;
-    d.Add("");
-    d.Add("");
-    return d;
-  }();
-  return defaults;
 }
 
 void CCmdMdulGrid2::OnRowWritten(ROWCOL row, UINT key, const T_MDUL_D&) {

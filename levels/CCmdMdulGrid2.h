@@ -17,9 +17,6 @@ class CCmdMdulGrid2 : public CCmdRecordGrid<CClassMdul> {
   // Styles, widths and the first fill, under the drawing lock.
   void Initialize() override;
 
-  void FieldToText(int index, const T_MDUL_D& rec, CString& text) override;
-  void TextToField(int index, const CString& text, T_MDUL_D& rec) override;
-  CStringArray& GetDefaultValues() override;
   // Towers keep their order: every drop is refused (while editing, with the message).
   BOOL MoveRows(ROWCOL nFromRow, ROWCOL nToRow, ROWCOL nDestRow, UINT flags = GX_UPDATENOW) override;
   // A name the tower table refuses (one another tower has) is refused silently, and the

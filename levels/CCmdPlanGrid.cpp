@@ -1,48 +1,39 @@
 #include "levels/CCmdPlanGrid.h"
 
+#include <iterator>
 #include "levels/CCmdLevelGridSetup.h"
 
 namespace {
-struct SlabTypeText {
-  int type;
-  const char* key;
-};
-const SlabTypeText kSlabTypes[] = {
+const CCmdGridChoice kSlabTypes[] = {
     {2, "IDS_WG_CMD_IP_STORYDLG_CBX_Rigid_Diaphragm"},
     {3, "IDS_WG_CMD_IP_STORYDLG_CBX_Membrane"},
     {4, "IDS_WG_CMD_IP_STORYDLG_CBX_Plate"},
     {5, "IDS_WG_CMD_IP_STORYDLG_CBX_Plate_Bending"},
 };
 enum { COL_KEY = 0, COL_NAME = 1, COL_SLAB = 2 };
+const CCmdGridColumn kColumns[] = {
+    // title key, field, kind, format, width, editable, required, default (a choice's key)
+    {"IDS_WG_CMD_IP_STORY_Grid_ID", nullptr, TB_COL_INT, nullptr, 0, false, false, ""},
+    {"IDS_WG_CMD__ADDD__Name", "name", TB_COL_TEXT, nullptr, 50, false, true, ""},
+    {"IDS_CMD_Slab_Type", "slabType", TB_COL_TEXT, nullptr, 80, true, true, "IDS_WG_CMD_IP_STORYDLG_CBX_Rigid_Diaphragm",
+     kSlabTypes, (int)std::size(kSlabTypes)},
+};
 }  // namespace
 
 CCmdPlanGrid::CCmdPlanGrid(void* pOwner) : CCmdRecordGrid<CClassPlan>(pOwner) {
   m_pStor = FetchTable<CClassStor>();
   m_pMdul = FetchTable<CClassMdul>();
-  AddColInfo(CMsgDll::pfuncLoadStr("IDS_WG_CMD_IP_STORY_Grid_ID", 0), TB_COL_INT, 0);
-  AddColInfo(CMsgDll::pfuncLoadStr("IDS_WG_CMD__ADDD__Name", 0), TB_COL_TEXT, 0);
-  AddColInfo(CMsgDll::pfuncLoadStr("IDS_CMD_Slab_Type", 0), TB_COL_TEXT, 0);
-  GetKeyColumnList().Add(0);
-  AddRequiredColumn(COL_NAME);
-  AddRequiredColumn(COL_SLAB);
+  SetColumns(kColumns, (int)std::size(kColumns));
 }
 
-CString CCmdPlanGrid::SlabTypeText(int slabType) {
-  for (const auto& s : kSlabTypes)
-    if (s.type == slabType) return CMsgDll::pfuncLoadStr(s.key, 0);
-  return CString();
-}
+CString CCmdPlanGrid::SlabTypeText(int slabType) { return ChoiceText(kColumns[COL_SLAB], slabType); }
 
-int CCmdPlanGrid::SlabTypeOfText(const CString& text) {
-  for (const auto& s : kSlabTypes)
-    if (text == CMsgDll::pfuncLoadStr(s.key, 0)) return s.type;
-  return 0;
-}
+int CCmdPlanGrid::SlabTypeOfText(const CString& text) { return ChoiceValue(kColumns[COL_SLAB], text); }
 
 void CCmdPlanGrid::Initialize() {
   CCmdDrawLock lock(*this);
-  CmdSetupLevelGrid(*this, {0, 50, 80});
-  SetStyleRange(CGXRange().SetCols(GetColumnNoFor(COL_NAME)), CGXStyle().SetEnabled(FALSE));
+  CmdSetupLevelGrid(*this, GetColumnWidths());
+  DisableFixedColumns();
   SetupSlabTypeColumn();
   MakeItemEx(nullptr, -2, 0);
 }
@@ -50,7 +41,7 @@ void CCmdPlanGrid::Initialize() {
 void CCmdPlanGrid::SetupSlabTypeColumn() {
   CString choices;
   for (const auto& s : kSlabTypes) {
-    choices += CMsgDll::pfuncLoadStr(s.key, 0);
+    choices += CMsgDll::pfuncLoadStr(s.textKey, 0);
     choices += "\n";
   }
   SetStyleRange(CGXRange().SetCols(GetColumnNoFor(COL_SLAB)),
@@ -61,28 +52,6 @@ void CCmdPlanGrid::SetupSlabTypeColumn() {
                     .SetUserAttribute(GX_IDS_UA_LIST_SORT, "0")
                     .SetUserAttribute(GX_IDS_UA_LIST_TEXTFIT, "0")
                     .SetUserAttribute(GX_IDS_UA_LIST_SHOWALL, "1"));
-  GetDefaultValues()[1] = SlabTypeText(2);
-}
-
-void CCmdPlanGrid::FieldToText(int index, const T_PLAN_D& rec, CString& text) {
-  if (index == COL_NAME) text = rec.name;
-  else if (index == COL_SLAB) text = SlabTypeText(rec.slabType);
-  else CCmdRecordGrid::FieldToText(index, rec, text);
-}
-
-void CCmdPlanGrid::TextToField(int index, const CString& text, T_PLAN_D& rec) {
-  if (index == COL_NAME) rec.name = text;
-  else if (index == COL_SLAB) rec.slabType = SlabTypeOfText(text);
-}
-
-CStringArray& CCmdPlanGrid::GetDefaultValues() {
-  static CStringArray defaults = [] {
-    CStringArray d;
-    d.Add("");
-    d.Add("");
-    return d;
-  }();
-  return defaults;
 }
 
 BOOL CCmdPlanGrid::TableModify(const CString& oldName, const T_PLAN_D& rec) {

@@ -21,9 +21,6 @@ class CCmdPlanGrid : public CCmdRecordGrid<CClassPlan> {
 
   void Initialize() override;
 
-  void FieldToText(int index, const T_PLAN_D& rec, CString& text) override;
-  void TextToField(int index, const CString& text, T_PLAN_D& rec) override;
-  CStringArray& GetDefaultValues() override;
   // Moves the dragged standard floors after the target row's one; always 0 (the grid
   // control never moves the rows itself).
   BOOL MoveRows(ROWCOL nFromRow, ROWCOL nToRow, ROWCOL nDestRow, UINT flags = GX_UPDATENOW) override;

@@ -8,38 +8,31 @@
 #include "levels/CCmdLevelGridSetup.h"
 
 namespace {
-struct ColDef {
-  const char* key;
-  int kind;
-  int unitIndex;  // entry of T_STOR_D::unit, -1 none
-  int width;
-};
-const ColDef kCols[CCmdStorGrid::COL_COUNT] = {
-    {"IDS_WG_CMD_IP_STORY_Grid_ID", TB_COL_INT, -1, 0},    {"IDS_WG_CMD__ADDD__Name", TB_COL_TEXT, -1, 50},
-    {"IDS_WG_CMD__ADDD__Height", TB_COL_REAL, 0, 40},      {"IDS_CMD_LEVEL", TB_COL_REAL, 0, 45},
-    {"IDS_WG_CMD__ADDD__Plan", TB_COL_TEXT, -1, 58},       {"IDS_WG_CMD_IP_STORY_Grid_DL", TB_COL_REAL, 1, 71},
-    {"IDS_WG_CMD_IP_STORY_Grid_LL", TB_COL_REAL, 2, 71},   {"IDS_CMD_TRASFER_STORY", TB_COL_INT, -1, 45},
+const CCmdGridColumn kColumns[CCmdStorGrid::COL_COUNT] = {
+    // title key, field, kind, format, width, editable, required, default
+    {"IDS_WG_CMD_IP_STORY_Grid_ID", nullptr, TB_COL_INT, nullptr, 0, false, false, ""},
+    {"IDS_WG_CMD__ADDD__Name", "name", TB_COL_TEXT, nullptr, 50, false, true, ""},
+    {"IDS_WG_CMD__ADDD__Height", "height", TB_COL_REAL, "%.15g", 40, true, true, "0"},
+    {"IDS_CMD_LEVEL", nullptr, TB_COL_REAL, nullptr, 45, false, false, "0"},  // ComputeLevels
+    {"IDS_WG_CMD__ADDD__Plan", "planKey", TB_COL_TEXT, nullptr, 58, true, true, ""},  // by name
+    {"IDS_WG_CMD_IP_STORY_Grid_DL", "deadLoad", TB_COL_REAL, "%g", 71, true, false, "0"},
+    {"IDS_WG_CMD_IP_STORY_Grid_LL", "liveLoad", TB_COL_REAL, "%g", 71, true, false, "0"},
+    {"IDS_CMD_TRASFER_STORY", "transfer", TB_COL_INT, CMD_COL_FLAG, 45, true, false, ""},
 };
 }  // namespace
 
 CCmdStorGrid::CCmdStorGrid(ICmdStorGridOwner* pOwner) : CCmdRecordGrid<CClassStor>(pOwner), m_pPageOwner(pOwner) {
   m_pPlan = FetchTable<CClassPlan>();
-  for (const ColDef& c : kCols) AddColInfo(CMsgDll::pfuncLoadStr(c.key, 0), c.kind, c.unitIndex >= 0 ? T_STOR_D::unit[c.unitIndex] : 0);
-  GetKeyColumnList().Add(0);
-  AddRequiredColumn(COL_NAME);
-  AddRequiredColumn(COL_HEIGHT);
-  AddRequiredColumn(COL_PLAN);
+  SetColumns(kColumns, COL_COUNT);
 }
 
 CUnitCtrl* CCmdStorGrid::Units() const { return CDBDoc::m_pDBDoc ? CDBDoc::m_pDBDoc->GetUnitCtrl() : nullptr; }
 
 void CCmdStorGrid::Initialize() {
   CCmdDrawLock lock(*this);
-  CmdSetupLevelGrid(*this, {kCols[0].width, kCols[1].width, kCols[2].width, kCols[3].width, kCols[4].width,
-                            kCols[5].width, kCols[6].width, kCols[7].width});
+  CmdSetupLevelGrid(*this, GetColumnWidths());
+  DisableFixedColumns();
   auto col = [this](int index) { return CGXRange().SetCols(GetColumnNoFor(index)); };
-  SetStyleRange(col(COL_NAME), CGXStyle().SetEnabled(FALSE));
-  SetStyleRange(col(COL_LEVEL), CGXStyle().SetEnabled(FALSE));
   for (int i : {COL_HEIGHT, COL_LEVEL, COL_DL, COL_LL}) SetStyleRange(col(i), CGXStyle().SetHorizontalAlignment(GX_HA_RIGHT));
   SetStyleRange(col(COL_PLAN), CGXStyle().SetHorizontalAlignment(GX_HA_LEFT));
   // The check box is centred both ways (the stand-in's style keeps the horizontal part).
@@ -48,51 +41,18 @@ void CCmdStorGrid::Initialize() {
 
 // ---- fields -----------------------------------------------------------------------------
 
+// The Plan column shows the standard floor by name; the other columns are their rows'.
 void CCmdStorGrid::FieldToText(int index, const T_STOR_D& rec, CString& text) {
-  CUnitCtrl* u = Units();
-  auto out = [u](int unitIndex, double v) { return u ? u->ConvertOut(T_STOR_D::unit[unitIndex], v) : v; };
-  switch (index) {
-    case COL_NAME: text = rec.name; break;
-    case COL_HEIGHT: text.Format("%.15g", out(0, rec.height)); break;
-    case COL_LEVEL: text = "0.0"; break;
-    case COL_PLAN: {
-      T_PLAN_D plan;
-      text = m_pPlan && rec.planKey && m_pPlan->Get(rec.planKey, plan) ? plan.name : CString();
-      break;
-    }
-    case COL_DL: text.Format("%g", out(1, rec.deadLoad)); break;
-    case COL_LL: text.Format("%g", out(2, rec.liveLoad)); break;
-    case COL_TRANSFER: text = rec.transfer ? "1" : "0"; break;
-    default: CCmdRecordGrid::FieldToText(index, rec, text); break;
-  }
+  if (index != COL_PLAN) return CCmdRecordGrid::FieldToText(index, rec, text);
+  T_PLAN_D plan;
+  text = m_pPlan && rec.planKey && m_pPlan->Get(rec.planKey, plan) ? plan.name : CString();
 }
 
+// Every row is a story of the shown tower.
 void CCmdStorGrid::TextToField(int index, const CString& text, T_STOR_D& rec) {
   rec.mdulKey = m_nTower;
-  CUnitCtrl* u = Units();
-  auto in = [u, &text](int unitIndex) {
-    double v = AfxStrToDouble(text.c_str(), nullptr);
-    return u ? u->ConvertIn(T_STOR_D::unit[unitIndex], v) : v;
-  };
-  switch (index) {
-    case COL_NAME: rec.name = text; break;
-    case COL_HEIGHT: rec.height = in(0); break;
-    case COL_PLAN: rec.planKey = m_pPlan ? m_pPlan->GetKey(text) : 0; break;
-    case COL_DL: rec.deadLoad = in(1); break;
-    case COL_LL: rec.liveLoad = in(2); break;
-    case COL_TRANSFER: rec.transfer = text == "1" ? 1 : 0; break;
-    default: break;
-  }
-}
-
-// Entry n is the default of column index n + 1; the Plan entry follows FillPlanChoices.
-CStringArray& CCmdStorGrid::GetDefaultValues() {
-  static CStringArray defaults = [] {
-    CStringArray d;
-    for (const char* t : {"", "0", "0", "", "0", "0", ""}) d.Add(t);
-    return d;
-  }();
-  return defaults;
+  if (index == COL_PLAN) rec.planKey = m_pPlan ? m_pPlan->GetKey(text) : 0;
+  else CCmdRecordGrid::TextToField(index, text, rec);
 }
 
 UINT CCmdStorGrid::GetKeyByName(const CString& name) { return m_pTable ? m_pTable->GetKey(name, m_nTower) : 0; }
@@ -119,21 +79,11 @@ T_STOR_D KeepUnshown(const CClassStor* table, const CString& oldName, const T_ST
 }
 }  // namespace
 
-// A real whose row text still reads as the stored value's text keeps the stored value:
-// the texts ("%.15g", "%g" in the current units) do not carry every digit.
+// The stored story's unshown fields, and its reals where the row still shows their texts.
 T_STOR_D CCmdStorGrid::KeepUnchangedReals(const CString& oldName, const T_STOR_D& rec) {
   T_STOR_D r = KeepUnshown(m_pTable, oldName, rec), stored;
   if (!m_pTable || !m_pTable->Get(m_pTable->GetKey(oldName, rec.mdulKey), stored)) return r;
-  static const struct { int index; double T_STOR_D::*field; } kReals[] = {
-      {COL_HEIGHT, &T_STOR_D::height}, {COL_DL, &T_STOR_D::deadLoad}, {COL_LL, &T_STOR_D::liveLoad}};
-  for (const auto& f : kReals) {
-    CString text;
-    FieldToText(f.index, stored, text);
-    T_STOR_D shown = r;
-    TextToField(f.index, text, shown);
-    if (shown.*f.field == r.*f.field) r.*f.field = stored.*f.field;
-  }
-  return r;
+  return KeepShownReals(stored, r);
 }
 
 BOOL CCmdStorGrid::TableModify(const CString& oldName, const T_STOR_D& rec) {
@@ -170,19 +120,17 @@ int CCmdStorGrid::ModifyRecord(ROWCOL row) {
   return ok && change.Commit();
 }
 
+// The columns' checks, and a height is no negative value (a formula's value is checked, not
+// the text typed).
 int CCmdStorGrid::ValidateField(LPCTSTR text, int index) {
-  if (index >= GetColInfoCount()) return CCmdRecordGrid::ValidateField(text, index);
-  if (index != COL_HEIGHT && index != COL_DL && index != COL_LL) return 1;
-  if (!ValidateRealText(text, index)) return 0;
-  if (index == COL_HEIGHT) {
-    // The value a formula gives is checked, not the text typed.
-    CString value(text);
-    value.Trim();
-    if (!ConvertFormulaToValue(value)) return 0;
-    if (std::atof(value.c_str()) < 0.0) {
-      SetWarningText(CMsgDll::pfuncLoadStr("IDS_WG_CMD__ADDD__Height_can_t_be_negative_", 0));
-      return 0;
-    }
+  if (!CCmdRecordGrid::ValidateField(text, index)) return 0;
+  if (index != COL_HEIGHT) return 1;
+  CString value(text);
+  value.Trim();
+  if (!ConvertFormulaToValue(value)) return 0;
+  if (std::atof(value.c_str()) < 0.0) {
+    SetWarningText(CMsgDll::pfuncLoadStr("IDS_WG_CMD__ADDD__Height_can_t_be_negative_", 0));
+    return 0;
   }
   return 1;
 }
@@ -219,7 +167,8 @@ void CCmdStorGrid::FillRowFromStrings(ROWCOL row, CStringArray& strings) {
   if (u && m_nShownLength >= 0 && m_nShownLength != u->GetLengthUnit()) {
     CUnitCtrl previous = *u;
     previous.SetUnitSystem(u->GetForceUnit(), m_nShownLength);
-    rec.height *= u->GetFactor(T_STOR_D::unit[0]) / previous.GetFactor(T_STOR_D::unit[0]);
+    const int kind = GetColUnitKind(COL_HEIGHT);
+    rec.height *= u->GetFactor(kind) / previous.GetFactor(kind);
   }
   RecordToRow(row, key, rec);
 }

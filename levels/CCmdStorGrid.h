@@ -5,18 +5,11 @@
 // story table and the rows follow through the replay of update records. While the
 // document traces a model-check finding the flagged cells are painted red.
 //
-// Columns (index: title key, kind, unit kind; grid column = index + 1):
-//   0 "IDS_WG_CMD_IP_STORY_Grid_ID" key, hidden, disabled
-//   1 "IDS_WG_CMD__ADDD__Name"      name, disabled
-//   2 "IDS_WG_CMD__ADDD__Height"    height (a length)
-//   3 "IDS_CMD_LEVEL"               top level, computed, disabled, never read back
-//   4 "IDS_WG_CMD__ADDD__Plan"      standard floor by name; its choices are the standard
-//                                   floors no other tower's story uses, but key 1
-//   5 "IDS_WG_CMD_IP_STORY_Grid_DL" dead load, 6 "IDS_WG_CMD_IP_STORY_Grid_LL" live load
-//   7 "IDS_CMD_TRASFER_STORY"       transfer flag, a check box ("1" / "0")
-// Reals are shown in the user's current units (heights "%.15g", loads "%g", levels
-// "%.13g") and read back into the database's internal units. The base story's row
-// (key 1, main tower) edits only the loads.
+// Columns (their rows in CCmdStorGrid.cpp; grid column = index + 1): the hidden key, the
+// name (not edited), height, the computed top level, the standard floor by name (its
+// choices: the standard floors no other tower's story uses, but key 1), dead and live
+// loads, and the transfer flag as a check box. The base story's row (key 1, main tower)
+// edits only the loads.
 //
 // Levels: the tower's start level plus the stored heights of its stories up to each one,
 // from one list of the tower and a map from story key to level (ComputeLevels, run by
@@ -55,7 +48,6 @@ class CCmdStorGrid : public CCmdRecordGrid<CClassStor> {
   // ---- fields ---------------------------------------------------------------------------
   void FieldToText(int index, const T_STOR_D& rec, CString& text) override;
   void TextToField(int index, const CString& text, T_STOR_D& rec) override;
-  CStringArray& GetDefaultValues() override;
 
   // ---- hooks with the story grid's particulars ----------------------------------------
   int ModifyRecord(ROWCOL nRow) override;

@@ -49,7 +49,7 @@ void CCmdStorGrid::ComputeLevels(ROWCOL levelCol) {
     auto it = levels.find(GetRowKey(r));
     if (it != levels.end()) level = it->second;
     double shown = CCompFunc::CompRealTol(level, 0.0, CLevelOperUtil::GetLevelTolerance()) == 0 ? 0.0 : level;
-    if (u) shown = u->ConvertOut(T_STOR_D::unit[0], shown);
+    if (u) shown = u->ConvertOut(GetColUnitKind(COL_HEIGHT), shown);
     CString text;
     text.Format("%.13g", shown);
     SetValueRange(CGXRange(r, levelCol), (LPCTSTR)text);

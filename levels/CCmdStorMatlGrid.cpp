@@ -1,6 +1,7 @@
 #include "levels/CCmdStorMatlGrid.h"
 
 #include <algorithm>
+#include <vector>
 
 #include "afx/AfxSystem.h"
 #include "afx/AfxWinDefs.h"
@@ -10,6 +11,7 @@
 #include "db/CDBDoc.h"
 #include "db/CMDBCtrl.h"
 #include "db/DBClassIds.h"
+#include "db/DBField.h"
 #include "db/DB_CDataBase.h"
 #include "grid/GXClipboard.h"
 #include "ui/CMsgDll.h"
@@ -17,15 +19,16 @@
 IMPLEMENT_DYNAMIC(CCmdStorMatlGrid, CTBBrowserWndEx)
 
 const CCmdStorMatlGrid::Column CCmdStorMatlGrid::m_columns[MATL_COLS + 1] = {
-    {nullptr, nullptr, TYPE_C, nullptr, 70},
-    {"IDS_WG_CMD_STORY_MATL_COLM", &T_STOR_D::colmMatlKey, TYPE_C, "IDS_WG_CMD_STORY_MATL_C30", 65},
-    {"IDS_WG_CMD_STORY_MATL_WALL", &T_STOR_D::wallMatlKey, TYPE_C, "IDS_WG_CMD_STORY_MATL_C30", 65},
-    {"IDS_WG_CMD_STORY_MATL_BEAM", &T_STOR_D::beamMatlKey, TYPE_C, "IDS_WG_CMD_STORY_MATL_C30", 65},
-    {"IDS_WG_CMD_STORY_MATL_SLAB", &T_STOR_D::slabMatlKey, TYPE_C, "IDS_WG_CMD_STORY_MATL_C30", 65},
-    {"IDS_WG_CMD_STORY_MATL_BRACE", &T_STOR_D::braceMatlKey, TYPE_C, "IDS_WG_CMD_STORY_MATL_C30", 65},
-    {nullptr, &T_STOR_D::steelMatlKey, TYPE_S, "IDS_WG_CMD_STORY_MATL_Q235", 80},
-    {"IDS_WG_CMD_STORY_MATL_COLM", &T_STOR_D::srcColmMatlKey, TYPE_SRC, "IDS_WG_CMD_STORY_MATL_C40_Q345", 80},
-    {"IDS_WG_CMD_STORY_MATL_BEAM", &T_STOR_D::srcBeamMatlKey, TYPE_SRC, "IDS_WG_CMD_STORY_MATL_C40_Q345", 80},
+    // {title key, field, kind, format, width share, editable, required, default}, type, fallback
+    {{nullptr, nullptr, TB_COL_TEXT, nullptr, 70, false, false, ""}, TYPE_C, nullptr},
+    {{"IDS_WG_CMD_STORY_MATL_COLM", "colmMatlKey", TB_COL_TEXT, nullptr, 65, true, false, ""}, TYPE_C, "IDS_WG_CMD_STORY_MATL_C30"},
+    {{"IDS_WG_CMD_STORY_MATL_WALL", "wallMatlKey", TB_COL_TEXT, nullptr, 65, true, false, ""}, TYPE_C, "IDS_WG_CMD_STORY_MATL_C30"},
+    {{"IDS_WG_CMD_STORY_MATL_BEAM", "beamMatlKey", TB_COL_TEXT, nullptr, 65, true, false, ""}, TYPE_C, "IDS_WG_CMD_STORY_MATL_C30"},
+    {{"IDS_WG_CMD_STORY_MATL_SLAB", "slabMatlKey", TB_COL_TEXT, nullptr, 65, true, false, ""}, TYPE_C, "IDS_WG_CMD_STORY_MATL_C30"},
+    {{"IDS_WG_CMD_STORY_MATL_BRACE", "braceMatlKey", TB_COL_TEXT, nullptr, 65, true, false, ""}, TYPE_C, "IDS_WG_CMD_STORY_MATL_C30"},
+    {{nullptr, "steelMatlKey", TB_COL_TEXT, nullptr, 80, true, false, ""}, TYPE_S, "IDS_WG_CMD_STORY_MATL_Q235"},
+    {{"IDS_WG_CMD_STORY_MATL_COLM", "srcColmMatlKey", TB_COL_TEXT, nullptr, 80, true, false, ""}, TYPE_SRC, "IDS_WG_CMD_STORY_MATL_C40_Q345"},
+    {{"IDS_WG_CMD_STORY_MATL_BEAM", "srcBeamMatlKey", TB_COL_TEXT, nullptr, 80, true, false, ""}, TYPE_SRC, "IDS_WG_CMD_STORY_MATL_C40_Q345"},
 };
 
 const char* const CCmdStorMatlGrid::m_typeCodes[TYPE_COUNT] = {"C", "S", "SRC"};
@@ -106,7 +109,7 @@ void CCmdStorMatlGrid::ShowTower(UINT nTower) {
   SetRowHeight(0, GetRowCount(), kRowHeight);
 
   const int span = kWeightSum + GetSystemMetrics(SM_CXVSCROLL);
-  for (ROWCOL c = 0; c <= MATL_COLS; ++c) SetColWidth(c, c, m_columns[c].nWeight * m_nGridWidth / span);
+  for (ROWCOL c = 0; c <= MATL_COLS; ++c) SetColWidth(c, c, m_columns[c].col.width * m_nGridWidth / span);
 
   FillHeader();
   SetStyleRange(CGXRange().SetCols(0), CGXStyle().SetHorizontalAlignment(GX_HA_CENTER));
@@ -139,7 +142,7 @@ void CCmdStorMatlGrid::FillHeader() {
     SetValueRange(CGXRange(0, h.left), (LPCTSTR)Text(h.key));
   }
   for (ROWCOL c = 1; c <= MATL_COLS; ++c)
-    SetValueRange(CGXRange(1, c), m_columns[c].pszHeaderKey ? (LPCTSTR)Text(m_columns[c].pszHeaderKey) : "");
+    SetValueRange(CGXRange(1, c), m_columns[c].col.titleKey ? (LPCTSTR)Text(m_columns[c].col.titleKey) : "");
   SetCoveredCellsRowCol(0, 6, 1, 6);  // kept when row 1 is rewritten
   SetValueRange(CGXRange(1, 0), "");
   for (int i = 0; i < m_nStories; ++i) {
@@ -171,11 +174,21 @@ void CCmdStorMatlGrid::FillMaterialChoices() {
     SetStyleRange(CGXRange().SetCols(c), CGXStyle().SetChoiceList((LPCTSTR)m_choices[m_columns[c].type]));
 }
 
+// The material-key field of a column (1 to MATL_COLS), from the story's field declaration.
+const DB_CFlatField& CCmdStorMatlGrid::MaterialField(int nCol) {
+  static const std::vector<const DB_CFlatField*> fields = [] {
+    std::vector<const DB_CFlatField*> f(MATL_COLS + 1, nullptr);
+    for (int c = 1; c <= MATL_COLS; ++c) f[(size_t)c] = DB_FindField(T_STOR_D::Desc(), m_columns[c].col.field);
+    return f;
+  }();
+  return *fields[(size_t)nCol];
+}
+
 CString CCmdStorMatlGrid::MaterialText(const T_STOR_D& story, int nCol) const {
   const Column& col = m_columns[nCol];
   T_MATL_D m;
   m.Initialize();
-  if (m_pMatl && m_pMatl->Get(story.*(col.pField), m)) return m.name;
+  if (m_pMatl && m_pMatl->Get(*static_cast<const UINT*>(MaterialField(nCol).Addr(&story)), m)) return m.name;
   if (m_pMatl) {
     UINT k = m_pMatl->GetKey(Text(col.pszFallbackKey));
     if (k && m_pMatl->Get(k, m)) return m.name;
@@ -215,7 +228,7 @@ int CCmdStorMatlGrid::ApplyMaterials() {
     for (int c = 1; c <= MATL_COLS; ++c) {
       CString name = GetValueRowCol(row, (ROWCOL)c);
       UINT key = m_pMatl ? m_pMatl->GetKey(name) : 0;
-      UINT& field = s.*(m_columns[c].pField);
+      UINT& field = *static_cast<UINT*>(MaterialField(c).Addr(&s));
       if (field != key) {
         field = key;
         changed = TRUE;

@@ -20,6 +20,7 @@
 #include <set>
 #include <vector>
 #include "afx/CArray.h"
+#include "common/CCmdGridColumn.h"
 #include "uiutil/CTBBrowserWndEx.h"
 
 class CClassStor;
@@ -34,13 +35,14 @@ class CCmdStorMatlGrid : public CTBBrowserWndEx {
   enum { MATL_COLS = 8, HEADER_ROWS = 2 };
   // The material types, in the order of the columns that first show them.
   enum MatlType { TYPE_C = 0, TYPE_S = 1, TYPE_SRC = 2, TYPE_COUNT = 3 };
-  // What one material column shows.
+  // What one material column shows: its column row (row-1 header key, NULL when the
+  // row-0 header covers rows 0 and 1; the story's material-key field; the share of the
+  // grid width), the materials offered and the text key whose text names the default
+  // grade.
   struct Column {
-    const char* pszHeaderKey;    // row 1 (NULL: the row-0 header covers rows 0 and 1)
-    UINT T_STOR_D::*pField;      // the story's material key
-    MatlType type;               // the materials offered
-    const char* pszFallbackKey;  // text key whose text names the default grade
-    int nWeight;                 // share of the grid width
+    CCmdGridColumn col;
+    MatlType type;
+    const char* pszFallbackKey;
   };
   static const Column m_columns[MATL_COLS + 1];  // index 0: the name column (no field)
   static const char* const m_typeCodes[TYPE_COUNT];
@@ -87,6 +89,7 @@ class CCmdStorMatlGrid : public CTBBrowserWndEx {
   void FillRows();
   // The text of a story's cell (the rules at the top of this file).
   CString MaterialText(const T_STOR_D& story, int nCol) const;
+  static const struct DB_CFlatField& MaterialField(int nCol);
 
  private:
   // The paste steps: the block placed, checked and completed into whole rows; 0 with the
