@@ -10,6 +10,12 @@
 // - TR_Add of 10^5 records: ratio_vs_map = its time / inserting the same records into
 //   a std::map by key plus a std::map from name to key (target: within 5); its undo
 //   likewise (ratio_vs_map_insert, and ratio_vs_map_erase against erasing them again).
+// - Single-record add, modify and delete (one transaction each, undo journal and update
+//   records included) at 10^6 records with random keys: ratio_vs_1k = time per write at
+//   this size / at 10^3 records, beside map_ratio_vs_1k, the same ratio of a bare hash
+//   map of the same records under the same keys (the cache floor: at 10^6 records any
+//   structure waits for memory); ratio_vs_map = ratio_vs_1k / map_ratio_vs_1k (target:
+//   within 3).
 // - Save of 10^6 records: ratio_vs_bare = its time / a bare prepared-statement insert
 //   of the same rows in one transaction (same page settings); open: ratio_vs_bare = its
 //   time / a bare select of those rows (targets: within 2).
@@ -17,12 +23,15 @@
 #include <sqlite3.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
+#include <ctime>
 #include <cstdio>
 #include <map>
 #include <memory>
 #include <random>
 #include <string>
+#include <unordered_map>
 #include <vector>
 #include "db/CClassPlan.h"
 #include "db/CDBDoc.h"
@@ -180,6 +189,139 @@ void BM_TR_Add_100k(benchmark::State& state) {
   state.counters["undo_ratio_vs_map_erase"] = undo / runs / base.erase;
 }
 BENCHMARK(BM_TR_Add_100k)->Unit(benchmark::kMillisecond)->Iterations(5);
+
+// ---- Single-record writes at 10^6 records with random keys, beside a bare hash map ----
+enum SingleOp { ADD, MODIFY, DEL };
+
+double ThreadNs() {
+  timespec ts;
+  clock_gettime(CLOCK_THREAD_CPUTIME_ID, &ts);
+  return ts.tv_sec * 1e9 + ts.tv_nsec;
+}
+
+struct RandomModel {
+  std::unique_ptr<CDBDoc> doc;
+  CClassPlan* plan = nullptr;
+  std::unordered_map<UINT, T_PLAN_D> map;  // the same records under the same keys
+  std::vector<UINT> keys;                  // stored, in random order
+  std::vector<UINT> fresh;                 // keys no record has
+};
+
+RandomModel& GetRandomModel(int n) {
+  static std::map<int, std::unique_ptr<RandomModel>> cache;
+  auto& m = cache[n];
+  if (m) return *m;
+  m = std::make_unique<RandomModel>();
+  m->doc = std::make_unique<CDBDoc>(FALSE);
+  m->plan = static_cast<CClassPlan*>(m->doc->GetModelDB()->GetClass(CClassPlan::m_nClassID));
+  std::mt19937 rng(11);
+  std::uniform_int_distribution<UINT> any(2, 2000000000u);
+  std::unordered_map<UINT, bool> used;
+  CArray<T_PLAN_D> recs;
+  while ((int)m->keys.size() < n - 1) {
+    UINT k = any(rng);
+    if (!used.emplace(k, true).second) continue;
+    T_PLAN_D p = MakePlan((int)m->keys.size() + 2);
+    p.key = k;
+    recs.Add(p);
+    m->map.emplace(k, p);
+    m->keys.push_back(k);
+  }
+  while (m->fresh.size() < 4096) {
+    UINT k = any(rng);
+    if (used.emplace(k, true).second) m->fresh.push_back(k);
+  }
+  m->plan->TR_Add(recs);
+  m->map.reserve(m->map.size() + m->fresh.size());
+  m->doc->GetModelDB()->ClearUndo();
+  std::shuffle(m->keys.begin(), m->keys.end(), rng);
+  return *m;
+}
+
+struct SingleTimes {
+  double db, map;
+};
+
+// Nanoseconds per write of reps writes, on the table and on the map; both are put back
+// afterwards (untimed).
+SingleTimes SingleWrites(int n, SingleOp op, int reps) {
+  RandomModel& m = GetRandomModel(n);
+  DB_CDataBase* db = m.doc->GetModelDB();
+  SingleTimes t{};
+  double t0 = ThreadNs();
+  for (int i = 0; i < reps; ++i) {
+    if (op == ADD) {
+      T_PLAN_D p = MakePlan(n + 10 + i);
+      p.key = m.fresh[(size_t)i];
+      m.plan->TR_Add(p);
+    } else if (op == MODIFY) {
+      T_PLAN_D p;
+      m.plan->Get(m.keys[(size_t)i], p);
+      p.meshSize += 0.25;
+      m.plan->TR_Modify(m.keys[(size_t)i], p);
+    } else {
+      m.plan->TR_Del(m.keys[(size_t)i]);
+    }
+  }
+  t.db = (ThreadNs() - t0) / reps;
+  for (int i = 0; i < reps; ++i) db->Undo();
+  db->ClearUndo();
+  t0 = ThreadNs();
+  for (int i = 0; i < reps; ++i) {
+    if (op == ADD) {
+      T_PLAN_D p = MakePlan(n + 10 + i);
+      p.key = m.fresh[(size_t)i];
+      m.map.emplace(p.key, p);
+    } else if (op == MODIFY) {
+      auto it = m.map.find(m.keys[(size_t)i]);
+      T_PLAN_D p = it->second;
+      p.meshSize += 0.25;
+      it->second = p;
+    } else {
+      m.map.erase(m.keys[(size_t)i]);
+    }
+  }
+  t.map = (ThreadNs() - t0) / reps;
+  for (int i = 0; i < reps; ++i) {
+    if (op == ADD) m.map.erase(m.fresh[(size_t)i]);
+    else if (op == DEL) m.map.emplace(m.keys[(size_t)i], *static_cast<const T_PLAN_D*>(m.doc->GetModelDB()->GetStore(CClassPlan::m_nClassID)->Record(m.keys[(size_t)i])));
+  }
+  return t;
+}
+
+SingleTimes BestSingle(int n, SingleOp op) {
+  const int reps = 400;
+  SingleTimes best = SingleWrites(n, op, reps);
+  for (int r = 1; r < 5; ++r) {
+    SingleTimes t = SingleWrites(n, op, reps);
+    best.db = std::min(best.db, t.db);
+    best.map = std::min(best.map, t.map);
+  }
+  return best;
+}
+
+void SingleRecord(benchmark::State& state, SingleOp op) {
+  static std::map<int, SingleTimes> base;
+  if (!base.count(op)) {
+    BestSingle(1000, op);  // warm
+    base[op] = BestSingle(1000, op);
+  }
+  const int n = (int)state.range(0);
+  SingleTimes t{};
+  for (auto _ : state) t = BestSingle(n, op);
+  const double ratio = t.db / base[op].db, mapRatio = t.map / base[op].map;
+  state.counters["ns_per_write"] = t.db;
+  state.counters["map_ns_per_write"] = t.map;
+  state.counters["ratio_vs_1k"] = ratio;
+  state.counters["map_ratio_vs_1k"] = mapRatio;
+  state.counters["ratio_vs_map"] = ratio / mapRatio;
+}
+void BM_SingleAdd(benchmark::State& s) { SingleRecord(s, ADD); }
+void BM_SingleModify(benchmark::State& s) { SingleRecord(s, MODIFY); }
+void BM_SingleDelete(benchmark::State& s) { SingleRecord(s, DEL); }
+BENCHMARK(BM_SingleAdd)->Arg(1000)->Arg(1000000)->Unit(benchmark::kMillisecond)->Iterations(1);
+BENCHMARK(BM_SingleModify)->Arg(1000)->Arg(1000000)->Unit(benchmark::kMillisecond)->Iterations(1);
+BENCHMARK(BM_SingleDelete)->Arg(1000)->Arg(1000000)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 // ---- Model files of 10^6 records against bare SQLite ----
 std::string TmpPath(const char* name) { return "/tmp/vur_db_bench_" + std::to_string(::getpid()) + name; }
