@@ -5,6 +5,7 @@
 #include "analysis/CEtcPzefDlg.h"
 #include "db/CClassSect.h"
 #include "factory/CmdPrepare.h"
+#include "levels/CCmdChangeCurPlanDlg.h"
 #include "levels/CCmdPlanStoryDlgMain2.h"
 #include "levels/CModelCtrlDlg.h"
 #include "properties/CCMSectItemDlg.h"
@@ -26,7 +27,8 @@ CmdModalRow s_modal[] = {
     {"CCmdPlanStoryDlgMain_Plan", IDD_CMD_PLANSTORY_MAIN, CMD_PARENT_NONE, CMD_NO_PLACEMENT, nullptr, nullptr},
     // Older CCmdPlanStoryDlgMain (parent, tab 2, standard-floor key 0, tower = parameter).
     {"CCmdPlanStoryDlgMain_Story", IDD_CMD_PLANSTORY_MAIN, CMD_PARENT_NONE, CMD_NO_PLACEMENT, nullptr, nullptr},
-    {"CCmdChangeCurPlanDlg", IDD_CMD_CHANGE_CUR_PLAN, CMD_PARENT_MAIN, CMD_PLACE_DEFAULT, nullptr, nullptr},
+    {"CCmdChangeCurPlanDlg", IDD_CMD_CHANGE_CUR_PLAN, CMD_PARENT_MAIN, CMD_PLACE_DEFAULT,
+     [](CWnd* p, UINT) -> CInternationalDlg* { return new CCmdChangeCurPlanDlg(p); }, nullptr},
     {"CModelCtrlDlg", IDD_CMD_MODEL_CTRL, CMD_PARENT_NONE, CMD_PLACE_DEFAULT,
      [](CWnd* p, UINT) -> CInternationalDlg* { return new CModelCtrlDlg(p); }, nullptr},
     // The performance-analysis name builds nothing: -1, as an unknown name.

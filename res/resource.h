@@ -12,7 +12,6 @@
 // Templates the dialog factory's rows name (factory/CmdDialogTable.cpp) whose dialogs are
 // not in the resource script yet; a dialog built later keeps its row's id.
 #define IDD_CMD_PLANSTORY_MAIN          14010
-#define IDD_CMD_CHANGE_CUR_PLAN         14016
 #define IDD_CMD_MEMB_LOAD_ASSIGN        14029
 #define IDD_CMD_SECT_SCALE_FACTOR       14001
 #define IDD_CMD_NAMED_SLAB_LOAD         14028
@@ -461,3 +460,8 @@
 #define IDC_MCD_BACKFILL_WEIGHT_UNIT    16284
 #define IDC_MCD_WATER_LEVEL_UNIT        16285
 #define IDC_MCD_SURCHARGE_UNIT          16286
+
+// Current standard-floor dialog (CCmdChangeCurPlanDlg).
+#define IDD_CMD_CHANGE_CUR_PLAN         14016
+#define IDC_CHANGE_CUR_PLAN_COMBO       14268
+#define IDC_CHANGE_CUR_PLAN_APPLY       14258
