@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <string>
 #include "afx/AfxControlProc.h"
+#include "afx/AfxResource.h"
 #include "afx/AfxWndState.h"
 #include "afx/CCheckListBox.h"
 #include "afx/CUserDriver.h"
@@ -199,14 +200,38 @@ std::vector<CString> AfxDescribeList(CWnd* pWnd) {
   return lines;
 }
 
+namespace {
+// "TEMPLATE NAME": the template a dialog was made from, with its resource name or "-".
+CString TemplateWords(const AfxWndState* w) {
+  const char* name = AfxFindResourceName(w->templateId, "IDD_");
+  CString r;
+  r.Format("%d %s", w->templateId, name ? name : "-");
+  return r;
+}
+}  // namespace
+
 void AfxDescribeChildren(CWnd* pParent, std::vector<CString>& lines) {
   AfxWndState* w = pParent ? AfxWnd(pParent->m_hWnd) : nullptr;
   if (!w) return;
   std::vector<HWND> kids = w->children;
   for (HWND k : kids) {
     CWnd* c = CWnd::FromHandle(k);
-    if (!c) continue;
-    lines.push_back(AfxDescribeWindow(c));
-    if (AfxWnd(k)->kind == AfxKind::Dialog) AfxDescribeChildren(c, lines);
+    AfxWndState* kw = AfxWnd(k);
+    if (!c || !kw) continue;
+    if (kw->kind != AfxKind::Dialog) {
+      lines.push_back(AfxDescribeWindow(c));
+      continue;
+    }
+    lines.push_back("page " + TemplateWords(kw) + (IsWindowVisible(k) ? " visible=1" : " visible=0"));
+    AfxDescribeChildren(c, lines);
   }
+}
+
+std::vector<CString> AfxDescribeDialog(CWnd* pDialog) {
+  std::vector<CString> lines;
+  AfxWndState* w = pDialog ? AfxWnd(pDialog->m_hWnd) : nullptr;
+  if (!w) return lines;
+  lines.push_back("dialog " + TemplateWords(w));
+  AfxDescribeChildren(pDialog, lines);
+  return lines;
 }

@@ -1,5 +1,6 @@
 #include "afx/AfxResource.h"
 
+#include <algorithm>
 #include <cstring>
 #include <map>
 #include <string>
@@ -33,6 +34,23 @@ const AFX_BITMAPRES* FindBitmapIn(const AFX_RESOURCE_TABLE* t, int id) {
   return nullptr;
 }
 
+const AFX_RESNAME* FindNameIn(const AFX_RESOURCE_TABLE* t, const char* name) {
+  if (!t || !t->names) return nullptr;
+  const AFX_RESNAME* end = t->names + t->nameCount;
+  const AFX_RESNAME* it = std::lower_bound(t->names, end, name, [](const AFX_RESNAME& n, const char* s) {
+    return std::strcmp(n.name, s) < 0;
+  });
+  return it != end && std::strcmp(it->name, name) == 0 ? it : nullptr;
+}
+
+const AFX_RESNAME* FindIdIn(const AFX_RESOURCE_TABLE* t, int id, const char* prefix) {
+  if (!t || !t->names) return nullptr;
+  size_t n = std::strlen(prefix);
+  for (int i = 0; i < t->nameCount; ++i)
+    if (t->names[i].id == id && std::strncmp(t->names[i].name, prefix, n) == 0) return &t->names[i];
+  return nullptr;
+}
+
 // The host's table, then the chain from its head.
 template <class T, class F>
 const T* Search(F findIn) {
@@ -59,6 +77,20 @@ const AFX_DLGTEMPLATE* AfxFindDialogTemplate(int id) {
 
 const AFX_BITMAPRES* AfxFindBitmap(int id) {
   return Search<AFX_BITMAPRES>([id](const AFX_RESOURCE_TABLE* t) { return FindBitmapIn(t, id); });
+}
+
+BOOL AfxFindResourceId(const char* name, int& id) {
+  if (!name) return FALSE;
+  const AFX_RESNAME* r = Search<AFX_RESNAME>([name](const AFX_RESOURCE_TABLE* t) { return FindNameIn(t, name); });
+  if (!r) return FALSE;
+  id = r->id;
+  return TRUE;
+}
+
+const char* AfxFindResourceName(int id, const char* prefix) {
+  const AFX_RESNAME* r = Search<AFX_RESNAME>(
+      [id, prefix](const AFX_RESOURCE_TABLE* t) { return FindIdIn(t, id, prefix ? prefix : ""); });
+  return r ? r->name : nullptr;
 }
 
 void AfxSetResourceHandle(HINSTANCE hModule) { HostModule() = hModule; }

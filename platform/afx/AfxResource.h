@@ -36,12 +36,21 @@ struct AFX_BITMAPRES {
   int cx, cy;           // its size in pixels, read from the file when the script was compiled
 };
 
+// A name of the module's resource header ("IDD_CMD_SECT_ITEM", "IDC_SECT_ITEM_TAB") and the
+// id it defines.
+struct AFX_RESNAME {
+  const char* name;
+  int id;
+};
+
 struct AFX_RESOURCE_TABLE {
   const char* module;   // the module's name, e.g. "vur_cmd"
   const AFX_DLGTEMPLATE* dialogs;
   int dialogCount;
   const AFX_BITMAPRES* bitmaps;
   int bitmapCount;
+  const AFX_RESNAME* names = nullptr;   // sorted by name; NULL when the header defines none
+  int nameCount = 0;
 };
 
 // Called by the generated table at load. The table stays unreachable to FindResource
@@ -53,6 +62,12 @@ const AFX_RESOURCE_TABLE* AfxGetResourceTable(const char* module);
 // joined first. NULL when no module has it.
 const AFX_DLGTEMPLATE* AfxFindDialogTemplate(int id);
 const AFX_BITMAPRES* AfxFindBitmap(int id);
+// The id a resource header defines under that name, searched in the same order; FALSE
+// when no module defines it.
+BOOL AfxFindResourceId(const char* name, int& id);
+// The first name, in name order, that defines id and begins with prefix ("IDD_"), searched
+// in the same order; NULL when none does. A header may give one number several names.
+const char* AfxFindResourceName(int id, const char* prefix);
 
 // The host's own module (an executable may have a table of its own): searched before the
 // chain. NULL (the default) when the host has none.

@@ -481,8 +481,4 @@ int CUserDriver::ClickCell(CWnd* pCtl, int row, int col) {
   return r;
 }
 
-std::vector<CString> CUserDriver::Describe() const {
-  std::vector<CString> lines;
-  if (m_pDialog && AfxWnd(m_pDialog->m_hWnd)) AfxDescribeChildren(m_pDialog, lines);
-  return lines;
-}
+std::vector<CString> CUserDriver::Describe() const { return AfxDescribeDialog(m_pDialog); }

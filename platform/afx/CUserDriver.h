@@ -104,8 +104,7 @@ class CUserDriver {
 //                            nothing after `=` when empty
 //   checks=N,N,...           check list boxes and list controls with check boxes
 //   pos=N range=MIN,MAX      scroll bars, spin buttons, sliders
-// Texts are written in double quotes with \" \\ \t \n escapes. A page (a child dialog)
-// gets its line, then its controls' lines follow, depth first.
+// Texts are written in double quotes with \" \\ \t \n escapes.
 CString AfxDescribeWindow(CWnd* pWnd);
 // The `show control` line: AfxDescribeWindow's, then ` readonly=0|1 image=N focus=0|1`
 // (readonly: an edit with ES_READONLY; image: the resource id of the bitmap or icon set on
@@ -119,7 +118,13 @@ BOOL AfxDescribedAttr(const CString& line, const CString& attr, CString& value);
 // cells separated by tabs (texts escaped as AfxEscapeText does). Empty when pWnd is no
 // list control.
 std::vector<CString> AfxDescribeList(CWnd* pWnd);
+// The controls under pParent, depth first; a page (a child dialog) as
+//   page TEMPLATE NAME visible=0|1
+// (NAME: the template's IDD_ name in the resource header, "-" when it has none), followed
+// by its own controls.
 void AfxDescribeChildren(CWnd* pParent, std::vector<CString>& lines);
+// `show dialog`: the line `dialog TEMPLATE NAME`, then AfxDescribeChildren's lines.
+std::vector<CString> AfxDescribeDialog(CWnd* pDialog);
 // A text as a quoted word of an output line (\" \\ \t \n, other control characters
 // \xHH, carriage returns dropped).
 CString AfxQuoteText(const CString& s);

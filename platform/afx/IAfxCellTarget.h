@@ -24,4 +24,8 @@ struct IAfxCellTarget {
   // The visible cells, one row a line, cells separated by tabs, the header row first; a
   // cell's text escaped (AfxEscapeText), so that a tab or line feed in it breaks nothing.
   virtual std::vector<CString> UserDescribeCells() = 0;
+  // Every column from 1 on, hidden ones included, one line a column:
+  //   column N visible=0|1 "HEADER"
+  // N being the number the cell actions take, HEADER quoted as AfxQuoteText does.
+  virtual std::vector<CString> UserDescribeColumns() = 0;
 };

@@ -193,6 +193,21 @@ BOOL CDBDoc::DumpTable(const char* pszCode, CString& out) {
   return TRUE;
 }
 
+BOOL CDBDoc::DumpTable(const char* pszCode, const DB_CDumpFilter& filter, CString& out, CString& strBad) {
+  DB_CStoreBase* s = GetModelDB()->GetStoreByCode(pszCode);
+  if (!s) {
+    strBad = pszCode;
+    return FALSE;
+  }
+  std::string bad;
+  if (!filter.FieldsExist(s->GetDesc(), bad)) {
+    strBad = CString(bad);
+    return FALSE;
+  }
+  s->Dump(out, &filter);
+  return TRUE;
+}
+
 int CDBDoc::GetRecordCount(const char* pszCode) {
   DB_CStoreBase* s = GetModelDB()->GetStoreByCode(pszCode);
   return s ? s->Count() : -1;

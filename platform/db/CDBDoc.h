@@ -13,6 +13,7 @@
 #include "db/CMDBCtrl.h"
 #include "db/CUnitCtrl.h"
 
+struct DB_CDumpFilter;
 class CDBDoc;
 class CDynModuleMgr;
 class CDlgModelessMgr;
@@ -104,6 +105,9 @@ class CDBDoc {
   BOOL SetPreferenceField(const char* pszField, const CString& value);
   // "table CODE COUNT" and one line a record; 0 for an unknown table code.
   BOOL DumpTable(const char* pszCode, CString& out);
+  // The same, only what the filter wants; 0 for an unknown table code or a field name that
+  // names no field of the table (strBad names it).
+  BOOL DumpTable(const char* pszCode, const DB_CDumpFilter& filter, CString& out, CString& strBad);
   int GetRecordCount(const char* pszCode);  // -1 for an unknown code
   BOOL HasRecord(const char* pszCode, UINT key);
   // A field of a record as the dump shows it (bRaw: a text as it is, unquoted); bReal

@@ -207,8 +207,32 @@ BOOL DB_SetFieldText(const DB_CFlatField& f, void* rec, const CString& text, int
   return FALSE;
 }
 
-void DB_DumpRecord(const DB_CRecordDesc& desc, const void* rec, CString& out) {
+BOOL DB_CDumpFilter::WantsField(const std::string& path) const {
+  if (fields.empty()) return TRUE;
+  for (const std::string& name : fields) {
+    if (path.compare(0, name.size(), name) != 0) continue;
+    if (path.size() == name.size() || path[name.size()] == '.' || path[name.size()] == '[') return TRUE;
+  }
+  return FALSE;
+}
+
+BOOL DB_CDumpFilter::FieldsExist(const DB_CRecordDesc& desc, std::string& bad) const {
+  for (const std::string& name : fields) {
+    DB_CDumpFilter one;
+    one.fields.push_back(name);
+    bool found = false;
+    for (const DB_CFlatField& f : DB_FlatFields(desc)) found = found || one.WantsField(f.path);
+    if (!found) {
+      bad = name;
+      return FALSE;
+    }
+  }
+  return TRUE;
+}
+
+void DB_DumpRecord(const DB_CRecordDesc& desc, const void* rec, CString& out, const DB_CDumpFilter* pFilter) {
   for (const DB_CFlatField& f : DB_FlatFields(desc)) {
+    if (pFilter && !pFilter->WantsField(f.path)) continue;
     out += ' ';
     out += f.path.c_str();
     out += '=';

@@ -122,8 +122,21 @@ void DB_ConvertRecord(const DB_CRecordDesc& desc, void* rec, const CUnitCtrl* pU
 BOOL DB_AllRealsFinite(const DB_CRecordDesc& desc, const void* rec);
 // Whether a text holds a control character (below 0x20, or 0x7F): names never do.
 BOOL DB_HasControlChar(const CString& s);
-// " path=value" for every flat field, in field order.
-void DB_DumpRecord(const DB_CRecordDesc& desc, const void* rec, CString& out);
+// What a dump shows: every record, or only that of key; every field, or only those named
+// and beneath them ("Part1.BaseA" names "Part1.BaseA.Stiff.Area", "dSize" names "dSize[0]").
+struct DB_CDumpFilter {
+  BOOL bKey = FALSE;
+  UINT key = 0;
+  std::vector<std::string> fields;  // empty: every field
+
+  BOOL WantsField(const std::string& path) const;
+  // Whether every name of fields names at least one flat field of desc; the first that
+  // names none goes to bad.
+  BOOL FieldsExist(const DB_CRecordDesc& desc, std::string& bad) const;
+};
+// " path=value" for every flat field the filter wants (all without one), in field order.
+void DB_DumpRecord(const DB_CRecordDesc& desc, const void* rec, CString& out,
+                   const DB_CDumpFilter* pFilter = nullptr);
 // The text of one value as a dump shows it; bRaw: texts as they are, unquoted.
 CString DB_FieldText(const DB_CFlatField& f, const void* rec, BOOL bRaw = FALSE);
 // A text as one word: quoted when empty or holding blanks, quotes, '=' or control

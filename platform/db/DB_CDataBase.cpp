@@ -279,14 +279,23 @@ int DB_CDataClass::GetCount() const { return m_pStore ? m_pStore->Count() : 0; }
 
 POSITION DB_CDataClass::DB_GetStart() const { return m_pStore ? StartPosition() : nullptr; }
 
-void DB_CStoreBase::Dump(CString& out) const {
-  struct Ctx { CString* out; const DB_CRecordDesc* desc; };
-  Ctx ctx{&out, &GetDesc()};
+void DB_CStoreBase::Dump(CString& out, const DB_CDumpFilter* pFilter) const {
+  if (pFilter && pFilter->bKey) {
+    const void* rec = Record(pFilter->key);
+    out.AppendFormat("table %s %d\n", GetCode(), rec ? 1 : 0);
+    if (!rec) return;
+    out.AppendFormat("%u", pFilter->key);
+    DB_DumpRecord(GetDesc(), rec, out, pFilter);
+    out += '\n';
+    return;
+  }
+  struct Ctx { CString* out; const DB_CRecordDesc* desc; const DB_CDumpFilter* filter; };
+  Ctx ctx{&out, &GetDesc(), pFilter};
   out.AppendFormat("table %s %d\n", GetCode(), Count());
   Walk([](void* c, UINT key, const void* rec) {
     Ctx* x = static_cast<Ctx*>(c);
     x->out->AppendFormat("%u", key);
-    DB_DumpRecord(*x->desc, rec, *x->out);
+    DB_DumpRecord(*x->desc, rec, *x->out, x->filter);
     *x->out += '\n';
   }, &ctx);
 }

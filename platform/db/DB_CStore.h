@@ -39,8 +39,9 @@ class DB_CStoreBase {
   // Non-zero when a record of this table refers to that record of another table.
   virtual BOOL Uses(UINT classId, UINT key) const = 0;
 
-  // "table CODE COUNT" and one line a record: KEY field=value...
-  void Dump(CString& out) const;
+  // "table CODE COUNT" and one line a record: KEY field=value...; with a filter, only the
+  // records and fields it wants (COUNT then counts the records shown).
+  void Dump(CString& out, const DB_CDumpFilter* pFilter = nullptr) const;
 };
 
 template <class T>

@@ -202,6 +202,7 @@ class CGXGridWnd : public CWnd, public IAfxCellTarget {
   CString UserGetCellText(int row, int col) override;
   // Rows and columns that are not hidden, the row-header column left out.
   std::vector<CString> UserDescribeCells() override;
+  std::vector<CString> UserDescribeColumns() override;
   int UserDragRows(ROWCOL nFromRow, ROWCOL nToRow, ROWCOL nDestRow);
   // A left click on a cell (a visible one, headers included): WM_LBUTTONDOWN then
   // WM_LBUTTONUP at the centre of its rectangle. 0 for a hidden, disabled or missing cell.

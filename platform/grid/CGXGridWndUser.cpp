@@ -370,6 +370,17 @@ std::vector<CString> CGXGridWnd::UserDescribeCells() {
   return lines;
 }
 
+std::vector<CString> CGXGridWnd::UserDescribeColumns() {
+  std::vector<CString> lines;
+  for (ROWCOL c = 1; c <= GetColCount(); ++c) {
+    CString line;
+    line.Format("column %u visible=%d %s", (unsigned)c, IsColHidden(c) ? 0 : 1,
+                (LPCTSTR)AfxQuoteText(GetValueRowCol(0, c)));
+    lines.push_back(line);
+  }
+  return lines;
+}
+
 int CGXGridWnd::UserDragRows(ROWCOL nFrom, ROWCOL nTo, ROWCOL nDest) {
   if (!m_param.IsEnableMoveRows() || nFrom < 1 || nTo < nFrom || nTo > GetRowCount() || nDest < 1 ||
       nDest > GetRowCount() + 1)

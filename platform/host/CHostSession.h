@@ -53,6 +53,13 @@ class CHostSession {
     return s;
   }
 
+  // The first line that could not write its file (CScenarioContext::CannotWrite); the
+  // runner ends the run with it when everything else held.
+  void SetWriteFailure(const CScenarioStatus& s) {
+    if (m_writeFailure.IsOk()) m_writeFailure = s;
+  }
+  const CScenarioStatus& GetWriteFailure() const { return m_writeFailure; }
+
   // A slot of state per type, made on first use and kept for the session:
   //   struct CDialogState { ... };  session.Slot<CDialogState>().m_nDepth++;
   template <class T>
@@ -70,5 +77,6 @@ class CHostSession {
   int m_nResult = 0;
   int m_nMessageMark = 0;
   CScenarioStatus m_pending;
+  CScenarioStatus m_writeFailure;
   std::unordered_map<std::type_index, std::shared_ptr<void>> m_slots;
 };

@@ -84,6 +84,16 @@ CScenarioStatus CScenarioContext::Refused() const {
   return CScenarioStatus::Ok();
 }
 
+CScenarioStatus CScenarioContext::CannotWrite(const CString& path) const {
+  Out() << "cannot write " << path.str() << '\n';
+  CScenarioStatus s = CScenarioStatus::WriteFailed(path);
+  s.m_strFile = m_line.m_strFile;
+  s.m_nLine = m_line.m_nLine;
+  s.m_strLine = m_line.m_strText;
+  m_session.SetWriteFailure(s);
+  return CScenarioStatus::Ok();
+}
+
 CScenarioStatus CScenarioContext::Run(const CScenarioBlock& lines) const {
   return m_session.Runner().RunLines(m_session, lines);
 }

@@ -35,6 +35,9 @@ class CScenarioContext {
   // For an action a user could not take: prints "refused LINE" (the line as written,
   // without its comment) and returns ok, as the run goes on.
   CScenarioStatus Refused() const;
+  // For a file the line could not write: prints "cannot write PATH" and returns ok, as the
+  // run goes on; the run ends as failed after its last line (exit 1).
+  CScenarioStatus CannotWrite(const CString& path) const;
   const CScenarioBlock& Block() const { return m_line.m_block; }
   // Runs lines (a block, or part of one) in this session; the first status that is not
   // ok ends the run and is returned.

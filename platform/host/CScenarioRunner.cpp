@@ -6,6 +6,7 @@
 #include "host/CHostApp.h"
 #include "host/CHostSession.h"
 #include "host/CScenarioCommands.h"
+#include "host/ScenarioNames.h"
 
 namespace {
 
@@ -43,6 +44,12 @@ CScenarioStatus ParseLine(const CString& file, int lineNo, const std::string& ra
     return At(CScenarioStatus::Bad(why), file, lineNo, line.m_strText);
   }
   const CScenarioCommand& c = *line.m_pCommand;
+  for (size_t i = (size_t)line.m_nNameWords; i < line.m_words.size(); ++i) {
+    CScenarioWord& w = line.m_words[i];
+    CString unknown;
+    if (!w.m_bQuoted && !w.IsKey() && !HostResolveIdNames(w.m_strText, unknown))
+      return At(CScenarioStatus::Bad("unknown name " + unknown), file, lineNo, line.m_strText);
+  }
   int args = (int)line.m_words.size() - line.m_nNameWords;
   if (args < c.m_nMinArgs || (c.m_nMaxArgs >= 0 && args > c.m_nMaxArgs)) {
     CString why;
@@ -91,6 +98,7 @@ CScenarioStatus CScenarioRunner::Parse(const CString& file, const CString& text,
 }
 
 CScenarioStatus CScenarioRunner::RunLine(CHostSession& session, const CScenarioLine& line) {
+  if (m_bVerbose) session.Out() << "> " << line.m_strText.str() << '\n';
   CScenarioContext ctx(session, line);
   CScenarioStatus s = line.m_pCommand->m_handler(ctx);
   if (!s.IsOk() && s.m_nLine == 0) s = At(s, line.m_strFile, line.m_nLine, line.m_strText);
@@ -115,6 +123,7 @@ CScenarioStatus CScenarioRunner::RunText(const CString& file, const CString& tex
   if (s.IsOk()) {
     CHostSession session(app, out, *this);
     s = RunLines(session, lines);
+    if (s.IsOk()) s = session.GetWriteFailure();
   }
   app.SetOutput(nullptr);
   if (!s.IsOk()) Report(s, out);
@@ -138,7 +147,11 @@ CScenarioStatus CScenarioRunner::RunFile(const CString& path, std::ostream& out)
 void CScenarioRunner::Report(const CScenarioStatus& s, std::ostream& out) {
   if (s.IsOk()) return;
   BOOL failed = s.GetKind() == CScenarioStatus::failed;
-  out << s.m_strFile.str() << ':' << s.m_nLine << ": "
-      << (failed ? "expect failed: " : "cannot understand: ") << s.m_strLine.str() << '\n'
+  out << s.m_strFile.str() << ':' << s.m_nLine << ": ";
+  if (s.IsWriteFailure()) {
+    out << "could not write: " << s.m_strLine.str() << '\n' << "  cannot write " << s.GetText().str() << '\n';
+    return;
+  }
+  out << (failed ? "expect failed: " : "cannot understand: ") << s.m_strLine.str() << '\n'
       << (failed ? "  found: " : "  ") << s.GetText().str() << '\n';
 }

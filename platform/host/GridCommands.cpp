@@ -1,6 +1,7 @@
-// The scenario commands on grids: cell, paste, rows, show grid, expect cell. A grid is the
-// control on placeholder ID of the current dialog (the grid window subclasses the
-// placeholder, so it has the placeholder's id) and answers the grid cell-action interface.
+// The scenario commands on grids: cell, paste, rows, show grid, show columns, expect cell.
+// A grid is the control on placeholder ID of the current dialog (the grid window subclasses
+// the placeholder, so it has the placeholder's id) and answers the grid cell-action
+// interface.
 // COL is a grid column number or the text of a column's header; a header no visible
 // column shows makes an action refused and an expectation fail.
 #include "afx/CUserDriver.h"
@@ -66,6 +67,15 @@ Status ShowGrid(CScenarioContext& ctx) {
   return Status::Ok();
 }
 
+Status ShowColumns(CScenarioContext& ctx) {
+  CUserDriver drv;
+  CWnd* pCtl = nullptr;
+  IAfxCellTarget* g = FindGrid(ctx, drv, pCtl);
+  if (!g) return ctx.Refused();
+  for (const CString& line : g->UserDescribeColumns()) ctx.Out() << line.str() << '\n';
+  return Status::Ok();
+}
+
 Status ExpectCell(CScenarioContext& ctx) {
   int row = 0;
   if (!ctx.ArgInt(1, row)) return Status::Bad("not a row number: " + ctx.Arg(1));
@@ -85,6 +95,7 @@ const CScenarioCommandRegistrar s_commands[] = {
     {"paste", 4, 4, Paste, "ID ROW COL TEXT"},
     {"rows", 2, -1, Rows, "ID ROW..."},
     {"show grid", 1, 1, ShowGrid, "ID"},
+    {"show columns", 1, 1, ShowColumns, "ID"},
     {"expect cell", 4, 4, ExpectCell, "ID ROW COL TEXT"},
 };
 

@@ -1,5 +1,6 @@
-// The model lines of cmdhost: new, new sample, open, save, units, undo, redo, show table,
-// expect count, expect field, expect nokey, put, del, pref, hint.
+// The model lines of cmdhost: new, new sample, open, save, units, undo, redo, show table (all
+// records, one record, some fields), expect count, expect field, expect nokey, put, del,
+// pref, hint.
 //
 // The session owns the documents these lines make; the newest is the current document
 // (CDBDoc::m_pDBDoc and the session's m_pDoc). A line that needs a model when there is
@@ -12,6 +13,7 @@
 #include "afx/AfxMessageBox.h"
 #include "afx/AfxScript.h"
 #include "db/CDBDoc.h"
+#include "db/DBField.h"
 #include "db/DB_CModelFile.h"
 #include "host/CHostApp.h"
 #include "host/CHostSession.h"
@@ -98,9 +100,18 @@ Status Redo(CScenarioContext& ctx) {
   return Status::Ok();
 }
 
+// show table NAME [KEY] [FIELD...]: a number after NAME is a key, the words after it fields.
 Status ShowTable(CScenarioContext& ctx) {
-  CString out;
-  if (!Doc(ctx).DumpTable(ctx.Arg(0), out)) return Status::Bad("not a table: " + ctx.Arg(0));
+  DB_CDumpFilter filter;
+  int first = 1;
+  if (ctx.ArgCount() > 1 && ctx.ArgUInt(1, filter.key)) {
+    filter.bKey = TRUE;
+    first = 2;
+  }
+  for (int i = first; i < ctx.ArgCount(); ++i) filter.fields.push_back(ctx.Arg(i).str());
+  if (Doc(ctx).GetRecordCount(ctx.Arg(0)) < 0) return Status::Bad("not a table: " + ctx.Arg(0));
+  CString out, bad;
+  if (!Doc(ctx).DumpTable(ctx.Arg(0), filter, out, bad)) return Status::Bad("not a field: " + bad);
   ctx.Out() << out.str();
   return Status::Ok();
 }
@@ -184,7 +195,7 @@ const CScenarioCommandRegistrar s_save("save", 1, 1, Save, "PATH");
 const CScenarioCommandRegistrar s_units("units", 2, 2, Units, "FORCE LENGTH");
 const CScenarioCommandRegistrar s_undo("undo", 0, 0, Undo);
 const CScenarioCommandRegistrar s_redo("redo", 0, 0, Redo);
-const CScenarioCommandRegistrar s_show("show table", 1, 1, ShowTable, "NAME");
+const CScenarioCommandRegistrar s_show("show table", 1, -1, ShowTable, "NAME [KEY] [FIELD...]");
 const CScenarioCommandRegistrar s_count("expect count", 2, 2, ExpectCount, "TABLE N");
 const CScenarioCommandRegistrar s_field("expect field", 4, 4, ExpectField, "TABLE KEY FIELD VALUE");
 const CScenarioCommandRegistrar s_nokey("expect nokey", 2, 2, ExpectNoKey, "TABLE KEY");

@@ -16,7 +16,7 @@ const AFX_DLGTEMPLATE kDialogs[] = {
     {IDD_TEST_BNDR, "groups", 0, 0, 120, 50, kPopup, 0, "", 9, kItems, 3},
     {IDD_TEST_TOOLS, "tools", 0, 0, 120, 50, kPopup, 0, "", 9, kItems, 3},
 };
-const AFX_RESOURCE_TABLE kTable = {"test_frame_rows", kDialogs, 4, nullptr, 0};
+const AFX_RESOURCE_TABLE kTable = {"test_frame_rows", kDialogs, 4, nullptr, 0, nullptr, 0};
 
 }  // namespace
 

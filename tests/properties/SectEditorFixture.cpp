@@ -22,7 +22,7 @@ const AFX_DLGTEMPLATE kDialogs[] = {
     {IDD_TEST_SECT_PAGE, "", 0, 0, 300, 180, kPage, 0, "", 9, kPageItems, 8},
     {IDD_TEST_SECT_VALUE_PAGE, "", 0, 0, 300, 180, kPage, 0, "", 9, kPageItems, 8},
 };
-const AFX_RESOURCE_TABLE kTable = {"test_sect_page", kDialogs, 2, nullptr, 0};
+const AFX_RESOURCE_TABLE kTable = {"test_sect_page", kDialogs, 2, nullptr, 0, nullptr, 0};
 
 }  // namespace
 

@@ -3,6 +3,7 @@
 #include <strings.h>
 
 #include <cctype>
+#include <cstdint>
 #include <fstream>
 
 #include "afx/AfxStyles.h"
@@ -245,6 +246,7 @@ bool RcParser::Define(const std::string& rest, int line) {
   if (!Evaluate(value, line, v)) return false;
   m_valueless.erase(name);
   m_symbols[name] = v;
+  if (m_inHeader) m_headerNames.insert(name);
   return true;
 }
 
@@ -352,7 +354,9 @@ bool RcParser::ReadHeader(const std::string& path, const std::string& text) {
   m_lex = std::make_unique<RcLexer>(text);
   m_cond.clear();
   m_havePeek = false;
+  m_inHeader = true;
   RcToken t = Next();
+  m_inHeader = false;
   if (t.kind == RcTok::Error) return false;
   if (t.kind != RcTok::End) return Fail(t.line, "expected a #define, found " + Describe(t));
   return true;
@@ -365,6 +369,12 @@ bool RcParser::ReadScript(const std::string& path, const std::string& text, RcSc
   m_lex = std::make_unique<RcLexer>(text);
   m_cond.clear();
   m_havePeek = false;
+  out.names.clear();
+  for (const std::string& name : m_headerNames) {
+    auto it = m_symbols.find(name);
+    if (it != m_symbols.end() && it->second >= INT32_MIN && it->second <= INT32_MAX)
+      out.names.emplace_back(name, (long)it->second);
+  }
   for (;;) {
     RcToken t = Next();
     if (t.kind == RcTok::End) return true;

@@ -28,7 +28,8 @@ class RcParser {
   RcParser();
   // Reads the #defines of a header. FALSE on a fault (see Error).
   bool ReadHeader(const std::string& path, const std::string& text);
-  // Reads a script; bitmap files are opened relative to the script's folder.
+  // Reads a script; bitmap files are opened relative to the script's folder. The script's
+  // names are the header's ids that hold a number in the int range, by name.
   bool ReadScript(const std::string& path, const std::string& text, RcScript& out);
   const std::string& Error() const { return m_error; }
 
@@ -62,6 +63,8 @@ class RcParser {
 
   std::map<std::string, long long> m_symbols;
   std::set<std::string> m_valueless;   // defined without a value (include guards)
+  std::set<std::string> m_headerNames; // the names the header defined, for the script's table
+  bool m_inHeader = false;
   std::string m_path;
   std::string m_dir;
   std::unique_ptr<RcLexer> m_lex;

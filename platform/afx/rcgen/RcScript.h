@@ -2,6 +2,7 @@
 // already resolved to its number.
 #pragma once
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "afx/AfxTypes.h"
@@ -35,4 +36,5 @@ struct RcBitmap {
 struct RcScript {
   std::vector<RcDialog> dialogs;
   std::vector<RcBitmap> bitmaps;
+  std::vector<std::pair<std::string, long>> names;  // the header's ids, sorted by name
 };

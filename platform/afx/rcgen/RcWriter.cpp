@@ -65,10 +65,16 @@ std::string RcWriteTable(const RcScript& script, const std::string& module,
            std::to_string(b.cy) + "},\n";
     o += "};\n\n";
   }
+  if (!script.names.empty()) {
+    o += "const AFX_RESNAME names[] = {\n";
+    for (const auto& [name, id] : script.names) o += "    {" + Literal(name) + ", " + std::to_string(id) + "},\n";
+    o += "};\n\n";
+  }
   o += "const AFX_RESOURCE_TABLE table = {" + Literal(module) + ", " +
        (script.dialogs.empty() ? "nullptr" : "dialogs") + ", " + std::to_string(script.dialogs.size()) +
        ", " + (script.bitmaps.empty() ? "nullptr" : "bitmaps") + ", " +
-       std::to_string(script.bitmaps.size()) + "};\n\n";
+       std::to_string(script.bitmaps.size()) + ", " + (script.names.empty() ? "nullptr" : "names") + ", " +
+       std::to_string(script.names.size()) + "};\n\n";
   o += "struct Registrar {\n  Registrar() { AfxRegisterResourceTable(&table); }\n};\n";
   o += "// Priority 101 runs before every ordinary static initialiser of the module.\n";
   o += "[[maybe_unused]] const Registrar registrar __attribute__((init_priority(101)));\n\n";

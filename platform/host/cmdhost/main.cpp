@@ -1,6 +1,7 @@
-// cmdhost [-e LINE]... [FILE]...: runs scenario files, each against a fresh host, then the
-// -e lines as one more scenario; with neither, the built-in quick start. Exit code: 0 when
-// everything ran and held, 1 on the first failed expect, 2 on a line it cannot understand.
+// cmdhost [-v] [-e LINE]... [FILE]...: runs scenario files, each against a fresh host, then
+// the -e lines as one more scenario; with neither, the built-in quick start. -v prints each
+// line above its output. Exit code: 0 when everything ran and held, 1 on the first failed
+// expect or a file a line could not write, 2 on a line it cannot understand.
 #include <cstring>
 #include <iostream>
 #include <vector>
@@ -11,10 +12,12 @@
 namespace {
 
 const char kUsage[] =
-    "usage: cmdhost [-e LINE]... [FILE]...\n"
+    "usage: cmdhost [-v] [-e LINE]... [FILE]...\n"
     "  runs scenario files, each against a fresh host, then the -e lines as one scenario;\n"
     "  with neither, runs the built-in quick start. `cmdhost -e help` lists the commands.\n"
-    "  exit code: 0 all held, 1 an expect failed, 2 a line could not be understood\n";
+    "  -v  prints each line, as `> LINE`, above what it prints\n"
+    "  exit code: 0 all held, 1 an expect failed or a file could not be written,\n"
+    "  2 a line could not be understood\n";
 
 }  // namespace
 
@@ -24,6 +27,7 @@ int main(int argc, char** argv) {
   CString lines;
   BOOL haveLines = FALSE;
   BOOL options = TRUE;
+  BOOL verbose = FALSE;
   for (int i = 1; i < argc; ++i) {
     const char* a = argv[i];
     if (options && std::strcmp(a, "--") == 0) {
@@ -36,6 +40,8 @@ int main(int argc, char** argv) {
       if (haveLines) lines += '\n';
       lines += argv[++i];
       haveLines = TRUE;
+    } else if (options && std::strcmp(a, "-v") == 0) {
+      verbose = TRUE;
     } else if (options && (std::strcmp(a, "-h") == 0 || std::strcmp(a, "--help") == 0)) {
       std::cout << kUsage;
       return 0;
@@ -48,6 +54,7 @@ int main(int argc, char** argv) {
   }
 
   CScenarioRunner runner;
+  runner.SetVerbose(verbose);
   CScenarioStatus s;
   if (files.empty() && !haveLines) s = runner.RunText(kQuickStartName, kQuickStart, std::cout);
   for (size_t i = 0; i < files.size() && s.IsOk(); ++i) s = runner.RunFile(files[i], std::cout);

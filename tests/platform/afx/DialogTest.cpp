@@ -1,5 +1,7 @@
 // Modal dialogs driven by scripts, nesting, message boxes, modeless lifetime, posted
 // messages and missing templates.
+#include <algorithm>
+
 #include "WndTestSupport.h"
 
 namespace {
@@ -229,5 +231,22 @@ TEST_F(DialogTest, KeysInAPageReachTheContainer) {
   });
   EXPECT_EQ(IDOK, dlg.DoModal()) << "the page posted Return to the dialog, which took it as OK";
   EXPECT_EQ(nullptr, page.m_hWnd) << "destroyed with its parent";
+}
+TEST_F(DialogTest, ShowDialogNamesTheTemplatesOfTheDialogAndItsPages) {
+  CNestedDlg dlg;
+  CPage page;
+  std::vector<CString> lines;
+  AfxQueueDialogScript([&](CDialog& d) {
+    ASSERT_TRUE(page.Create(IDD_TEST_PAGE, &d));
+    lines = CUserDriver(&d).Describe();
+    d.EndDialog(IDCANCEL);
+  });
+  dlg.DoModal();
+  ASSERT_FALSE(lines.empty());
+  EXPECT_EQ(CString("dialog 102 IDD_TEST_NESTED"), lines[0]);
+  auto at = std::find(lines.begin(), lines.end(), CString("page 103 IDD_TEST_PAGE visible=0"));
+  ASSERT_NE(at, lines.end()) << "a page has its own line, hidden until shown";
+  ASSERT_NE(at + 1, lines.end());
+  EXPECT_EQ(0, (at + 1)->Find("control 1023 ")) << "the page's controls follow its line";
 }
 }  // namespace

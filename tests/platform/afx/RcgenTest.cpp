@@ -111,6 +111,21 @@ TEST(RcgenTable, CommonControlsPicturesAndBitmaps) {
   EXPECT_EQ(b->cy, 8);
 }
 
+TEST(RcgenTable, TheHeadersNamesAndNothingElse) {
+  const AFX_RESOURCE_TABLE* table = AfxGetResourceTable("test_afx");
+  ASSERT_NE(table, nullptr);
+  ASSERT_GT(table->nameCount, 0);
+  for (int i = 1; i < table->nameCount; ++i)
+    EXPECT_LT(std::string(table->names[i - 1].name), table->names[i].name) << "sorted, each once";
+  int id = 0;
+  ASSERT_TRUE(AfxFindResourceId("IDC_LISTCTRL", id));
+  EXPECT_EQ(IDC_LISTCTRL, id);
+  ASSERT_TRUE(AfxFindResourceId("IDD_TEST_PAGE", id));
+  EXPECT_EQ(IDD_TEST_PAGE, id);
+  EXPECT_FALSE(AfxFindResourceId("WS_CHILD", id)) << "the tool's own style names are no ids";
+  EXPECT_FALSE(AfxFindResourceId("IDOK", id)) << "nor are its built-in button ids";
+}
+
 // Runs rcgen on scripts written to a temporary folder.
 class RcgenRun : public ::testing::Test {
  protected:
@@ -173,7 +188,10 @@ TEST_F(RcgenRun, GoodScriptWritesTheTable) {
   // No STYLE: a popup with border and system menu, plus the caption and the font.
   EXPECT_NE(m_output.find("{100, \"标题\", 0, 0, 100, 50, 0x80C80040u, 0x00000000u, \"宋体\", 9, items_100, 2}"),
             std::string::npos);
-  EXPECT_NE(m_output.find("{\"mod\", dialogs, 1, nullptr, 0}"), std::string::npos);
+  EXPECT_NE(m_output.find("{\"mod\", dialogs, 1, nullptr, 0, names, 2}"), std::string::npos);
+  // The header's names, sorted; a name the script defines is none of the header's.
+  EXPECT_NE(m_output.find("{\"IDC_A\", 1000},\n    {\"IDD_A\", 100},\n};"), std::string::npos) << m_output;
+  EXPECT_EQ(m_output.find("LOCAL"), std::string::npos);
   EXPECT_NE(m_output.find("AfxRegisterResourceTable(&table)"), std::string::npos);
 }
 

@@ -66,7 +66,7 @@ const AFX_DLGTEMPLATE kDialogs[] = {
     {IDD_PALETTE, "palette", 0, 0, 120, 40, kPopup, 0, "", 9, kPaletteItems, 3},
     {IDD_LISTS, "lists", 0, 0, 160, 105, kPopup, 0, "", 9, kListsItems, 5},
 };
-const AFX_RESOURCE_TABLE kTable = {"test_host_dialogs", kDialogs, 4, nullptr, 0};
+const AFX_RESOURCE_TABLE kTable = {"test_host_dialogs", kDialogs, 4, nullptr, 0, nullptr, 0};
 
 // What the stand-in dialogs saw.
 struct Seen {

@@ -25,7 +25,7 @@ const AFX_DLGTEMPLATE kSwatchDialogs[] = {
     {IDD_SWATCH, "swatch", 0, 0, 120, 90, DS_MODALFRAME | WS_POPUP | WS_CAPTION, 0, "", 9,
      kSwatchItems, 2},
 };
-const AFX_RESOURCE_TABLE kSwatchTable = {"test_host_svg", kSwatchDialogs, 1, nullptr, 0};
+const AFX_RESOURCE_TABLE kSwatchTable = {"test_host_svg", kSwatchDialogs, 1, nullptr, 0, nullptr, 0};
 
 // A static taken over to paint a red rectangle, as a preview takes over its static.
 class Swatch : public CWnd {
@@ -130,9 +130,20 @@ TEST_F(SvgCommand, RefusedWithoutDialogOrControl) {
   g_swatch = nullptr;
 }
 
-TEST_F(SvgCommand, UnwritablePathIsABadLine) {
-  CScenarioStatus s = Run("open swatch\nwith 850\nsvg 8501 /nonexistent-dir/x.svg\n");
-  EXPECT_EQ(s.GetKind(), CScenarioStatus::bad);
+TEST_F(SvgCommand, UnwritablePathIsToldAndTheRunGoesOnToFailAtItsEnd) {
+  CScenarioStatus s = Run("open swatch\nwith 850\nsvg 8501 /nonexistent-dir/x.svg\necho after\n");
+  EXPECT_EQ(s.GetKind(), CScenarioStatus::failed);
+  EXPECT_TRUE(s.IsWriteFailure());
+  EXPECT_EQ(s.m_nLine, 3) << "the line that could not write";
+  EXPECT_EQ(m_out,
+            "cannot write /nonexistent-dir/x.svg\n"
+            "after\n"
+            "t.scn:3: could not write: svg 8501 /nonexistent-dir/x.svg\n"
+            "  cannot write /nonexistent-dir/x.svg\n");
+  // A failed expect after it is the run's result: the first fault a reader must fix.
+  s = Run("with 850\nsvg 8501 /nonexistent-dir/x.svg\nexpect result 5\n");
+  EXPECT_FALSE(s.IsWriteFailure());
+  EXPECT_EQ(s.m_nLine, 3);
   g_swatch->DestroyWindow();
   g_swatch = nullptr;
 }

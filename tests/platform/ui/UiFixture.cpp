@@ -46,7 +46,7 @@ const AFX_DLGTEMPLATE kDialogs[] = {
     {IDD_UI_PAGE_B, "", 0, 0, 190, 100, kPage, 0, "", 9, kPageBItems, 1},
     {IDD_UI_CONTROLS, "controls", 0, 0, 230, 180, kPopup, 0, "", 9, kControlItems, 13},
 };
-const AFX_RESOURCE_TABLE kTable = {"test_ui_dialogs", kDialogs, 5, nullptr, 0};
+const AFX_RESOURCE_TABLE kTable = {"test_ui_dialogs", kDialogs, 5, nullptr, 0, nullptr, 0};
 
 }  // namespace
 

@@ -1,0 +1,28 @@
+# cmake -DEXE=cmdhost -DSCN=NAME.scn -DOUT=NAME.out [-DARGS=-v] [-DFAILS=ON] -P ScenarioOutput.cmake
+# Runs EXE [ARGS] SCN and fails unless it prints exactly the text of OUT (the scenario's path
+# written as its file name, so that the text holds on every machine), writes nothing to
+# stderr (no sanitizer report), and exits 0 - or, with FAILS, 1 or 2.
+cmake_minimum_required(VERSION 3.25)
+set(cmd ${EXE})
+if(ARGS)
+  list(APPEND cmd ${ARGS})
+endif()
+execute_process(COMMAND ${cmd} ${SCN} RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
+get_filename_component(name ${SCN} NAME)
+string(REPLACE "${SCN}" "${name}" out "${out}")
+file(READ ${OUT} want)
+if(FAILS)
+  set(ok_rc "1;2")
+else()
+  set(ok_rc "0")
+endif()
+if(NOT rc IN_LIST ok_rc)
+  message(FATAL_ERROR "exit code ${rc}\n${out}${err}")
+endif()
+if(NOT err STREQUAL "")
+  message(FATAL_ERROR "stderr:\n${err}")
+endif()
+if(NOT out STREQUAL want)
+  file(WRITE ${CMAKE_CURRENT_BINARY_DIR}/${name}.got "${out}")
+  message(FATAL_ERROR "the output differs from ${OUT}; it is in ${CMAKE_CURRENT_BINARY_DIR}/${name}.got:\n${out}")
+endif()
