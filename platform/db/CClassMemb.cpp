@@ -410,3 +410,9 @@ BOOL CClassMemb::GetMembKeyListByPos3D(const T_POINT3D& pos, CUIntArray& keys) c
   keys.vec() = out;
   return TRUE;
 }
+
+void CClassMemb::GetKeyListInPlanBox(double x0, double y0, double x1, double y1, CUIntArray& keys) const {
+  keys.RemoveAll();
+  if (!Set() || !m_pDB || !m_pDB->GetStore(DB_CLASS_PONT)) return;
+  if (!Set()->Extra().InPlanBox(x0, y0, x1, y1, PlanSource(), keys.vec())) GetKeyList(keys);
+}

@@ -97,6 +97,10 @@ class CClassMemb : public DB_CTable<T_MEMB_D> {
   // polygon's outline. The last two arguments are not used.
   BOOL GetKeyListWithPolygon2D(CUIntArray& keys, const CPoint2DArray& polygon, const CUIntArray& stories,
                                int nMode, int = 0, void* = nullptr) const;
+  // The members that may pass through the plan box (x0, y0)-(x1, y1): those the plan grid
+  // holds in the cells it touches (every member for a box of more than about 128 m),
+  // ascending; the caller tests the exact geometry.
+  void GetKeyListInPlanBox(double x0, double y0, double x1, double y1, CUIntArray& keys) const;
   // The members passing through a global position (within the merge tolerance, 0.001 m):
   // a point of theirs there, or their axis through it. Ascending keys.
   BOOL GetMembKeyListByPos3D(const T_POINT3D& pos, CUIntArray& keys) const;

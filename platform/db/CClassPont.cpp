@@ -1,5 +1,6 @@
 #include "db/CClassPont.h"
 
+#include <algorithm>
 #include <cmath>
 #include <unordered_map>
 #include "db/CClassStor.h"
@@ -72,4 +73,16 @@ void CClassPont::GetKeyListOfStory(UINT storyKey, CUIntArray& keys) const {
 int CClassPont::GetCountOfStory(UINT storyKey) const {
   const CKeyBag* b = Set() ? Set()->Extra().OfStory(storyKey) : nullptr;
   return b ? b->Count() : 0;
+}
+
+void CClassPont::GetKeyListNearPlan(double x, double y, double r, CUIntArray& keys) const {
+  keys.RemoveAll();
+  if (!Set() || !(r >= 0.0)) return;
+  std::vector<UINT>& out = keys.vec();
+  auto test = [&](UINT k) {
+    const T_PONT_D* p = Set()->Find(k);
+    if (p && std::hypot(p->x - x, p->y - y) <= r) out.push_back(k);
+  };
+  if (!Set()->Extra().Near(x, y, r, test)) Set()->ForEach([&](UINT k, const T_PONT_D&) { test(k); });
+  std::sort(out.begin(), out.end());
 }

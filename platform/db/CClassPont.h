@@ -30,6 +30,9 @@ class CClassPont : public DB_CTable<T_PONT_D> {
   // The point at a global position: every coordinate within tol (0: exactly, give or take
   // a rounding); the lowest key when several are. 0 when none.
   UINT GetSamePointBy3DPos(const T_POINT3D& pos, double tol) const;
+  // The points within plan distance r of (x, y), ascending keys; through the plan grid
+  // (a walk of the table only for r of more than 32 m).
+  void GetKeyListNearPlan(double x, double y, double r, CUIntArray& keys) const;
   // The points of a story, ascending keys.
   void GetKeyListOfStory(UINT storyKey, CUIntArray& keys) const;
   int GetCountOfStory(UINT storyKey) const;

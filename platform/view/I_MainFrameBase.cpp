@@ -21,4 +21,4 @@ void I_MainFrameBase::SetCheckToolbarButton(UINT nID, BOOL bCheck) {
     m_checked.erase(nID);
 }
 
-void I_MainFrameBase::SetSelectModeOff() { I_ModelBase::SetObjectSelectionModeST(FALSE); }
+void I_MainFrameBase::SetSelectModeOff() { I_ModelBase::SetObjectSelectionModeST(-1); }

@@ -1,16 +1,29 @@
-// The current model view as the module sees it: which view is current and whether it is in
-// its select mode (the user picking objects with the mouse). The view (the host, a test)
-// constructs one I_ModelBase per open view and makes it current (SetCurMySelfST); it stops
-// being current when destroyed.
+// A model view as the module sees it. The application (the host, a test) makes one per
+// document and makes it current (SetCurMySelfST); it stops being current when destroyed.
+//
+// Kinds: a plan view of one story (the document's current story), a 3D view, the 3D
+// analysis view (IsADS3DViewMode). Coordinates: in a plan view the view's x and y are
+// global and its z is measured from the story's top (GetLevelOffset 0); in the 3D views
+// x, y, z are global and GetLevelOffset is the top of the document's current story. Units
+// are internal (m).
+//
+// Statics: PONTKEY and MEMBKEY, the highlighted pick (at most one of them non-zero, kept
+// so by the windows that set them); m_nCreateMembMode, the creation tool's method (0 when
+// no tool is open).
 #pragma once
+#include <set>
+#include <vector>
 #include "afx/AfxTypes.h"
+#include "afx/CArray.h"
+
+class CDBDoc;
 
 class I_ModelBase {
  public:
-  // Kinds of snapped or picked objects.
-  enum : int { PONTKEY = 1, MEMBKEY = 2 };
+  enum ViewKind { VIEW_PLAN = 1, VIEW_3D = 2, VIEW_ANALYSIS = 3 };
+  enum : int { VIEWSTATE_ORTHO = 501 };
 
-  I_ModelBase() = default;
+  explicit I_ModelBase(CDBDoc* pDoc = nullptr) : m_pDoc(pDoc) {}
   virtual ~I_ModelBase();
   I_ModelBase(const I_ModelBase&) = delete;
   I_ModelBase& operator=(const I_ModelBase&) = delete;
@@ -18,16 +31,92 @@ class I_ModelBase {
   static I_ModelBase* GetCurMySelfST() { return s_pCurrent; }
   static void SetCurMySelfST(I_ModelBase* pView) { s_pCurrent = pView; }
   // The current view's select mode; 0 when there is no current view.
-  static BOOL IsSelectModeST() { return s_pCurrent && s_pCurrent->m_bSelectMode; }
-  static void SetObjectSelectionModeST(BOOL bOn) {
-    if (s_pCurrent) s_pCurrent->m_bSelectMode = bOn;
+  static BOOL IsSelectModeST() { return s_pCurrent && s_pCurrent->m_nSelectMode > 0; }
+  // A positive mode starts the view's object selection mode, 0 or a negative one ends it
+  // (the creation tool passes -4 then -1). No current view: nothing.
+  static void SetObjectSelectionModeST(int nMode) {
+    if (s_pCurrent) s_pCurrent->m_nSelectMode = nMode > 0 ? nMode : 0;
   }
-  BOOL IsSelectMode() const { return m_bSelectMode; }
+  BOOL IsSelectMode() const { return m_nSelectMode > 0; }
 
+  CDBDoc* GetDocument() const { return m_pDoc; }
+  void SetDocument(CDBDoc* pDoc) { m_pDoc = pDoc; }
+
+  // ---- Kind ----
+  ViewKind GetViewKind() const { return m_kind; }
+  // A plan view of the story (the document's current story when 0, which it also becomes).
+  void SetPlanView(UINT storyKey = 0);
+  void Set3DView() { m_kind = VIEW_3D; }
+  void SetAnalysisView() { m_kind = VIEW_ANALYSIS; }
+  BOOL IsPlaneView() const { return m_kind == VIEW_PLAN; }
+  BOOL IsADS3DViewMode() const { return m_kind == VIEW_ANALYSIS; }
+  // A 3D view (of either kind) while the main toolbar's perspective button 33023 is checked.
+  BOOL IsPerspectiveView() const;
+  // The story the view shows: the document's current story.
+  UINT GetStory() const;
+
+  // ---- View states ----
+  BOOL IsViewStateOn(int nState) const { return m_states.count(nState) != 0; }
+  void SetViewState(int nState, BOOL bOn);
+
+  // ---- Coordinates ----
+  // Plan: 0; 3D views: the top level of the current story (0 without one).
+  double GetLevelOffset() const;
+  // The view's coordinates to global ones (plan: z plus the story's top).
+  void ConvertUcsToGcs(double x, double y, double z, double& gx, double& gy, double& gz) const;
+  void ConvertGcsToUcs(double gx, double gy, double gz, double& x, double& y, double& z) const;
+
+  // ---- Tracing lines ----
+  BOOL IsTracingLineVisible(UINT trlnKey) const { return m_hiddenTrln.count(trlnKey) == 0; }
+  void SetTracingLineVisible(UINT trlnKey, BOOL bVisible);
+  // The tracing-line select mode (set by a handler) and the segments selected in it.
+  void SetTracingLineSelectMode(int nMode) { m_nTrlnSelectMode = nMode; }
+  int GetTracingLineSelectMode() const { return m_nTrlnSelectMode; }
+  void SetSelectedSegments(const CUIntArray& keys) { m_segments = keys.vec(); }
+  void GetSelectedSegments(CUIntArray& keys) const { keys.vec() = m_segments; }
+
+  // ---- Parameter tools ----
+  BOOL IsPaused() const { return m_bPaused; }
+  void SetPaused(BOOL b) { m_bPaused = b; }
+
+  // ---- Drawing (counted: the view draws nothing here) ----
+  // The query window tells the view that its query mode ended.
+  virtual void EndQueryMode() { ++m_nEndQuery; }
+  void RefreshHighlight() { ++m_nHighlightRefresh; }
+  void Invalidate() { ++m_nInvalidate; }
+  int GetEndQueryCount() const { return m_nEndQuery; }
+  int GetHighlightRefreshCount() const { return m_nHighlightRefresh; }
+  int GetInvalidateCount() const { return m_nInvalidate; }
+
+  // The highlighted pick.
+  static UINT PONTKEY;
+  static UINT MEMBKEY;
   // The member-creation mode of the application (0: none).
   static int m_nCreateMembMode;
 
  private:
-  BOOL m_bSelectMode = FALSE;
+  CDBDoc* m_pDoc;
+  ViewKind m_kind = VIEW_PLAN;
+  int m_nSelectMode = 0;
+  std::set<int> m_states;
+  std::set<UINT> m_hiddenTrln;
+  int m_nTrlnSelectMode = 0;
+  std::vector<UINT> m_segments;
+  BOOL m_bPaused = FALSE;
+  int m_nEndQuery = 0, m_nHighlightRefresh = 0, m_nInvalidate = 0;
   static I_ModelBase* s_pCurrent;
+};
+
+// Questions about a view that the module asks without a view object of its own.
+class CViewInfoUtil {
+ public:
+  // The view is a plan view; the current view when NULL. 0 without a view.
+  static BOOL IsPlaneViewMode(const I_ModelBase* pView = nullptr);
+};
+
+// The view library's parameter tools as the module asks them: paused while the current
+// view's flag is set.
+class CParamTool {
+ public:
+  static BOOL GetPauseState();
 };

@@ -93,7 +93,7 @@ TEST_F(ToolWindowTest, NoWindowYet) {
   for (const Case& c : cases) {
     std::unique_ptr<CViewEventController> view;
     if (c.controller) view = std::make_unique<CViewEventController>();
-    if (c.snapped) view->SetSnappedObject(I_ModelBase::MEMBKEY, 12);
+    if (c.snapped) view->SetSnappedObject(CViewEventController::SNAP_MEMB, 12);
     EXPECT_EQ(Ask(c.mode), c.result) << c.mode;
   }
   EXPECT_EQ(g_built, 0);
@@ -102,7 +102,7 @@ TEST_F(ToolWindowTest, NoWindowYet) {
 
 TEST_F(ToolWindowTest, ModeTwoOpensOnTheSnappedObject) {
   CViewEventController view;
-  view.SetSnappedObject(I_ModelBase::PONTKEY, 3);
+  view.SetSnappedObject(CViewEventController::SNAP_POINT, 3);
   EXPECT_EQ(Ask(2), 1);
   ASSERT_NE(Open(), nullptr);
   EXPECT_TRUE(Open()->IsWindowVisible());
@@ -132,7 +132,7 @@ TEST_F(ToolWindowTest, OpenWindowIsReusedOnlyForModeThreeWhenItHoldsTheViewsEven
   g_canReceive = TRUE;
   g_calls.clear();
   CViewEventController view;
-  view.SetSnappedObject(I_ModelBase::MEMBKEY, 8);
+  view.SetSnappedObject(CViewEventController::SNAP_MEMB, 8);
   EXPECT_EQ(Ask(2), -1);
   EXPECT_EQ(Ask(1), -1);
   tool->ShowWindow(SW_HIDE);
