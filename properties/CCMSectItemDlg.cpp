@@ -4,6 +4,7 @@
 #include "db/CSectUtil.h"
 #include "properties/CCMSectItemBase.h"
 #include "properties/CCMSectItemReg.h"
+#include "properties/CCMSectItemSrc.h"
 #include "properties/CCMSectItemVal.h"
 #include "res/resource.h"
 #include "ui/CMsgDll.h"
@@ -31,7 +32,7 @@ struct PageKind {
 PageKind s_kinds[] = {
     {1, "IDS_WG_CMD_SEC_MATL_TYPE_RC", 14032, &CCMSectItemReg::NewPage},     // SetMatlKind (1)
     {2, "IDS_WG_CMD_SEC_MATL_TYPE_STEEL", 14032, &CCMSectItemReg::NewPage},  // SetMatlKind (2)
-    {3, "IDS_WG_CMD_SEC_ITEM_SRC", 14034, nullptr},        // CCMSectItemSrc
+    {3, "IDS_WG_CMD_SEC_ITEM_SRC", 14034, &CCMSectItemSrc::NewPage},
     {5, "IDS_WG_CMD_SEC_ITEM_VALUE", 14026, &CCMSectItemVal::NewPage},
 };
 

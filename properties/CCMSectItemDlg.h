@@ -9,8 +9,8 @@
 // applied page's new key and, in edit mode, modifies the section where Apply put it (the
 // other pages' number edits keep their text).
 //
-// Tabs, in order: add mode the kinds 1 (regular concrete), 2 (regular steel) and 3 (SRC,
-// once its page exists); edit mode 1, 2 and the section's own kind
+// Tabs, in order: add mode the kinds 1 (regular concrete), 2 (regular steel) and 3
+// (SRC); edit mode 1, 2 and the section's own kind
 // (CSectUtil::GetSectTypeNo) when it is neither. Building stops at the first kind without
 // a page ("IDS_CMD_ERR_No_Dialog_page_for_section", and the dialog closes as cancelled),
 // which is what combined and tapered sections meet. The editor then shows tab 0 in add

@@ -177,6 +177,96 @@
 #define IDC_SECT_VAL_BUILTUP            14257
 #define IDC_SECT_VAL_VIEW               14218
 
+// Steel-reinforced-concrete section page (CCMSectItemSrc); its number edit is the editor
+// pages' number edit (14155).
+#define IDD_CMD_SECT_SRC                14034
+#define IDC_SECT_SRC_NAME               14173
+#define IDC_SECT_SRC_SHAPE              14238
+#define IDC_SECT_SRC_PICTURE            14196
+#define IDC_SECT_SRC_VIEW               14218
+#define IDC_SECT_SRC_CONC_TITLE1        14431
+#define IDC_SECT_SRC_CONC_TITLE2        14434
+#define IDC_SECT_SRC_CONC_SIZE1         14415
+#define IDC_SECT_SRC_CONC_SIZE2         14416
+#define IDC_SECT_SRC_CONC_UNIT1         14436
+#define IDC_SECT_SRC_CONC_UNIT2         14438
+#define IDC_SECT_SRC_STEEL_FRAME        14441
+#define IDC_SECT_SRC_USER               14493
+#define IDC_SECT_SRC_DB                 14494
+#define IDC_SECT_SRC_DBNAME             14468
+#define IDC_SECT_SRC_PROFILE_LABEL      16346
+#define IDC_SECT_SRC_PROFILE            14417
+#define IDC_SECT_SRC_BUILTUP            14257
+#define IDC_SECT_SRC_TITLE1             14476
+#define IDC_SECT_SRC_TITLE2             14477
+#define IDC_SECT_SRC_TITLE3             14478
+#define IDC_SECT_SRC_TITLE4             14479
+#define IDC_SECT_SRC_TITLE5             14480
+#define IDC_SECT_SRC_TITLE6             14481
+#define IDC_SECT_SRC_SIZE1              14469
+#define IDC_SECT_SRC_SIZE2              14470
+#define IDC_SECT_SRC_SIZE3              14471
+#define IDC_SECT_SRC_SIZE4              14472
+#define IDC_SECT_SRC_SIZE5              14473
+#define IDC_SECT_SRC_SIZE6              14474
+#define IDC_SECT_SRC_UNIT1              14482
+#define IDC_SECT_SRC_UNIT2              14483
+#define IDC_SECT_SRC_UNIT3              14484
+#define IDC_SECT_SRC_UNIT4              14485
+#define IDC_SECT_SRC_UNIT5              14486
+#define IDC_SECT_SRC_UNIT6              14487
+#define IDC_SECT_SRC_TWO_FRAME          9175
+#define IDC_SECT_SRC_TWO_LABEL1         12949
+#define IDC_SECT_SRC_TWO_LABEL2         12950
+#define IDC_SECT_SRC_TWO_PROFILE1       9105
+#define IDC_SECT_SRC_TWO_PROFILE2       9110
+#define IDC_SECT_SRC_TWO_TITLE1         9096
+#define IDC_SECT_SRC_TWO_TITLE2         9099
+#define IDC_SECT_SRC_TWO_TITLE3         9103
+#define IDC_SECT_SRC_TWO_TITLE4         9107
+#define IDC_SECT_SRC_TWO_TITLE5         13407
+#define IDC_SECT_SRC_TWO_TITLE6         13408
+#define IDC_SECT_SRC_TWO_TITLE7         13409
+#define IDC_SECT_SRC_TWO_TITLE8         13410
+#define IDC_SECT_SRC_TWO_SIZE1          9081
+#define IDC_SECT_SRC_TWO_SIZE2          9098
+#define IDC_SECT_SRC_TWO_SIZE3          9100
+#define IDC_SECT_SRC_TWO_SIZE4          9106
+#define IDC_SECT_SRC_TWO_SIZE5          9108
+#define IDC_SECT_SRC_TWO_SIZE6          9111
+#define IDC_SECT_SRC_TWO_SIZE7          9113
+#define IDC_SECT_SRC_TWO_SIZE8          9115
+#define IDC_SECT_SRC_TWO_UNIT_LABEL     9097
+#define IDC_SECT_SRC_TWO_UNIT           12951
+#define IDC_SECT_SRC_MATL_BTN           14397
+#define IDC_SECT_SRC_OFFSET_LABEL       14389
+#define IDC_SECT_SRC_OFFSET             14271
+#define IDC_SECT_SRC_MATL_FRAME         14440
+#define IDC_SECT_SRC_MATL_DB            14426
+#define IDC_SECT_SRC_ESEC_LABEL         14391
+#define IDC_SECT_SRC_ESEC               14418
+#define IDC_SECT_SRC_DSDC_LABEL         14392
+#define IDC_SECT_SRC_DSDC               14419
+#define IDC_SECT_SRC_PS_LABEL           14394
+#define IDC_SECT_SRC_PS                 14420
+#define IDC_SECT_SRC_PC_LABEL           14395
+#define IDC_SECT_SRC_PC                 14428
+#define IDC_SECT_SRC_CONV_LABEL         14396
+#define IDC_SECT_SRC_CONV_STEEL         14424
+#define IDC_SECT_SRC_CONV_CONC          14422
+
+// Composite material dialog (CCMSectItemSrcCheckDlg).
+#define IDD_CMD_SECT_SRC_MATL           14041
+#define IDC_SRC_MATL_NUMBER             14398
+#define IDC_SRC_MATL_NAME               14399
+#define IDC_SRC_MATL_STEEL_CODE         14400
+#define IDC_SRC_MATL_STEEL_GRADE        14402
+#define IDC_SRC_MATL_CONC_CODE          14403
+#define IDC_SRC_MATL_CONC_GRADE         14404
+#define IDC_SRC_MATL_ESEC               14405
+#define IDC_SRC_MATL_DSDC               14406
+#define IDC_SRC_MATL_OK                 14467
+
 // Section-shape pictures of the catalogue (CCMSectInfo), 25 x 25.
 #define IDB_SHAPE_H                     14108
 #define IDB_SHAPE_BOX                   14109
@@ -258,6 +348,23 @@
 #define IDB_SECT_STEEL_SB               14249
 #define IDB_SECT_STEEL_SR               14250
 #define IDB_SECT_STEEL_CC               14227
+
+// Sizing pictures of the SRC section page, 135 x 155 (ids of bitmaps: 14257 and 14258 are
+// also control ids, a separate kind of resource).
+#define IDB_SECT_SRC_RH2T               14252
+#define IDB_SECT_SRC_RBO                14253
+#define IDB_SECT_SRC_RBC                14254
+#define IDB_SECT_SRC_RPO                14255
+#define IDB_SECT_SRC_RPC                14256
+#define IDB_SECT_SRC_CBO                14257
+#define IDB_SECT_SRC_CBC                14258
+#define IDB_SECT_SRC_CPO                14259
+#define IDB_SECT_SRC_CPC                14260
+#define IDB_SECT_SRC_EBC                14261
+#define IDB_SECT_SRC_EPC                14262
+#define IDB_SECT_SRC_RCB                14263
+#define IDB_SECT_SRC_RHB                14264
+#define IDB_SECT_SRC_CHB                14265
 
 // Model control dialog (CModelCtrlDlg).
 #define IDD_CMD_MODEL_CTRL              16256

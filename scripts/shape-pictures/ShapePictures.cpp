@@ -124,6 +124,22 @@ std::vector<Picture> Pictures() {
       p.combo = g.combo;
       v.push_back(p);
     }
+  // Sizing pictures of the SRC section page, 135 x 155.
+  const struct {
+    const char* code;
+    std::vector<double> steel, concrete;
+  } src[] = {
+      {"RBO", kSrcBox, kRect},  {"RBC", kSrcBox, kRect},    {"RPO", kSrcPipe, kRect},
+      {"RPC", kSrcPipe, kRect}, {"CBO", kSrcBox, kCircle},  {"CBC", kSrcBox, kCircle},
+      {"CPO", kSrcPipe, kCircle}, {"CPC", kSrcPipe, kCircle}, {"EBC", kSrcBox, kCircle},
+      {"EPC", kSrcPipe, kCircle}, {"RHB", kSrcH, kRect},    {"CHB", kSrcH, kCircle},
+      {"RCB", {220, 160, 10, 14}, kRect}, {"RH2T", {220, 160, 10, 14, 80, 90, 8, 10}, kRect},
+  };
+  for (const auto& g : src) {
+    std::string name = std::string("page_src_") + g.code;
+    for (char& c : name) c = (char)std::tolower((unsigned char)c);
+    v.push_back({name + ".png", 135, 155, 2, false, g.code, g.steel, g.concrete});
+  }
   return v;
 }
 

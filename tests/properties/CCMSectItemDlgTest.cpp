@@ -24,8 +24,9 @@ using SectEditor = SectEditorTest;
 // ---- opening ----------------------------------------------------------------------------
 
 TEST_F(SectEditor, SectionsWithoutAPageAreRefusedWithoutATransaction) {
-  // A value section as it was before its page existed.
+  // Value and SRC sections as they were before their pages existed.
   const CCMSectItemDlg::PAGE_NEW valuePage = CCMSectItemDlg::SetPageBuilder(5, nullptr);
+  const CCMSectItemDlg::PAGE_NEW srcPage = CCMSectItemDlg::SetPageBuilder(3, nullptr);
   struct Case {
     const char* what;
     int iType, iMatlType;
@@ -51,6 +52,7 @@ TEST_F(SectEditor, SectionsWithoutAPageAreRefusedWithoutATransaction) {
     ASSERT_TRUE(Sect().TR_Del(7));
   }
   CCMSectItemDlg::SetPageBuilder(5, valuePage);
+  CCMSectItemDlg::SetPageBuilder(3, srcPage);
 }
 
 TEST_F(SectEditor, WithoutARegularPageTheEditorCannotOpen) {
@@ -60,19 +62,28 @@ TEST_F(SectEditor, WithoutARegularPageTheEditorCannotOpen) {
   CCMSectItemDlg::SetPageBuilder(1, old);
 }
 
-TEST_F(SectEditor, AddModeOffersTheRegularKindsAndLeavesOutKindsWithoutAPage) {
-  EXPECT_FALSE(CCMSectItemDlg::HasPage(3)) << "no SRC page yet";
+TEST_F(SectEditor, AddModeOffersTheRegularAndSRCKinds) {
   RunFactory(0, [](CDialog& dlg, CUserDriver&) {
     CCMSectItemDlg& e = Editor(dlg);
-    ASSERT_EQ(e.GetKindList().GetSize(), 2);
+    ASSERT_EQ(e.GetKindList().GetSize(), 3);
     EXPECT_EQ(e.GetKindList()[0], 1);
     EXPECT_EQ(e.GetKindList()[1], 2);
+    EXPECT_EQ(e.GetKindList()[2], 3);
     EXPECT_STREQ(e.GetTabCtrl().GetItemText(0), Key("IDS_WG_CMD_SEC_MATL_TYPE_RC"));
     EXPECT_STREQ(e.GetTabCtrl().GetItemText(1), Key("IDS_WG_CMD_SEC_MATL_TYPE_STEEL"));
+    EXPECT_STREQ(e.GetTabCtrl().GetItemText(2), Key("IDS_WG_CMD_SEC_ITEM_SRC"));
     EXPECT_EQ(e.GetTabCtrl().GetShownTab(), 0);
     EXPECT_TRUE(dlg.GetDlgItem(IDC_SECT_ITEM_CALC)->IsWindowEnabled());
   });
   EXPECT_EQ(AfxGetMessageCount(), 0);
+}
+
+TEST_F(SectEditor, AddModeLeavesOutKindsWithoutAPage) {
+  const CCMSectItemDlg::PAGE_NEW srcPage = CCMSectItemDlg::SetPageBuilder(3, nullptr);
+  EXPECT_FALSE(CCMSectItemDlg::HasPage(3));
+  RunFactory(0, [](CDialog& dlg, CUserDriver&) { EXPECT_EQ(Editor(dlg).GetKindList().GetSize(), 2); });
+  EXPECT_EQ(AfxGetMessageCount(), 0);
+  CCMSectItemDlg::SetPageBuilder(3, srcPage);
 }
 
 TEST_F(SectEditor, EditingASteelSectionOpensOnTheSteelTabAndOKOnConcreteKeepsOnlyTheName) {
