@@ -572,3 +572,17 @@
 #define IDD_CMD_CHANGE_CUR_PLAN         14016
 #define IDC_CHANGE_CUR_PLAN_COMBO       14268
 #define IDC_CHANGE_CUR_PLAN_APPLY       14258
+
+// Wall-opening type import (CModelPropTwopImport).
+#define IDD_CMD_TWOP_IMPORT             14155
+#define IDC_TWOP_LIST                   14114
+#define IDC_TWOP_CHOSEN                 14127
+#define IDC_TWOP_MOVE_RIGHT             14050
+#define IDC_TWOP_MOVE_LEFT              14068
+#define IDC_TWOP_ALL                    14085
+#define IDC_TWOP_NONE                   14100
+#define IDC_TWOP_KEEP                   14140
+#define IDC_TWOP_RENUMBER               14149
+#define IDC_TWOP_START_LABEL            14009
+#define IDC_TWOP_START                  14159
+#define IDC_TWOP_START_SPIN             14167

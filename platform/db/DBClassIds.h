@@ -11,6 +11,7 @@ enum DB_CLASS_ID : unsigned {
   DB_CLASS_MCTL = 5,
   // 20 sections, 21 section scale factors (SectRecord.h)
   DB_CLASS_MATL = 22,
+  DB_CLASS_TWOP = 25,  // wall-opening types
   // The model's objects.
   DB_CLASS_PONT = 30,
   DB_CLASS_MEMB = 31,

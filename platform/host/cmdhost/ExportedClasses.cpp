@@ -4,5 +4,6 @@ const CExportedClass g_exportedClasses[] = {
     {"CModelCtrlDataDlg", 0, 1, "[TAB]", RunModelCtrlDataDlg},
     {"CCmdPlanSelectDlg", 0, -1, "[KEY...]", RunPlanSelectDlg},
     {"CCmdDlgContainer", 2, 2, "TEMPLATE MAXHEIGHT", RunDlgContainer},
+    {"CModelPropTwopImport", 1, 1, "PATH", RunTwopImport},
 };
 const int g_nExportedClasses = (int)(sizeof g_exportedClasses / sizeof g_exportedClasses[0]);
