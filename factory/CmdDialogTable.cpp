@@ -3,12 +3,18 @@
 #include <cstring>
 #include <string>
 #include "analysis/CEtcPzefDlg.h"
+#include "db/CClassMatl.h"
 #include "db/CClassSect.h"
+#include "db/CClassThik.h"
 #include "factory/CmdPrepare.h"
 #include "levels/CCmdChangeCurPlanDlg.h"
 #include "levels/CCmdPlanStoryDlgMain2.h"
 #include "levels/CModelCtrlDlg.h"
 #include "properties/CCMSectItemDlg.h"
+#include "properties/CCMSectScaleFactorDlg.h"
+#include "properties/CModelDefProperty.h"
+#include "properties/CModelPropMatlDlg.h"
+#include "properties/CModelPropThikDlg.h"
 #include "res/resource.h"
 
 namespace {
@@ -34,13 +40,19 @@ CmdModalRow s_modal[] = {
     // The performance-analysis name builds nothing: -1, as an unknown name.
     {"CCmdAnalPerfDlg", 0, CMD_PARENT_NONE, CMD_NO_PLACEMENT, nullptr, nullptr},
     {"CMembLoadAssignDlg", IDD_CMD_MEMB_LOAD_ASSIGN, CMD_PARENT_MAIN, CMD_PLACE_DEFAULT, nullptr, nullptr},
-    {"CCMSectScaleFactorDlg", IDD_CMD_SECT_SCALE_FACTOR, CMD_PARENT_MAIN, CMD_PLACE_DEFAULT, nullptr, nullptr},
+    {"CCMSectScaleFactorDlg", IDD_CMD_SECT_SCALE_FACTOR, CMD_PARENT_MAIN, CMD_PLACE_DEFAULT,
+     [](CWnd* p, UINT) -> CInternationalDlg* { return new CCMSectScaleFactorDlg(p); }, nullptr},
     {"CCmdNamedSlabLoadDlg", IDD_CMD_NAMED_SLAB_LOAD, CMD_PARENT_MAIN, CMD_PLACE_DEFAULT, nullptr, nullptr},
     {"CCmdBeamLoadTypeDlg", IDD_CMD_BEAM_LOAD_TYPE, CMD_PARENT_MAIN, CMD_PLACE_DEFAULT, nullptr, nullptr},
     {"CEtcPzefDlg", IDD_CMD_PZEF, CMD_PARENT_MAIN, CMD_PLACE_DEFAULT,
      [](CWnd* p, UINT) -> CInternationalDlg* { return new CEtcPzefDlg(p); }, nullptr},
     // Edit or add: material key (CClassMatl, T_MATL_D, SetModifyData / SetMatlID).
-    {"CModelPropMatlDlg", IDD_CMD_PROP_MATL, CMD_PARENT_NONE, CMD_NO_PLACEMENT, nullptr, nullptr},
+    {"CModelPropMatlDlg", IDD_CMD_PROP_MATL, CMD_PARENT_NONE, CMD_NO_PLACEMENT,
+     [](CWnd* p, UINT) -> CInternationalDlg* { return new CModelPropMatlDlg(p); },
+     [](CInternationalDlg* d, UINT key) {
+       CmdPrepareEditOrAdd<CClassMatl, T_MATL_D>(static_cast<CModelPropMatlDlg&>(*d), key,
+                                                 &CModelPropMatlDlg::SetMatlID);
+     }},
     // Fiber material key found in CClassFimp: SetModify (key); not found: nothing.
     {"CCMFiberMatPropItemDlg", IDD_CMD_FIBER_MAT_ITEM, CMD_PARENT_NONE, CMD_NO_PLACEMENT, nullptr, nullptr},
     // Edit or add: section key (CClassSect, T_SECT_D, SetModifyData / SetSectID).
@@ -50,7 +62,12 @@ CmdModalRow s_modal[] = {
        CmdPrepareEditOrAdd<CClassSect, T_SECT_D>(static_cast<CCMSectItemDlg&>(*d), key, &CCMSectItemDlg::SetSectID);
      }},
     // Edit or add: thickness key (CClassThik, T_THIK_D, SetModifyData / SetThikID).
-    {"CModelPropThikDlg", IDD_CMD_PROP_THIK, CMD_PARENT_NONE, CMD_NO_PLACEMENT, nullptr, nullptr},
+    {"CModelPropThikDlg", IDD_CMD_PROP_THIK, CMD_PARENT_NONE, CMD_NO_PLACEMENT,
+     [](CWnd* p, UINT) -> CInternationalDlg* { return new CModelPropThikDlg(p); },
+     [](CInternationalDlg* d, UINT key) {
+       CmdPrepareEditOrAdd<CClassThik, T_THIK_D>(static_cast<CModelPropThikDlg&>(*d), key,
+                                                 &CModelPropThikDlg::SetThikID);
+     }},
     {"CCMFiberMatPropListDlg", IDD_CMD_FIBER_MAT_LIST, CMD_PARENT_MAIN, CMD_PLACE_DEFAULT, nullptr, nullptr},
     {"CNLLinkPrtListDlg", IDD_CMD_NLLINK_LIST, CMD_PARENT_NONE, CMD_PLACE_DEFAULT, nullptr, nullptr},
     // Link property key found in CClassNllp: old and current key := key, record := a copy,
@@ -67,7 +84,9 @@ CmdModalRow s_modal[] = {
 
 // The modeless table. Row "CCmdAnalCtrlDlg" builds CCmdAnalCtrlTabDlg.
 CmdModelessRow s_modeless[] = {
-    {"CModelDefProperty", IDD_CMD_MODEL_DEF_PROPERTY, CMD_PLACE_DEFAULT, CMD_EXTRA_TAB, nullptr, nullptr, nullptr},
+    {"CModelDefProperty", IDD_CMD_MODEL_DEF_PROPERTY, CMD_PLACE_DEFAULT, CMD_EXTRA_TAB,
+     [](CWnd* p) -> CDBDlgBase* { return new CModelDefProperty(p); },
+     [](CDBDlgBase* d, int tab) { static_cast<CModelDefProperty*>(d)->ActivateTab(tab); }, nullptr},
     {"CCMBndrGrupDefDlg", IDD_CMD_BNDR_GRUP, CMD_PLACE_DEFAULT, CMD_EXTRA_IGNORED, nullptr, nullptr, nullptr},
     {"CDefMemberName", IDD_CMD_DEF_MEMBER_NAME, CMD_PLACE_DEFAULT, CMD_EXTRA_IGNORED, nullptr, nullptr, nullptr},
     {"CCMLoadCaseDlg", IDD_CMD_LOAD_CASE, CMD_PLACE_DEFAULT, CMD_EXTRA_IGNORED, nullptr, nullptr, nullptr},

@@ -13,12 +13,9 @@
 // not in the resource script yet; a dialog built later keeps its row's id.
 #define IDD_CMD_PLANSTORY_MAIN          14010
 #define IDD_CMD_MEMB_LOAD_ASSIGN        14029
-#define IDD_CMD_SECT_SCALE_FACTOR       14001
 #define IDD_CMD_NAMED_SLAB_LOAD         14028
 #define IDD_CMD_BEAM_LOAD_TYPE          14050
-#define IDD_CMD_PROP_MATL               14022
 #define IDD_CMD_FIBER_MAT_ITEM          14052
-#define IDD_CMD_PROP_THIK               16261
 #define IDD_CMD_FIBER_MAT_LIST          14053
 #define IDD_CMD_NLLINK_LIST             14003
 #define IDD_CMD_NLLINK_ITEM             14004
@@ -29,7 +26,6 @@
 #define IDD_CMD_PJST                    14723
 #define IDD_CMD_DETAIL_SLAB             16257
 #define IDD_CMD_PF_LEVEL_CTRL           14275
-#define IDD_CMD_MODEL_DEF_PROPERTY      14019
 #define IDD_CMD_BNDR_GRUP               14002
 #define IDD_CMD_DEF_MEMBER_NAME         14283
 #define IDD_CMD_LOAD_CASE               14027
@@ -586,3 +582,114 @@
 #define IDC_TWOP_START_LABEL            14009
 #define IDC_TWOP_START                  14159
 #define IDC_TWOP_START_SPIN             14167
+
+// Property sheet of materials, sections and thicknesses (CModelDefProperty): the tab control,
+// the page placeholder (IDC_PLACEHOLDER) and Close; its three list pages.
+#define IDD_CMD_MODEL_DEF_PROPERTY      14019
+#define IDC_MP_SHEET_TAB                14190
+#define IDC_MP_SHEET_CLOSE              14442
+#define IDD_CMD_MP_MATL_PAGE            14020
+#define IDD_CMD_MP_SECT_PAGE            14021
+#define IDD_CMD_MP_THIK_PAGE            14023
+#define IDC_MP_MATL_LIST                14152
+#define IDC_MP_SECT_LIST                14153
+#define IDC_MP_THIK_LIST                14414
+// Add, Edit, Delete and Copy of the material and thickness pages, and of the section page.
+#define IDC_MP_BTN_ADD                  14167
+#define IDC_MP_BTN_EDIT                 14192
+#define IDC_MP_BTN_DELETE               14212
+#define IDC_MP_BTN_COPY                 14234
+#define IDC_MP_SECT_ADD                 14199
+#define IDC_MP_SECT_EDIT                14221
+#define IDC_MP_SECT_DELETE              14241
+#define IDC_MP_SECT_COPY                14260
+#define IDC_MP_SECT_PREVIEW             14169
+
+// Apply of the material and thickness editors.
+#define IDC_MP_APPLY                    14258
+
+// Material editor (CModelPropMatlDlg).
+#define IDD_CMD_PROP_MATL               14022
+#define IDC_MP_MATL_NUMBER              14171
+#define IDC_MP_MATL_NAME                14194
+#define IDC_MP_MATL_TYPE                14214
+#define IDC_MP_MATL_PICTURE             14411
+#define IDC_MP_CONC_GROUP               16330
+#define IDC_MP_CONC_CODE_LABEL          16331
+#define IDC_MP_CONC_GRADE_LABEL         16332
+#define IDC_MP_CONC_CODE                14409
+#define IDC_MP_CONC_GRADE               14410
+#define IDC_MP_STEEL_GROUP              14207
+#define IDC_MP_STEEL_CODE_LABEL         16333
+#define IDC_MP_STEEL_GRADE_LABEL        16334
+#define IDC_MP_STEEL_CODE               14407
+#define IDC_MP_STEEL_GRADE              14408
+#define IDC_MP_PROP_BOX                 16186
+#define IDC_MP_CONC_TITLE               14413
+#define IDC_MP_STEEL_TITLE              14412
+#define IDC_MP_CONC_E                   14302
+#define IDC_MP_STEEL_E                  14236
+#define IDC_MP_E_UNIT                   14313
+#define IDC_MP_CONC_POISSON             14376
+#define IDC_MP_STEEL_POISSON            14255
+#define IDC_MP_POISSON_UNIT             14322
+#define IDC_MP_CONC_THERMAL             14393
+#define IDC_MP_STEEL_THERMAL            14269
+#define IDC_MP_THERMAL_UNIT             14336
+#define IDC_MP_CONC_WEIGHT              14401
+#define IDC_MP_STEEL_WEIGHT             14288
+#define IDC_MP_WEIGHT_UNIT              14353
+#define IDC_MP_CONC_STRENGTH            16335
+#define IDC_MP_FCK_LABEL                16336
+#define IDC_MP_FC_LABEL                 16337
+#define IDC_MP_FTK_LABEL                16338
+#define IDC_MP_FT_LABEL                 16339
+#define IDC_MP_FCK_UNIT                 16340
+#define IDC_MP_FTK_UNIT                 16341
+#define IDC_MP_FCK                      16289
+#define IDC_MP_FTK                      16290
+#define IDC_MP_FC                       16291
+#define IDC_MP_FT                       16292
+#define IDC_MP_FC_UNIT                  16293
+#define IDC_MP_FT_UNIT                  16295
+#define IDC_MP_CONC_STD_HEAD            16461
+#define IDC_MP_CONC_DESIGN_HEAD         16462
+#define IDC_MP_STEEL_STRENGTH           16398
+#define IDC_MP_FAK_LABEL                16399
+#define IDC_MP_FA_LABEL                 16409
+#define IDC_MP_FAK_UNIT                 16410
+#define IDC_MP_STEEL_STD_HEAD           16460
+#define IDC_MP_STEEL_DESIGN_HEAD        16402
+#define IDC_MP_FAK                      16294
+#define IDC_MP_FA                       16298
+#define IDC_MP_FA_UNIT                  16297
+#define IDC_MP_DAMPING                  14402
+#define IDC_MP_DAMPING_LABEL            16536
+
+// Material type pictures, 121 x 70, by type index: steel, RC, SRC, user defined.
+#define IDB_MP_TYPE_STEEL               14029
+#define IDB_MP_TYPE_RC                  14030
+#define IDB_MP_TYPE_SRC                 14031
+#define IDB_MP_TYPE_USER                14032
+
+// Thickness editor (CModelPropThikDlg).
+#define IDD_CMD_PROP_THIK               16261
+#define IDC_MP_THIK_NUMBER              14421
+#define IDC_MP_THIK_NAME                14423
+#define IDC_MP_THIK_THICK               14437
+#define IDC_MP_THIK_UNIT                14439
+
+// Section stiffness scale factors (CCMSectScaleFactorDlg).
+#define IDD_CMD_SECT_SCALE_FACTOR       14001
+#define IDC_SSF_SECT_LIST               14011
+#define IDC_SSF_FACTOR_LIST             14012
+#define IDC_SSF_AREA                    14013
+#define IDC_SSF_ASY                     14014
+#define IDC_SSF_ASZ                     14015
+#define IDC_SSF_IXX                     14016
+#define IDC_SSF_IYY                     14017
+#define IDC_SSF_IZZ                     14018
+#define IDC_SSF_WGT                     14032
+#define IDC_SSF_ADD                     14019
+#define IDC_SSF_DELETE                  14020
+#define IDC_SSF_SHOW                    14021

@@ -74,12 +74,14 @@ const DB_CRecordDesc& T_DMPT_D::Desc() {
   return d;
 }
 
+const int T_THIK_D::unit = UNIT_LENGTH;
+
 const DB_CRecordDesc& T_THIK_D::Desc() {
   static const DB_CRecordDesc d("THIK", DB_CLASS_THIK, {
       DBField<&T_THIK_D::name>("name"),
       DBField<&T_THIK_D::type>("type"),
-      DBField<&T_THIK_D::thick1>("thick1", UNIT_LENGTH),
-      DBField<&T_THIK_D::thick2>("thick2", UNIT_LENGTH),
+      DBField<&T_THIK_D::thick1>("thick1", T_THIK_D::unit),
+      DBField<&T_THIK_D::thick2>("thick2", T_THIK_D::unit),
   });
   return d;
 }

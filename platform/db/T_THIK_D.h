@@ -10,6 +10,8 @@ struct T_THIK_D {
   double thick2 = 0.0;   // m
 
   static constexpr bool kFreeName = true;
+  // Unit kind of the two thicknesses.
+  static const int unit;
   void Initialize() { *this = T_THIK_D(); }
   static const DB_CRecordDesc& Desc();
 };

@@ -99,6 +99,12 @@ std::vector<Picture> Pictures() {
       {"comb_1cw2.png", 25, 25, 4, false, "1CW2", kCombA, kCombB},
       {"comb_4l.png", 25, 25, 4, false, "4L", {100, 80, 10, 8}, {8}},
       {"comb_hp.png", 25, 25, 4, false, "HP", kCombA, {50, 10}},
+      // Material type pictures of the material editor, 121 x 70: a steel I-beam, a
+      // reinforced concrete bar, an I-beam encased in concrete, a plain box outline.
+      {"matl_steel.png", 121, 70, 1, false, "H", kH, {}},
+      {"matl_rc.png", 121, 70, 1, true, "SB", {300, 600}, {}},
+      {"matl_src.png", 121, 70, 2, false, "RHB", kSrcH, kRect},
+      {"matl_user.png", 121, 70, 1, false, "B", {300, 400, 4, 4, 0, 0}, {}},
   };
   // Shape pictures of the regular section page, 135 x 155, by shape index 0 to 11.
   struct Big {

@@ -148,12 +148,12 @@ TEST_F(DialogFactoryTest, BothTablesHoldTheirNamesInOrder) {
 // every other row must build its dialog on the row's template.
 const char* const kModalNotBuilt[] = {
     "CCmdPlanStoryDlgMain_Plan", "CCmdPlanStoryDlgMain_Story", "CMembLoadAssignDlg",
-    "CCMSectScaleFactorDlg", "CCmdNamedSlabLoadDlg", "CCmdBeamLoadTypeDlg", "CModelPropMatlDlg",
-    "CCMFiberMatPropItemDlg", "CModelPropThikDlg", "CCMFiberMatPropListDlg", "CNLLinkPrtListDlg",
+    "CCmdNamedSlabLoadDlg", "CCmdBeamLoadTypeDlg",
+    "CCMFiberMatPropItemDlg", "CCMFiberMatPropListDlg", "CNLLinkPrtListDlg",
     "CNLLinkPrtItemDlg", "CCmdAnalEigvDlg", "CCCmdAnalPDeltaDlg", "CAutoErectSeqDlg", "CCMEtcPrjConf",
     "CCMEtcPjst", "CCmdDetailSlabDlg", "CCmdPFLevelCtrlDlg"};
 const char* const kModelessNotBuilt[] = {
-    "CModelDefProperty", "CCMBndrGrupDefDlg", "CDefMemberName", "CCMLoadCaseDlg", "CWindRigionDefineDlg",
+    "CCMBndrGrupDefDlg", "CDefMemberName", "CCMLoadCaseDlg", "CWindRigionDefineDlg",
     "CCMStrtGrupDefDlg", "CCMSelectIdentityDlg", "CCMUnselectIdentityDlg", "CSelectActiveIdentityDlg",
     "CCmdAnalCtrlDlg", "CMActiveIdentityDlg", "CCmdDetailSlabDirDlg", "CToolsDlg", "COutLineDefineDlg"};
 
