@@ -2,6 +2,9 @@
 // a table's records, the replay of its update records, Delete and Copy. Page is the page
 // class, which gives the texts of a row (static GetRowTexts (key, record, texts)).
 #pragma once
+#include <algorithm>
+#include <vector>
+
 #include "afx/CArray.h"
 #include "common/CCmdReplayWalk.h"
 #include "db/DB_CDataBase.h"
@@ -18,13 +21,18 @@ struct CModelPropPageOps {
     return texts;
   }
 
+  // One record at a time, in key order: each row goes to the end of the list, wherever the
+  // table keeps the record, and no copy of the whole table is made.
   static BOOL Fill(CExtListCtrl& list, DB_CDataBase* db) {
     Table* t = TableOf(db);
     if (!t) return FALSE;
     CUIntArray keys;
-    CArray<Rec> recs;
-    t->GetList(keys, recs);
-    for (INT_PTR i = 0; i < keys.GetSize(); ++i) list.InsertData(keys[i], Texts(keys[i], recs[i]));
+    t->GetKeyList(keys);
+    std::vector<UINT> sorted(keys.vec().begin(), keys.vec().end());
+    std::sort(sorted.begin(), sorted.end());
+    Rec rec;
+    for (UINT k : sorted)
+      if (t->Get(k, rec)) list.InsertData(k, Texts(k, rec));
     return TRUE;
   }
 

@@ -37,10 +37,9 @@ DWORD CExtListCtrl::GetKey(int row) const {
 int CExtListCtrl::FindRow(DWORD key) const {
   const int n = GetItemCount();
   if (m_pfnPos) {
-    // Where the ordering puts the key; a row of it stands there (or, while the ordering
-    // and the rows disagree, anywhere: the walk below).
+    // The rows stand where the ordering put them: the key's row is at its place or nowhere.
     const int at = m_pfnPos(key);
-    if (at >= 0 && at < n && GetKey(at) == key) return at;
+    return at >= 0 && at < n && GetKey(at) == key ? at : -1;
   }
   for (int i = 0; i < n; ++i)
     if (GetKey(i) == key) return i;

@@ -1,9 +1,10 @@
 // A report-view list control whose rows are records of one table, found by their key.
 //
 // Initialize(position function): the function answers, for a key, the row index a row of
-// that key belongs at (the caller's ordering, typically ascending keys); the list also asks
-// it where to look for a key's row, so a function in O(log n) makes every call below
-// O(log n) plus the row move. Initialize empties the list: every row and every column goes
+// that key belongs at (the caller's ordering, typically ascending keys: the index of the
+// first row whose key is not below it). The list also asks it where a key's row stands
+// and looks nowhere else, so a function in O(log n) makes every call below O(log n) plus
+// the row move. Without a function rows are appended and found by a walk. Initialize empties the list: every row and every column goes
 // (a list initialised again ends with the columns added after it, nothing more).
 // AddColInfo(title, width, flag): appends a column; flag 1 a numeric column (its texts
 // right-aligned), 0 a text column.

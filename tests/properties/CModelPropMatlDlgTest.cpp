@@ -207,9 +207,48 @@ TEST_F(MatlDlgTest, RefusalsLeaveRecordAndDialogAsTheyWere) {
     user.Click(IDOK);
     EXPECT_EQ(LastMessage(), Key("IDS_WG_CMD_MP_ERROR_Invalid_Standard_and_Grade_Name"));
     EXPECT_EQ(Text(d, IDC_MP_MATL_NAME), "Q235");
+    user.Choose(IDC_MP_STEEL_GRADE, "Q235");
+    user.Type(IDC_MP_DAMPING, "abc");
+    user.Click(IDOK);
+    EXPECT_EQ(LastMessage(), Key("IDS_WG_CMD_MP_ERROR_Invalid_Property_Value")) << "not stored as 0";
+    EXPECT_EQ(CWnd::GetFocus(), d.GetDlgItem(IDC_MP_DAMPING));
     user.Click(IDCANCEL);
   });
   EXPECT_EQ(Read(4).matl1.grade, "Q235");
+  EXPECT_DOUBLE_EQ(Read(4).damping, 0.02);
+  Run("CModelPropMatlDlg", 0, [](CDialog& d, CUserDriver& user) {
+    user.Choose(IDC_MP_MATL_TYPE, "Steel");
+    user.Choose(IDC_MP_STEEL_CODE, "None");
+    user.Click(IDOK);
+    EXPECT_EQ(LastMessage(), Key("IDS_WG_CMD_MP_ERROR_Missing_Material_Name")) << "no name and no grade to take";
+    user.Type(IDC_MP_STEEL_E, "-");
+    user.Type(IDC_MP_MATL_NAME, "typed");
+    user.Click(IDOK);
+    EXPECT_EQ(LastMessage(), Key("IDS_WG_CMD_MP_ERROR_Invalid_Property_Value"));
+    EXPECT_EQ(CWnd::GetFocus(), d.GetDlgItem(IDC_MP_STEEL_E));
+    user.Click(IDCANCEL);
+  });
+  EXPECT_FALSE(matl->Exist(7));
+}
+
+TEST_F(MatlDlgTest, WithoutADefaultCodeTheValuesAreTyped) {
+  T_PREFERENCE pref;
+  doc->GetInitCtrl()->GetPreference(pref);
+  pref.defConcreteCode = "NONE-SUCH";
+  doc->GetInitCtrl()->SetPreference(pref);
+  Run("CModelPropMatlDlg", 0, [](CDialog& d, CUserDriver& user) {
+    EXPECT_EQ(Sel(d, IDC_MP_CONC_CODE), "None");
+    EXPECT_FALSE(Enabled(d, IDC_MP_CONC_GRADE));
+    user.Choose(IDC_MP_MATL_TYPE, "Steel");
+    user.Choose(IDC_MP_MATL_TYPE, "RC");
+    EXPECT_FALSE(ReadOnly(d, IDC_MP_CONC_E)) << "a column without a code is typed";
+    user.Type(IDC_MP_MATL_NAME, "Lean");
+    user.Type(IDC_MP_CONC_E, "2e7");
+    user.Type(IDC_MP_CONC_POISSON, "0.2");
+    user.Click(IDOK);
+  });
+  EXPECT_EQ(Read(7).matl1.code, "");
+  EXPECT_DOUBLE_EQ(Read(7).matl1.anal.elastic, 2e7);
 }
 
 TEST_F(MatlDlgTest, AStoredCodeMissingFromTheStandardsIsToldAndCleared) {
