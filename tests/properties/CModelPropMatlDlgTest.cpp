@@ -3,6 +3,7 @@
 // the grade, OK and Apply in both modes, values in the current units, the refusals.
 #include "afx/CComboBox.h"
 #include "properties/CModelPropMatlDlg.h"
+#include "ui/CFoldGroupBox_Cross.h"
 #include "tests/properties/PropSheetFixture.h"
 
 namespace {
@@ -52,6 +53,18 @@ TEST_F(MatlDlgTest, ANewMaterialOpensAsConcreteAndIsNamedByItsGrade) {
   EXPECT_DOUBLE_EQ(m.matl1.anal.elastic, 3.45e7);
   EXPECT_GT(m.matl1.anal.fc, Read(1).matl1.anal.fc);
   EXPECT_DOUBLE_EQ(m.damping, 0.05);
+}
+
+TEST_F(MatlDlgTest, AKeyTheTableDoesNotHoldIsAddedUnderThatKey) {
+  EXPECT_EQ(Run("CModelPropMatlDlg", 20,
+                [](CDialog& d, CUserDriver& user) {
+                  EXPECT_EQ(Text(d, IDC_MP_MATL_NUMBER), "20");
+                  user.Choose(IDC_MP_CONC_GRADE, "C45");
+                  user.Click(IDOK);
+                }),
+            IDOK);
+  EXPECT_EQ(Read(20).name, "C45");
+  EXPECT_FALSE(matl->Exist(7));
 }
 
 TEST_F(MatlDlgTest, ATypeChangeSetsCodesDampingAndEmptiesTheName) {
@@ -128,8 +141,12 @@ TEST_F(MatlDlgTest, OkWithAnEmptyNameTakesTheGradeExceptForSrc) {
 
 TEST_F(MatlDlgTest, CodeNoneStoresTheTypedValues) {
   Run("CModelPropMatlDlg", 0, [](CDialog& d, CUserDriver& user) {
+    auto* box = dynamic_cast<CFoldGroupBox_Cross*>(d.GetDlgItem(IDC_MP_PROP_BOX));
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(box->GetState(), 1);
     user.Choose(IDC_MP_MATL_TYPE, "Steel");
     user.Choose(IDC_MP_STEEL_CODE, "None");
+    EXPECT_EQ(box->GetState(), 0) << "the values are typed by hand";
     EXPECT_FALSE(Enabled(d, IDC_MP_STEEL_GRADE));
     EXPECT_FALSE(ReadOnly(d, IDC_MP_STEEL_E));
     user.Type(IDC_MP_MATL_NAME, "S-typed");
