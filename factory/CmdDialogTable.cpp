@@ -2,6 +2,7 @@
 
 #include <cstring>
 #include <string>
+#include "analysis/CAutoErectSeqDlg.h"
 #include "analysis/CEtcPzefDlg.h"
 #include "db/CClassMatl.h"
 #include "db/CClassSect.h"
@@ -75,7 +76,8 @@ CmdModalRow s_modal[] = {
     {"CNLLinkPrtItemDlg", IDD_CMD_NLLINK_ITEM, CMD_PARENT_NONE, {2, 0, 0}, nullptr, nullptr},
     {"CCmdAnalEigvDlg", IDD_CMD_ANAL_EIGV, CMD_PARENT_NONE, CMD_PLACE_DEFAULT, nullptr, nullptr},
     {"CCCmdAnalPDeltaDlg", IDD_CMD_ANAL_PDELTA, CMD_PARENT_NONE, CMD_PLACE_DEFAULT, nullptr, nullptr},
-    {"CAutoErectSeqDlg", IDD_CMD_AUTO_ERECT_SEQ, CMD_PARENT_NONE, CMD_PLACE_DEFAULT, nullptr, nullptr},
+    {"CAutoErectSeqDlg", IDD_CMD_AUTO_ERECT_SEQ, CMD_PARENT_NONE, CMD_PLACE_DEFAULT,
+     [](CWnd* p, UINT) -> CInternationalDlg* { return new CAutoErectSeqDlg(p); }, nullptr},
     {"CCMEtcPrjConf", IDD_CMD_PRJ_CONF, CMD_PARENT_NONE, CMD_PLACE_DEFAULT, nullptr, nullptr},
     {"CCMEtcPjst", IDD_CMD_PJST, CMD_PARENT_NONE, CMD_PLACE_DEFAULT, nullptr, nullptr},
     {"CCmdDetailSlabDlg", IDD_CMD_DETAIL_SLAB, CMD_PARENT_NONE, CMD_PLACE_DEFAULT, nullptr, nullptr},

@@ -21,7 +21,6 @@
 #define IDD_CMD_NLLINK_ITEM             14004
 #define IDD_CMD_ANAL_EIGV               14151
 #define IDD_CMD_ANAL_PDELTA             16194
-#define IDD_CMD_AUTO_ERECT_SEQ          16253
 #define IDD_CMD_PRJ_CONF                14721
 #define IDD_CMD_PJST                    14723
 #define IDD_CMD_DETAIL_SLAB             16257
@@ -693,3 +692,20 @@
 #define IDC_SSF_ADD                     14019
 #define IDC_SSF_DELETE                  14020
 #define IDC_SSF_SHOW                    14021
+
+// Automatic erection sequence (CAutoErectSeqDlg) and its group picker
+// (CAutoErectSeqGrupSelDlg).
+#define IDD_CMD_AUTO_ERECT_SEQ          16253
+#define IDD_CMD_AUTO_ERECT_GRUP         16254
+#define IDC_ERSQ_PICTURE                14182
+#define IDC_ERSQ_INCREMENT              16302
+#define IDC_ERSQ_SPIN                   16303
+#define IDC_ERSQ_APPLY                  16315
+#define IDC_ERSQ_CLOSE                  16316
+#define IDC_ERSQ_TO_CHOSEN              16317
+#define IDC_ERSQ_TO_UNCHOSEN            16318
+#define IDC_ERSQ_UNCHOSEN               16319
+#define IDC_ERSQ_ALL_CHOSEN             16320
+#define IDC_ERSQ_CHOSEN                 16321
+#define IDC_ERSQ_ALL_UNCHOSEN           16322
+#define IDB_ERSQ_PICTURE                14182

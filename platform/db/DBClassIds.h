@@ -25,6 +25,9 @@ enum DB_CLASS_ID : unsigned {
   // Loads and analysis settings.
   DB_CLASS_STLD = 40,
   DB_CLASS_PZEF = 41,
+  // Design settings.
+  DB_CLASS_PFCT = 57,  // performance-design control
+  DB_CLASS_ERSQ = 58,  // automatic erection sequence
 };
 
 enum DB_UPDATE_KIND { DB_UR_ADD = 1, DB_UR_DEL = 2, DB_UR_MFD = 3, DB_UR_MFS = 4 };

@@ -150,7 +150,7 @@ const char* const kModalNotBuilt[] = {
     "CCmdPlanStoryDlgMain_Plan", "CCmdPlanStoryDlgMain_Story", "CMembLoadAssignDlg",
     "CCmdNamedSlabLoadDlg", "CCmdBeamLoadTypeDlg",
     "CCMFiberMatPropItemDlg", "CCMFiberMatPropListDlg", "CNLLinkPrtListDlg",
-    "CNLLinkPrtItemDlg", "CCmdAnalEigvDlg", "CCCmdAnalPDeltaDlg", "CAutoErectSeqDlg", "CCMEtcPrjConf",
+    "CNLLinkPrtItemDlg", "CCmdAnalEigvDlg", "CCCmdAnalPDeltaDlg", "CCMEtcPrjConf",
     "CCMEtcPjst", "CCmdDetailSlabDlg", "CCmdPFLevelCtrlDlg"};
 const char* const kModelessNotBuilt[] = {
     "CCMBndrGrupDefDlg", "CDefMemberName", "CCMLoadCaseDlg", "CWindRigionDefineDlg",
