@@ -45,6 +45,7 @@
 #include "db/DB_CData.h"
 #include "db/DB_CDataBase.h"
 #include "db/DB_CScopedChange.h"
+#include "db/DB_CTable.h"
 #include "db/DB_CUpdateListener.h"
 #include "common/CCmdDrawLock.h"
 #include "common/CCmdGridColumn.h"
@@ -171,6 +172,8 @@ class CCmdRecordGrid : public CTBCommon, public ICmdUpdateMirror {
     }
     return r;
   }
+  // The text key that follows an empty required column's title.
+  virtual LPCTSTR GetNotEnteredKey() { return "IDS_WG_CMD__ADDD___has_not_been_entered_"; }
   virtual LPCTSTR GetFieldErrorKey() { return "IDS_WG_CMD__ADDD___CCmdPlanStoryGrid__ValidateField__Erro"; }
   virtual int GetNameColumnIndex() { return 1; }
   virtual UINT GetKeyByName(const CString& name) { return m_pTable ? m_pTable->DB_CTable<Rec>::GetKey(name) : 0; }
@@ -371,7 +374,7 @@ class CCmdRecordGrid : public CTBCommon, public ICmdUpdateMirror {
       }
       if (!message.IsEmpty()) message += "\n";
       message += GetColTitle(c);
-      message += CMsgDll::pfuncLoadStr("IDS_WG_CMD__ADDD___has_not_been_entered_", 0);
+      message += CMsgDll::pfuncLoadStr(GetNotEnteredKey(), 0);
     }
     if (message.IsEmpty()) return 1;
     SetWarningText(message);

@@ -9,6 +9,7 @@
 #include "db/CClassThik.h"
 #include "factory/CmdPrepare.h"
 #include "levels/CCmdChangeCurPlanDlg.h"
+#include "levels/CCmdPlanStoryDlgMain.h"
 #include "levels/CCmdPlanStoryDlgMain2.h"
 #include "levels/CModelCtrlDlg.h"
 #include "properties/CCMSectItemDlg.h"
@@ -31,7 +32,9 @@ CmdModalRow s_modal[] = {
     {"CCmdPlanStoryDlgMain", IDD_CMD_PLANSTORY_MAIN2, CMD_PARENT_NONE, CMD_NO_PLACEMENT, NewLevelsDlg, nullptr},
     {"CCmdPlanStoryDlgMain2", IDD_CMD_PLANSTORY_MAIN2, CMD_PARENT_NONE, CMD_NO_PLACEMENT, NewLevelsDlg, nullptr},
     // Older CCmdPlanStoryDlgMain (parent, tab 1, standard-floor key = parameter, tower 0).
-    {"CCmdPlanStoryDlgMain_Plan", IDD_CMD_PLANSTORY_MAIN, CMD_PARENT_NONE, CMD_NO_PLACEMENT, nullptr, nullptr},
+    {"CCmdPlanStoryDlgMain_Plan", IDD_CMD_PLANSTORY_MAIN, CMD_PARENT_NONE, CMD_NO_PLACEMENT,
+     [](CWnd* p, UINT key) -> CInternationalDlg* { return new CCmdPlanStoryDlgMain(p, CCmdPlanStoryDlgMain::TAB_PLAN, key, 0); },
+     nullptr},
     // Older CCmdPlanStoryDlgMain (parent, tab 2, standard-floor key 0, tower = parameter).
     {"CCmdPlanStoryDlgMain_Story", IDD_CMD_PLANSTORY_MAIN, CMD_PARENT_NONE, CMD_NO_PLACEMENT, nullptr, nullptr},
     {"CCmdChangeCurPlanDlg", IDD_CMD_CHANGE_CUR_PLAN, CMD_PARENT_MAIN, CMD_PLACE_DEFAULT,

@@ -11,7 +11,6 @@
 
 // Templates the dialog factory's rows name (factory/CmdDialogTable.cpp) whose dialogs are
 // not in the resource script yet; a dialog built later keeps its row's id.
-#define IDD_CMD_PLANSTORY_MAIN          14010
 #define IDD_CMD_MEMB_LOAD_ASSIGN        14029
 #define IDD_CMD_NAMED_SLAB_LOAD         14028
 #define IDD_CMD_BEAM_LOAD_TYPE          14050
@@ -709,3 +708,39 @@
 #define IDC_ERSQ_CHOSEN                 16321
 #define IDC_ERSQ_ALL_UNCHOSEN           16322
 #define IDB_ERSQ_PICTURE                14182
+// Plan and story dialog (CCmdPlanStoryDlgMain; its tab control and placeholder are the
+// levels dialog's ids) and its plan page (CCmdPlanStoryDlgPlan).
+#define IDD_CMD_PLANSTORY_MAIN          14010
+#define IDC_PSD_MODEL_CTRL              4
+#define IDD_CMD_PLANSTORY_PLAN          14011
+#define IDC_PSD_PLAN_NAME               14156
+#define IDC_PSD_PLAN_SUFFIX             14158
+#define IDC_PSD_PLAN_WALL               14159
+#define IDC_PSD_PLAN_SLAB               14160
+#define IDC_PSD_PLAN_LOAD               14161
+#define IDC_PSD_PLAN_LOAD_LABEL         14364
+#define IDC_PSD_PLAN_FACTOR1            14162
+#define IDC_PSD_PLAN_FACTOR2            14163
+#define IDC_PSD_PLAN_FACTOR3            14164
+#define IDC_PSD_PLAN_FACTOR_GROUP       14367
+#define IDC_PSD_PLAN_USE_MESH           14165
+#define IDC_PSD_PLAN_MESH               14129
+#define IDC_PSD_PLAN_MESH_UNIT          14166
+#define IDC_PSD_PLAN_MESH_CAPTION       16099
+#define IDC_PSD_PLAN_MESH_GROUP         16098
+#define IDC_PSD_PLAN_ADD                14168
+#define IDC_PSD_PLAN_EDIT               14170
+#define IDC_PSD_PLAN_DELETE             14172
+#define IDC_PSD_PLAN_MATL               14174
+#define IDC_PSD_PLAN_GRID               14181
+#define IDC_PSD_PLAN_COLM_MATL          14133
+#define IDC_PSD_PLAN_COLM_MATL_CBX      14176
+#define IDC_PSD_PLAN_BEAM_MATL          14135
+#define IDC_PSD_PLAN_BEAM_MATL_CBX      14178
+#define IDC_PSD_PLAN_SLAB_MATL          14137
+#define IDC_PSD_PLAN_SLAB_MATL_CBX      14138
+#define IDC_PSD_PLAN_WALL_MATL          14139
+#define IDC_PSD_PLAN_WALL_MATL_CBX      14140
+#define IDC_PSD_PLAN_BRACE_MATL         14141
+#define IDC_PSD_PLAN_BRACE_MATL_CBX     14142
+#define IDC_PSD_PLAN_THIK               15688

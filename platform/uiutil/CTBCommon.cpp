@@ -53,6 +53,12 @@ void CTBCommon::MakeItemEx(const UINT* keys, int n, int flag) {
   Redraw();
 }
 
+void CTBCommon::DeleteAllRecords() {
+  if (IsRowEditPending()) EndRowEdit();
+  SetRowCount(0);
+  AdjustAppendRowNo();
+}
+
 void CTBCommon::AdjustAppendRowNo() {
   if (GetRowCount() == 0) SetRowCount(1);
   ROWCOL r = GetAppendRowNo();

@@ -100,6 +100,8 @@ class CTBCommon : public CTBBrowserWndEx {
   virtual int OnDeleteRecord(ROWCOL nRow);
   virtual int OnDeleteRecords(CUIntArray& rows);
   virtual int DeleteSelectedRows();
+  // Removes every record row (the records stay in their table); the append row stays.
+  void DeleteAllRecords();
   // Keeps the append row last, empty, and hidden while it is off.
   virtual void AdjustAppendRowNo();
   // The grid column numbers of every index (index order).

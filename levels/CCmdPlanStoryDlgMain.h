@@ -1,0 +1,43 @@
+// The plan and story dialog: its pages on one tab control and Close. The plan page
+// (CCmdPlanStoryDlgPlan) is the only page until the story page joins, so every first tab
+// shows it; first tab 1 is the plan page, 2 the story page, 0 the story page when the
+// model has more than one standard floor, else the plan page. The standard-floor key given
+// is the plan page's first floor. Close and every change of tab first end the cell edit
+// of the page shown (committed or abandoned by the grid). The model-control button does
+// nothing.
+#pragma once
+#include "ui/CDlgMove.h"
+#include "ui/CDlgTabCtrl.h"
+
+class CCmdPlanStoryDlgPlan;
+
+class CCmdPlanStoryDlgMain : public CDlgMove {
+  DECLARE_DYNAMIC(CCmdPlanStoryDlgMain)
+
+ public:
+  enum { TAB_PLAN = 1, TAB_STORY = 2 };
+
+  CCmdPlanStoryDlgMain(CWnd* pParent, int nFirstTab, UINT nPlanKey, UINT nTowerKey);
+
+  BOOL OnInitDialog() override;
+  void OnOK() override;
+
+  CDlgTabCtrl& GetTabCtrl() { return m_tab; }
+  CCmdPlanStoryDlgPlan* GetPlanPage() const { return m_pPlanPage; }
+  UINT GetTowerKey() const { return m_nTowerKey; }
+
+ protected:
+  void DoDataExchange(CDataExchange* pDX) override;
+  void UpdateGridData();
+  void OnSelchangingCmdTab(NMHDR* pNMHDR, LRESULT* pResult);
+  void OnSelchangeCmdTab(NMHDR* pNMHDR, LRESULT* pResult);
+
+ private:
+  int m_nFirstTab;
+  UINT m_nPlanKey;
+  UINT m_nTowerKey;
+  CDlgTabCtrl m_tab;
+  CCmdPlanStoryDlgPlan* m_pPlanPage = nullptr;  // owned by the tab control
+
+  DECLARE_MESSAGE_MAP()
+};
