@@ -744,3 +744,13 @@
 #define IDC_PSD_PLAN_BRACE_MATL         14141
 #define IDC_PSD_PLAN_BRACE_MATL_CBX     14142
 #define IDC_PSD_PLAN_THIK               15688
+
+// Ground level dialog (CStoryGLevelDlg).
+#define IDD_CMD_STORY_GLEVEL            14040
+#define IDC_GL_STORY                    14379
+#define IDC_GL_LEVEL                    14120
+#define IDC_GL_LEVEL_UNIT               14179
+#define IDC_GL_STORY_NAME               16329
+#define IDC_GL_PICTURE                  14144
+#define IDC_GL_OK                       14374
+#define IDC_GL_CANCEL                   14377
