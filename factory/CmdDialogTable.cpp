@@ -3,6 +3,7 @@
 #include <cstring>
 #include <string>
 #include "analysis/CAutoErectSeqDlg.h"
+#include "analysis/CCmdPFLevelCtrlDlg.h"
 #include "analysis/CEtcPzefDlg.h"
 #include "db/CClassMatl.h"
 #include "db/CClassSect.h"
@@ -84,7 +85,8 @@ CmdModalRow s_modal[] = {
     {"CCMEtcPrjConf", IDD_CMD_PRJ_CONF, CMD_PARENT_NONE, CMD_PLACE_DEFAULT, nullptr, nullptr},
     {"CCMEtcPjst", IDD_CMD_PJST, CMD_PARENT_NONE, CMD_PLACE_DEFAULT, nullptr, nullptr},
     {"CCmdDetailSlabDlg", IDD_CMD_DETAIL_SLAB, CMD_PARENT_NONE, CMD_PLACE_DEFAULT, nullptr, nullptr},
-    {"CCmdPFLevelCtrlDlg", IDD_CMD_PF_LEVEL_CTRL, CMD_PARENT_NONE, CMD_PLACE_DEFAULT, nullptr, nullptr},
+    {"CCmdPFLevelCtrlDlg", IDD_CMD_PF_LEVEL_CTRL, CMD_PARENT_NONE, CMD_PLACE_DEFAULT,
+     [](CWnd* p, UINT) -> CInternationalDlg* { return new CCmdPFLevelCtrlDlg(p); }, nullptr},
 };
 
 // The modeless table. Row "CCmdAnalCtrlDlg" builds CCmdAnalCtrlTabDlg.

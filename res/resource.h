@@ -23,7 +23,6 @@
 #define IDD_CMD_PRJ_CONF                14721
 #define IDD_CMD_PJST                    14723
 #define IDD_CMD_DETAIL_SLAB             16257
-#define IDD_CMD_PF_LEVEL_CTRL           14275
 #define IDD_CMD_BNDR_GRUP               14002
 #define IDD_CMD_DEF_MEMBER_NAME         14283
 #define IDD_CMD_LOAD_CASE               14027
@@ -754,3 +753,70 @@
 #define IDC_GL_PICTURE                  14144
 #define IDC_GL_OK                       14374
 #define IDC_GL_CANCEL                   14377
+
+
+// Performance-design control (CCmdPFLevelCtrlDlg) and its pages: global settings and story
+// drift limits. Ids repeat across the three templates; each name is one template's.
+#define IDD_CMD_PF_LEVEL_CTRL           14275
+#define IDD_CMD_PF_GLOBAL               14276
+#define IDD_CMD_PF_STOR_DRFT            14277
+#define IDC_PF_TAB                      16557
+#define IDC_PF_PLACEHOLDER              16558
+#define IDC_PF_OK                       14352
+// Global page.
+#define IDC_PF_CODE_SEISMIC             16559
+#define IDC_PF_CODE_TALL                16560
+#define IDC_PF_ALL_MEMB                 16555
+#define IDC_PF_TARGET_BOX               16578
+#define IDC_PF_TARGET1                  16357
+#define IDC_PF_TARGET2                  16358
+#define IDC_PF_TARGET3                  16359
+#define IDC_PF_TARGET4                  16360
+#define IDC_PF_FREQ                     16549
+#define IDC_PF_MOD                      16550
+#define IDC_PF_RARE                     16551
+#define IDC_PF_FREQ_SLIDER              16552
+#define IDC_PF_MOD_SLIDER               16553
+#define IDC_PF_RARE_SLIDER              16554
+#define IDC_PF_TALL_LABEL               16569
+#define IDC_PF_TALL_SLIDER              16557
+#define IDC_PF_TALL_A                   16565
+#define IDC_PF_TALL_B                   16566
+#define IDC_PF_TALL_C                   16567
+#define IDC_PF_TALL_D                   16568
+#define IDC_PF_TALL_DESC                16570
+#define IDC_PF_TALL_NOTE                16571
+// Story-drift page: the edits by row (performance levels 1-4 of the seismic design code,
+// levels 1-5 of the tall-building code) and earthquake; row heads; the "x" labels.
+#define IDC_PF_D_P1_FREQ                16559
+#define IDC_PF_D_P1_MOD                 16560
+#define IDC_PF_D_P1_RARE                16561
+#define IDC_PF_D_P2_FREQ                16562
+#define IDC_PF_D_P2_MOD                 16563
+#define IDC_PF_D_P2_RARE                16564
+#define IDC_PF_D_P3_FREQ                16565
+#define IDC_PF_D_P3_MOD                 16566
+#define IDC_PF_D_P3_RARE                16567
+#define IDC_PF_D_P4_FREQ                16568
+#define IDC_PF_D_P4_MOD                 16569
+#define IDC_PF_D_P4_RARE                16570
+#define IDC_PF_D_L1_FREQ                16589
+#define IDC_PF_D_L1_MOD                 16590
+#define IDC_PF_D_L2_MOD                 16593
+#define IDC_PF_D_L2_RARE                16594
+#define IDC_PF_D_L3_MOD                 16596
+#define IDC_PF_D_L3_RARE                16597
+#define IDC_PF_D_L4_MOD                 16599
+#define IDC_PF_D_L4_RARE                16600
+#define IDC_PF_D_L5_RARE                16603
+#define IDC_PF_D_ROW_P1                 16362
+#define IDC_PF_D_ROW_P2                 16363
+#define IDC_PF_D_ROW_P3                 16364
+#define IDC_PF_D_ROW_P4                 16365
+#define IDC_PF_D_ROW_L1                 16366
+#define IDC_PF_D_ROW_L2                 16367
+#define IDC_PF_D_ROW_L3                 16368
+#define IDC_PF_D_ROW_L4                 16369
+#define IDC_PF_D_ROW_L5                 16571
+// The "x" labels: seismic rows 16604 to 16615 (the edits' order above), tall rows 16616 to 16624.
+#define IDC_PF_D_X_FIRST                16604

@@ -1,6 +1,11 @@
 // Sliders ("msctls_trackbar32"): a range and a position (clamped to the range).
+// A user dragging the thumb (CUserDriver::Slide) sends the parent WM_HSCROLL (WM_VSCROLL
+// for TBS_VERT) with TB_THUMBTRACK at the new position, then TB_THUMBPOSITION, then
+// TB_ENDTRACK, the slider window as lParam.
 #pragma once
 #include "afx/CWnd.h"
+
+enum : UINT { TB_THUMBPOSITION = 4, TB_THUMBTRACK = 5, TB_ENDTRACK = 8 };
 
 class CSliderCtrl : public CWnd {
   DECLARE_DYNAMIC(CSliderCtrl)

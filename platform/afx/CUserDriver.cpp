@@ -1,5 +1,7 @@
 #include "afx/CUserDriver.h"
 
+#include "afx/CSliderCtrl.h"
+
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
@@ -377,6 +379,24 @@ int CUserDriver::Scroll(CWnd* pCtl, int nBar, UINT nSBCode, int nPos) {
   if (nSBCode == SB_THUMBTRACK || nSBCode == SB_THUMBPOSITION) w->scroll[ctl ? 0 : nBar].si.nTrackPos = nPos;
   SendMessage(to, msg, MAKEWPARAM((WORD)nSBCode, (WORD)nPos), ctl ? (LPARAM)h : 0);
   if (AfxWnd(to)) SendMessage(to, msg, MAKEWPARAM(SB_ENDSCROLL, 0), ctl ? (LPARAM)h : 0);
+  AfterAction();
+  return 1;
+}
+
+int CUserDriver::Slide(CWnd* pCtl, int pos) {
+  AfxWndState* w = StateOf(pCtl);
+  if (!CanReach(pCtl) || w->kind != AfxKind::Slider) return 0;
+  HWND h = pCtl->m_hWnd;
+  HWND to = w->parent;
+  const UINT msg = (w->style & TBS_VERT) ? WM_VSCROLL : WM_HSCROLL;
+  pos = std::clamp(pos, std::min(w->rangeMin, w->rangeMax), std::max(w->rangeMin, w->rangeMax));
+  pCtl->SetCapture();
+  w->pos = pos;
+  w->needsPaint = true;
+  for (UINT code : {(UINT)TB_THUMBTRACK, (UINT)TB_THUMBPOSITION, (UINT)TB_ENDTRACK})
+    if (AfxWnd(to) && AfxWnd(h))
+      SendMessage(to, msg, MAKEWPARAM((WORD)code, (WORD)(code == TB_ENDTRACK ? 0 : pos)), (LPARAM)h);
+  if (CWnd::GetCapture() && CWnd::GetCapture()->m_hWnd == h) ReleaseCapture();
   AfterAction();
   return 1;
 }

@@ -25,6 +25,8 @@
 //   CheckItem (check list box): LBN_SELCHANGE for the click, then CLBN_CHKCHANGE
 //   Scroll:               WM_HSCROLL/WM_VSCROLL to the parent (a scroll-bar control) or
 //                         to the window itself (its own bar), then SB_ENDSCROLL
+//   Slide:                WM_HSCROLL/WM_VSCROLL TB_THUMBTRACK, TB_THUMBPOSITION, TB_ENDTRACK
+//                         to the parent, the capture released at the end
 //   Spin:                 UDN_DELTAPOS (nonzero answer vetoes), the position and the
 //                         buddy's text, WM_VSCROLL/WM_HSCROLL SB_THUMBPOSITION to the parent
 //   DblClick (list box):  the first click's selection (the item alone, or the item added in
@@ -68,6 +70,10 @@ class CUserDriver {
   int CheckItem(CWnd* pCtl, int index, int nCheck);
   int Scroll(CWnd* pCtl, int nBar, UINT nSBCode, int nPos = 0);
   int Spin(CWnd* pCtl, int delta);
+  // Drags the thumb of a slider to pos (clamped into its range): the slider takes the
+  // mouse capture, the position changes, the parent hears TB_THUMBTRACK, TB_THUMBPOSITION
+  // and TB_ENDTRACK, and the capture is released.
+  int Slide(CWnd* pCtl, int pos);
   // A double click on item (row) index of a list box or list control.
   int DblClick(CWnd* pCtl, int index);
   int EditCell(CWnd* pCtl, int row, int col, const char* text);

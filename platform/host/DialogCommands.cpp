@@ -330,7 +330,7 @@ Status ShowList(CScenarioContext& ctx) {
 
 Status ExpectState(CScenarioContext& ctx) {
   static const char* const kAttrs[] = {"visible", "enabled", "text",     "check", "sel",
-                                       "items",   "readonly", "image", "focus"};
+                                       "items",   "readonly", "image", "focus", "pos"};
   bool known = false;
   for (const char* a : kAttrs) known = known || ctx.Arg(1) == a;
   if (!known) return Status::Bad("not an attribute: " + ctx.Arg(1));

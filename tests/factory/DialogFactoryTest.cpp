@@ -151,7 +151,7 @@ const char* const kModalNotBuilt[] = {
     "CCmdNamedSlabLoadDlg", "CCmdBeamLoadTypeDlg",
     "CCMFiberMatPropItemDlg", "CCMFiberMatPropListDlg", "CNLLinkPrtListDlg",
     "CNLLinkPrtItemDlg", "CCmdAnalEigvDlg", "CCCmdAnalPDeltaDlg", "CCMEtcPrjConf",
-    "CCMEtcPjst", "CCmdDetailSlabDlg", "CCmdPFLevelCtrlDlg"};
+    "CCMEtcPjst", "CCmdDetailSlabDlg"};
 const char* const kModelessNotBuilt[] = {
     "CCMBndrGrupDefDlg", "CDefMemberName", "CCMLoadCaseDlg", "CWindRigionDefineDlg",
     "CCMStrtGrupDefDlg", "CCMSelectIdentityDlg", "CCMUnselectIdentityDlg", "CSelectActiveIdentityDlg",
