@@ -5,7 +5,10 @@
 #include "analysis/CAutoErectSeqDlg.h"
 #include "analysis/CCmdPFLevelCtrlDlg.h"
 #include "analysis/CEtcPzefDlg.h"
+#include "analysis/CNLLinkPrtItemDlg.h"
+#include "analysis/CNLLinkPrtListDlg.h"
 #include "db/CClassMatl.h"
+#include "db/CClassNllp.h"
 #include "db/CClassSect.h"
 #include "db/CClassThik.h"
 #include "factory/CmdPrepare.h"
@@ -74,10 +77,16 @@ CmdModalRow s_modal[] = {
                                                  &CModelPropThikDlg::SetThikID);
      }},
     {"CCMFiberMatPropListDlg", IDD_CMD_FIBER_MAT_LIST, CMD_PARENT_MAIN, CMD_PLACE_DEFAULT, nullptr, nullptr},
-    {"CNLLinkPrtListDlg", IDD_CMD_NLLINK_LIST, CMD_PARENT_NONE, CMD_PLACE_DEFAULT, nullptr, nullptr},
+    {"CNLLinkPrtListDlg", IDD_CMD_NLLINK_LIST, CMD_PARENT_NONE, CMD_PLACE_DEFAULT,
+     [](CWnd* p, UINT) -> CInternationalDlg* { return new CNLLinkPrtListDlg(p); }, nullptr},
     // Link property key found in CClassNllp: old and current key := key, record := a copy,
-    // mode := 1 (modify); not found: nothing.
-    {"CNLLinkPrtItemDlg", IDD_CMD_NLLINK_ITEM, CMD_PARENT_NONE, {2, 0, 0}, nullptr, nullptr},
+    // mode := 1 (modify); not found: add mode.
+    {"CNLLinkPrtItemDlg", IDD_CMD_NLLINK_ITEM, CMD_PARENT_NONE, {2, 0, 0},
+     [](CWnd* p, UINT) -> CInternationalDlg* { return new CNLLinkPrtItemDlg(p); },
+     [](CInternationalDlg* d, UINT key) {
+       CmdPrepareIfFound<CClassNllp, T_NLLP_D>(
+           key, [d](UINT k, const T_NLLP_D& rec) { static_cast<CNLLinkPrtItemDlg&>(*d).SetModifyData(k, rec); });
+     }},
     {"CCmdAnalEigvDlg", IDD_CMD_ANAL_EIGV, CMD_PARENT_NONE, CMD_PLACE_DEFAULT, nullptr, nullptr},
     {"CCCmdAnalPDeltaDlg", IDD_CMD_ANAL_PDELTA, CMD_PARENT_NONE, CMD_PLACE_DEFAULT, nullptr, nullptr},
     {"CAutoErectSeqDlg", IDD_CMD_AUTO_ERECT_SEQ, CMD_PARENT_NONE, CMD_PLACE_DEFAULT,

@@ -10,37 +10,43 @@ const ForceUnit kForces[FORCE_UNIT_COUNT] = {
     {"kN", 1.0}, {"N", 1e-3}, {"kgf", 9.80665e-3}, {"tonf", 9.80665}};
 const LengthUnit kLengths[LENGTH_UNIT_COUNT] = {{"m", 1.0}, {"cm", 1e-2}, {"mm", 1e-3}};
 
-struct KindInfo { int kind; int f; int l; const char* fixed; const char* suffix; };
-// Exponents of force and length of each kind, a fixed name for kinds that do not scale,
-// and a suffix after the scaled name.
-constexpr KindInfo kKinds[UNIT_KIND_COUNT] = {
-    {UNIT_NONE, 0, 0, "", ""},
-    {UNIT_LENGTH, 0, 1, nullptr, ""},
-    {UNIT_UNIT_WEIGHT, 1, -3, nullptr, ""},
-    {UNIT_VOLUME, 0, 3, nullptr, ""},
-    {UNIT_ANGLE, 0, 0, "deg", ""},
-    {UNIT_FORCE, 1, 0, nullptr, ""},
-    {UNIT_MOMENT, 1, 1, nullptr, ""},
-    {UNIT_LINE_LOAD, 1, -1, nullptr, ""},
-    {UNIT_STRESS, 1, -2, nullptr, ""},
-    {UNIT_AREA, 0, 2, nullptr, ""},
-    {UNIT_MASS, 1, -1, nullptr, "-sec^2"},           // force*s^2/length
-    {UNIT_SPRING, 1, -1, nullptr, ""},
-    {UNIT_ROT_SPRING, 1, 1, nullptr, "/rad"},
-    {UNIT_TEMPERATURE, 0, 0, "[C]", ""},
-    {UNIT_TIME, 0, 0, "sec", ""},
-    {UNIT_INERTIA, 0, 4, nullptr, ""},
-    {UNIT_THERMAL_COEF, 0, 0, "1/[C]", ""},
-    {UNIT_AREA_LOAD, 1, -2, nullptr, ""},
-    {UNIT_MASS_PER_LENGTH, 1, -2, nullptr, "-sec^2"},  // force*s^2/length^2
-    {UNIT_WARPING, 0, 6, nullptr, ""},
+// How a kind's unit is named: a fixed name for kinds that do not scale, else a pattern
+// where F stands for the force unit and L for the length unit, with the exponents that
+// scale it.
+struct KindInfo { int kind; int f; int l; const char* fixed; const char* pattern; };
+const KindInfo kKinds[] = {
+    {UNIT_LENGTH, 0, 1, nullptr, "L"},
+    {UNIT_FORCE, 1, 0, nullptr, "F"},
+    {UNIT_VOLUME, 0, 3, nullptr, "L^3"},
+    {UNIT_ANGLE, 0, 0, "deg", nullptr},
+    {UNIT_ROTATION, 0, 0, "rad", nullptr},
+    {UNIT_UNIT_WEIGHT, 1, -3, nullptr, "F/L^3"},
+    {UNIT_LINE_LOAD, 1, -1, nullptr, "F/L"},
+    {UNIT_STRESS, 1, -2, nullptr, "F/L^2"},
+    {UNIT_AREA, 0, 2, nullptr, "L^2"},
+    {UNIT_TIME, 0, 0, "sec", nullptr},
+    {UNIT_INERTIA, 0, 4, nullptr, "L^4"},
+    {UNIT_MOMENT, 1, 1, nullptr, "F*L"},
+    {UNIT_TEMPERATURE, 0, 0, "[C]", nullptr},
+    {UNIT_SPRING, 1, -1, nullptr, "F/L"},
+    {UNIT_ROT_SPRING, 1, 1, nullptr, "F*L/rad"},
+    {UNIT_THERMAL_COEF, 0, 0, "1/[C]", nullptr},
+    {UNIT_AREA_LOAD, 1, -2, nullptr, "F/L^2"},
+    {UNIT_MASS_PER_LENGTH, 1, -2, nullptr, "F/L^2-sec^2"},  // force*s^2/length^2
+    {UNIT_WARPING, 0, 6, nullptr, "L^6"},
+    {UNIT_VELOCITY, 0, 1, nullptr, "L/sec"},
+    {UNIT_MASS, 1, -1, nullptr, "F/L-sec^2"},              // force*s^2/length
+    {UNIT_ANG_VELOCITY, 0, 0, "rad/sec", nullptr},
+    {UNIT_DAMPING, 1, -1, nullptr, "F-sec/L"},
+    {UNIT_ROT_DAMPING, 1, 1, nullptr, "F*L-sec/rad"},
+    {UNIT_RATE, 0, -1, nullptr, "sec/L"},
 };
-constexpr bool InKindOrder() {
-  for (int i = 0; i < UNIT_KIND_COUNT; ++i)
-    if (kKinds[i].kind != i) return false;
-  return true;
+
+const KindInfo* FindKind(int nKind) {
+  for (const KindInfo& k : kKinds)
+    if (k.kind == nKind) return &k;
+  return nullptr;
 }
-static_assert(InKindOrder(), "the kind table is indexed by kind");
 
 }  // namespace
 
@@ -61,28 +67,21 @@ void CUnitCtrl::GetUnitSystem(CString& strForce, CString& strLength) const {
 }
 
 double CUnitCtrl::GetFactor(int nKind) const {
-  if (nKind <= 0 || nKind >= UNIT_KIND_COUNT) return 1.0;
-  const KindInfo& k = kKinds[nKind];
-  return 1.0 / (std::pow(kForces[m_nForce].kN, k.f) * std::pow(kLengths[m_nLength].m, k.l));
+  const KindInfo* k = FindKind(nKind);
+  if (!k) return 1.0;
+  return 1.0 / (std::pow(kForces[m_nForce].kN, k->f) * std::pow(kLengths[m_nLength].m, k->l));
 }
 
 CString CUnitCtrl::GetUnitName(int nKind) const {
-  if (nKind <= 0 || nKind >= UNIT_KIND_COUNT) return CString();
-  const KindInfo& k = kKinds[nKind];
-  if (k.fixed) return CString(k.fixed);
+  const KindInfo* k = FindKind(nKind);
+  if (!k) return CString();
+  if (k->fixed) return CString(k->fixed);
   CString s;
-  const char* len = kLengths[m_nLength].name;
-  if (k.f) s = kForces[m_nForce].name;
-  if (k.l > 0) {
-    if (k.f) s += "*";
-    s += len;
-    if (k.l > 1) s.AppendFormat("^%d", k.l);
-  } else if (k.l < 0) {
-    s += "/";
-    s += len;
-    if (k.l < -1) s.AppendFormat("^%d", -k.l);
+  for (const char* p = k->pattern; *p; ++p) {
+    if (*p == 'F') s += kForces[m_nForce].name;
+    else if (*p == 'L') s += kLengths[m_nLength].name;
+    else s += *p;
   }
-  s += k.suffix;
   return s;
 }
 

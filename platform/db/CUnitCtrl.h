@@ -4,9 +4,12 @@
 // A unit kind says how a real scales with force and length: a value of kind k in the
 // current units is the internal value divided by (force unit in kN)^f * (length unit in
 // m)^l, where f and l are the kind's exponents. Kinds without force or length (plain
-// factors, time, temperature, angles) never change. The kind numbers are this library's:
-// 0 a plain factor, 1 a length, 4 an angle, 9 an area, 17 a load per area (the numbers the
-// module's dialogs name); the rest are listed in DB_UNIT_KIND.
+// factors, time, temperature, angles, rotations) never change. The numbers the module's
+// dialogs name mean what they name (1 a length, 2 a force, 4 an angle, 5 a rotation in rad,
+// 9 an area, 12 a moment, 14 and 15 translational and rotational springs, 17 a load per
+// area, 22 a velocity, 23 a mass, 32 an angular velocity, 45 and 46 translational and
+// rotational damping, 47 a rate parameter in time per length); the library's other kinds
+// take free numbers. Nothing stored depends on a kind's number.
 #pragma once
 #include "afx/AfxTypes.h"
 #include "afx/CString.h"
@@ -14,25 +17,31 @@
 enum DB_UNIT_KIND {
   UNIT_NONE = 0,             // plain number, factor, ratio
   UNIT_LENGTH = 1,           // m
-  UNIT_UNIT_WEIGHT = 2,      // kN/m^3
+  UNIT_FORCE = 2,            // kN
   UNIT_VOLUME = 3,           // m^3
   UNIT_ANGLE = 4,            // degrees
-  UNIT_FORCE = 5,            // kN
-  UNIT_MOMENT = 6,           // kN*m
+  UNIT_ROTATION = 5,         // rad
+  UNIT_UNIT_WEIGHT = 6,      // kN/m^3
   UNIT_LINE_LOAD = 7,        // kN/m
   UNIT_STRESS = 8,           // kN/m^2, stresses and moduli
   UNIT_AREA = 9,             // m^2
-  UNIT_MASS = 10,            // kN*s^2/m
-  UNIT_SPRING = 11,          // kN/m, translational spring
-  UNIT_ROT_SPRING = 12,      // kN*m/rad
+  UNIT_TIME = 10,            // s
+  UNIT_INERTIA = 11,         // m^4, second moment of area
+  UNIT_MOMENT = 12,          // kN*m
   UNIT_TEMPERATURE = 13,     // degrees Celsius
-  UNIT_TIME = 14,            // s
-  UNIT_INERTIA = 15,         // m^4, second moment of area
+  UNIT_SPRING = 14,          // kN/m, translational spring
+  UNIT_ROT_SPRING = 15,      // kN*m/rad
   UNIT_THERMAL_COEF = 16,    // 1/degree Celsius
   UNIT_AREA_LOAD = 17,       // kN/m^2, load per area
   UNIT_MASS_PER_LENGTH = 18, // kN*s^2/m^2
   UNIT_WARPING = 19,         // m^6, warping constant
-  UNIT_KIND_COUNT = 20
+  UNIT_VELOCITY = 22,        // m/s
+  UNIT_MASS = 23,            // kN*s^2/m
+  UNIT_ANG_VELOCITY = 32,    // rad/s
+  UNIT_DAMPING = 45,         // kN*s/m
+  UNIT_ROT_DAMPING = 46,     // kN*m*s/rad
+  UNIT_RATE = 47,            // s/m, a rate parameter
+  UNIT_KIND_END = 48         // every kind is below it
 };
 
 enum DB_FORCE_UNIT { FORCE_KN = 0, FORCE_N = 1, FORCE_KGF = 2, FORCE_TONF = 3, FORCE_UNIT_COUNT = 4 };

@@ -28,6 +28,9 @@ enum DB_CLASS_ID : unsigned {
   // Design settings.
   DB_CLASS_PFCT = 57,  // performance-design control
   DB_CLASS_ERSQ = 58,  // automatic erection sequence
+  // Nonlinear link properties and the links placed with them.
+  DB_CLASS_NLLP = 60,
+  DB_CLASS_NLNK = 61,
 };
 
 enum DB_UPDATE_KIND { DB_UR_ADD = 1, DB_UR_DEL = 2, DB_UR_MFD = 3, DB_UR_MFS = 4 };

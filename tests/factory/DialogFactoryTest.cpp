@@ -149,8 +149,8 @@ TEST_F(DialogFactoryTest, BothTablesHoldTheirNamesInOrder) {
 const char* const kModalNotBuilt[] = {
     "CCmdPlanStoryDlgMain_Story", "CMembLoadAssignDlg",
     "CCmdNamedSlabLoadDlg", "CCmdBeamLoadTypeDlg",
-    "CCMFiberMatPropItemDlg", "CCMFiberMatPropListDlg", "CNLLinkPrtListDlg",
-    "CNLLinkPrtItemDlg", "CCmdAnalEigvDlg", "CCCmdAnalPDeltaDlg", "CCMEtcPrjConf",
+    "CCMFiberMatPropItemDlg", "CCMFiberMatPropListDlg",
+    "CCmdAnalEigvDlg", "CCCmdAnalPDeltaDlg", "CCMEtcPrjConf",
     "CCMEtcPjst", "CCmdDetailSlabDlg"};
 const char* const kModelessNotBuilt[] = {
     "CCMBndrGrupDefDlg", "CDefMemberName", "CCMLoadCaseDlg", "CWindRigionDefineDlg",
