@@ -27,6 +27,25 @@ TEST(Units, FactorsByKind) {
   }
 }
 
+// The numbers the dialogs name mean what they name, in N and mm.
+TEST(Units, KindNumbersOfTheLinkDialogs) {
+  struct Case { int kind; double factor; const char* name; };
+  const Case cases[] = {
+      {2, 1e3, "N"},            {5, 1.0, "rad"},          {12, 1e6, "N*mm"},
+      {14, 1.0, "N/mm"},        {15, 1e6, "N*mm/rad"},    {22, 1e3, "mm/sec"},
+      {23, 1.0, "N/mm-sec^2"},  {32, 1.0, "rad/sec"},     {45, 1.0, "N-sec/mm"},
+      {46, 1e6, "N*mm-sec/rad"}, {47, 1e-3, "sec/mm"},
+  };
+  CUnitCtrl u;
+  ASSERT_TRUE(u.SetUnitSystem("N", "mm"));
+  for (const Case& c : cases) {
+    EXPECT_NEAR(u.GetFactor(c.kind), c.factor, c.factor * 1e-12) << c.kind;
+    EXPECT_EQ(u.GetUnitName(c.kind), c.name) << c.kind;
+  }
+  EXPECT_EQ(u.GetUnitName(48), "") << "no kind: a plain number";
+  EXPECT_EQ(u.GetFactor(48), 1.0);
+}
+
 TEST(Units, UnknownUnitsAreRefused) {
   CUnitCtrl u;
   EXPECT_FALSE(u.SetUnitSystem("lbf", "m"));
