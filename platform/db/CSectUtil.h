@@ -63,11 +63,14 @@
 //   AreaAux: the area that carries weight (SRC: steel plus concrete over Ds/Dc when
 //   converted to steel, concrete plus steel times Ds/Dc when converted to concrete;
 //   otherwise Area). The scale factors and reserved values are left as they are.
-// SRC torsion constant and shear areas: the concrete outline's (solid rectangle or
-// circle) scaled by its weight, the steel shape's by its weight, the concrete's
-// shear areas reduced by the share of the outline the steel occupies.
+// SRC torsion constant and shear areas: the concrete's scaled by its weight, the steel
+// shape's by its weight. The concrete's J is that of its own region, the outline less
+// the steel (Saint-Venant solution, SectTorsion.h; an "E" fill, a rectangle or circle,
+// exact); its shear areas are the outline's reduced by the share the steel occupies.
 // Combined: torsion constants and shear areas of both shapes summed.
 // CalcSectData returns 0, changing nothing, when CheckSectSize refuses the record.
+// Only CalcSectData writes the computed properties: a record read from a model file
+// keeps the values it was saved with until it is computed again.
 //
 // CheckSectSize refuses: an unknown shape, a size that must be positive and is not,
 // a negative optional size (B2, t2, c, gap, radius), a thickness that leaves no web

@@ -3,17 +3,34 @@
 
 #include <cmath>
 #include <cstdlib>
+#include <initializer_list>
 #include <numbers>
 #include <utility>
+
+#include "db/SectTorsion.h"
 
 namespace {
 
 constexpr double kPi = std::numbers::pi;
+constexpr double kSlender = 10;  // a plate at least this many thicknesses wide is thin
 
-// Torsion constant of one plate of an open shape.
-double PlateJ(double len, double t, bool thin) {
+// Thin-walled torsion constant of one plate.
+double PlateJ(double len, double t) {
   if (len <= 0 || t <= 0) return 0;
-  return thin ? len * t * t * t / 3 : SectRectTorsion(len, t);
+  return len * t * t * t / 3;
+}
+
+struct Plate {
+  double width, t;
+};
+
+// Whether a steel shape's plates (width by thickness, as the sizes give them) are all
+// slender enough for the thin-walled torsion formulas.
+bool ThinWalled(bool steel, std::initializer_list<Plate> plates) {
+  if (!steel) return false;
+  for (const Plate& p : plates)
+    if (p.t > 0 && p.width < kSlender * p.t) return false;
+  return true;
 }
 
 }  // namespace
@@ -32,13 +49,14 @@ double SectRectTorsion(double a, double b) {
   return a * b * b * b / 3.0 * (1.0 - 192.0 / std::pow(kPi, 5) * (b / a) * s);
 }
 
-SectModel SectShapeAngle(double H, double B, double tw, double tf, bool openLeft, bool thin) {
+SectModel SectShapeAngle(double H, double B, double tw, double tf, bool openLeft, bool steel) {
   SectModel m;
   if (openLeft)
     m.AddPoly({{0, 0}, {0, tf}, {B - tw, tf}, {B - tw, H}, {B, H}, {B, 0}});
   else
     m.AddPoly({{0, 0}, {0, H}, {tw, H}, {tw, tf}, {B, tf}, {B, 0}});
-  m.extra.J = PlateJ(H, tw, thin) + PlateJ(B - tw, tf, thin);
+  m.extra.J = ThinWalled(steel, {{H, tw}, {B, tf}}) ? PlateJ(H, tw) + PlateJ(B - tw, tf)
+                                                     : SectTorsionJ(m);
   m.extra.Asz = H * tw;
   m.extra.Asy = B * tf;
   m.extra.periOut = 2 * (H + B);
@@ -46,7 +64,7 @@ SectModel SectShapeAngle(double H, double B, double tw, double tf, bool openLeft
 }
 
 SectModel SectShapeChannel(double H, double B1, double tw, double tf1, double B2, double tf2,
-                           bool openLeft, bool thin) {
+                           bool openLeft, bool steel) {
   if (B2 == 0) B2 = B1;
   if (tf2 == 0) tf2 = tf1;
   SectModel m;
@@ -58,7 +76,9 @@ SectModel SectShapeChannel(double H, double B1, double tw, double tf1, double B2
     m.AddPoly({{0, 0}, {B1, 0}, {B1, tf1}, {tw, tf1}, {tw, H - tf2}, {B2, H - tf2}, {B2, H},
                {0, H}});
   }
-  m.extra.J = PlateJ(B1, tf1, thin) + PlateJ(B2, tf2, thin) + PlateJ(H - tf1 - tf2, tw, thin);
+  m.extra.J = ThinWalled(steel, {{B1, tf1}, {B2, tf2}, {H, tw}})
+                  ? PlateJ(B1, tf1) + PlateJ(B2, tf2) + PlateJ(H - tf1 - tf2, tw)
+                  : SectTorsionJ(m);
   m.extra.Asz = H * tw;
   m.extra.Asy = 5.0 / 6.0 * (B1 * tf1 + B2 * tf2);
   const double tf = 0.5 * (tf1 + tf2), b = 0.5 * (B1 + B2) - tw / 2, h = H - tf;
@@ -68,7 +88,7 @@ SectModel SectShapeChannel(double H, double B1, double tw, double tf1, double B2
 }
 
 SectModel SectShapeH(double H, double B1, double tw, double tf1, double B2, double tf2,
-                     bool thin) {
+                     bool steel) {
   if (B2 == 0) B2 = B1;
   if (tf2 == 0) tf2 = tf1;
   const double u = std::fabs(B1 - tw) / 2, v = std::fabs(B1 + tw) / 2, g = std::fabs(H - tf2);
@@ -76,7 +96,9 @@ SectModel SectShapeH(double H, double B1, double tw, double tf1, double B2, doub
   m.AddPoly({{0, 0}, {0, tf1}, {u, tf1}, {u, g}, {(B1 - B2) / 2, g}, {(B1 - B2) / 2, H},
              {(B1 + B2) / 2, H}, {(B1 + B2) / 2, g}, {v, g}, {v, tf1}, {B1, tf1}, {B1, 0}});
   m.PlaceAt(0, 0);
-  m.extra.J = PlateJ(B1, tf1, thin) + PlateJ(B2, tf2, thin) + PlateJ(H - tf1 - tf2, tw, thin);
+  m.extra.J = ThinWalled(steel, {{B1, tf1}, {B2, tf2}, {H, tw}})
+                  ? PlateJ(B1, tf1) + PlateJ(B2, tf2) + PlateJ(H - tf1 - tf2, tw)
+                  : SectTorsionJ(m);
   m.extra.Asz = H * tw;
   m.extra.Asy = 5.0 / 6.0 * (B1 * tf1 + B2 * tf2);
   const double I1 = tf1 * B1 * B1 * B1 / 12, I2 = tf2 * B2 * B2 * B2 / 12;
@@ -86,23 +108,25 @@ SectModel SectShapeH(double H, double B1, double tw, double tf1, double B2, doub
   return m;
 }
 
-SectModel SectShapeT(double H, double B, double tw, double tf, bool thin) {
+SectModel SectShapeT(double H, double B, double tw, double tf, bool steel) {
   SectModel m;
   m.AddPoly({{0, 0}, {0, tf}, {(B - tw) / 2, tf}, {(B - tw) / 2, H}, {(B + tw) / 2, H},
              {(B + tw) / 2, tf}, {B, tf}, {B, 0}});
-  m.extra.J = PlateJ(B, tf, thin) + PlateJ(H - tf, tw, thin);
+  m.extra.J = ThinWalled(steel, {{B, tf}, {H, tw}}) ? PlateJ(B, tf) + PlateJ(H - tf, tw)
+                                                    : SectTorsionJ(m);
   m.extra.Asz = H * tw;
   m.extra.Asy = 5.0 / 6.0 * B * tf;
   m.extra.periOut = SectPolyPerimeter(m.polys[0].v);
   return m;
 }
 
-SectModel SectShapeCross(double H, double B, double tw, double tf, bool thin) {
+SectModel SectShapeCross(double H, double B, double tw, double tf, bool steel) {
   const double p = (B - tw) / 2, q = (B + tw) / 2, mm = (H - tf) / 2, n = (H + tf) / 2;
   SectModel m;
   m.AddPoly({{p, 0}, {p, mm}, {0, mm}, {0, n}, {p, n}, {p, H}, {q, H}, {q, n}, {B, n}, {B, mm},
              {q, mm}, {q, 0}});
-  m.extra.J = PlateJ(H, tw, thin) + 2 * PlateJ(p, tf, thin);
+  m.extra.J = ThinWalled(steel, {{H, tw}, {B, tf}}) ? PlateJ(H, tw) + 2 * PlateJ(p, tf)
+                                                    : SectTorsionJ(m);
   m.extra.Asz = H * tw;
   m.extra.Asy = 5.0 / 6.0 * B * tf;
   m.extra.periOut = SectPolyPerimeter(m.polys[0].v);
@@ -119,7 +143,8 @@ void SectBoxHole(double H, double B, double tw, double tf1, double C, double tf2
   y2 = H - tf2;
 }
 
-SectModel SectShapeBox(double H, double B, double tw, double tf1, double C, double tf2) {
+SectModel SectShapeBox(double H, double B, double tw, double tf1, double C, double tf2,
+                       bool steel) {
   if (C == 0) C = B - tw;
   if (tf2 == 0) tf2 = tf1;
   const double e = B / 2 - (tw + C) / 2, f = B / 2 + (tw + C) / 2;
@@ -132,7 +157,9 @@ SectModel SectShapeBox(double H, double B, double tw, double tf1, double C, doub
   const double hm = H - (tf1 + tf2) / 2, bm = C;
   const double am = hm * bm, sum = 2 * hm / tw + bm / tf1 + bm / tf2;
   const double over = B - C - tw;  // both overhangs of one flange
-  m.extra.J = 4 * am * am / sum + over * (tf1 * tf1 * tf1 + tf2 * tf2 * tf2) / 3;
+  m.extra.J = ThinWalled(steel, {{B, tf1}, {B, tf2}, {H, tw}})
+                  ? 4 * am * am / sum + over * (tf1 * tf1 * tf1 + tf2 * tf2 * tf2) / 3
+                  : SectTorsionJ(m);
   m.extra.Asz = 2 * H * tw;
   m.extra.Asy = B * (tf1 + tf2);
   m.extra.periOut = SectPolyPerimeter(m.polys[0].v);
@@ -209,7 +236,7 @@ SectModel SectShapeLippedChannel(double H, double B, double t, double r, double 
   SectModel m;
   m.AddPoly(v);
   const double A = SectPolyArea(m.polys[0].v);
-  m.extra.J = A * t * t / 3;
+  m.extra.J = ThinWalled(true, {{H, t}, {B, t}}) ? A * t * t / 3 : SectTorsionJ(m);
   m.extra.Asz = H * t;
   m.extra.Asy = 5.0 / 6.0 * 2 * B * t;
   m.extra.periOut = SectPolyPerimeter(m.polys[0].v);
@@ -239,8 +266,8 @@ void AddLippedCopies(SectModel& m, const CString& combo, double B) {
 }
 
 // Two angles in a cross about a gusset plate of thickness c.
-SectModel CrossAngles(double H, double B, double tw, double tf, double c, bool thin) {
-  SectModel a = SectShapeAngle(H, B, tw, tf, false, thin);
+SectModel CrossAngles(double H, double B, double tw, double tf, double c, bool steel) {
+  SectModel a = SectShapeAngle(H, B, tw, tf, false, steel);
   a.Mirror(0);
   a.Translate(c / 2, 0);
   SectModel m = a;
@@ -251,29 +278,29 @@ SectModel CrossAngles(double H, double B, double tw, double tf, double c, bool t
 
 }  // namespace
 
-bool SectBuildRegular(const CString& code, const double* s, bool thin, const CString& combo,
+bool SectBuildRegular(const CString& code, const double* s, bool steel, const CString& combo,
                       SectModel& m) {
   m = SectModel();
   if (code == "L") {
-    m = SectShapeAngle(s[0], s[1], s[2], s[3], false, thin);
+    m = SectShapeAngle(s[0], s[1], s[2], s[3], false, steel);
   } else if (code == "C") {
-    m = SectShapeChannel(s[0], s[1], s[2], s[3], s[4], s[5], false, thin);
+    m = SectShapeChannel(s[0], s[1], s[2], s[3], s[4], s[5], false, steel);
   } else if (code == "H") {
-    m = SectShapeH(s[0], s[1], s[2], s[3], s[4], s[5], thin);
+    m = SectShapeH(s[0], s[1], s[2], s[3], s[4], s[5], steel);
   } else if (code == "T") {
-    m = SectShapeT(s[0], s[1], s[2], s[3], thin);
+    m = SectShapeT(s[0], s[1], s[2], s[3], steel);
   } else if (code == "B") {
-    m = SectShapeBox(s[0], s[1], s[2], s[3], s[4], s[5]);
+    m = SectShapeBox(s[0], s[1], s[2], s[3], s[4], s[5], steel);
   } else if (code == "P") {
     m = SectShapePipe(s[0], s[1]);
   } else if (code == "2L") {
-    m = SectShapeAngle(s[0], s[1], s[2], s[3], true, thin);
-    SectModel b = SectShapeAngle(s[0], s[1], s[2], s[3], false, thin);
+    m = SectShapeAngle(s[0], s[1], s[2], s[3], true, steel);
+    SectModel b = SectShapeAngle(s[0], s[1], s[2], s[3], false, steel);
     b.Translate(s[1] + s[4], 0);
     m.Append(b);
   } else if (code == "2C") {
-    m = SectShapeChannel(s[0], s[1], s[2], s[3], s[1], s[3], true, thin);
-    SectModel b = SectShapeChannel(s[0], s[1], s[2], s[3], s[1], s[3], false, thin);
+    m = SectShapeChannel(s[0], s[1], s[2], s[3], s[1], s[3], true, steel);
+    SectModel b = SectShapeChannel(s[0], s[1], s[2], s[3], s[1], s[3], false, steel);
     b.Translate(s[1] + s[4], 0);
     m.Append(b);
     m.extra.Cwp = 0;
@@ -282,12 +309,12 @@ bool SectBuildRegular(const CString& code, const double* s, bool thin, const CSt
   } else if (code == "SR") {
     m = SectShapeSolidRound(s[0]);
   } else if (code == "CR") {
-    m = SectShapeCross(s[0], s[1], s[2], s[3], thin);
+    m = SectShapeCross(s[0], s[1], s[2], s[3], steel);
   } else if (code == "CC") {
     m = SectShapeLippedChannel(s[0], s[1], s[2], s[3], s[4]);
     AddLippedCopies(m, combo, s[1]);
   } else if (code == "CL") {
-    m = CrossAngles(s[0], s[1], s[2], s[3], s[4], thin);
+    m = CrossAngles(s[0], s[1], s[2], s[3], s[4], steel);
   } else {
     return false;
   }

@@ -3,17 +3,24 @@
 // the outlines the section preview draws; the sizes are those of the size titles of
 // CSectUtil (lengths in m).
 //
-// Formula properties (SectShapeExtra), "thin" meaning a steel (thin-walled) shape and
-// "thick" a concrete one:
+// Formula properties (SectShapeExtra); "steel" tells a steel shape from a concrete one:
 // - torsion constant J:
-//   open thin-walled shapes: sum of b t^3 / 3 over the plates (flanges full width,
-//     webs between the flanges); lipped channels A t^2 / 3;
-//   open thick shapes: sum over the same plates of the exact solid-rectangle constant;
 //   solid rectangle: the exact series
 //     J = a b^3 / 3 [1 - 192 b / (pi^5 a) sum_{n odd} tanh(n pi a / 2b) / n^5], a >= b;
-//   solid circle pi D^4 / 32; pipe pi (D^4 - d^4) / 32;
-//   box: Bredt's thin-walled closed cell 4 Am^2 / sum(s / t) on the wall centre lines,
-//     plus b t^3 / 3 of flange overhangs outside the webs;
+//   solid circle pi D^4 / 32; pipe pi (D^4 - d^4) / 32 (steel or concrete);
+//   thin-walled steel shapes, the formulas of steel design practice:
+//     open shapes: sum of b t^3 / 3 over the plates (flanges full width, webs between
+//     the flanges); lipped channels A t^2 / 3;
+//     box: Bredt's closed cell 4 Am^2 / sum(s / t) on the wall centre lines, plus
+//     b t^3 / 3 of flange overhangs outside the webs;
+//   every other shape (concrete L, C, H, T, box and cross, and steel shapes with a thick
+//     plate) solves the Saint-Venant problem over its own outline (SectTorsion.h).
+//   A steel shape is thin-walled when each of its plates is at least 10 times as wide
+//     as it is thick, widths and thicknesses as the sizes give them: the flanges B1 by
+//     tf1 and B2 by tf2 and the web H by tw (H, channel, box), the flange B by tf and
+//     the stem H by tw (T), the legs H by tw and B by tf (angle, cross), the web H and
+//     the flanges B of a lipped channel by t (its lips stiffen and do not count).
+//   Shapes of several pieces (2L, 2C, CL, lipped-channel groups) sum the pieces' J.
 // - shear areas: H, channel, T, cross: Asz = H tw (web), Asy = 5/6 of the flanges;
 //   angle: H tw and B tf (legs); box: 2 H tw and B (tf1 + tf2); pipe A / 2;
 //   solid rectangle 5/6 A; solid circle 9/10 A; lipped channel H t and 5/6 (2 B t);
@@ -29,16 +36,17 @@
 
 double SectRectTorsion(double a, double b);  // exact solid-rectangle torsion constant
 
-SectModel SectShapeAngle(double H, double B, double tw, double tf, bool openLeft, bool thin);
+SectModel SectShapeAngle(double H, double B, double tw, double tf, bool openLeft, bool steel);
 SectModel SectShapeChannel(double H, double B1, double tw, double tf1, double B2, double tf2,
-                           bool openLeft, bool thin);
+                           bool openLeft, bool steel);
 SectModel SectShapeH(double H, double B1, double tw, double tf1, double B2, double tf2,
-                     bool thin);
-SectModel SectShapeT(double H, double B, double tw, double tf, bool thin);
-SectModel SectShapeCross(double H, double B, double tw, double tf, bool thin);
+                     bool steel);
+SectModel SectShapeT(double H, double B, double tw, double tf, bool steel);
+SectModel SectShapeCross(double H, double B, double tw, double tf, bool steel);
 // Built-up box with its hole (a C of 0 puts the webs flush with the outer edges, a tf2
 // of 0 means tf1); C is the distance between the web centre lines.
-SectModel SectShapeBox(double H, double B, double tw, double tf1, double C, double tf2);
+SectModel SectShapeBox(double H, double B, double tw, double tf1, double C, double tf2,
+                       bool steel);
 SectModel SectShapePipe(double D, double t);
 SectModel SectShapeSolidRect(double W, double H);
 SectModel SectShapeSolidRound(double D);
@@ -50,7 +58,7 @@ void SectBoxHole(double H, double B, double tw, double tf1, double C, double tf2
 // A regular shape by its code (L C H T B P 2L 2C SB SR CR CC CL) and sizes; combo is
 // the light-steel combination code of a "CC" section. Returns false for an unknown
 // code.
-bool SectBuildRegular(const CString& code, const double* s, bool thin, const CString& combo,
+bool SectBuildRegular(const CString& code, const double* s, bool steel, const CString& combo,
                       SectModel& m);
 
 struct T_SECT_SECTION_D;

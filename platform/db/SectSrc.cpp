@@ -4,6 +4,7 @@
 
 #include "db/CSectUtil.h"
 #include "db/SectShapes.h"
+#include "db/SectTorsion.h"
 
 namespace {
 
@@ -14,7 +15,7 @@ bool BuildSteel(const CString& steel, const double* s, SectModel& m, double& w, 
                 SectModel& hole) {
   hole = SectModel();
   if (steel == "B") {
-    m = SectShapeBox(s[0], s[1], s[2], s[3], s[4], s[5]);
+    m = SectShapeBox(s[0], s[1], s[2], s[3], s[4], s[5], true);
     double x1, y1, x2, y2;
     SectBoxHole(s[0], s[1], s[2], s[3], s[4], s[5], x1, y1, x2, y2);
     hole.AddRect(x1, y1, x2, y2);
@@ -124,6 +125,8 @@ bool SectBuildSrc(const T_SECT_SECTION_D& p, SectModel& steel, SectModel& concre
     concrete.Append(voidPart, -1.0);
     concrete.extra.periIn = steel.extra.periIn;
   }
+  // The concrete around (and in) the steel twists as one region of its own.
+  concrete.extra.J = SectTorsionJ(concrete);
   const double net = SectGeomArea(concrete);
   const double share = grossArea > 0 ? net / grossArea : 0.0;
   concrete.extra.Asy *= share;

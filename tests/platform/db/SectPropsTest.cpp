@@ -7,6 +7,8 @@
 #include <numbers>
 
 #include "db/CSectUtil.h"
+#include "db/SectShapes.h"
+#include "db/SectTorsion.h"
 
 namespace {
 
@@ -175,7 +177,15 @@ TEST(SectPropsTest, Channel) {
   ExpectRel(Mm(p.st.Iyy, 4), (75 * 8e6 - 67 * std::pow(176, 3)) / 12, kExact, "Iyy");
   ExpectRel(Mm(p.st.Izz, 4), 2 * 12 * std::pow(75, 3) / 3 + 176 * 512.0 / 3 - A * c * c, kExact, "Izz");
   ExpectRel(Mm(p.de.Cent_Y, 1), c, kExact, "from the back of the web");
-  ExpectRel(Mm(p.st.Ixx, 4), (2 * 75 * 1728.0 + 176 * 512.0) / 3, kExact, "J");
+  // Flanges 75 / 12 < 10 wide: thick plates, the Saint-Venant solution of the outline
+  // (a finer mesh of the solver), above the web alone and below the thin-walled sum.
+  SectModel fine = SectShapeChannel(0.2, 0.075, 0.008, 0.012, 0, 0, false, true);
+  ExpectRel(p.st.Ixx, SectTorsionOnMesh(fine, 0.04), 1e-3, "J, thick flanges");
+  EXPECT_GT(p.st.Ixx, SectRectTorsion(0.2, 0.008));
+  EXPECT_LT(Mm(p.st.Ixx, 4), (2 * 75 * 1728.0 + 176 * 512.0) / 3);
+  // A slender channel keeps the thin-walled sum.
+  T_SECT_D thin = Reg("C", {200, 100, 6, 9, 0, 0});
+  ExpectRel(Mm(Calc(thin).st.Ixx, 4), (2 * 100 * 729.0 + 182 * 216.0) / 3, kExact, "J, thin");
   ExpectRel(Mm(p.de.Wez, 3), (2 * 12 * std::pow(75, 3) / 3 + 176 * 512.0 / 3 - A * c * c) / (75 - c),
             kExact, "Wez on the toe");
 }
@@ -287,15 +297,22 @@ TEST(SectPropsTest, LippedChannelsAndTheirCombinations) {
   ExpectRel(Calc(three).st.Area, 3 * p.st.Area, kExact, "3BS area");
 }
 
-TEST(SectPropsTest, ConcreteShapesUseSolidTorsion) {
-  // A concrete T: sum over its rectangles of the solid-rectangle constant.
+TEST(SectPropsTest, ThickShapesSolveTheirOutline) {
+  // A concrete T: the Saint-Venant solution over the whole outline, above the sum over
+  // its two rectangles taken apart (flange 400 x 100, stem 500 x 200), which ignores
+  // how they join, and above the largest rectangle inside it (600 x 200).
   T_SECT_D s = Reg("T", {600, 400, 200, 100}, SECT_MATL_RC);
   Props p = Calc(s);
-  // Flange 400 x 100 (ratio 4: k = 0.281), stem 500 x 200 (ratio 2.5: k = 0.249).
-  ExpectRel(Mm(p.st.Ixx, 4), 0.2808 * 400 * 1e6 + 0.2494 * 500 * 8e6, 2e-3, "J");
-  // Steel of the same sizes: thin-walled formula.
+  const SectModel outline = SectShapeT(0.6, 0.4, 0.2, 0.1, false);
+  ExpectRel(p.st.Ixx, SectTorsionOnMesh(outline, 0.04), 1e-3, "J");
+  EXPECT_GT(p.st.Ixx, SectRectTorsion(0.4, 0.1) + SectRectTorsion(0.5, 0.2));
+  EXPECT_GT(p.st.Ixx, SectRectTorsion(0.6, 0.2));
+  // Steel of the same sizes has thick plates (400 / 100 < 10): the same solution.
   T_SECT_D t = Reg("T", {600, 400, 200, 100});
-  ExpectRel(Mm(Calc(t).st.Ixx, 4), (400 * 1e6 + 500 * 8e6) / 3, kExact, "J, steel");
+  EXPECT_EQ(Calc(t).st.Ixx, p.st.Ixx);
+  // A slender steel T keeps the thin-walled formula.
+  T_SECT_D u = Reg("T", {300, 200, 10, 15});
+  ExpectRel(Mm(Calc(u).st.Ixx, 4), (200 * 3375.0 + 285 * 1000.0) / 3, kExact, "J, thin steel");
 }
 
 TEST(SectPropsTest, ValueSectionsKeepTheirTypedValues) {
