@@ -33,13 +33,17 @@ using Point = K::Point_2;
 
 constexpr double kPi = std::numbers::pi;
 constexpr int kCircleSides = 96;
-constexpr double kStartSize = 0.14;  // h0 of the first mesh, the largest side being 1
-constexpr double kRefine = 0.70710678118654752;  // h0 of the next mesh: 1 / sqrt(2)
+// Sizes relative to the largest side of the section (1 once scaled).
+constexpr double kStartSize = 0.16;    // h0 of the first mesh, at most
+constexpr double kStartWall = 1.2;     // ... and at most this many times area / boundary
+constexpr double kSmallestStart = 0.01;
+constexpr double kRefine = 0.8;        // h0 of each next mesh
 constexpr int kMaxMeshes = 6;
-constexpr double kGradeRadius = 0.25;
+constexpr double kGradeRadius = 0.25;  // grading radius, at most
+constexpr double kGradeWall = 1.8;     // ... and at most this many times area / boundary
 constexpr double kGradePower = 0.7;
 constexpr double kReentrant = kPi * 190.0 / 180.0;
-constexpr long kMaxInsertions = 400000;  // per mesh: bounds the work of odd outlines
+constexpr long kMaxInsertions = 200000;  // per mesh: bounds the work of odd outlines
 
 struct Loop {
   std::vector<SectPt> v;
@@ -49,13 +53,14 @@ struct Loop {
 // Size field: h0 away from the re-entrant corners, graded towards them.
 struct SizeField {
   double h0 = kStartSize;
+  double radius = kGradeRadius;
   std::vector<SectPt> corners;
   double operator()(double x, double y) const {
     double d2 = 1e300;
     for (const SectPt& c : corners)
       d2 = std::min(d2, (x - c[0]) * (x - c[0]) + (y - c[1]) * (y - c[1]));
-    if (corners.empty() || d2 >= kGradeRadius * kGradeRadius) return h0;
-    return h0 * std::pow(std::sqrt(d2) / kGradeRadius, kGradePower);
+    if (corners.empty() || d2 >= radius * radius) return h0;
+    return h0 * std::pow(std::sqrt(d2) / radius, kGradePower);
   }
 };
 
@@ -320,9 +325,25 @@ struct Solver {
   GradedCriteria criteria{&field};
   Mesher mesher{cdt, criteria};
   bool ok = false;
+  double wall = 1;  // area over boundary length: half the thickness of a thin wall
 
   explicit Solver(const std::vector<Loop>& loops) {
     if (!BuildDomain(loops, cdt)) return;
+    double area = 0, boundary = 0;
+    for (auto f = cdt.finite_faces_begin(); f != cdt.finite_faces_end(); ++f) {
+      if (!f->is_in_domain()) continue;
+      area += CGAL::to_double(
+          CGAL::area(f->vertex(0)->point(), f->vertex(1)->point(), f->vertex(2)->point()));
+      for (int i = 0; i < 3; ++i) {
+        const CDT::Face_handle g = f->neighbor(i);
+        if (!cdt.is_infinite(g) && g->is_in_domain()) continue;
+        boundary += std::sqrt(CGAL::to_double(CGAL::squared_distance(
+            f->vertex(CDT::cw(i))->point(), f->vertex(CDT::ccw(i))->point())));
+      }
+    }
+    if (!(area > 0) || !(boundary > 0)) return;
+    wall = area / boundary;
+    field.radius = std::min(kGradeRadius, kGradeWall * wall);
     field.corners = ReentrantCorners(cdt);
     mesher.init(true);
     ok = true;
@@ -362,7 +383,7 @@ SectTorsionSolve SectTorsionSolveUncached(const SectModel& m, double tol) {
   Solver s(loops);
   if (!s.ok) return r;
   const double s4 = scale * scale * scale * scale;
-  double h0 = kStartSize, last = 0;
+  double h0 = std::max(kSmallestStart, std::min(kStartSize, kStartWall * s.wall)), last = 0;
   for (int k = 0; k < kMaxMeshes; ++k, h0 *= kRefine) {
     const double J = s.Solve(h0, &r.nodes) * s4;
     r.meshes = k + 1;

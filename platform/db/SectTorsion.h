@@ -11,21 +11,23 @@
 //
 // Discretisation: second-order (six-node) triangles on a constrained Delaunay mesh of
 // the region (CGAL's 2D conforming Delaunay mesher: every outline edge is kept; minimum
-// angle about 20.7 degrees). Element size: h(p) = h0 min(1, (d / 0.25)^0.7), d the
-// distance from p to the nearest re-entrant corner of the outline (interior angle over
-// 190 degrees), over the section scaled to a largest side of 1; the grading restores
-// the full rate of quadratic elements in spite of the corner singularities (r^(2/3) at
-// a right-angled re-entrant corner). Stiffness, load and Ip are integrated exactly
-// (edge-midpoint rule, degree 2). The symmetric positive definite system is solved by a
-// sparse Cholesky factorisation (Eigen's SimplicialLDLT with AMD ordering).
+// angle about 20.7 degrees). The section is scaled to a largest side of 1 and w = its
+// area over its boundary length (half the thickness of a thin wall). Element size:
+// h(p) = h0 min(1, (d / R)^0.7), d the distance from p to the nearest re-entrant corner
+// of the outline (interior angle over 190 degrees), R = min(0.25, 1.8 w); the grading
+// restores the full rate of quadratic elements in spite of the corner singularities
+// (r^(2/3) at a right-angled re-entrant corner). Stiffness, load and Ip are integrated
+// exactly (edge-midpoint rule, degree 2). The symmetric positive definite system is
+// solved by a sparse Cholesky factorisation (Eigen's SimplicialLDLT, AMD ordering).
 // Circles become regular polygons of 96 sides, their circumradius chosen so that each
 // has the circle's area: the error of J is then of the order of 1e-7.
 //
 // Convergence: the energy method gives an upper bound that falls as the mesh is
-// refined. The solve starts with h0 = 0.14 and divides h0 by sqrt(2) (each mesh refines
-// the one before) until two successive meshes agree to 0.1% of J, for at most six
-// meshes; the finer value is returned. On the graded mesh the error of J falls about
-// as h^4 (by 4 per step), so the returned value lies within a third of the last change.
+// refined. The first mesh has h0 = min(0.16, 1.2 w) (at least 0.01), so that thin walls
+// start with elements across them; each next mesh refines the one before with h0
+// times 0.8, until two successive meshes agree to 0.1% of J, for at most six meshes; the
+// finer value is returned. On the graded mesh the error of J falls about as h^4 (by
+// 2.4 per step), so the returned value lies within the last change.
 //
 // Sources: Timoshenko and Goodier, Theory of Elasticity, ch. 10 (the warping function
 // and the energy form); Zienkiewicz and Taylor, The Finite Element Method, vol. 1 (the
