@@ -1,6 +1,7 @@
 #include "afx/AfxSystem.h"
 
 #include <map>
+#include <set>
 
 #include "afx/CGdiObject.h"
 
@@ -65,4 +66,20 @@ HBRUSH GetSysColorBrush(int nIndex) {
   auto [b, fresh] = brushes->try_emplace(nIndex);
   if (fresh) b->second.CreateSolidBrush(it->second);
   return b->second;
+}
+
+namespace {
+std::set<int>& HeldKeys() {
+  static std::set<int> keys;
+  return keys;
+}
+}  // namespace
+
+short GetKeyState(int nVirtKey) { return HeldKeys().count(nVirtKey) ? (short)0x8000 : (short)0; }
+
+void AfxSetKeyHeld(int nVirtKey, BOOL bHeld) {
+  if (bHeld)
+    HeldKeys().insert(nVirtKey);
+  else
+    HeldKeys().erase(nVirtKey);
 }

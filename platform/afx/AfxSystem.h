@@ -36,3 +36,8 @@ COLORREF GetSysColor(int nIndex);
 // A solid brush of that system colour, owned by the process (never deleted by the caller).
 // NULL for an index that is not listed.
 HBRUSH GetSysColorBrush(int nIndex);
+
+// The keyboard's state as the user holds it: GetKeyState is negative (high bit set) while
+// the key is held. Nothing is held until AfxSetKeyHeld says so (a script holding Shift).
+short GetKeyState(int nVirtKey);
+void AfxSetKeyHeld(int nVirtKey, BOOL bHeld);

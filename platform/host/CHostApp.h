@@ -9,7 +9,8 @@
 // message-window function CMsgDll::pfuncMsgOut and a message-box hook (both into its
 // message log), and the document views hook (CDBDoc::SetViewsHook): it stands for the
 // application's views, recording each hint that CDBDoc::UpdateAllViews sends them and
-// printing it as `views hint N`. Destroying it puts back what was current before. One application is
+// printing it as `views hint N`. It holds the model view's event controller (the documents'
+// model views are the model lines'). Destroying it puts back what was current before. One application is
 // current at a time; each scenario file and each test that needs one makes its own.
 #pragma once
 #include <ostream>
@@ -19,6 +20,7 @@
 #include "host/CHostMainWnd.h"
 #include "host/CHostMessageLog.h"
 #include "host/CHostStrings.h"
+#include "view/CViewEventController.h"
 
 class CHostApp : public CWinApp {
  public:
@@ -38,6 +40,8 @@ class CHostApp : public CWinApp {
   // The main window (also AfxGetMainWnd while this application is current).
   CHostMainWnd& GetHostMainWnd() { return m_mainWnd; }
   CHostMessageLog& GetMessages() { return m_messages; }
+  // The model view's event controller (one for the application's view).
+  CViewEventController& GetViewEvents() { return m_viewEvents; }
 
   // The text of a text key (CHostStrings::Resolve).
   const char* LoadStr(const char* key) { return m_strings.Resolve(key); }
@@ -57,6 +61,7 @@ class CHostApp : public CWinApp {
   CHostStrings m_strings;
   CHostMainWnd m_mainWnd;
   CHostMessageLog m_messages;
+  CViewEventController m_viewEvents;
   std::vector<LPARAM> m_viewHints;
   std::ostream* m_pOut = nullptr;
 

@@ -1,5 +1,8 @@
 #include "host/CHostMainWnd.h"
 
+#include "db/CDBDoc.h"
+#include "view/I_ModelBase.h"
+
 CString CHostCommand::Format() const {
   CString r;
   r.Format("command %u %s", m_nID, m_bPosted ? "posted" : "sent");
@@ -7,9 +10,23 @@ CString CHostCommand::Format() const {
 }
 
 BOOL CHostMainWnd::CreateMain() {
-  return CreateEx(0, "HostMainWnd", "cmdhost", WS_OVERLAPPEDWINDOW | WS_VISIBLE,
-                  CRect(0, 0, AFX_SCREEN_CX, AFX_SCREEN_CY), nullptr, 0);
+  if (!CreateEx(0, "HostMainWnd", "cmdhost", WS_OVERLAPPEDWINDOW | WS_VISIBLE,
+                CRect(0, 0, AFX_SCREEN_CX, AFX_SCREEN_CY), nullptr, 0))
+    return FALSE;
+  m_workSpace.CreateEx(0, "HostWorkSpaceBar", "", WS_POPUP | WS_VISIBLE, CRect(0, 100, 300, 900), nullptr, 0);
+  return TRUE;
 }
+
+namespace {
+// Drops the current model view's selection, as the application's command does.
+void DropSelection() {
+  I_ModelBase* view = I_ModelBase::GetCurMySelfST();
+  CDBDoc* doc = view ? view->GetDocument() : nullptr;
+  if (!doc) return;
+  view->SetSelectedSegments(CUIntArray());
+  if (DB_CDataBase* db = doc->GetModelDB()) db->GetViewCtrl()->UnselectAll(nullptr);
+}
+}  // namespace
 
 void CHostMainWnd::RecordCommand(UINT id, BOOL posted) {
   CHostCommand c;
@@ -28,6 +45,7 @@ BOOL CHostMainWnd::OnCommand(WPARAM wParam, LPARAM lParam) {
   BOOL posted = m_bDeliveringPosted;
   m_bDeliveringPosted = FALSE;
   if (!posted) RecordCommand(LOWORD(wParam), FALSE);
+  if (LOWORD(wParam) == I_MainFrameBase::CMD_REFRESH_UNSELECT) DropSelection();
   CWnd::OnCommand(wParam, lParam);
   return TRUE;
 }

@@ -1,5 +1,8 @@
 // The application's main window: a top-level window covering the screen
-// (0, 0, AFX_SCREEN_CX, AFX_SCREEN_CY), class "HostMainWnd". It records every command
+// (0, 0, AFX_SCREEN_CX, AFX_SCREEN_CY), class "HostMainWnd", and the main frame the module
+// sees (I_MainFrameBase: its toolbar check buttons and a work-space bar, a window at
+// (0, 100)-(300, 900) of class "HostWorkSpaceBar"). Command 33041 drops the current model
+// view's selection (both databases and the tracing lines). It records every command
 // (WM_COMMAND) sent or posted to it, in order, and prints each as it happens to the host's
 // output:
 //   command ID sent|posted
@@ -10,6 +13,7 @@
 #include <ostream>
 #include <vector>
 #include "afx/afxwin.h"
+#include "view/I_MainFrameBase.h"
 
 struct CHostCommand {
   UINT m_nID = 0;
@@ -17,7 +21,7 @@ struct CHostCommand {
   CString Format() const;  // "command ID sent|posted"
 };
 
-class CHostMainWnd : public CWnd {
+class CHostMainWnd : public CWnd, public I_MainFrameBase {
  public:
   CHostMainWnd() = default;
 
@@ -27,6 +31,7 @@ class CHostMainWnd : public CWnd {
   // Records a command that reached the window.
   void RecordCommand(UINT id, BOOL posted);
   const std::vector<CHostCommand>& GetCommands() const { return m_commands; }
+  CWnd* GetWorkSpaceBar() override { return m_workSpace.GetSafeHwnd() ? &m_workSpace : nullptr; }
   void ClearCommands() { m_commands.clear(); }
 
   LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -36,6 +41,7 @@ class CHostMainWnd : public CWnd {
 
  private:
   std::vector<CHostCommand> m_commands;
+  CWnd m_workSpace;
   std::ostream* m_pOut = nullptr;
   BOOL m_bDeliveringPosted = FALSE;  // the queue is delivering a posted command
 };

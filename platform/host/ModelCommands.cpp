@@ -18,14 +18,19 @@
 #include "host/CHostApp.h"
 #include "host/CHostSession.h"
 #include "host/CScenarioCommands.h"
+#include "host/HostModel.h"
+#include "view/I_ModelBase.h"
 
 namespace {
 
 typedef CScenarioStatus Status;
 
+// The current document and its model view (a plan view of its current story at first).
 struct ModelDocs {
   std::unique_ptr<CDBDoc> current;
+  std::unique_ptr<I_ModelBase> view;
   ~ModelDocs() {
+    view.reset();
     if (CDBDoc::m_pDBDoc == current.get()) CDBDoc::m_pDBDoc = nullptr;
   }
 };
@@ -33,8 +38,12 @@ struct ModelDocs {
 // Makes a document current; the one it replaces ends after.
 CDBDoc& Install(CScenarioContext& ctx, std::unique_ptr<CDBDoc> doc) {
   ModelDocs& docs = ctx.Session().Slot<ModelDocs>();
+  docs.view.reset();
   std::unique_ptr<CDBDoc> old = std::move(docs.current);
   docs.current = std::move(doc);
+  docs.view = std::make_unique<I_ModelBase>(docs.current.get());
+  I_ModelBase::SetCurMySelfST(docs.view.get());
+  HostInstallDockBars(ctx.Session());
   CDBDoc::m_pDBDoc = docs.current.get();
   ctx.Session().m_pDoc = docs.current.get();
   old.reset();
@@ -188,6 +197,12 @@ Status Hint(CScenarioContext& ctx) {
   Doc(ctx).UpdateAllViews(nullptr, hint);
   return Status::Ok();
 }
+
+}  // namespace
+
+CDBDoc& HostModelDoc(CScenarioContext& ctx) { return Doc(ctx); }
+
+namespace {
 
 const CScenarioCommandRegistrar s_new("new", 0, 1, New, "[sample]");
 const CScenarioCommandRegistrar s_open("open", 1, 1, Open, "PATH");

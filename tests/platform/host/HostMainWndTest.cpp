@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <sstream>
+#include "db/CDBDoc.h"
 #include "host/CHostApp.h"
+#include "view/I_ModelBase.h"
 
 namespace {
 
@@ -34,6 +36,37 @@ TEST(HostMainWnd, RecordsSentAndPostedCommandsOnceEach) {
   EXPECT_EQ(out.str(),
             "command 33041 posted\ncommand 34523 sent\ncommand 33057 posted\ncommand 33041 sent\n");
   EXPECT_TRUE(IsWindow(main->m_hWnd));  // WM_CLOSE leaves the main window alone
+}
+
+TEST(HostMainWnd, IsTheMainFrameAndDropsTheViewsSelectionOnItsCommand) {
+  CHostApp app;
+  EXPECT_EQ(I_MainFrameBase::GetMySelf(), &app.GetHostMainWnd());
+  CWnd* bar = app.GetHostMainWnd().GetWorkSpaceBar();
+  ASSERT_NE(bar, nullptr);
+  CRect r;
+  bar->GetWindowRect(&r);
+  EXPECT_EQ(r, CRect(0, 100, 300, 900));
+  CDBDoc doc(FALSE);
+  I_ModelBase view(&doc);
+  I_ModelBase::SetCurMySelfST(&view);
+  CViewCtrl* sel = doc.GetModelDB()->GetViewCtrl();
+  CUIntArray some, none;
+  some.Add(4);
+  some.Add(5);
+  sel->Select(nullptr, some, some, none, none, 0, 0, 1);
+  view.SetSelectedSegments(some);
+  app.GetHostMainWnd().SendMessage(WM_COMMAND, 33057, 0);  // another command: kept
+  CUIntArray keys;
+  sel->GetAllSelectedMemb(keys);
+  EXPECT_EQ(keys.GetSize(), 2);
+  app.GetHostMainWnd().PostMessage(WM_COMMAND, I_MainFrameBase::CMD_REFRESH_UNSELECT, 0);
+  AfxPumpMessages();
+  sel->GetAllSelectedMemb(keys);
+  EXPECT_EQ(keys.GetSize(), 0);
+  sel->GetAllSelectedPont(keys);
+  EXPECT_EQ(keys.GetSize(), 0);
+  view.GetSelectedSegments(keys);
+  EXPECT_EQ(keys.GetSize(), 0);
 }
 
 TEST(HostMessageLog, BoxesAndMessageWindowLinesInOneLogInOrder) {
