@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <string>
 #include <sqlite3.h>
+#include <unistd.h>
 #include "db/CClassCurv.h"
 #include "db/CClassMatl.h"
 #include "db/CClassMemb.h"
@@ -306,7 +307,9 @@ TEST_F(ModelObjects, SaveThenOpenKeepsObjectsAndTheirIndexes) {
   m.type = 301, m.storyKey = f1, m.thikKey = 1, m.name = "S1";
   for (UINT p : {a, b, T_MEMB_D::GAP_POINT, c, d}) m.points.Add(p);
   ASSERT_TRUE(memb->TR_Add(m));
-  std::string path = ::testing::TempDir() + "model_objects.zel";
+  // Named by the process: other runs of this test may share the folder.
+  const std::string tag = std::to_string((long)getpid());
+  std::string path = ::testing::TempDir() + "model_objects_" + tag + ".zel";
   CString err;
   ASSERT_TRUE(doc->SaveModel(path.c_str(), err));
   const std::string before = Dump("PONT") + Dump("MEMB") + Dump("THIK") + Dump("DMLN") + Dump("TRLN");
@@ -340,7 +343,7 @@ TEST_F(ModelObjects, SaveThenOpenKeepsObjectsAndTheirIndexes) {
       {"UPDATE DMLN SET pt1=99 WHERE key=1", "DMLN key 1"},
   };
   for (const Case& k : cases) {
-    std::string bad = ::testing::TempDir() + "model_objects_bad.zel";
+    std::string bad = ::testing::TempDir() + "model_objects_bad_" + tag + ".zel";
     std::remove(bad.c_str());
     ASSERT_TRUE(other.SaveModel(bad.c_str(), err));
     sqlite3* h = nullptr;
