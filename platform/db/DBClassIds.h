@@ -31,6 +31,9 @@ enum DB_CLASS_ID : unsigned {
   // Nonlinear link properties and the links placed with them.
   DB_CLASS_NLLP = 60,
   DB_CLASS_NLNK = 61,
+  // Member names and the loads of named slabs.
+  DB_CLASS_NAME = 70,
+  DB_CLASS_NSBL = 71,
 };
 
 enum DB_UPDATE_KIND { DB_UR_ADD = 1, DB_UR_DEL = 2, DB_UR_MFD = 3, DB_UR_MFS = 4 };

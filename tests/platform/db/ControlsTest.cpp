@@ -398,8 +398,10 @@ TEST_F(ControlsTest, MaterialComboAndNumberEditFollowEachOther) {
 TEST_F(ControlsTest, NameComboListsWhatItsKindsSourceGives) {
   CCobxName names;
   Make(names, ID_NAME);
-  names.SetType(2048, 1);
+  names.SetType(9002, 1);
   EXPECT_EQ(names.GetCount(), 0) << "no source for the kind: no names";
+  names.SetType(2048, 1);
+  EXPECT_EQ(Items(names), "S1=1,S2=2") << "kind 2048: the slab names";
   CCobxName::RegisterNameSource(
       9001,
       [](CDBDoc& d, int, CCobxName::Items& items) {

@@ -1,0 +1,106 @@
+#include "db/CClassName.h"
+
+#include "db/CClassNsbl.h"
+#include "db/CCobxName.h"
+#include "db/CDBDoc.h"
+#include "db/CUnitCtrl.h"
+#include "db/DB_CScopedChange.h"
+#include "db/DB_CTableRegistry.h"
+
+DB_REGISTER_TABLE(CClassName);
+DB_REGISTER_TABLE(CClassNsbl);
+
+const DB_CRecordDesc& T_NAME_D::Desc() {
+  static const DB_CRecordDesc d("NAME", DB_CLASS_NAME, {
+      DBField<&T_NAME_D::name>("name"),
+      DBField<&T_NAME_D::type>("type"),
+  });
+  return d;
+}
+
+const int T_NSBL_D::unit[2] = {UNIT_AREA_LOAD, UNIT_AREA_LOAD};
+
+const DB_CRecordDesc& T_NSBL_D::Desc() {
+  static const DB_CRecordDesc d("NSBL", DB_CLASS_NSBL, {
+      DBField<&T_NSBL_D::DL>("DL", T_NSBL_D::unit[0]),
+      DBField<&T_NSBL_D::LL>("LL", T_NSBL_D::unit[1]),
+      DBField<&T_NSBL_D::description>("description"),
+  });
+  return d;
+}
+
+UINT CClassName::GetKey(const CString& name, int type) const { return Set() ? Set()->FindName((UINT)type, name) : 0; }
+
+// ---- named slab loads -----------------------------------------------------------------------
+
+BOOL CClassNsbl::CheckRecord(const T_NSBL_D& r) const {
+  const DB_CStoreBase* names = m_pDB ? m_pDB->GetStore(CClassName::m_nClassID) : nullptr;
+  const auto* name = names ? static_cast<const T_NAME_D*>(names->Record(r.key)) : nullptr;
+  return name && name->type == CClassName::TYPE_SLAB;
+}
+
+BOOL CClassNsbl::TR_Add(const CUIntArray& keys, const CArray<T_NSBL_D>& recs) {
+  if (!CanWrite() || keys.GetSize() != recs.GetSize()) return FALSE;
+  if (keys.GetSize() == 0) return TRUE;
+  std::vector<UINT> oldKeys;
+  std::vector<T_NSBL_D> replaced, added;
+  for (INT_PTR i = 0; i < keys.GetSize(); ++i) {
+    T_NSBL_D r = recs[i];
+    r.key = keys[i];
+    if (Exist(keys[i])) {
+      oldKeys.push_back(keys[i]);
+      replaced.push_back(r);
+    } else {
+      added.push_back(r);
+    }
+  }
+  DB_CScopedChange change(m_pDB);
+  if (!change.IsOpen()) return FALSE;
+  if (!replaced.empty() && !ModifyBatch(oldKeys, oldKeys, replaced, nullptr)) return FALSE;
+  if (!added.empty() && !AddBatch(added, -1)) return FALSE;
+  return change.Commit();
+}
+
+namespace {
+
+// Kind 2048 of the name combo: the slab names, in key order.
+void SlabNames(CDBDoc& doc, int, CCobxDBBase::Items& items) {
+  DB_CDataBase* db = doc.GetModelDB();
+  auto* names = db ? static_cast<CClassName*>(db->GetClass(CClassName::m_nClassID)) : nullptr;
+  if (!names) return;
+  CUIntArray keys;
+  CArray<T_NAME_D> recs;
+  names->GetList(keys, recs);
+  for (INT_PTR i = 0; i < keys.GetSize(); ++i)
+    if (recs[i].type == CClassName::TYPE_SLAB) items.emplace_back(keys[i], recs[i].name);
+}
+
+const struct SlabNameSource {
+  SlabNameSource() { CCobxName::RegisterNameSource(CClassName::KIND_SLAB, &SlabNames, CClassName::m_nClassID); }
+} s_slabNameSource;
+
+// The sample's slab names and their loads (kN/m^2): S1 6.5 and 2.5, S2 4 and 2.
+void AddSlabNames(CDBDoc& doc) {
+  DB_CDataBase* db = doc.GetModelDB();
+  auto* names = static_cast<CClassName*>(db->GetClass(CClassName::m_nClassID));
+  auto* nsbl = static_cast<CClassNsbl*>(db->GetClass(CClassNsbl::m_nClassID));
+  if (!names || !nsbl) return;
+  const struct {
+    const char* name;
+    double dl, ll;
+  } kSlabs[] = {{"S1", 6.5, 2.5}, {"S2", 4.0, 2.0}};
+  for (const auto& s : kSlabs) {
+    T_NAME_D n;
+    n.name = s.name;
+    n.type = CClassName::TYPE_SLAB;
+    if (!names->TR_Add(n)) continue;
+    T_NSBL_D l;
+    l.DL = s.dl;
+    l.LL = s.ll;
+    nsbl->TR_Add(names->GetKey(s.name, CClassName::TYPE_SLAB), l);
+  }
+}
+
+const CDBDocSampleStep s_slabNames(40, &AddSlabNames);
+
+}  // namespace

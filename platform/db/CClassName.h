@@ -1,0 +1,29 @@
+// The member names of the model (T_NAME_D), and the named slab loads (CClassNsbl) that
+// hang on the slab names. The sample model holds the slab names "S1" and "S2".
+// The name combo (CCobxName) offers, for kind 2048, the names of member type 301 (slabs),
+// in key order, item data the name's key.
+#pragma once
+#include "db/DB_CTable.h"
+#include "db/T_NAME_D.h"
+
+class CClassName : public DB_CTable<T_NAME_D> {
+ public:
+  static constexpr UINT m_nClassID = DB_CLASS_NAME;
+  enum {
+    UR_NAME_ADD = DB_UR_CODE(DB_CLASS_NAME, DB_UR_ADD),
+    UR_NAME_DEL = DB_UR_CODE(DB_CLASS_NAME, DB_UR_DEL),
+    UR_NAME_MFD = DB_UR_CODE(DB_CLASS_NAME, DB_UR_MFD),
+    UR_NAME_MFS = DB_UR_CODE(DB_CLASS_NAME, DB_UR_MFS),
+  };
+  // Member-type codes of the names the levels read.
+  enum { TYPE_POINT = 100, TYPE_SLAB = 301 };
+  // The name kind of slab names (CCobxName::SetType).
+  static constexpr int KIND_SLAB = 2048;
+
+  CClassName() : DB_CTable(m_nClassID) {}
+  // The key of a name of one member type, 0 when none.
+  UINT GetKey(const CString& name, int type) const;
+  using DB_CTable::GetKey;
+};
+
+class CDataName : public DB_CDataImage<T_NAME_D> {};
