@@ -5,6 +5,7 @@
 #include <unordered_map>
 #include <unordered_set>
 #include "db/CClassCurv.h"
+#include "db/CClassGrup.h"
 #include "db/CClassMatl.h"
 #include "db/CClassPont.h"
 #include "db/CClassStor.h"
@@ -94,6 +95,7 @@ void CClassMemb::DeleteDependants(const std::vector<UINT>& keys) {
   if (auto* stik = static_cast<CClassStik*>(m_pDB->GetClass(CClassStik::m_nClassID))) stik->EraseOf(keys);
   if (auto* curv = static_cast<CClassCurv*>(m_pDB->GetClass(CClassCurv::m_nClassID))) curv->EraseOf(goneCurves);
   if (auto* mbtp = static_cast<CClassMbtp*>(m_pDB->GetClass(CClassMbtp::m_nClassID))) mbtp->EraseOf(goneDsgns);
+  if (auto* grup = static_cast<CClassGrup*>(m_pDB->GetClass(CClassGrup::m_nClassID))) grup->TakeOut(keys, TRUE);
 }
 
 BOOL CClassMemb::GetMembType(UINT key, int& type) const {

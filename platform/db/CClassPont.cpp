@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <unordered_map>
+#include "db/CClassGrup.h"
 #include "db/CClassStor.h"
 #include "db/DB_CTableRegistry.h"
 
@@ -85,4 +86,8 @@ void CClassPont::GetKeyListNearPlan(double x, double y, double r, CUIntArray& ke
   };
   if (!Set()->Extra().Near(x, y, r, test)) Set()->ForEach([&](UINT k, const T_PONT_D&) { test(k); });
   std::sort(out.begin(), out.end());
+}
+
+void CClassPont::DeleteDependants(const std::vector<UINT>& keys) {
+  if (auto* grup = static_cast<CClassGrup*>(m_pDB->GetClass(CClassGrup::m_nClassID))) grup->TakeOut(keys, FALSE);
 }

@@ -39,6 +39,8 @@ class CClassPont : public DB_CTable<T_PONT_D> {
 
  protected:
   BOOL CheckRecord(const T_PONT_D& rec) const override;
+  // Deleted points leave the structure groups in the same transaction.
+  void DeleteDependants(const std::vector<UINT>& keys) override;
 };
 
 class CDataPont : public DB_CDataImage<T_PONT_D> {};

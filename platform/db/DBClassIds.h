@@ -28,6 +28,7 @@ enum DB_CLASS_ID : unsigned {
   // Design settings.
   DB_CLASS_PFCT = 57,  // performance-design control
   DB_CLASS_ERSQ = 58,  // automatic erection sequence
+  DB_CLASS_GRUP = 59,  // structure groups
   // Nonlinear link properties and the links placed with them.
   DB_CLASS_NLLP = 60,
   DB_CLASS_NLNK = 61,

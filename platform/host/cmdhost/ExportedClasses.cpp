@@ -5,5 +5,6 @@ const CExportedClass g_exportedClasses[] = {
     {"CCmdPlanSelectDlg", 0, -1, "[KEY...]", RunPlanSelectDlg},
     {"CCmdDlgContainer", 2, 2, "TEMPLATE MAXHEIGHT", RunDlgContainer},
     {"CModelPropTwopImport", 1, 1, "PATH", RunTwopImport},
+    {"CAutoErectSeqGrupSelDlg", 0, 0, "", RunAutoErectSeqGrupSelDlg},
 };
 const int g_nExportedClasses = (int)(sizeof g_exportedClasses / sizeof g_exportedClasses[0]);

@@ -26,3 +26,4 @@ CScenarioStatus RunModelCtrlDataDlg(CScenarioContext& ctx);
 CScenarioStatus RunPlanSelectDlg(CScenarioContext& ctx);
 CScenarioStatus RunDlgContainer(CScenarioContext& ctx);
 CScenarioStatus RunTwopImport(CScenarioContext& ctx);
+CScenarioStatus RunAutoErectSeqGrupSelDlg(CScenarioContext& ctx);
