@@ -3,11 +3,21 @@
 #include <sys/stat.h>
 
 #include <algorithm>
+#include <deque>
+#include <optional>
 
 #include "afx/AfxMessageBox.h"
 #include "afx/AfxScript.h"
 
 IMPLEMENT_DYNAMIC(CFileDialog, CDialog)
+
+namespace {
+// The answers queued for file dialogs only: a path, or none for Cancel.
+std::deque<std::optional<CString>>& Answers() {
+  static std::deque<std::optional<CString>> answers;
+  return answers;
+}
+}  // namespace
 
 CFileDialog::CFileDialog(BOOL bOpenFileDialog, LPCTSTR lpszDefExt, LPCTSTR lpszFileName, DWORD dwFlags,
                          LPCTSTR lpszFilter, CWnd* pParentWnd, DWORD, BOOL)
@@ -24,7 +34,18 @@ INT_PTR CFileDialog::DoModal() {
   m_nModalResult = IDCANCEL;
   m_strPath = m_strInitial;
   AFX_DIALOG_SCRIPT script;
-  if (!AfxTakeDialogScript(script)) return IDCANCEL;
+  if (!Answers().empty()) {
+    std::optional<CString> a = Answers().front();
+    Answers().pop_front();
+    CString path = a ? *a : CString();
+    bool cancel = !a;
+    script = [path, cancel](CDialog& dlg) {
+      static_cast<CFileDialog&>(dlg).SetPathName(path);
+      dlg.EndDialog(cancel ? IDCANCEL : IDOK);
+    };
+  } else if (!AfxTakeDialogScript(script)) {
+    return IDCANCEL;
+  }
   m_bContinueModal = TRUE;
   AfxPushModal(this);
   script(*this);
@@ -74,3 +95,12 @@ void AfxQueueFileDialogPath(LPCTSTR path) {
     dlg.EndDialog(cancel ? IDCANCEL : IDOK);
   });
 }
+
+void AfxQueueFileAnswer(LPCTSTR path) {
+  if (path) Answers().push_back(CString(path));
+  else Answers().push_back(std::nullopt);
+}
+
+int AfxGetQueuedFileAnswerCount() { return (int)Answers().size(); }
+
+void AfxClearFileAnswers() { Answers().clear(); }

@@ -53,3 +53,9 @@ class CFileDialog : public CDialog {
 
 // Queues a script that chooses path in the next file dialog (NULL: the user cancels).
 void AfxQueueFileDialogPath(LPCTSTR path);
+// Queues an answer that only a file dialog takes, before any script: the user names path
+// and presses OK (NULL: cancels). Answers are taken in order; AfxClearFileAnswers drops
+// those left.
+void AfxQueueFileAnswer(LPCTSTR path);
+int AfxGetQueuedFileAnswerCount();
+void AfxClearFileAnswers();

@@ -1,5 +1,7 @@
 #include "db/CDBDoc.h"
 
+#include "db/CLoadDB.h"
+
 #include <map>
 
 #include "db/CClassGrnd.h"
@@ -46,6 +48,8 @@ CDBDoc::~CDBDoc() {
 CSectDB* CDBDoc::GetSectDB() { return m_pSectDB ? m_pSectDB : CSectDB::GetDefault(); }
 
 CMatlDB* CDBDoc::GetMatlDB() { return CMatlDB::GetDefault(); }
+
+CLoadDB* CDBDoc::GetLoadDB() { return CLoadDB::GetDefault(); }
 
 void CDBDoc::SetUiHooks(const CDBDocUiHooks& hooks) { Hooks() = hooks; }
 

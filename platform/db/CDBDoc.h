@@ -19,6 +19,7 @@ class CDynModuleMgr;
 class CDlgModelessMgr;
 class CSectDB;
 class CMatlDB;
+class CLoadDB;
 class CObject;
 class CView;
 
@@ -57,6 +58,8 @@ class CDBDoc {
   void SetSectDB(CSectDB* p) { m_pSectDB = p; }
   // The material standards (design codes and grades): the shared CMatlDB::GetDefault.
   CMatlDB* GetMatlDB();
+  // The load vocabulary: the shared CLoadDB::GetDefault.
+  CLoadDB* GetLoadDB();
   CDynModuleMgr* GetDynModuleMgr();
   CDlgModelessMgr* GetDlgCtrl();
   static void SetUiHooks(const CDBDocUiHooks& hooks);

@@ -25,6 +25,7 @@ enum DB_CLASS_ID : unsigned {
   // Loads and analysis settings.
   DB_CLASS_STLD = 40,
   DB_CLASS_PZEF = 41,
+  DB_CLASS_BLTP = 46,  // beam load types
   // Design settings.
   DB_CLASS_PFCT = 57,  // performance-design control
   DB_CLASS_ERSQ = 58,  // automatic erection sequence
