@@ -12,20 +12,19 @@ void CViewCtrl::Copy(const std::vector<UINT>& from, CUIntArray& to) {
 void CViewCtrl::Add(Kind kind, const CUIntArray& keys) {
   Set& s = m_sel[kind];
   for (UINT k : keys)
-    if (s.in.insert(k).second) {
+    if (s.in.Insert(k)) {
       s.order.push_back(k);
       m_cur[kind].push_back(k);
     }
 }
 
-void CViewCtrl::Remove(Kind kind, const std::unordered_set<UINT>& keys) {
+void CViewCtrl::Remove(Kind kind, const CKeyBits& keys, BOOL any) {
   Set& s = m_sel[kind];
-  if (keys.empty() || s.in.empty()) return;
-  auto gone = [&](UINT k) { return keys.count(k) != 0; };
+  if (!any || s.order.empty()) return;
+  auto gone = [&](UINT k) { return keys.Contains(k) != 0; };
   for (UINT k : s.order)
-    if (gone(k)) m_cur[kind].push_back(k);
+    if (gone(k)) m_cur[kind].push_back(k), s.in.Erase(k);
   s.order.erase(std::remove_if(s.order.begin(), s.order.end(), gone), s.order.end());
-  for (UINT k : keys) s.in.erase(k);
 }
 
 void CViewCtrl::Tell(int hint) {
@@ -40,12 +39,14 @@ void CViewCtrl::Select(CView*, const CUIntArray& ponts, const CUIntArray& membs,
   const CUIntArray* lists[KINDS] = {&ponts, &membs, &nodes, &elems};
   for (int k = 0; k < KINDS; ++k) {
     m_cur[k].clear();
-    if (bReplace) {
+    if (bReplace && !m_sel[k].order.empty()) {
       // Keys that stay selected keep their place; the others go.
-      std::unordered_set<UINT> keep(lists[k]->begin(), lists[k]->end()), drop;
+      CKeyBits keep, drop;
+      BOOL any = FALSE;
+      for (UINT key : *lists[k]) keep.Insert(key);
       for (UINT key : m_sel[k].order)
-        if (!keep.count(key)) drop.insert(key);
-      Remove((Kind)k, drop);
+        if (!keep.Contains(key)) drop.Insert(key), any = TRUE;
+      Remove((Kind)k, drop, any);
     }
     Add((Kind)k, *lists[k]);
   }
@@ -57,7 +58,9 @@ void CViewCtrl::Unselect(CView*, const CUIntArray& ponts, const CUIntArray& memb
   const CUIntArray* lists[KINDS] = {&ponts, &membs, &nodes, &elems};
   for (int k = 0; k < KINDS; ++k) {
     m_cur[k].clear();
-    Remove((Kind)k, std::unordered_set<UINT>(lists[k]->begin(), lists[k]->end()));
+    CKeyBits gone;
+    for (UINT key : *lists[k]) gone.Insert(key);
+    Remove((Kind)k, gone, !lists[k]->IsEmpty());
   }
   Tell(HINT_UNSELECT);
 }

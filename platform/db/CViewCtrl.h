@@ -7,9 +7,38 @@
 // away. A selection lists its keys in the order they were selected. Keys are not checked
 // against the tables: the caller selects what it has read from them.
 #pragma once
-#include <unordered_set>
+#include <cstdint>
+#include <memory>
 #include <vector>
 #include "afx/CArray.h"
+
+// A set of keys as bits in pages of 65536 keys, the page table indexed by the key's high
+// half: a test, an insert or an erase is a few instructions whatever the count.
+class CKeyBits {
+ public:
+  BOOL Contains(UINT key) const {
+    const size_t p = key >> 16;
+    return p < m_pages.size() && m_pages[p] && (m_pages[p][(key & 0xFFFF) >> 6] >> (key & 63) & 1);
+  }
+  // Non-zero when the key was not in the set.
+  BOOL Insert(UINT key) {
+    const size_t p = key >> 16;
+    if (p >= m_pages.size()) m_pages.resize(p + 1);
+    if (!m_pages[p]) m_pages[p] = std::make_unique<uint64_t[]>(1024);
+    uint64_t& w = m_pages[p][(key & 0xFFFF) >> 6];
+    const uint64_t bit = (uint64_t)1 << (key & 63);
+    if (w & bit) return FALSE;
+    w |= bit;
+    return TRUE;
+  }
+  void Erase(UINT key) {
+    const size_t p = key >> 16;
+    if (p < m_pages.size() && m_pages[p]) m_pages[p][(key & 0xFFFF) >> 6] &= ~((uint64_t)1 << (key & 63));
+  }
+
+ private:
+  std::vector<std::unique_ptr<uint64_t[]>> m_pages;
+};
 
 class CView;
 class DB_CDataBase;
@@ -40,17 +69,17 @@ class CViewCtrl {
   void GetCurrentMemb(CUIntArray& keys) const { Copy(m_cur[MEMB], keys); }
   void GetCurrentPNode(CUIntArray& keys) const { Copy(m_cur[PNODE], keys); }
   void GetCurrentPMemb(CUIntArray& keys) const { Copy(m_cur[PMEMB], keys); }
-  BOOL IsSelected(Kind kind, UINT key) const { return m_sel[kind].in.count(key) != 0; }
+  BOOL IsSelected(Kind kind, UINT key) const { return m_sel[kind].in.Contains(key); }
 
  private:
   struct Set {
     std::vector<UINT> order;
-    std::unordered_set<UINT> in;
+    CKeyBits in;
   };
   static void Copy(const std::vector<UINT>& from, CUIntArray& to);
   // Adds or takes away keys of one kind; what changed goes to the current list.
   void Add(Kind kind, const CUIntArray& keys);
-  void Remove(Kind kind, const std::unordered_set<UINT>& keys);
+  void Remove(Kind kind, const CKeyBits& keys, BOOL any);
   void Tell(int hint);
 
   DB_CDataBase* m_pDB;
