@@ -16,7 +16,7 @@ IMPLEMENT_DYNAMIC(CNLLinkPrtLeadDlg, CNLLinkPrtDofDlg)
 IMPLEMENT_DYNAMIC(CNLLinkPrtFricDlg, CNLLinkPrtDofDlg)
 
 namespace {
-using Spec = CNLLinkPrtDofDlg::Spec;
+using Form = CNLLinkPrtDofDlg::Form;
 using T = CNLLinkPrtDofDlg;
 
 const char kNotNumber[] = "IDS_CMD_NLNK_Error_Not_Number";
@@ -28,7 +28,7 @@ const char kPostYield[] = "IDS_WG_CMD_ETC_Error_PostYieldRatio";
 // Slots of the damper's block (T_NLLP_VD in order).
 enum { VD_KD, VD_CD, VD_S, VD_KB, VD_V0, VD_MODEL };
 
-const Spec kVisc = {
+const Form kVisc = {
     {{IDC_NLDOF_KD, VD_KD, IDC_NLDOF_KD_UNIT, UNIT_SPRING, UNIT_ROT_SPRING},
      {IDC_NLDOF_CD, VD_CD, IDC_NLDOF_CD_UNIT, UNIT_FORCE, UNIT_MOMENT},
      {IDC_NLDOF_S, VD_S, 0, 0, 0},
@@ -41,13 +41,13 @@ const Spec kVisc = {
      {VD_V0, T::NOT_ABOVE_ZERO, "IDS_CMD_NLNK_Error_ReferenceVelocity"}}};
 
 // The gap and the hook: stiffness and opening.
-const Spec kGap = {
+const Form kGap = {
     {{IDC_NLDOF_K, 0, IDC_NLDOF_K_UNIT, UNIT_SPRING, UNIT_ROT_SPRING},
      {IDC_NLDOF_OPEN, 1, IDC_NLDOF_OPEN_UNIT, UNIT_LENGTH, UNIT_ROTATION}},
     {{0, T::NOT_ABOVE_ZERO, kStiffGtZero}, {1, T::BELOW_ZERO, kOpenNegative}}};
-const Spec& kHook = kGap;
+const Form& kHook = kGap;
 
-const Spec kHyst = {
+const Form kHyst = {
     {{IDC_NLDOF_K, 0, IDC_NLDOF_K_UNIT, UNIT_SPRING, UNIT_ROT_SPRING},
      {IDC_NLDOF_FY, 1, IDC_NLDOF_FY_UNIT, UNIT_FORCE, UNIT_MOMENT},
      {IDC_NLDOF_R, 2, 0, 0, 0},
@@ -59,7 +59,7 @@ const Spec kHyst = {
      {2, T::OUTSIDE_ZERO_ONE, kPostYield},
      {3, T::BELOW_ONE, "IDS_WG_CMD_ETC_Error_YieldingExponent"}}};
 
-const Spec kLead = {
+const Form kLead = {
     {{IDC_NLDOF_K, 0, IDC_NLDOF_K_UNIT, UNIT_SPRING, UNIT_SPRING},
      {IDC_NLDOF_FY, 1, IDC_NLDOF_FY_UNIT, UNIT_FORCE, UNIT_FORCE},
      {IDC_NLDOF_R, 2, 0, 0, 0},
@@ -67,7 +67,7 @@ const Spec kLead = {
      {IDC_NLDOF_BETA, 4, 0, 0, 0}},
     {{0, T::NOT_ABOVE_ZERO, kStiffGtZero}, {1, T::NOT_ABOVE_ZERO, kYield}, {2, T::OUTSIDE_ZERO_ONE, kPostYield}}};
 
-const Spec kFric = {
+const Form kFric = {
     {{IDC_NLDOF_K, 0, IDC_NLDOF_K_UNIT, UNIT_SPRING, UNIT_SPRING},
      {IDC_NLDOF_US, 1, 0, 0, 0},
      {IDC_NLDOF_UF, 2, 0, 0, 0},
@@ -119,8 +119,8 @@ CRect ClientRectOf(CWnd* pDlg, UINT id) {
 
 // ---- the common dialog ----------------------------------------------------------------------
 
-CNLLinkPrtDofDlg::CNLLinkPrtDofDlg(UINT nIDTemplate, const Spec& spec, CWnd* pParent)
-    : CDlgMove(nIDTemplate, pParent), m_spec(spec) {
+CNLLinkPrtDofDlg::CNLLinkPrtDofDlg(UINT nIDTemplate, const Form& form, CWnd* pParent)
+    : CDlgMove(nIDTemplate, pParent), m_form(form) {
   m_rec.Initialize();
 }
 
@@ -131,14 +131,14 @@ CNLLinkPrtDofDlg::~CNLLinkPrtDofDlg() {
 }
 
 CEditUnit* CNLLinkPrtDofDlg::EditOf(UINT id) {
-  for (size_t i = 0; i < m_spec.edits.size() && i < m_edits.size(); ++i)
-    if (m_spec.edits[i].edit == id) return m_edits[i];
+  for (size_t i = 0; i < m_form.edits.size() && i < m_edits.size(); ++i)
+    if (m_form.edits[i].edit == id) return m_edits[i];
   return nullptr;
 }
 
 BOOL CNLLinkPrtDofDlg::OnInitDialog() {
   CDlgMove::OnInitDialog();
-  for (const Edit& e : m_spec.edits) {
+  for (const Edit& e : m_form.edits) {
     const int kind = IsRotational() ? e.kindR : e.kindT;
     auto* edit = new CEditUnit;
     edit->SubclassDlgItem(e.edit, this);
@@ -155,7 +155,7 @@ BOOL CNLLinkPrtDofDlg::OnInitDialog() {
 }
 
 void CNLLinkPrtDofDlg::ShowBlock() {
-  for (size_t i = 0; i < m_spec.edits.size(); ++i) m_edits[i]->SetEditUnit(Block().v[m_spec.edits[i].slot]);
+  for (size_t i = 0; i < m_form.edits.size(); ++i) m_edits[i]->SetEditUnit(Block().v[m_form.edits[i].slot]);
 }
 
 void CNLLinkPrtDofDlg::SetPicture(UINT nCtl, UINT nBitmap) {
@@ -175,7 +175,7 @@ void CNLLinkPrtDofDlg::SetPicture(UINT nCtl, UINT nBitmap) {
 
 void CNLLinkPrtDofDlg::OnOK() {
   std::vector<double> values(Block().v, Block().v + NLLP_BLOCK_VALUES);
-  for (size_t i = 0; i < m_spec.edits.size(); ++i) {
+  for (size_t i = 0; i < m_form.edits.size(); ++i) {
     double v = 0.0;
     if (!m_edits[i]->GetShownValue(v)) {
       AfxMessageBox(GMakeMsg(kNotNumber));
@@ -183,10 +183,10 @@ void CNLLinkPrtDofDlg::OnOK() {
       m_edits[i]->SetSel(0, -1);
       return;
     }
-    values[(size_t)m_spec.edits[i].slot] = v;
+    values[(size_t)m_form.edits[i].slot] = v;
   }
   AfterRead(values);
-  for (const Check& c : m_spec.checks) {
+  for (const Check& c : m_form.checks) {
     if (!Applies(c) || !Fails(c.test, values[(size_t)c.slot])) continue;
     AfxMessageBox(GMakeMsg(c.key));
     return;

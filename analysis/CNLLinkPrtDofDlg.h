@@ -42,12 +42,12 @@ class CNLLinkPrtDofDlg : public CDlgMove {
     Test test;
     const char* key;
   };
-  struct Spec {
+  struct Form {
     std::vector<Edit> edits;
     std::vector<Check> checks;
   };
 
-  CNLLinkPrtDofDlg(UINT nIDTemplate, const Spec& spec, CWnd* pParent);
+  CNLLinkPrtDofDlg(UINT nIDTemplate, const Form& form, CWnd* pParent);
   ~CNLLinkPrtDofDlg() override;
 
   void SetDof(int nDof) { m_nDof = nDof; }
@@ -74,7 +74,7 @@ class CNLLinkPrtDofDlg : public CDlgMove {
   void SetPicture(UINT nCtl, UINT nBitmap);
   CEditUnit* EditOf(UINT id);
 
-  const Spec& m_spec;
+  const Form& m_form;
   T_NLLP_D m_rec;
   int m_nDof = 0;
 
