@@ -3,6 +3,7 @@
 #include <cstring>
 #include <string>
 #include "analysis/CAutoErectSeqDlg.h"
+#include "analysis/CCmdAnalEigvDlg.h"
 #include "analysis/CCmdPFLevelCtrlDlg.h"
 #include "analysis/CEtcPzefDlg.h"
 #include "analysis/CNLLinkPrtItemDlg.h"
@@ -87,7 +88,8 @@ CmdModalRow s_modal[] = {
        CmdPrepareIfFound<CClassNllp, T_NLLP_D>(
            key, [d](UINT k, const T_NLLP_D& rec) { static_cast<CNLLinkPrtItemDlg&>(*d).SetModifyData(k, rec); });
      }},
-    {"CCmdAnalEigvDlg", IDD_CMD_ANAL_EIGV, CMD_PARENT_NONE, CMD_PLACE_DEFAULT, nullptr, nullptr},
+    {"CCmdAnalEigvDlg", IDD_CMD_ANAL_EIGV, CMD_PARENT_NONE, CMD_PLACE_DEFAULT,
+     [](CWnd* p, UINT) -> CInternationalDlg* { return new CCmdAnalEigvDlg(p); }, nullptr},
     {"CCCmdAnalPDeltaDlg", IDD_CMD_ANAL_PDELTA, CMD_PARENT_NONE, CMD_PLACE_DEFAULT, nullptr, nullptr},
     {"CAutoErectSeqDlg", IDD_CMD_AUTO_ERECT_SEQ, CMD_PARENT_NONE, CMD_PLACE_DEFAULT,
      [](CWnd* p, UINT) -> CInternationalDlg* { return new CAutoErectSeqDlg(p); }, nullptr},

@@ -945,3 +945,34 @@
 #define IDB_NLDOF_KELVIN2               14201
 #define IDB_NLDOF_MAXWELL1              14202
 #define IDB_NLDOF_MAXWELL2              14203
+
+// Eigenvalue analysis control.
+#define IDC_EIGV_SUBSPACE               16105
+#define IDC_EIGV_LANCZOS                16106
+#define IDC_EIGV_NUM                    16107
+#define IDC_EIGV_MASS_SPIN              16112
+#define IDC_EIGV_PARAM_BOX              16117
+#define IDC_EIGV_ITER_LABEL             16118
+#define IDC_EIGV_ITER                   16119
+#define IDC_EIGV_SIZE_LABEL             16121
+#define IDC_EIGV_SIZE                   16122
+#define IDC_EIGV_TOL_LABEL              16124
+#define IDC_EIGV_TOL                    16125
+#define IDC_EIGV_LIMIT_BOX              16126
+#define IDC_EIGV_MAX                    16128
+#define IDC_EIGV_VECTOR_BOX             16130
+#define IDC_EIGV_TYPE_BOX               16152
+#define IDC_EIGV_AUTO                   16287
+#define IDC_EIGV_USER                   16288
+#define IDC_EIGV_MASS                   16297
+#define IDC_EIGV_MASS_PERCENT           16298
+#define IDC_EIGV_MASS_LABEL             16299
+#define IDC_EIGV_DIR_BOX                16348
+#define IDC_EIGV_LIMIT                  16501
+#define IDC_EIGV_DX                     16502
+#define IDC_EIGV_DY                     16503
+#define IDC_EIGV_RZ                     16504
+#define IDC_EIGV_NUM_SPIN               16506
+#define IDC_EIGV_ITER_SPIN              16508
+#define IDC_EIGV_SIZE_SPIN              16509
+#define IDC_EIGV_MAX_SPIN               16511

@@ -25,6 +25,9 @@ enum DB_CLASS_ID : unsigned {
   // Loads and analysis settings.
   DB_CLASS_STLD = 40,
   DB_CLASS_PZEF = 41,
+  DB_CLASS_EIGV = 42,  // eigenvalue analysis control
+  DB_CLASS_BUCK = 43,  // buckling analysis control
+  DB_CLASS_PDEL = 44,  // P-delta analysis control
   DB_CLASS_BLTP = 46,  // beam load types
   // Design settings.
   DB_CLASS_PFCT = 57,  // performance-design control

@@ -153,6 +153,8 @@ class DB_CTable : public DB_CDataClass {
     return AddBatch(std::vector<T>{r}, -1, FALSE);
   }
   BOOL Del(UINT key) { return DeleteBatch({key}, FALSE); }
+  // The stored record of that key takes rec's values (the key stays).
+  BOOL Replace(UINT key, const T& rec) { return ModifyBatch({key}, {key}, {rec}, nullptr, FALSE); }
 
   int PutRecord(UINT key, const std::function<BOOL(void* rec)>& edit) override {
     if (!Set() || key == 0) return 0;
@@ -271,7 +273,7 @@ class DB_CTable : public DB_CDataClass {
   // write does not carry.
   using Merge = void (*)(const T& stored, T& incoming);
   BOOL ModifyBatch(const std::vector<UINT>& oldKeys, const std::vector<UINT>& newKeys,
-                   const std::vector<T>& in, Merge merge) {
+                   const std::vector<T>& in, Merge merge, BOOL bUndoable = TRUE) {
     if (!CanWrite()) return FALSE;
     if (oldKeys.empty()) return TRUE;
     std::unordered_set<UINT> touched, newSet;
@@ -299,7 +301,7 @@ class DB_CTable : public DB_CDataClass {
     if (!CheckNames(finals, touched) || !CheckNumbers(finals, touched)) return FALSE;
     auto op = NewOp();
     for (size_t i = 0; i < recs.size(); ++i) op->Modify(oldKeys[i], newKeys[i], recs[i]);
-    m_pDB->CommitOp(std::move(op));
+    m_pDB->CommitOp(std::move(op), bUndoable);
     return TRUE;
   }
   BOOL ModifyByNames(const std::vector<CString>& oldNames, const std::vector<T>& recs, Merge merge) {

@@ -150,7 +150,7 @@ const char* const kModalNotBuilt[] = {
     "CCmdPlanStoryDlgMain_Story", "CMembLoadAssignDlg",
     "CCmdNamedSlabLoadDlg", "CCmdBeamLoadTypeDlg",
     "CCMFiberMatPropItemDlg", "CCMFiberMatPropListDlg",
-    "CCmdAnalEigvDlg", "CCCmdAnalPDeltaDlg", "CCMEtcPrjConf",
+    "CCCmdAnalPDeltaDlg", "CCMEtcPrjConf",
     "CCMEtcPjst", "CCmdDetailSlabDlg"};
 const char* const kModelessNotBuilt[] = {
     "CCMBndrGrupDefDlg", "CDefMemberName", "CCMLoadCaseDlg", "CWindRigionDefineDlg",
