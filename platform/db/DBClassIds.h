@@ -36,6 +36,8 @@ enum DB_CLASS_ID : unsigned {
   // Nonlinear link properties and the links placed with them.
   DB_CLASS_NLLP = 60,
   DB_CLASS_NLNK = 61,
+  // Fiber materials of fiber sections.
+  DB_CLASS_FIMP = 62,
   // Member names and the loads of named slabs.
   DB_CLASS_NAME = 70,
   DB_CLASS_NSBL = 71,
