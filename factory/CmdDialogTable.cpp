@@ -4,10 +4,13 @@
 #include <string>
 #include "analysis/CAutoErectSeqDlg.h"
 #include "analysis/CCmdAnalEigvDlg.h"
+#include "analysis/CCMFiberMatPropItemDlg.h"
+#include "analysis/CCMFiberMatPropListDlg.h"
 #include "analysis/CCmdPFLevelCtrlDlg.h"
 #include "analysis/CEtcPzefDlg.h"
 #include "analysis/CNLLinkPrtItemDlg.h"
 #include "analysis/CNLLinkPrtListDlg.h"
+#include "db/CClassFimp.h"
 #include "db/CClassMatl.h"
 #include "db/CClassNllp.h"
 #include "db/CClassSect.h"
@@ -63,7 +66,12 @@ CmdModalRow s_modal[] = {
                                                  &CModelPropMatlDlg::SetMatlID);
      }},
     // Fiber material key found in CClassFimp: SetModify (key); not found: nothing.
-    {"CCMFiberMatPropItemDlg", IDD_CMD_FIBER_MAT_ITEM, CMD_PARENT_NONE, CMD_NO_PLACEMENT, nullptr, nullptr},
+    {"CCMFiberMatPropItemDlg", IDD_CMD_FIBER_MAT_ITEM, CMD_PARENT_NONE, CMD_NO_PLACEMENT,
+     [](CWnd* p, UINT) -> CInternationalDlg* { return new CCMFiberMatPropItemDlg(p); },
+     [](CInternationalDlg* d, UINT key) {
+       CmdPrepareIfFound<CClassFimp, T_FIMP_D>(
+           key, [d](UINT k, const T_FIMP_D&) { static_cast<CCMFiberMatPropItemDlg&>(*d).SetModify(k); });
+     }},
     // Edit or add: section key (CClassSect, T_SECT_D, SetModifyData / SetSectID).
     {"CCMSectItemDlg", IDD_CMD_SECT_ITEM, CMD_PARENT_NONE, CMD_NO_PLACEMENT,
      [](CWnd* p, UINT) -> CInternationalDlg* { return new CCMSectItemDlg(p); },
@@ -77,7 +85,8 @@ CmdModalRow s_modal[] = {
        CmdPrepareEditOrAdd<CClassThik, T_THIK_D>(static_cast<CModelPropThikDlg&>(*d), key,
                                                  &CModelPropThikDlg::SetThikID);
      }},
-    {"CCMFiberMatPropListDlg", IDD_CMD_FIBER_MAT_LIST, CMD_PARENT_MAIN, CMD_PLACE_DEFAULT, nullptr, nullptr},
+    {"CCMFiberMatPropListDlg", IDD_CMD_FIBER_MAT_LIST, CMD_PARENT_MAIN, CMD_PLACE_DEFAULT,
+     [](CWnd* p, UINT) -> CInternationalDlg* { return new CCMFiberMatPropListDlg(p); }, nullptr},
     {"CNLLinkPrtListDlg", IDD_CMD_NLLINK_LIST, CMD_PARENT_NONE, CMD_PLACE_DEFAULT,
      [](CWnd* p, UINT) -> CInternationalDlg* { return new CNLLinkPrtListDlg(p); }, nullptr},
     // Link property key found in CClassNllp: old and current key := key, record := a copy,

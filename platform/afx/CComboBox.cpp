@@ -155,3 +155,16 @@ BOOL CComboBox::LimitText(int nMaxChars) {
 }
 
 void CComboBox::ShowDropDown(BOOL bShowIt) { m_bDropped = bShowIt; }
+
+int CComboBox::SetDroppedWidth(UINT nWidth) {
+  if (!State()) return CB_ERR;
+  m_nDroppedWidth = (int)nWidth;
+  return GetDroppedWidth();
+}
+
+int CComboBox::GetDroppedWidth() const {
+  if (!State()) return CB_ERR;
+  CRect r;
+  GetWindowRect(&r);
+  return std::max(m_nDroppedWidth, (int)r.Width());
+}

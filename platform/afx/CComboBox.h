@@ -35,9 +35,14 @@ class CComboBox : public CWnd {
   BOOL LimitText(int nMaxChars);
   void ShowDropDown(BOOL bShowIt = TRUE);
   BOOL GetDroppedState() const { return m_bDropped; }
+  // The width of the dropped list in pixels: at least the combo's own width. CB_ERR
+  // without a window.
+  int SetDroppedWidth(UINT nWidth);
+  int GetDroppedWidth() const;
   int GetTopIndex() const { return 0; }
   int SetTopIndex(int) { return 0; }
 
  private:
   BOOL m_bDropped = FALSE;
+  int m_nDroppedWidth = 0;
 };

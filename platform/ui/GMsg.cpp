@@ -31,3 +31,10 @@ void GMsgOutFormatNF(LPCTSTR key, ...) {
   va_end(args);
   GMsgOut(s);
 }
+
+void GMsgOutNF(LPCTSTR key, int nFlag, CWnd* pWnd) {
+  (void)nFlag;
+  (void)pWnd;
+  const char* text = CMsgDll::pfuncLoadStr(key ? key : "", 0);
+  GMsgOut(text ? text : "");
+}

@@ -149,7 +149,6 @@ TEST_F(DialogFactoryTest, BothTablesHoldTheirNamesInOrder) {
 const char* const kModalNotBuilt[] = {
     "CCmdPlanStoryDlgMain_Story", "CMembLoadAssignDlg",
     "CCmdNamedSlabLoadDlg", "CCmdBeamLoadTypeDlg",
-    "CCMFiberMatPropItemDlg", "CCMFiberMatPropListDlg",
     "CCCmdAnalPDeltaDlg", "CCMEtcPrjConf",
     "CCMEtcPjst", "CCmdDetailSlabDlg"};
 const char* const kModelessNotBuilt[] = {

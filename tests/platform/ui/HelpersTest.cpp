@@ -69,7 +69,9 @@ TEST(Messages, TextsFromKeysWithValues) {
   EXPECT_STREQ(GMakeMsg("IDS_PLAIN"), "IDS_PLAIN");
   GMsgOutFormatNF("IDS_COUNT_d", 3);
   GMsgOut("done");
-  EXPECT_EQ(g_lines, (std::vector<std::string>{"3 items", "done"}));
+  // A key's text goes out as it stands: no placeholder is filled.
+  GMsgOutNF("IDS_COUNT_d", 0, nullptr);
+  EXPECT_EQ(g_lines, (std::vector<std::string>{"3 items", "done", "%d items"}));
   CMsgDll::pfuncLoadStr = oldLoad;
   CMsgDll::pfuncMsgOut = oldOut;
   EXPECT_STREQ(CMsgDll::RemoveQuote("\"Beam\""), "Beam");
