@@ -25,6 +25,7 @@
 #include "frame/ICmdDialog.h"
 #include "host/CHostApp.h"
 #include "res/resource.h"
+#include "ui/CDBUpdateConnector.h"
 
 namespace {
 
@@ -558,6 +559,17 @@ TEST_F(FiberMatListTest, OtherTablesAndOtherHintsLeaveTheList) {
     EXPECT_TRUE(fimp->TR_Modify(fimp->GetKey("a"), r));
     EXPECT_EQ(std::vector<int>{0}, Selected(d)) << "a change of the table refills";
     EXPECT_EQ(CString("IDS_CMD_FIMP_JBRIDGE"), List(d).GetItemText(0, 2));
+    // The same update records handed on again under other hints: 0 and 1 refill as 3
+    // does, any other hint leaves the list.
+    auto* connector = dynamic_cast<CDBUpdateConnector*>(&d);
+    ASSERT_NE(nullptr, connector);
+    T_UPDATE_HINT hint;
+    hint.m_nDBID = DB_ID_MODEL;
+    for (LPARAM h : {0, 1, 5}) {
+      EXPECT_TRUE(user.SelectRows(IDC_FIMP_LIST, {1}));
+      connector->OnUpdate(nullptr, h, &hint);
+      EXPECT_EQ(std::vector<int>{h == 5 ? 1 : 0}, Selected(d)) << "hint " << h;
+    }
     user.Click(IDC_FIMP_LIST_CLOSE);
   });
 }
