@@ -3,6 +3,7 @@
 #include <cstring>
 #include <string>
 #include "analysis/CAutoErectSeqDlg.h"
+#include "analysis/CCCmdAnalPDeltaDlg.h"
 #include "analysis/CCmdAnalEigvDlg.h"
 #include "analysis/CCMFiberMatPropItemDlg.h"
 #include "analysis/CCMFiberMatPropListDlg.h"
@@ -99,7 +100,8 @@ CmdModalRow s_modal[] = {
      }},
     {"CCmdAnalEigvDlg", IDD_CMD_ANAL_EIGV, CMD_PARENT_NONE, CMD_PLACE_DEFAULT,
      [](CWnd* p, UINT) -> CInternationalDlg* { return new CCmdAnalEigvDlg(p); }, nullptr},
-    {"CCCmdAnalPDeltaDlg", IDD_CMD_ANAL_PDELTA, CMD_PARENT_NONE, CMD_PLACE_DEFAULT, nullptr, nullptr},
+    {"CCCmdAnalPDeltaDlg", IDD_CMD_ANAL_PDELTA, CMD_PARENT_NONE, CMD_PLACE_DEFAULT,
+     [](CWnd* p, UINT) -> CInternationalDlg* { return new CCCmdAnalPDeltaDlg(p); }, nullptr},
     {"CAutoErectSeqDlg", IDD_CMD_AUTO_ERECT_SEQ, CMD_PARENT_NONE, CMD_PLACE_DEFAULT,
      [](CWnd* p, UINT) -> CInternationalDlg* { return new CAutoErectSeqDlg(p); }, nullptr},
     {"CCMEtcPrjConf", IDD_CMD_PRJ_CONF, CMD_PARENT_NONE, CMD_PLACE_DEFAULT, nullptr, nullptr},

@@ -19,7 +19,6 @@
 #define IDD_CMD_NLLINK_LIST             14003
 #define IDD_CMD_NLLINK_ITEM             14004
 #define IDD_CMD_ANAL_EIGV               14151
-#define IDD_CMD_ANAL_PDELTA             16194
 #define IDD_CMD_PRJ_CONF                14721
 #define IDD_CMD_PJST                    14723
 #define IDD_CMD_DETAIL_SLAB             16257
@@ -1147,3 +1146,41 @@
 #define IDB_FIMP_JBRIDGE                14210
 #define IDB_FIMP_STL_TRILIN             14211
 #define IDB_FIMP_CON_TRILIN             14212
+
+// Buckling analysis control. The control-parameter group (16224 to 16226) lies beyond
+// the dialog's right edge.
+#define IDD_CMD_ANAL_BUCKLING           16208
+#define IDC_BUCK_MODES                  16209
+#define IDC_BUCK_MODES_SPIN             16210
+#define IDC_BUCK_POSITIVE               16211
+#define IDC_BUCK_LC                     16212
+#define IDC_BUCK_LC_BTN                 16213
+#define IDC_BUCK_FACTOR                 16214
+#define IDC_BUCK_VARIABLE               16215
+#define IDC_BUCK_CONSTANT               16216
+#define IDC_BUCK_LIST                   16217
+#define IDC_BUCK_ADD                    16218
+#define IDC_BUCK_EDIT                   16219
+#define IDC_BUCK_DELETE                 16220
+#define IDC_BUCK_REMOVE                 16221
+#define IDC_BUCK_OK                     16222
+#define IDC_BUCK_CANCEL                 16223
+#define IDC_BUCK_ITER                   16224
+#define IDC_BUCK_ITER_SPIN              16225
+#define IDC_BUCK_TOL                    16226
+
+// P-delta analysis control. The delete-data button (16205) lies beyond the dialog's right
+// edge.
+#define IDD_CMD_ANAL_PDELTA             16194
+#define IDC_PDEL_ITER                   16195
+#define IDC_PDEL_ITER_SPIN              16196
+#define IDC_PDEL_TOL                    16197
+#define IDC_PDEL_LC                     16198
+#define IDC_PDEL_FACTOR                 16200
+#define IDC_PDEL_LIST                   16201
+#define IDC_PDEL_ADD                    16202
+#define IDC_PDEL_EDIT                   16203
+#define IDC_PDEL_DELETE                 16204
+#define IDC_PDEL_REMOVE                 16205
+#define IDC_PDEL_OK                     16206
+#define IDC_PDEL_CANCEL                 16207

@@ -4,6 +4,7 @@
 #include <cstring>
 #include <strings.h>
 
+#include "afx/CPaintDC.h"
 #include "afx/CWnd.h"
 
 namespace {
@@ -82,6 +83,25 @@ void EditDeleteKey(AfxWndState* w) {
   HWND h = w->h;
   AfxSetEditText(h, t, true);
   if ((w = AfxWnd(h))) w->selStart = w->selEnd = a;
+}
+// A control that paints asks its parent for colours: WM_CTLCOLOR with a DC whose text is
+// black, the control as lParam. The text colour the parent leaves in the DC is kept.
+void AskParentColours(HWND h) {
+  AfxWndState* w = AfxWnd(h);
+  if (!w || !(w->style & WS_CHILD) || !AfxWnd(w->parent)) return;
+  switch (w->kind) {
+    case AfxKind::Static:
+    case AfxKind::Edit:
+    case AfxKind::Button:
+    case AfxKind::ComboBox:
+    case AfxKind::ComboBoxEx:
+    case AfxKind::ListBox: break;
+    default: return;
+  }
+  CClientDC dc(CWnd::FromHandle(h));
+  dc.SetTextColor(RGB(0, 0, 0));
+  SendMessage(w->parent, WM_CTLCOLOR, (WPARAM)(CDC*)&dc, (LPARAM)h);
+  if ((w = AfxWnd(h))) w->textColor = dc.GetTextColor();
 }
 }  // namespace
 
@@ -219,6 +239,7 @@ LRESULT AfxControlProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {
       if ((wParam & 0xFFF0) == SC_CLOSE) SendMessage(hWnd, WM_CLOSE);
       return 0;
     case WM_ERASEBKGND: return 1;
+    case WM_PAINT: AskParentColours(hWnd); return 0;
     case WM_KEYDOWN:
       if (w->kind == AfxKind::Edit && wParam == VK_DELETE) {
         EditDeleteKey(w);

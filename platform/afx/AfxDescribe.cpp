@@ -125,7 +125,9 @@ CString AfxDescribeControl(CWnd* pWnd) {
   const bool readonly = w->kind == AfxKind::Edit && (w->style & ES_READONLY);
   const int image = (w->kind == AfxKind::Static || w->kind == AfxKind::Button) && w->image
                         ? AfxResIdFromHandle(w->image) : 0;
-  line.AppendFormat(" readonly=%d image=%d focus=%d", readonly ? 1 : 0, image, ::GetFocus() == w->h ? 1 : 0);
+  line.AppendFormat(" readonly=%d image=%d focus=%d textcolor=%02X%02X%02X", readonly ? 1 : 0, image,
+                    ::GetFocus() == w->h ? 1 : 0, GetRValue(w->textColor), GetGValue(w->textColor),
+                    GetBValue(w->textColor));
   return line;
 }
 

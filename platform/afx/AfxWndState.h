@@ -57,6 +57,9 @@ struct AfxWndState {
   bool destroying = false;
   bool needsPaint = false;
   bool noRedraw = false;
+  // The text colour the parent chose (WM_CTLCOLOR) when the control last painted; black
+  // when it chose none.
+  COLORREF textColor = 0;
   HICON icon[2] = {nullptr, nullptr};
   CFont* font = nullptr;
   std::vector<AfxTimer> timers;

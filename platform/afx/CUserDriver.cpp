@@ -276,7 +276,8 @@ int CUserDriver::ChooseIndex(CWnd* pCtl, int index) {
 int CUserDriver::SelectRows(CWnd* pCtl, const std::vector<int>& rows) {
   if (dynamic_cast<IAfxCellTarget*>(pCtl)) return SelectGridRows(pCtl, rows);
   AfxWndState* w = StateOf(pCtl);
-  if (!CanReach(pCtl) || rows.empty()) return 0;
+  // No rows: a click on the empty area of a list control.
+  if (!CanReach(pCtl) || (rows.empty() && w->kind != AfxKind::ListView)) return 0;
   for (int r : rows)
     if (r < 0 || r >= (int)w->items.size()) return 0;
   HWND h = pCtl->m_hWnd;

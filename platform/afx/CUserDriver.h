@@ -63,6 +63,8 @@ class CUserDriver {
   int Check(CWnd* pCtl, int nCheck);
   int Choose(CWnd* pCtl, const char* text);
   int ChooseIndex(CWnd* pCtl, int index);
+  // Selects rows of a list control or list box; no rows on a list control: a click on its
+  // empty area, which leaves no row selected.
   int SelectRows(CWnd* pCtl, const std::vector<int>& rows);
   // pCtl NULL: the key goes to the dialog itself.
   int Key(CWnd* pCtl, UINT vk);
@@ -112,9 +114,10 @@ class CUserDriver {
 //   pos=N range=MIN,MAX      scroll bars, spin buttons, sliders
 // Texts are written in double quotes with \" \\ \t \n escapes.
 CString AfxDescribeWindow(CWnd* pWnd);
-// The `show control` line: AfxDescribeWindow's, then ` readonly=0|1 image=N focus=0|1`
-// (readonly: an edit with ES_READONLY; image: the resource id of the bitmap or icon set on
-// a static or button, 0 none; focus: the control has the keyboard focus).
+// The `show control` line: AfxDescribeWindow's, then ` readonly=0|1 image=N focus=0|1
+// textcolor=RRGGBB` (readonly: an edit with ES_READONLY; image: the resource id of the
+// bitmap or icon set on a static or button, 0 none; focus: the control has the keyboard
+// focus; textcolor: the text colour its parent chose when it last painted, in hexadecimal).
 CString AfxDescribeControl(CWnd* pWnd);
 // The value of attribute ATTR in a described line (`text`, `sel`, `items`...): the text
 // after `ATTR=` up to the next space outside double quotes; a single quoted text is given

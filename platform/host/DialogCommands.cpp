@@ -233,9 +233,11 @@ Status Choose(CScenarioContext& ctx) {
   return Result(ctx, t.drv.Choose(t.pCtl, ctx.Arg(1)));
 }
 
+// `select ID #N...`; `select ID -`: a click on the empty area of list control ID.
 Status Select(CScenarioContext& ctx) {
   std::vector<int> rows;
-  for (int i = 1; i < ctx.ArgCount(); ++i) {
+  const bool none = ctx.ArgCount() == 2 && ctx.Word(1).Is("-");
+  for (int i = 1; i < ctx.ArgCount() && !none; ++i) {
     int index = 0;
     if (!ctx.Word(i).IsIndex(index)) return Status::Bad("not a row #N: " + ctx.Arg(i));
     rows.push_back(index);
@@ -330,7 +332,7 @@ Status ShowList(CScenarioContext& ctx) {
 
 Status ExpectState(CScenarioContext& ctx) {
   static const char* const kAttrs[] = {"visible", "enabled", "text",     "check", "sel",
-                                       "items",   "readonly", "image", "focus", "pos"};
+                                       "items",   "readonly", "image", "focus", "pos", "textcolor"};
   bool known = false;
   for (const char* a : kAttrs) known = known || ctx.Arg(1) == a;
   if (!known) return Status::Bad("not an attribute: " + ctx.Arg(1));
@@ -353,7 +355,7 @@ const CScenarioCommandRegistrar s_commands[] = {
     {"click", 1, 3, Click, "ID [ROW COL]"},
     {"check", 2, 2, Check, "ID 0|1"},
     {"choose", 2, 2, Choose, "ID TEXT|#N"},
-    {"select", 2, -1, Select, "ID #N..."},
+    {"select", 2, -1, Select, "ID #N...|-"},
     {"key", 2, 2, Key, "ID RETURN|ESCAPE|DELETE|TAB"},
     {"tab", 2, 2, Tab, "ID #N"},
     {"show dialog", 0, 0, ShowDialog},

@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "afx/AfxMessageQueue.h"
 #include "afx/CDC.h"
 #include "db/CClassEigv.h"
 #include "db/CClassMdul.h"
@@ -183,6 +184,25 @@ TEST_F(EigvDlgTest, CheckModeEightDrawsTheCountTextsRed) {
     });
     doc->EndTracerMode();
   }
+}
+
+TEST_F(EigvDlgTest, PaintedControlsKeepTheTextColourTheDialogChose) {
+  auto colour = [](CDialog& d, int id) {
+    CString line = AfxDescribeControl(d.GetDlgItem(id)), value;
+    AfxDescribedAttr(line, "textcolor", value);
+    return std::string(value.c_str());
+  };
+  doc->StartTracerMode(8, CUIntArray());
+  Open([&](CDialog& d, CUserDriver&) {
+    EXPECT_EQ(colour(d, IDC_EIGV_MASS), "FF0000") << "painted when the dialog was shown";
+    EXPECT_EQ(colour(d, IDC_EIGV_NUM), "FF0000") << "disabled, still painted";
+    EXPECT_EQ(colour(d, IDC_EIGV_DX), "000000");
+    doc->EndTracerMode();
+    EXPECT_EQ(colour(d, IDC_EIGV_MASS), "FF0000") << "until painted again";
+    d.RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
+    AfxPumpMessages();
+    EXPECT_EQ(colour(d, IDC_EIGV_MASS), "000000");
+  });
 }
 
 TEST_F(EigvDlgTest, EigenvectorCountsByTypeAndMode) {

@@ -149,7 +149,7 @@ TEST_F(DialogFactoryTest, BothTablesHoldTheirNamesInOrder) {
 const char* const kModalNotBuilt[] = {
     "CCmdPlanStoryDlgMain_Story", "CMembLoadAssignDlg",
     "CCmdNamedSlabLoadDlg", "CCmdBeamLoadTypeDlg",
-    "CCCmdAnalPDeltaDlg", "CCMEtcPrjConf",
+    "CCMEtcPrjConf",
     "CCMEtcPjst", "CCmdDetailSlabDlg"};
 const char* const kModelessNotBuilt[] = {
     "CCMBndrGrupDefDlg", "CDefMemberName", "CCMLoadCaseDlg", "CWindRigionDefineDlg",

@@ -1,7 +1,9 @@
 // The exported dialogs of the analysis folder, as the application builds them: the
-// erection sequence's group picker, handed the model's erection record.
+// erection sequence's group picker, handed the model's erection record, and the buckling
+// settings.
 #include "ExportedClasses.h"
 #include "analysis/CAutoErectSeqGrupSelDlg.h"
+#include "analysis/CCmdAnalBucklingDlg.h"
 #include "db/CClassErsq.h"
 #include "db/CClassGrup.h"
 #include "db/CDBDoc.h"
@@ -23,6 +25,17 @@ Status RunAutoErectSeqGrupSelDlg(CScenarioContext& ctx) {
   int r = HostRunModalBlock(ctx, [&] {
     CAutoErectSeqGrupSelDlg dlg(doc, db, ersq, grup, nullptr);
     dlg.SetInitData(rec);
+    return (int)dlg.DoModal();
+  });
+  ctx.Session().SetResult(r);
+  return Status::Ok();
+}
+
+// CCmdAnalBucklingDlg: built with no parent, placed with SetInitPos (1, 24, 24), run modally.
+Status RunAnalBucklingDlg(CScenarioContext& ctx) {
+  int r = HostRunModalBlock(ctx, [] {
+    CCmdAnalBucklingDlg dlg(nullptr);
+    dlg.SetInitPos(1, 24, 24);
     return (int)dlg.DoModal();
   });
   ctx.Session().SetResult(r);

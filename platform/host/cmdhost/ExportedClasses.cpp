@@ -6,5 +6,6 @@ const CExportedClass g_exportedClasses[] = {
     {"CCmdDlgContainer", 2, 2, "TEMPLATE MAXHEIGHT", RunDlgContainer},
     {"CModelPropTwopImport", 1, 1, "PATH", RunTwopImport},
     {"CAutoErectSeqGrupSelDlg", 0, 0, "", RunAutoErectSeqGrupSelDlg},
+    {"CCmdAnalBucklingDlg", 0, 0, "", RunAnalBucklingDlg},
 };
 const int g_nExportedClasses = (int)(sizeof g_exportedClasses / sizeof g_exportedClasses[0]);

@@ -27,3 +27,4 @@ CScenarioStatus RunPlanSelectDlg(CScenarioContext& ctx);
 CScenarioStatus RunDlgContainer(CScenarioContext& ctx);
 CScenarioStatus RunTwopImport(CScenarioContext& ctx);
 CScenarioStatus RunAutoErectSeqGrupSelDlg(CScenarioContext& ctx);
+CScenarioStatus RunAnalBucklingDlg(CScenarioContext& ctx);

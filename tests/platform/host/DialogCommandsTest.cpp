@@ -403,8 +403,8 @@ TEST_F(DialogCommands, ShowControlShowListAndTheirExpects) {
       "end\n");
   EXPECT_EQ(s.GetKind(), CScenarioStatus::failed) << m_out;
   EXPECT_EQ(m_out.substr(0, m_out.find("t.scn:14")),
-            "control 8031 EDIT visible=1 enabled=1 text=\"fixed\" readonly=1 image=0 focus=0\n"
-            "control 8033 STATIC visible=1 enabled=1 text=\"\" readonly=0 image=8090 focus=0\n"
+            "control 8031 EDIT visible=1 enabled=1 text=\"fixed\" readonly=1 image=0 focus=0 textcolor=000000\n"
+            "control 8033 STATIC visible=1 enabled=1 text=\"\" readonly=0 image=8090 focus=0 textcolor=000000\n"
             "名称\tvalue\n"
             "B1\t4.5\n"
             "a\\tb\t\n"
