@@ -76,6 +76,10 @@ class CDBDoc {
   // The post-processing stage (results shown; the model is not edited then).
   BOOL IsPostMode() const { return m_bPostMode; }
   void SetPostMode(BOOL bPost) { m_bPostMode = bPost; }
+  // Automatic member-type mode: design types are determined by the program, so the
+  // attribute pages offer no AUTO choice and ignore the automatic flags.
+  BOOL IsAutoMembTypeMode() const { return m_bAutoMembType; }
+  void SetAutoMembTypeMode(BOOL bAuto) { m_bAutoMembType = bAuto; }
 
   // Model-check tracing.
   BOOL IsTracerMode() const { return m_bTracer; }
@@ -128,6 +132,7 @@ class CDBDoc {
   CDynModuleMgr* m_pDynModuleMgr = nullptr;
   CDlgModelessMgr* m_pDlgCtrl = nullptr;
   BOOL m_bPostMode = FALSE;
+  BOOL m_bAutoMembType = FALSE;
   BOOL m_bTracer = FALSE;
   int m_nCheckMode = 0;
 };

@@ -10,7 +10,7 @@
 //   the position (CClassStor::GetStorKFromGcsZ), z from its top.
 // - Members take the request record's type, name, beta and section (line members) or
 //   thickness (area members). Type 307 (stair landing) and 308 (roof slab) make a slab
-//   (301) with a design-type record whose slot2 is 2 or 3; 306 keeps its type and gets a
+//   (301) with a design-type record whose slot 2 (value[1]) is 2 or 3; 306 keeps its type and gets a
 //   stair record (T_STIK_D). A member equal to an existing one (type and points) is not
 //   made again. A member stands on the story of its highest point.
 // - CreatePoint: a point at the position. CreateColumnAtPos, CreateColumnOnPoint: a

@@ -131,7 +131,7 @@ UINT CModelerWriter::Member(const T_MODELER2_PARAM_MEMB& p, const std::vector<UI
     auto* mbtp = static_cast<CClassMbtp*>(m_pDB->GetClass(CClassMbtp::m_nClassID));
     T_MBTP_D d;
     d.key = mbtp ? mbtp->GetNewKey() : 0;
-    d.slot2 = p.type == 307 ? T_MBTP_D::SLAB_LANDING : T_MBTP_D::SLAB_ROOF;
+    d.value[1] = p.type == 307 ? T_MBTP_D::SLAB_LANDING : T_MBTP_D::SLAB_ROOF;
     if (!mbtp || !mbtp->TR_Add(d)) {
       m_bFailed = TRUE;
       return 0;

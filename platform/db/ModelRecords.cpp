@@ -98,12 +98,8 @@ const DB_CRecordDesc& T_STIK_D::Desc() {
 
 const DB_CRecordDesc& T_MBTP_D::Desc() {
   static const DB_CRecordDesc d("MBTP", DB_CLASS_MBTP, {
-      DBField<&T_MBTP_D::slot1>("slot1"), DBField<&T_MBTP_D::slot2>("slot2"),
-      DBField<&T_MBTP_D::slot3>("slot3"), DBField<&T_MBTP_D::slot4>("slot4"),
-      DBField<&T_MBTP_D::slot5>("slot5"), DBField<&T_MBTP_D::slot6>("slot6"),
-      DBField<&T_MBTP_D::auto1>("auto1"), DBField<&T_MBTP_D::auto2>("auto2"),
-      DBField<&T_MBTP_D::auto3>("auto3"), DBField<&T_MBTP_D::auto4>("auto4"),
-      DBField<&T_MBTP_D::auto5>("auto5"), DBField<&T_MBTP_D::auto6>("auto6"),
+      DBField<&T_MBTP_D::value>("value"),
+      DBField<&T_MBTP_D::autoFlag>("autoFlag"),
   });
   return d;
 }

@@ -1,6 +1,6 @@
 // The model lines of cmdhost: new, new sample, open, save, units, undo, redo, show table (all
 // records, one record, some fields), expect count, expect field, expect nokey, put, del,
-// pref, hint.
+// pref, hint, post, automemb.
 //
 // The session owns the documents these lines make; the newest is the current document
 // (CDBDoc::m_pDBDoc and the session's m_pDoc). A line that needs a model when there is
@@ -198,6 +198,26 @@ Status Hint(CScenarioContext& ctx) {
   return Status::Ok();
 }
 
+// on|off as a switch; -1 for any other word.
+int OnOff(const CString& word) { return word == "on" ? 1 : word == "off" ? 0 : -1; }
+
+// post on|off: the document enters or leaves post-processing; its windows get hint 8.
+Status Post(CScenarioContext& ctx) {
+  int on = OnOff(ctx.Arg(0));
+  if (on < 0) return Status::Bad("not on or off: " + ctx.Arg(0));
+  CDBDoc& doc = Doc(ctx);
+  doc.SetPostMode(on);
+  doc.UpdateAllViews(nullptr, 8);
+  return Status::Ok();
+}
+
+Status AutoMemb(CScenarioContext& ctx) {
+  int on = OnOff(ctx.Arg(0));
+  if (on < 0) return Status::Bad("not on or off: " + ctx.Arg(0));
+  Doc(ctx).SetAutoMembTypeMode(on);
+  return Status::Ok();
+}
+
 }  // namespace
 
 CDBDoc& HostModelDoc(CScenarioContext& ctx) { return Doc(ctx); }
@@ -218,5 +238,7 @@ const CScenarioCommandRegistrar s_put("put", 3, -1, Put, "TABLE KEY FIELD=VALUE.
 const CScenarioCommandRegistrar s_del("del", 2, 2, Del, "TABLE KEY");
 const CScenarioCommandRegistrar s_pref("pref", 2, 2, Pref, "FIELD VALUE");
 const CScenarioCommandRegistrar s_hint("hint", 1, 1, Hint, "N");
+const CScenarioCommandRegistrar s_post("post", 1, 1, Post, "on|off");
+const CScenarioCommandRegistrar s_automemb("automemb", 1, 1, AutoMemb, "on|off");
 
 }  // namespace

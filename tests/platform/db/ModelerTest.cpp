@@ -121,7 +121,7 @@ TEST_F(Modeler, TwoPositionsGiveOneMemberOrItsRectangle) {
   auto* mbtp = static_cast<CClassMbtp*>(db->GetClass(CClassMbtp::m_nClassID));
   T_MBTP_D d;
   ASSERT_TRUE(mbtp->Get(r.dsgnKey, d));
-  EXPECT_EQ(d.slot2, T_MBTP_D::SLAB_ROOF);
+  EXPECT_EQ(d.value[1], T_MBTP_D::SLAB_ROOF);
   // Refused: type 0, equal positions, a rectangle of no width.
   const int count = memb->GetCount();
   T_MODELER2_PARAM_MEMB none = Param(0);
