@@ -6,6 +6,7 @@
 #include <unordered_set>
 #include "db/CClassCurv.h"
 #include "db/CClassGrup.h"
+#include "db/CClassMasg.h"
 #include "db/CClassMatl.h"
 #include "db/CClassPont.h"
 #include "db/CClassStor.h"
@@ -96,6 +97,9 @@ void CClassMemb::DeleteDependants(const std::vector<UINT>& keys) {
   if (auto* curv = static_cast<CClassCurv*>(m_pDB->GetClass(CClassCurv::m_nClassID))) curv->EraseOf(goneCurves);
   if (auto* mbtp = static_cast<CClassMbtp*>(m_pDB->GetClass(CClassMbtp::m_nClassID))) mbtp->EraseOf(goneDsgns);
   if (auto* grup = static_cast<CClassGrup*>(m_pDB->GetClass(CClassGrup::m_nClassID))) grup->TakeOut(keys, TRUE);
+  // The data assigned to the members and to the elements made of them.
+  if (auto* masg = static_cast<CClassMasg*>(m_pDB->GetClass(CClassMasg::m_nClassID))) masg->EraseOf(keys);
+  if (auto* easg = static_cast<CClassEasg*>(m_pDB->GetClass(CClassEasg::m_nClassID))) easg->EraseOf(keys);
 }
 
 BOOL CClassMemb::GetMembType(UINT key, int& type) const {

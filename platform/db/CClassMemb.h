@@ -60,6 +60,8 @@ class CClassMemb : public DB_CTable<T_MEMB_D> {
 
   // ---- Reads ----
   BOOL GetMembType(UINT key, int& type) const;
+  // How many members use that record of another table (a design-type record, a section...).
+  int GetUseCount(UINT classId, UINT key) const { return Set() ? Set()->Extra().CountUsing(classId, key) : 0; }
   UINT GetMembKeyByNo(UINT number) const { return Set() ? Set()->FindNumber(number) : 0; }
   UINT GetMembNoByKey(UINT key) const;
   BOOL GetMembNoListByKey(const CUIntArray& keys, CUIntArray& numbers) const;

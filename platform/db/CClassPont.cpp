@@ -4,6 +4,7 @@
 #include <cmath>
 #include <unordered_map>
 #include "db/CClassGrup.h"
+#include "db/CClassMasg.h"
 #include "db/CClassStor.h"
 #include "db/DB_CTableRegistry.h"
 
@@ -90,4 +91,5 @@ void CClassPont::GetKeyListNearPlan(double x, double y, double r, CUIntArray& ke
 
 void CClassPont::DeleteDependants(const std::vector<UINT>& keys) {
   if (auto* grup = static_cast<CClassGrup*>(m_pDB->GetClass(CClassGrup::m_nClassID))) grup->TakeOut(keys, FALSE);
+  if (auto* pasg = static_cast<CClassPasg*>(m_pDB->GetClass(CClassPasg::m_nClassID))) pasg->EraseOf(keys);
 }

@@ -10,6 +10,7 @@
 #include "db/CClassPlan.h"
 #include "db/CClassStor.h"
 #include "db/CMatlDB.h"
+#include "db/CPostModel.h"
 #include "db/CSectDB.h"
 #include "db/DB_CModelFile.h"
 
@@ -93,7 +94,29 @@ void CDBDoc::EndTracerMode() {
   m_chek.SetFlaggedKeys(CUIntArray());
 }
 
+namespace {
+// A new or opened model has no analysis model yet.
+void ClearAnalysisModel(CMDBCtrl& mdb) {
+  DB_CDataBase empty(DB_ID_POST);
+  mdb.GetDBPost()->SwapContents(empty);
+}
+}  // namespace
+
+void CDBDoc::SetPostMode(BOOL bPost) {
+  if (bPost && !m_bPostMode) BuildAnalysisModel();
+  m_bPostMode = bPost;
+}
+
+BOOL CDBDoc::BuildAnalysisModel() { return CPostModel::Build(*this); }
+
+DB_CDataBase* CDBDoc::GetDBOfCode(const char* pszCode) {
+  DB_CStoreBase* s = GetModelDB()->GetStoreByCode(pszCode);
+  return s ? m_mdb.GetDB(DB_DatabaseOfClass(s->GetClassID())) : nullptr;
+}
+
 void CDBDoc::NewModel() {
+  ClearAnalysisModel(m_mdb);
+  m_bPostMode = FALSE;
   DB_CDataBase* db = GetModelDB();
   DB_CDataBase fresh(db->GetID());
   auto* mdul = static_cast<CClassMdul*>(fresh.GetClass(CClassMdul::m_nClassID));
@@ -187,18 +210,22 @@ BOOL CDBDoc::OpenModel(const char* pszPath, CString& strError, CString* pWhere) 
   DB_CDataBase loaded(GetModelDB()->GetID());
   if (!DB_CModelFile::Open(loaded, pszPath, strError, pWhere)) return FALSE;
   GetModelDB()->SwapContents(loaded);
+  ClearAnalysisModel(m_mdb);
+  m_bPostMode = FALSE;
   return TRUE;
 }
 
 BOOL CDBDoc::DumpTable(const char* pszCode, CString& out) {
-  DB_CStoreBase* s = GetModelDB()->GetStoreByCode(pszCode);
+  DB_CDataBase* db = GetDBOfCode(pszCode);
+  DB_CStoreBase* s = db ? db->GetStoreByCode(pszCode) : nullptr;
   if (!s) return FALSE;
   s->Dump(out);
   return TRUE;
 }
 
 BOOL CDBDoc::DumpTable(const char* pszCode, const DB_CDumpFilter& filter, CString& out, CString& strBad) {
-  DB_CStoreBase* s = GetModelDB()->GetStoreByCode(pszCode);
+  DB_CDataBase* db = GetDBOfCode(pszCode);
+  DB_CStoreBase* s = db ? db->GetStoreByCode(pszCode) : nullptr;
   if (!s) {
     strBad = pszCode;
     return FALSE;
@@ -213,18 +240,21 @@ BOOL CDBDoc::DumpTable(const char* pszCode, const DB_CDumpFilter& filter, CStrin
 }
 
 int CDBDoc::GetRecordCount(const char* pszCode) {
-  DB_CStoreBase* s = GetModelDB()->GetStoreByCode(pszCode);
+  DB_CDataBase* db = GetDBOfCode(pszCode);
+  DB_CStoreBase* s = db ? db->GetStoreByCode(pszCode) : nullptr;
   return s ? s->Count() : -1;
 }
 
 BOOL CDBDoc::HasRecord(const char* pszCode, UINT key) {
-  DB_CStoreBase* s = GetModelDB()->GetStoreByCode(pszCode);
+  DB_CDataBase* db = GetDBOfCode(pszCode);
+  DB_CStoreBase* s = db ? db->GetStoreByCode(pszCode) : nullptr;
   return s && s->Exist(key);
 }
 
 BOOL CDBDoc::GetFieldText(const char* pszCode, UINT key, const char* pszField, CString& text, BOOL& bReal,
                           BOOL bRaw) {
-  DB_CStoreBase* s = GetModelDB()->GetStoreByCode(pszCode);
+  DB_CDataBase* db = GetDBOfCode(pszCode);
+  DB_CStoreBase* s = db ? db->GetStoreByCode(pszCode) : nullptr;
   const void* rec = s ? s->Record(key) : nullptr;
   const DB_CFlatField* f = rec ? DB_FindField(s->GetDesc(), pszField) : nullptr;
   if (!f) return FALSE;
@@ -251,8 +281,9 @@ const DB_CFlatField* ListElement(const DB_CRecordDesc& desc, const CString& path
 }  // namespace
 
 int CDBDoc::PutRecord(const char* pszCode, UINT key, const CStringArray& assignments, CString& strBad) {
-  DB_CStoreBase* s = GetModelDB()->GetStoreByCode(pszCode);
-  DB_CDataClass* table = s ? GetModelDB()->GetClass(s->GetClassID()) : nullptr;
+  DB_CDataBase* db = GetDBOfCode(pszCode);
+  DB_CStoreBase* s = db ? db->GetStoreByCode(pszCode) : nullptr;
+  DB_CDataClass* table = s ? db->GetClass(s->GetClassID()) : nullptr;
   if (!table) {
     strBad = pszCode;
     return -1;
@@ -283,8 +314,9 @@ int CDBDoc::PutRecord(const char* pszCode, UINT key, const CStringArray& assignm
 }
 
 BOOL CDBDoc::DelRecord(const char* pszCode, UINT key) {
-  DB_CStoreBase* s = GetModelDB()->GetStoreByCode(pszCode);
-  DB_CDataClass* table = s ? GetModelDB()->GetClass(s->GetClassID()) : nullptr;
+  DB_CDataBase* db = GetDBOfCode(pszCode);
+  DB_CStoreBase* s = db ? db->GetStoreByCode(pszCode) : nullptr;
+  DB_CDataClass* table = s ? db->GetClass(s->GetClassID()) : nullptr;
   return table && table->DelRecord(key);
 }
 

@@ -73,9 +73,13 @@ class CDBDoc {
   // Installs the application's views hook (NULL: none); returns the previous one.
   static VIEWS_HOOK SetViewsHook(VIEWS_HOOK pfn);
 
-  // The post-processing stage (results shown; the model is not edited then).
+  // The post-processing stage (results shown; the model is not edited then). Entering it
+  // rebuilds the analysis model from the building model (BuildAnalysisModel).
   BOOL IsPostMode() const { return m_bPostMode; }
-  void SetPostMode(BOOL bPost) { m_bPostMode = bPost; }
+  void SetPostMode(BOOL bPost);
+  // Replaces the analysis database's records by those the building model gives
+  // (CPostModel::Build); 0 when it could not be built.
+  BOOL BuildAnalysisModel();
   // Automatic member-type mode: design types are determined by the program, so the
   // attribute pages offer no AUTO choice and ignore the automatic flags.
   BOOL IsAutoMembTypeMode() const { return m_bAutoMembType; }
@@ -121,6 +125,9 @@ class CDBDoc {
   // tells that it is a real.
   BOOL GetFieldText(const char* pszCode, UINT key, const char* pszField, CString& text, BOOL& bReal,
                     BOOL bRaw = FALSE);
+  // The database that holds the table of that code (the analysis database for the
+  // analysis model's tables); NULL for an unknown code.
+  DB_CDataBase* GetDBOfCode(const char* pszCode);
 
  private:
   CMDBCtrl m_mdb;

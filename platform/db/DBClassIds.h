@@ -38,16 +38,30 @@ enum DB_CLASS_ID : unsigned {
   DB_CLASS_NLNK = 61,
   // Fiber materials of fiber sections.
   DB_CLASS_FIMP = 62,
+  // Data assigned to single members, points and elements.
+  DB_CLASS_MASG = 63,
+  DB_CLASS_PASG = 64,
+  DB_CLASS_EASG = 65,
   // Member names and the loads of named slabs.
   DB_CLASS_NAME = 70,
   DB_CLASS_NSBL = 71,
+  // The analysis model (the analysis database): 80 to 99.
+  DB_CLASS_PNODE = 80,
+  DB_CLASS_PMEMB = 81,
+  DB_CLASS_PSTOR = 82,
+  DB_CLASS_PMATL = 83,
+  DB_CLASS_PSECT = 84,
+  DB_CLASS_PTHIK = 85,
 };
 
 enum DB_UPDATE_KIND { DB_UR_ADD = 1, DB_UR_DEL = 2, DB_UR_MFD = 3, DB_UR_MFS = 4 };
 #define DB_UR_CODE(classId, kind) ((int)(classId) * 10 + (int)(kind))
 
-// Database ids of a document's database set (CMDBCtrl::GetDB).
-enum DB_DATABASE_ID : unsigned { DB_ID_MODEL = 1 };
+// Database ids of a document's database set (CMDBCtrl::GetDB): the model database and
+// the analysis database. Every database holds every table; the tables of the analysis
+// model (class ids 80 to 99) are read and written in the analysis database only.
+enum DB_DATABASE_ID : unsigned { DB_ID_MODEL = 1, DB_ID_POST = 2 };
+inline unsigned DB_DatabaseOfClass(unsigned classId) { return classId >= 80 && classId < 100 ? DB_ID_POST : DB_ID_MODEL; }
 
 // Update hints passed to OnUpdate: 3, records of the model database changed (the update
 // records tell what); 11, rigid-zone factors or force output positions changed (sent

@@ -235,6 +235,27 @@ void Where(CString& where, const DB_CStoreBase& store, const char* what = nullpt
   }
 }
 
+// Columns renamed since files were written with them: a file of either name reads alike.
+struct FormerColumn {
+  const char* code;
+  const char* former;
+  const char* path;
+};
+const FormerColumn kFormerColumns[] = {
+    {"MBTP", "slot1", "value[0]"},    {"MBTP", "slot2", "value[1]"},    {"MBTP", "slot3", "value[2]"},
+    {"MBTP", "slot4", "value[3]"},    {"MBTP", "slot5", "value[4]"},    {"MBTP", "slot6", "value[5]"},
+    {"MBTP", "auto1", "autoFlag[0]"}, {"MBTP", "auto2", "autoFlag[1]"}, {"MBTP", "auto3", "autoFlag[2]"},
+    {"MBTP", "auto4", "autoFlag[3]"}, {"MBTP", "auto5", "autoFlag[4]"}, {"MBTP", "auto6", "autoFlag[5]"},
+};
+
+const DB_CFlatField* FindColumn(const DB_CStoreBase& store, const char* name) {
+  if (const DB_CFlatField* f = DB_FindField(store.GetDesc(), name)) return f;
+  for (const FormerColumn& c : kFormerColumns)
+    if (name && std::strcmp(c.code, store.GetCode()) == 0 && std::strcmp(c.former, name) == 0)
+      return DB_FindField(store.GetDesc(), c.path);
+  return nullptr;
+}
+
 Failure ReadTable(sqlite3* db, DB_CStoreBase& store, sqlite3_int64 count, sqlite3_int64 nextKey, int version,
                   CString& where) {
   Stmt st(db, "SELECT * FROM " + Quote(store.GetCode()) + " ORDER BY seq");
@@ -242,7 +263,7 @@ Failure ReadTable(sqlite3* db, DB_CStoreBase& store, sqlite3_int64 count, sqlite
   int n = sqlite3_column_count(st.st);
   if (n < 2 || std::strcmp(sqlite3_column_name(st.st, 1), "key") != 0) return CORRUPT;
   std::vector<const DB_CFlatField*> cols((size_t)n, nullptr);
-  for (int i = 2; i < n; ++i) cols[(size_t)i] = DB_FindField(store.GetDesc(), sqlite3_column_name(st.st, i));
+  for (int i = 2; i < n; ++i) cols[(size_t)i] = FindColumn(store, sqlite3_column_name(st.st, i));
   if (IsRequired(store)) {
     for (const DB_CFlatField& f : DB_FlatFields(store.GetDesc())) {
       if (f.since > version) continue;

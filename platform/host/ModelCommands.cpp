@@ -201,7 +201,8 @@ Status Hint(CScenarioContext& ctx) {
 // on|off as a switch; -1 for any other word.
 int OnOff(const CString& word) { return word == "on" ? 1 : word == "off" ? 0 : -1; }
 
-// post on|off: the document enters or leaves post-processing; its windows get hint 8.
+// post on|off: the document enters or leaves post-processing (entering rebuilds the
+// analysis model from the building model); its windows get hint 8.
 Status Post(CScenarioContext& ctx) {
   int on = OnOff(ctx.Arg(0));
   if (on < 0) return Status::Bad("not on or off: " + ctx.Arg(0));

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <limits>
 #include "db/CClassMemb.h"
+#include "db/CClassPMemb.h"
 #include "db/CClassPont.h"
 #include "db/CClassStor.h"
 #include "db/CClassTrln.h"
@@ -22,6 +23,11 @@ struct Model {
   CClassPont* pont = nullptr;
   CClassMemb* memb = nullptr;
   CClassStor* stor = nullptr;
+  // In post-processing and in the analysis view, nodes and elements stand for points and
+  // members: the analysis model's tables. They have the keys of the points and members
+  // they were built from, so the building model's plan indexes find them.
+  CClassPNode* pnode = nullptr;
+  CClassPMemb* pmemb = nullptr;
   explicit Model(I_ModelBase* v) : view(v) {
     CDBDoc* doc = v ? v->GetDocument() : nullptr;
     db = doc ? doc->GetModelDB() : nullptr;
@@ -29,7 +35,13 @@ struct Model {
     pont = static_cast<CClassPont*>(db->GetClass(CClassPont::m_nClassID));
     memb = static_cast<CClassMemb*>(db->GetClass(CClassMemb::m_nClassID));
     stor = static_cast<CClassStor*>(db->GetClass(CClassStor::m_nClassID));
+    if (doc->IsPostMode() || v->IsADS3DViewMode()) {
+      DB_CDataBase* post = doc->GetMDBCtrl()->GetDBPost();
+      pnode = static_cast<CClassPNode*>(post->GetClass(CClassPNode::m_nClassID));
+      pmemb = static_cast<CClassPMemb*>(post->GetClass(CClassPMemb::m_nClassID));
+    }
   }
+  bool Post() const { return pnode != nullptr; }
   bool Ok() const { return pont && memb && stor; }
 };
 
@@ -230,6 +242,11 @@ void CViewEventController::Snap() {
       T_PONT_D rec;
       T_POINT3D g;
       if (!m.pont->Get(k, rec) || (plan && rec.storyKey != story) || !m.pont->Get3DPos(k, g)) continue;
+      if (m.Post()) {
+        T_PNODE_D node;
+        if (!m.pnode->Get(k, node)) continue;
+        g = T_POINT3D{node.x, node.y, node.z};
+      }
       const double d = Dist(g, p, plan);
       if (d <= r && d < bestD) best = k, bestD = d, at = g;
     }
@@ -250,6 +267,7 @@ void CViewEventController::Snap() {
       T_MEMB_D rec;
       if (!m.memb->Get(k, rec) || (plan && rec.storyKey != story) || !m.memb->GetPontDList3D(k, pts) || pts.IsEmpty())
         continue;
+      if (m.Post() && !m.pmemb->Exist(k)) continue;
       if (CClassMemb::IsGeometryLine(rec.type) && pts.GetSize() >= 2) {
         const T_POINT3D q = Nearest(pts[0], pts[pts.GetSize() - 1], p, plan);
         const double d = Dist(q, p, plan);

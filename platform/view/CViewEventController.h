@@ -10,7 +10,9 @@
 //   pointer; 33785 the centre of a visible tracing-line segment; 33054 the nearest node
 //   of the 1 m grid (the view's x and y); else the pointer itself, nothing snapped.
 // In a plan view distances are in plan and only the objects of the view's story count; in
-// the 3D views distances are in space. Points and members are found through the model's
+// the 3D views distances are in space. In post-processing and in the analysis view the
+// analysis model's nodes and elements stand for the points and members: only those the
+// analysis model holds snap (under their keys), a node at its own position. Points and members are found through the model's
 // plan indexes, never by a walk of the tables.
 //
 // Delivery: every event goes to the current handler only, after the pointer was placed;

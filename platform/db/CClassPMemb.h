@@ -1,0 +1,81 @@
+// The tables of the analysis model (records in db/T_PMEMB_D.h). They live in the analysis
+// database, which CPostModel rebuilds from the building model; nothing checks that an
+// element's nodes or keys exist there, since the building model already did.
+#pragma once
+#include "db/DB_CTable.h"
+#include "db/T_PMEMB_D.h"
+
+class CClassPNode : public DB_CTable<T_PNODE_D> {
+ public:
+  static constexpr UINT m_nClassID = DB_CLASS_PNODE;
+  enum {
+    UR_PNODE_ADD = DB_UR_CODE(DB_CLASS_PNODE, DB_UR_ADD),
+    UR_PNODE_DEL = DB_UR_CODE(DB_CLASS_PNODE, DB_UR_DEL),
+    UR_PNODE_MFD = DB_UR_CODE(DB_CLASS_PNODE, DB_UR_MFD),
+    UR_PNODE_MFS = DB_UR_CODE(DB_CLASS_PNODE, DB_UR_MFS),
+  };
+  CClassPNode() : DB_CTable(m_nClassID) {}
+};
+
+class CClassPMemb : public DB_CTable<T_PMEMB_D> {
+ public:
+  static constexpr UINT m_nClassID = DB_CLASS_PMEMB;
+  enum {
+    UR_PMEMB_ADD = DB_UR_CODE(DB_CLASS_PMEMB, DB_UR_ADD),
+    UR_PMEMB_DEL = DB_UR_CODE(DB_CLASS_PMEMB, DB_UR_DEL),
+    UR_PMEMB_MFD = DB_UR_CODE(DB_CLASS_PMEMB, DB_UR_MFD),
+    UR_PMEMB_MFS = DB_UR_CODE(DB_CLASS_PMEMB, DB_UR_MFS),
+  };
+  CClassPMemb() : DB_CTable(m_nClassID) {}
+};
+
+class CClassPStor : public DB_CTable<T_PSTOR_D> {
+ public:
+  static constexpr UINT m_nClassID = DB_CLASS_PSTOR;
+  enum {
+    UR_PSTOR_ADD = DB_UR_CODE(DB_CLASS_PSTOR, DB_UR_ADD),
+    UR_PSTOR_DEL = DB_UR_CODE(DB_CLASS_PSTOR, DB_UR_DEL),
+    UR_PSTOR_MFD = DB_UR_CODE(DB_CLASS_PSTOR, DB_UR_MFD),
+    UR_PSTOR_MFS = DB_UR_CODE(DB_CLASS_PSTOR, DB_UR_MFS),
+  };
+  CClassPStor() : DB_CTable(m_nClassID) {}
+};
+
+class CClassPMatl : public DB_CTable<T_PMATL_D> {
+ public:
+  static constexpr UINT m_nClassID = DB_CLASS_PMATL;
+  enum {
+    UR_PMATL_ADD = DB_UR_CODE(DB_CLASS_PMATL, DB_UR_ADD),
+    UR_PMATL_DEL = DB_UR_CODE(DB_CLASS_PMATL, DB_UR_DEL),
+    UR_PMATL_MFD = DB_UR_CODE(DB_CLASS_PMATL, DB_UR_MFD),
+    UR_PMATL_MFS = DB_UR_CODE(DB_CLASS_PMATL, DB_UR_MFS),
+  };
+  CClassPMatl() : DB_CTable(m_nClassID) {}
+};
+
+class CClassPSect : public DB_CTable<T_PSECT_D> {
+ public:
+  static constexpr UINT m_nClassID = DB_CLASS_PSECT;
+  enum {
+    UR_PSECT_ADD = DB_UR_CODE(DB_CLASS_PSECT, DB_UR_ADD),
+    UR_PSECT_DEL = DB_UR_CODE(DB_CLASS_PSECT, DB_UR_DEL),
+    UR_PSECT_MFD = DB_UR_CODE(DB_CLASS_PSECT, DB_UR_MFD),
+    UR_PSECT_MFS = DB_UR_CODE(DB_CLASS_PSECT, DB_UR_MFS),
+  };
+  CClassPSect() : DB_CTable(m_nClassID) {}
+};
+
+class CClassPThik : public DB_CTable<T_PTHIK_D> {
+ public:
+  static constexpr UINT m_nClassID = DB_CLASS_PTHIK;
+  enum {
+    UR_PTHIK_ADD = DB_UR_CODE(DB_CLASS_PTHIK, DB_UR_ADD),
+    UR_PTHIK_DEL = DB_UR_CODE(DB_CLASS_PTHIK, DB_UR_DEL),
+    UR_PTHIK_MFD = DB_UR_CODE(DB_CLASS_PTHIK, DB_UR_MFD),
+    UR_PTHIK_MFS = DB_UR_CODE(DB_CLASS_PTHIK, DB_UR_MFS),
+  };
+  CClassPThik() : DB_CTable(m_nClassID) {}
+};
+
+class CDataPNode : public DB_CDataImage<T_PNODE_D> {};
+class CDataPMemb : public DB_CDataImage<T_PMEMB_D> {};
