@@ -76,8 +76,3 @@ BOOL CViewInfoUtil::IsPlaneViewMode(const I_ModelBase* pView) {
   if (!pView) pView = I_ModelBase::GetCurMySelfST();
   return pView && pView->IsPlaneView();
 }
-
-BOOL CParamTool::GetPauseState() {
-  I_ModelBase* view = I_ModelBase::GetCurMySelfST();
-  return view && view->IsPaused();
-}

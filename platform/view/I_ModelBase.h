@@ -114,9 +114,5 @@ class CViewInfoUtil {
   static BOOL IsPlaneViewMode(const I_ModelBase* pView = nullptr);
 };
 
-// The view library's parameter tools as the module asks them: paused while the current
-// view's flag is set.
-class CParamTool {
- public:
-  static BOOL GetPauseState();
-};
+// The parameter tools, paused by the current view (CParamTool::GetPauseState).
+#include "view/CParamTool.h"
