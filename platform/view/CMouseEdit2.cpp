@@ -105,7 +105,7 @@ void CMouseEdit2::OnSetFocus(CWnd* pOldWnd) {
 
 BOOL CMouseEdit2::PreTranslateMessage(MSG* pMsg) {
   if (pMsg->message == WM_KEYDOWN && pMsg->hwnd == m_hWnd && pMsg->wParam == VK_RETURN) {
-    EndParamData();
+    m_nTaken = 0;
     if (m_pEnterWnd && m_pEnterWnd->m_hWnd) m_pEnterWnd->SendMessage(WM_MOUSEEDITENTER2, (WPARAM)GetDlgCtrlID(), 0);
     return TRUE;
   }

@@ -11,10 +11,13 @@
 // - When the input holds its count of values: flag 1 sends the parent
 //   WM_CMDTOOL_RUN_COMMAND (wParam the control id); flag 0 moves the focus to the next edit
 //   (SetNextCtrl), which then takes the picks. The next pick starts a new input.
-// - Return in the edit ends the input and sends WM_MOUSEEDITENTER2 (wParam the control id)
+// - Return in the edit starts a new input (the edit stays the view's handler) and sends WM_MOUSEEDITENTER2 (wParam the control id)
 //   to the window set with SetEnterNotifyWindow; the edit keeps the key from the dialog
 //   manager (Return never presses the dialog's default button). The key-up reaches the
 //   edit's own handlers.
+// - EndParamData ends the picking until the edit gets the focus again.
+// - An edit of another kind of value (a material, a section...) derives and gives its own
+//   text for a pick (PickText).
 // - SetMouseSnapMode checks the main toolbar's snap button of its kind: 33147 (points,
 //   nodes) or 33146 (members, elements).
 #pragma once
@@ -41,13 +44,13 @@ class CMouseEdit2 : public CEdit, public CCommandTool2 {
   BOOL PreTranslateMessage(MSG* pMsg) override;
 
  protected:
+  // What a pick gives for this edit's kind: its text, and how many values it holds; 0 when
+  // the pick gives nothing.
+  virtual int PickText(CString& text) const;
   void OnSetFocus(CWnd* pOldWnd);
   DECLARE_MESSAGE_MAP()
 
  private:
-  // What a pick gives for this edit's kind: its text and how many values; 0 when nothing.
-  int PickText(CString& text) const;
-
   CMouseEdit2* m_pNext = nullptr;
   CWnd* m_pEnterWnd = nullptr;
   CWnd* m_pPickWnd = nullptr;

@@ -18,3 +18,8 @@ void CParamTool::SetParamType(int nKind, int nCount, int nFlag) {
   m_nFlag = nFlag;
   m_nTaken = 0;
 }
+
+void CParamTool::EndParamData() {
+  m_nTaken = 0;
+  End();
+}

@@ -35,8 +35,9 @@ class CParamTool : public CVURViewEventListenerBase {
   int GetParamFlag() const { return m_nFlag; }
   // Makes this tool the view's current handler. 0 without a view.
   BOOL SetCurParamTool() { return Start(); }
-  // Ends the pick in progress: the next pick starts a new input.
-  virtual void EndParamData() { m_nTaken = 0; }
+  // Ends the input: the tool stops being the view's handler (an edit takes picks again when
+  // it gets the focus again) and the next pick starts a new input.
+  virtual void EndParamData();
   // Values taken since the input started.
   int GetTakenCount() const { return m_nTaken; }
 

@@ -201,4 +201,42 @@ TEST_F(MouseEdit, SnapModeChecksTheToolbarButtonOfItsKind) {
   EXPECT_EQ(view.GetCurEventHandlerItem(), &edits[2]);
 }
 
+// An edit of another value: a pick gives the snapped member's type.
+class TypeEdit : public CMouseEdit2 {
+ protected:
+  int PickText(CString& text) const override {
+    char kind = 0;
+    UINT key = 0;
+    if (!GetSnappedObjectKey(kind, key) || kind != 'm') return 0;
+    text = "beam";
+    return 1;
+  }
+};
+
+TEST_F(MouseEdit, EndingTheInputStopsPicksUntilTheFocusComesBackAndDerivedEditsGiveTheirOwnText) {
+  Number().SetParamType(14, 100, 0);
+  Number().SetFocus();
+  Press(0, 0);
+  Press(6, 0);
+  EXPECT_STREQ(Text(Number()), "41, 42");
+  Number().EndParamData();
+  EXPECT_EQ(view.GetCurEventHandlerItem(), nullptr);
+  Press(0, 0);
+  EXPECT_STREQ(Text(Number()), "41, 42");
+  page.SetFocus();
+  Number().SetFocus();
+  Press(0, 0);
+  EXPECT_STREQ(Text(Number()), "41") << "a new input";
+
+  TypeEdit type;
+  ASSERT_TRUE(type.Create(WS_CHILD | WS_VISIBLE, CRect(10, 120, 150, 140), &page, 105));
+  type.SetParamType(17, 1, 1);
+  type.SetFocus();
+  Press(0, 0);
+  EXPECT_STREQ(Text(type), "");
+  Press(3, 0);
+  EXPECT_STREQ(Text(type), "beam");
+  EXPECT_EQ(page.Log(), "run 105");
+}
+
 }  // namespace
