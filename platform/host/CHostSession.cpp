@@ -8,4 +8,7 @@ void CHostSession::SetResult(int n) {
   m_out << "result " << n << '\n';
 }
 
-void CHostSession::MarkDialogAction() { m_nMessageMark = m_app.GetMessages().GetCount(); }
+void CHostSession::MarkDialogAction() {
+  m_nMessageMark = m_app.GetMessages().GetCount();
+  m_nCommandMark = (int)m_app.GetHostMainWnd().GetCommands().size();
+}

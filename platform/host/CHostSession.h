@@ -35,10 +35,12 @@ class CHostSession {
   BOOL HasResult() const { return m_bHasResult; }
   int GetResult() const { return m_nResult; }
 
-  // Called by every command that opens or acts on a dialog, before it acts: `expect
-  // nomessage` looks at the message boxes after the last mark.
+  // Called by every command that opens or acts on a dialog or in the view, before it acts:
+  // `expect nomessage` looks at the message boxes after the last mark, `expect nocommand`
+  // at the commands to the main window after it.
   void MarkDialogAction();
   int GetMessageMark() const { return m_nMessageMark; }
+  int GetCommandMark() const { return m_nCommandMark; }
 
   // A failed expect or bad line met where no status can be returned (inside a dialog's
   // script, under DoModal). The first one is kept; the runner reports it after the line
@@ -76,6 +78,7 @@ class CHostSession {
   BOOL m_bHasResult = FALSE;
   int m_nResult = 0;
   int m_nMessageMark = 0;
+  int m_nCommandMark = 0;
   CScenarioStatus m_pending;
   CScenarioStatus m_writeFailure;
   std::unordered_map<std::type_index, std::shared_ptr<void>> m_slots;

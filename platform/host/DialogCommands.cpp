@@ -1,7 +1,9 @@
 // The dialog lines of cmdhost: modal ... end (and modal * ... end), modeless, with, close,
 // and the user's actions on the current dialog (type, click, check, choose, select, key,
-// tab), show dialog, show control, show list, expect text and expect state. The dialogs are reached through the dialog interface
-// "cmd" found by name in the registry, as another module of the application reaches them.
+// tab; `choose ID #N` also picks a preset of a menu edit), show dialog, show control,
+// show list, expect text and expect state. The dialogs are reached through the dialog
+// interface "cmd" found by name in the registry, as another module of the application
+// reaches them.
 //
 // `modal NAME [PARAM]` queues its block as the script of the next modal dialog, then calls
 // Dlg_DoModal(NAME, PARAM) and prints `result N`. Inside the block the dialog is the current
@@ -22,6 +24,7 @@
 #include "host/CScenarioRunner.h"
 #include "host/HostDialogs.h"
 #include "ui/IDlgIntf.h"
+#include "uiutil/CMenuEditBase.h"
 
 CDialog* HostGetCurrentDialog(CHostSession& session) {
   CDialog* dlg = session.m_pDialog;
@@ -225,10 +228,20 @@ Status Check(CScenarioContext& ctx) {
   return Result(ctx, t.drv.Check(t.pCtl, n));
 }
 
+// `choose ID #N` on a menu edit picks preset N of its menu; a read-only edit offers none.
+int ChooseMenuPreset(CMenuEditBase* edit, int index) {
+  if (!CUserDriver::CanReach(edit) || (edit->GetStyle() & ES_READONLY)) return 0;
+  if (!edit->ChooseFromList(index)) return 0;
+  if (AfxGetModalDepth() > 0) AfxPumpMessages();
+  return 1;
+}
+
 Status Choose(CScenarioContext& ctx) {
   Target t;
   if (!FindTarget(ctx, t)) return ctx.Refused();
   int index = 0;
+  if (auto* edit = dynamic_cast<CMenuEditBase*>(t.pCtl))
+    return ctx.Word(1).IsIndex(index) ? Result(ctx, ChooseMenuPreset(edit, index)) : ctx.Refused();
   if (ctx.Word(1).IsIndex(index)) return Result(ctx, t.drv.ChooseIndex(t.pCtl, index));
   return Result(ctx, t.drv.Choose(t.pCtl, ctx.Arg(1)));
 }

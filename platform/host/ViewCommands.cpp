@@ -53,6 +53,14 @@ I_ModelBase& View(CScenarioContext& ctx) {
 
 CViewEventController& Events(CScenarioContext& ctx) { return ctx.App().GetViewEvents(); }
 
+// The view, for a line that acts on it: the mark of `expect nomessage` and `expect
+// nocommand` moves to this line.
+I_ModelBase& ActOnView(CScenarioContext& ctx) {
+  I_ModelBase& view = View(ctx);
+  ctx.Session().MarkDialogAction();
+  return view;
+}
+
 // Keys of a line from word i on: K,K,K or K K K; "-" for none. 0 for a word that is none.
 BOOL ParseKeys(CScenarioContext& ctx, int from, CUIntArray& keys) {
   keys.RemoveAll();
@@ -135,7 +143,7 @@ Status Changed(CScenarioContext& ctx, I_ModelBase& view) {
 // ---- Lines that act on the view ----
 
 Status ViewPlan(CScenarioContext& ctx) {
-  I_ModelBase& view = View(ctx);
+  I_ModelBase& view = ActOnView(ctx);
   UINT story = 0;
   if (ctx.ArgCount() == 1 && !ctx.ArgUInt(0, story)) return Status::Bad("not a story key: " + ctx.Arg(0));
   auto* stor = static_cast<CClassStor*>(view.GetDocument()->GetModelDB()->GetClass(CClassStor::m_nClassID));
@@ -145,13 +153,13 @@ Status ViewPlan(CScenarioContext& ctx) {
 }
 
 Status View3D(CScenarioContext& ctx) {
-  I_ModelBase& view = View(ctx);
+  I_ModelBase& view = ActOnView(ctx);
   view.Set3DView();
   return Changed(ctx, view);
 }
 
 Status ViewAnalysis(CScenarioContext& ctx) {
-  I_ModelBase& view = View(ctx);
+  I_ModelBase& view = ActOnView(ctx);
   view.SetAnalysisView();
   return Changed(ctx, view);
 }
@@ -165,14 +173,14 @@ BOOL Flag(CScenarioContext& ctx, int i, BOOL& on) {
 Status ViewOrtho(CScenarioContext& ctx) {
   BOOL on = FALSE;
   if (!Flag(ctx, 0, on)) return Status::Bad("not 0 or 1: " + ctx.Arg(0));
-  View(ctx).SetViewState(I_ModelBase::VIEWSTATE_ORTHO, on);
+  ActOnView(ctx).SetViewState(I_ModelBase::VIEWSTATE_ORTHO, on);
   return Done(ctx);
 }
 
 Status ViewPause(CScenarioContext& ctx) {
   BOOL on = FALSE;
   if (!Flag(ctx, 0, on)) return Status::Bad("not 0 or 1: " + ctx.Arg(0));
-  View(ctx).SetPaused(on);
+  ActOnView(ctx).SetPaused(on);
   return Done(ctx);
 }
 
@@ -181,7 +189,7 @@ Status ViewTrline(CScenarioContext& ctx) {
   BOOL on = FALSE;
   if (!ctx.ArgUInt(0, key)) return Status::Bad("not a key: " + ctx.Arg(0));
   if (!Flag(ctx, 1, on)) return Status::Bad("not 0 or 1: " + ctx.Arg(1));
-  View(ctx).SetTracingLineVisible(key, on);
+  ActOnView(ctx).SetTracingLineVisible(key, on);
   return Done(ctx);
 }
 
@@ -259,7 +267,7 @@ Status ViewSelect(CScenarioContext& ctx) {
   CUIntArray keys;
   if (!k) return Status::Bad("not a kind: " + ctx.Arg(0));
   if (!ParseKeys(ctx, 1, keys)) return Status::Bad("not keys: " + ctx.Join(1));
-  I_ModelBase& view = View(ctx);
+  I_ModelBase& view = ActOnView(ctx);
   CDBDoc& doc = *view.GetDocument();
   if (k->kind < 0) {
     view.SetSelectedSegments(keys);
@@ -285,7 +293,7 @@ Status ViewSelect(CScenarioContext& ctx) {
 }
 
 Status ViewUnselect(CScenarioContext& ctx) {
-  I_ModelBase& view = View(ctx);
+  I_ModelBase& view = ActOnView(ctx);
   CDBDoc& doc = *view.GetDocument();
   view.SetSelectedSegments(CUIntArray());
   CViewCtrl* model = SelectionOf(doc, CViewCtrl::PONT);
