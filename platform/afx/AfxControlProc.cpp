@@ -249,6 +249,20 @@ LRESULT AfxControlProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {
         AfxNotifyParent(w, w->kind == AfxKind::ListView ? LVN_KEYDOWN : TCN_KEYDOWN, &kd.hdr);
       }
       return 0;
+    case WM_MOUSEWHEEL:
+      // A combo box steps its selection one item per notch (120), a turn toward the user
+      // (negative) to the next item, and reports the change as a choice does.
+      if (IsCombo(w) && !w->items.empty()) {
+        int notches = (short)HIWORD(wParam) / 120;
+        int n = (int)w->items.size();
+        int sel = std::clamp(w->curSel - notches, 0, n - 1);
+        if (notches == 0 || sel == w->curSel) return 0;
+        w->curSel = sel;
+        if (!IsDropList(w)) w->text = w->items[(size_t)sel].text;
+        w->needsPaint = true;
+        Notify(w, CBN_SELCHANGE);
+      }
+      return 0;
     case BM_GETCHECK: return w->kind == AfxKind::Button ? w->check : 0;
     case BM_SETCHECK:
       if (w->kind == AfxKind::Button) {

@@ -32,8 +32,12 @@ void CCobxDBBase::Refill() {
     if (i >= 0) SetItemData(i, it.first);
   }
   if (!hadSelection || !SelectKey(selected)) {
-    SetCurSel(-1);
-    if ((GetStyle() & 0x3) == CBS_DROPDOWN) SetWindowText(typed);
+    if (SelectsFirstItem() && GetCount() > 0) {
+      SetCurSel(0);
+    } else {
+      SetCurSel(-1);
+      if ((GetStyle() & 0x3) == CBS_DROPDOWN) SetWindowText(typed);
+    }
   }
 }
 

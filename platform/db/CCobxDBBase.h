@@ -6,7 +6,8 @@
 // whenever an option of the derived class changes, and on Refill. While attached it
 // listens to that database: a transaction with update records of a table it lists from
 // (WatchesClass) fills it again. A refill keeps the selected key when that record is still
-// listed; otherwise nothing is selected (an editable combo keeps its typed text).
+// listed; otherwise nothing is selected (an editable combo keeps its typed text), or the
+// first item for a combo that asks for it (SelectsFirstItem).
 // Opening or renewing a model notifies nobody: call Refill then.
 #pragma once
 #include <utility>
@@ -40,5 +41,7 @@ class CCobxDBBase : public CComboBox, public DB_CUpdateListener {
   virtual void FillItems(CDBDoc& doc, Items& items) = 0;
   // Whether update records of that table change the items.
   virtual BOOL WatchesClass(UINT nClassID) const = 0;
+  // Whether a fill that leaves nothing selected selects the first item.
+  virtual BOOL SelectsFirstItem() const { return FALSE; }
   void PreSubclassWindow() override;
 };

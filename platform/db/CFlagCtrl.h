@@ -10,6 +10,7 @@ class CFlagCtrl {
   // The half side of the square searched around a member end.
   double GetGeneralCoordinateToleranceCurrentUnit() const { return m_dCoord; }
   void SetMergeTolerance(double d) { m_dMerge = d; }
+  void SetGeneralCoordinateTolerance(double d) { m_dCoord = d; }
 
  private:
   double m_dMerge = 0.001;

@@ -72,6 +72,17 @@ double CUnitCtrl::GetFactor(int nKind) const {
   return 1.0 / (std::pow(kForces[m_nForce].kN, k->f) * std::pow(kLengths[m_nLength].m, k->l));
 }
 
+double CUnitCtrl::ConvValueTgtUnit2CurUnit(int nForceIndex, int nLengthIndex, int nKind, double dValue) const {
+  static const int kLengthOf[LENGTH_UNIT_COUNT] = {LENGTH_MM, LENGTH_CM, LENGTH_M};
+  static const int kForceOf[FORCE_UNIT_COUNT] = {FORCE_N, FORCE_KGF, FORCE_KN, FORCE_TONF};
+  const KindInfo* k = FindKind(nKind);
+  if (!k || nForceIndex < 0 || nForceIndex >= FORCE_UNIT_COUNT || nLengthIndex < 0 || nLengthIndex >= LENGTH_UNIT_COUNT)
+    return dValue;
+  const double internal =
+      dValue * std::pow(kForces[kForceOf[nForceIndex]].kN, k->f) * std::pow(kLengths[kLengthOf[nLengthIndex]].m, k->l);
+  return ConvertOut(nKind, internal);
+}
+
 CString CUnitCtrl::GetUnitName(int nKind) const {
   const KindInfo* k = FindKind(nKind);
   if (!k) return CString();

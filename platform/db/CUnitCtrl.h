@@ -70,6 +70,10 @@ class CUnitCtrl {
   double GetFactor(int nKind) const;
   double ConvertIn(int nKind, double dValue) const { return dValue / GetFactor(nKind); }
   double ConvertOut(int nKind, double dValue) const { return dValue * GetFactor(nKind); }
+  // A value given in other units, in the current ones: nForceIndex and nLengthIndex are
+  // numbered as GetUnitIndexCurrent numbers them (length 0 mm, 1 cm, 2 m; force 0 N,
+  // 1 kgf, 2 kN, 3 tonf). An index or kind outside the tables gives the value unchanged.
+  double ConvValueTgtUnit2CurUnit(int nForceIndex, int nLengthIndex, int nKind, double dValue) const;
   // The name of a kind's unit in the current system, e.g. "kN/m^2"; "" for plain numbers.
   CString GetUnitName(int nKind) const;
 

@@ -47,6 +47,14 @@ void CDlgMove::Place() {
   if (to != r) MoveWindow(to.left, to.top, to.Width(), to.Height(), FALSE);
 }
 
+void CDlgMove::MoveDlgWithinScreen() {
+  if (!m_hWnd || (GetStyle() & WS_CHILD)) return;
+  CRect r;
+  GetWindowRect(&r);
+  CRect to = PlaceRect(0, 0, 0, r);
+  if (to != r) MoveWindow(to.left, to.top, to.Width(), to.Height(), FALSE);
+}
+
 LRESULT CDlgMove::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
   LRESULT r = CInternationalDlg::WindowProc(message, wParam, lParam);
   if (message == WM_INITDIALOG) Place();

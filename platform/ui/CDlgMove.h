@@ -26,6 +26,8 @@ class CDlgMove : public CInternationalDlg {
   int GetInitPosType() const { return m_nPosType; }
   CPoint GetInitPosOffset() const { return CPoint(m_nPosX, m_nPosY); }
 
+  // Moves the window (never resizes it) to lie within the screen, as placement does.
+  void MoveDlgWithinScreen();
   // Where placement puts a window now at current (screen coordinates).
   static CRect PlaceRect(int nType, int nX, int nY, const CRect& current);
 

@@ -13,10 +13,13 @@
 #include "db/CClassMatl.h"
 #include "db/CClassMdul.h"
 #include "db/CClassPlan.h"
+#include "db/CClassThik.h"
 #include "db/CCobxMatl.h"
 #include "db/CCobxMdul.h"
 #include "db/CCobxName.h"
 #include "db/CCobxPlan.h"
+#include "db/CCobxSect.h"
+#include "db/CCobxThik.h"
 #include "db/CCobxStor.h"
 #include "db/CDBDoc.h"
 #include "db/CEditMatl.h"
@@ -26,7 +29,7 @@
 
 namespace {
 
-enum { ID_EDIT = 100, ID_LABEL, ID_STATIC, ID_PLAN, ID_MDUL, ID_STOR, ID_MATL, ID_MATL_EDIT, ID_NAME };
+enum { ID_EDIT = 100, ID_LABEL, ID_STATIC, ID_PLAN, ID_MDUL, ID_STOR, ID_MATL, ID_MATL_EDIT, ID_NAME, ID_SECT, ID_THIK };
 
 class ControlsTest : public ::testing::Test {
  protected:
@@ -423,6 +426,39 @@ TEST_F(ControlsTest, NameComboListsWhatItsKindsSourceGives) {
   t.name = "T3";
   ASSERT_TRUE(Table<CClassMdul>()->TR_Add(t));
   EXPECT_EQ(names.GetCount(), 3) << "the source's table is watched";
+}
+
+// Section and thickness combos always have a choice while there is one to make; the mouse
+// wheel steps it, toward the user to the next item.
+TEST_F(ControlsTest, SectionAndThicknessCombosSelectTheFirstAndStepWithTheWheel) {
+  CCobxSect sects;
+  CCobxThik thiks;
+  Make(sects, ID_SECT);
+  Make(thiks, ID_THIK);
+  EXPECT_EQ(Items(sects), "C500x500=1,C300x600=2,H400x200x8x13=3");
+  EXPECT_EQ(sects.GetSelectedSect(), 1u) << "the first one";
+  EXPECT_EQ(thiks.GetCount(), 2);
+  EXPECT_EQ(thiks.GetSelectedThik(), 1u);
+
+  struct Step {
+    short delta;
+    UINT key;
+  } steps[] = {{-120, 2}, {-120, 3}, {-120, 3}, {240, 1}, {60, 1}, {120, 1}};
+  for (const Step& st : steps) {
+    sects.SendMessage(WM_MOUSEWHEEL, MAKEWPARAM(0, (WORD)st.delta), 0);
+    EXPECT_EQ(sects.GetSelectedSect(), st.key) << st.delta;
+  }
+
+  // A new thickness is listed; a deleted selection falls back to the first.
+  T_THIK_D t;
+  t.Initialize();
+  t.thick1 = 0.3;
+  t.name = "300";
+  ASSERT_TRUE(Table<CClassThik>()->TR_Add(t));
+  ASSERT_EQ(thiks.GetCount(), 3);
+  ASSERT_TRUE(thiks.SelectKey(3));
+  ASSERT_TRUE(Table<CClassThik>()->TR_Del(3u));
+  EXPECT_EQ(thiks.GetSelectedThik(), 1u);
 }
 
 }  // namespace

@@ -71,6 +71,24 @@ TEST(Units, UnitIndexesCountFromTheSmallestUnit) {
   }
 }
 
+TEST(Units, ValuesGivenInOtherUnitsShowInTheCurrentOnes) {
+  // (current force, current length, given force index, given length index, kind, value, shown)
+  struct Case {
+    const char *force, *length;
+    int forceIndex, lengthIndex, kind;
+    double value, shown;
+  } cases[] = {{"kN", "m", 2, 0, UNIT_LENGTH, 270, 0.27},      {"kN", "mm", 2, 0, UNIT_LENGTH, 270, 270},
+               {"kN", "cm", 3, 2, UNIT_LENGTH, 0.5, 50},       {"N", "mm", 2, 2, UNIT_FORCE, 1.5, 1500},
+               {"kN", "m", 0, 0, UNIT_STRESS, 30, 30000},      {"kN", "m", 2, 2, UNIT_ANGLE, 45, 45},
+               {"kN", "m", 4, 0, UNIT_LENGTH, 7, 7},           {"kN", "m", 2, 3, UNIT_LENGTH, 7, 7}};
+  for (const Case& c : cases) {
+    CUnitCtrl u;
+    ASSERT_TRUE(u.SetUnitSystem(c.force, c.length));
+    EXPECT_NEAR(u.ConvValueTgtUnit2CurUnit(c.forceIndex, c.lengthIndex, c.kind, c.value), c.shown, 1e-9 * c.shown)
+        << c.force << " " << c.length << " from " << c.forceIndex << "/" << c.lengthIndex << " kind " << c.kind;
+  }
+}
+
 TEST(Units, RecordConversionUsesTheDeclaredKinds) {
   CUnitCtrl u;
   u.SetUnitSystem("N", "mm");

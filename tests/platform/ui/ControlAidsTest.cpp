@@ -1,14 +1,19 @@
 // Control aids on a dialog of radios, a group box, combos and a spin edit.
 #include <gtest/gtest.h>
 
+#include <utility>
+#include <vector>
+
 #include "UiFixture.h"
 #include "afx/CButton.h"
 #include "afx/CUserDriver.h"
 #include "ui/CCobxAutoFill.h"
 #include "ui/CDlgUtil.h"
 #include "ui/CEditSpinEx.h"
+#include "ui/CFoldGroupBox.h"
 #include "ui/CFoldGroupBox_CheckEnable.h"
 #include "ui/CInternationalDlg.h"
+#include "ui/T_DLG_CTRLS_GROUP.h"
 
 namespace {
 
@@ -166,6 +171,86 @@ TEST_F(ControlAids, CheckedGroupBoxEnablesWhatIsInside) {
   EXPECT_EQ(box.GetCheckState(), 0);
   EXPECT_FALSE(dlg.GetDlgItem(7060)->IsWindowEnabled());
   EXPECT_TRUE(dlg.GetDlgItem(IDC_UI_CHECKGROUP)->IsWindowEnabled()) << "the box itself stays reachable";
+}
+
+// Groups of controls stack below a rectangle and keep their own arrangement; moving the
+// window afterwards leaves their areas true.
+TEST_F(ControlAids, ControlGroupsStackAndFollowTheirWindow) {
+  T_DLG_CTRLS_GROUP inside, outside, none;
+  inside.AddCtrls({IDC_UI_IN1, IDC_UI_IN2});
+  outside.AddCtrl(IDC_UI_OUT);
+  none.AddCtrl(99999);
+  ASSERT_TRUE(inside.ReCalcArea(&dlg));
+  ASSERT_TRUE(outside.ReCalcArea(&dlg));
+  EXPECT_FALSE(none.ReCalcArea(&dlg)) << "no control of the group";
+  const CRect in1 = RectOf(IDC_UI_IN1), in2 = RectOf(IDC_UI_IN2);
+
+  CRect rc;
+  dlg.GetDlgItem(IDC_UI_COMBO)->GetWindowRect(&rc);
+  const int combo = rc.bottom;
+  inside.SetCtrlsPosAfter(&dlg, rc, 5, TRUE);
+  EXPECT_EQ(rc, inside.GetScreenArea()) << "the rectangle becomes the group's";
+  outside.SetCtrlsPosAfter(&dlg, rc, 5, TRUE);
+  CRect a, b;
+  dlg.GetDlgItem(IDC_UI_IN1)->GetWindowRect(&a);
+  dlg.GetDlgItem(IDC_UI_OUT)->GetWindowRect(&b);
+  EXPECT_EQ(a.top, combo + 5);
+  EXPECT_EQ(b.top, inside.GetScreenArea().bottom + 5);
+  EXPECT_EQ(RectOf(IDC_UI_IN2).top - RectOf(IDC_UI_IN1).top, in2.top - in1.top) << "kept within the group";
+  EXPECT_EQ(RectOf(IDC_UI_IN1).left, in1.left) << "moved down only";
+  CRect same = rc;
+  none.SetCtrlsPosAfter(&dlg, same, 5, TRUE);
+  EXPECT_EQ(same, rc);
+
+  CRect w;
+  dlg.GetWindowRect(&w);
+  dlg.MoveWindow(w.left + 30, w.top + 40, w.Width(), w.Height());
+  dlg.GetDlgItem(IDC_UI_IN1)->GetWindowRect(&a);
+  EXPECT_EQ(inside.GetScreenArea().TopLeft(), a.TopLeft());
+  inside.SetCtrlsPos(&dlg, CPoint(a.left + 3, a.top - 2), TRUE);
+  EXPECT_EQ(inside.GetScreenArea().TopLeft(), CPoint(a.left + 3, a.top - 2));
+
+  inside.Show(&dlg, FALSE);
+  inside.Enable(&dlg, FALSE);
+  EXPECT_FALSE(dlg.GetDlgItem(IDC_UI_IN2)->IsWindowVisible());
+  EXPECT_FALSE(dlg.GetDlgItem(IDC_UI_IN1)->IsWindowEnabled());
+  EXPECT_TRUE(dlg.GetDlgItem(IDC_UI_OUT)->IsWindowVisible());
+}
+
+class FoldDlg : public CInternationalDlg {
+ public:
+  FoldDlg() : CInternationalDlg(IDD_UI_CONTROLS, nullptr) {}
+  std::vector<std::pair<WPARAM, LPARAM>> heard;
+
+ protected:
+  LRESULT OnFold(WPARAM w, LPARAM l) {
+    heard.emplace_back(w, l);
+    return 0;
+  }
+  DECLARE_MESSAGE_MAP()
+};
+BEGIN_MESSAGE_MAP(FoldDlg, CInternationalDlg)
+  ON_REGISTERED_MESSAGE(CFoldGroupBox::WM_FOLDGROUPBOX_STATE_CHANGED, &FoldDlg::OnFold)
+END_MESSAGE_MAP()
+
+TEST_F(ControlAids, FoldBoxTellsItsDialogOfEachClick) {
+  FoldDlg fold;
+  ASSERT_TRUE(fold.Create(IDD_UI_CONTROLS, nullptr));
+  fold.ShowWindow(SW_SHOW);
+  CFoldGroupBox_Check box;
+  ASSERT_TRUE(box.Initialize(&fold, IDD_UI_CONTROLS, IDC_UI_CHECKGROUP, 1, 1));
+  EXPECT_EQ(box.GetDlgID(), (UINT)IDD_UI_CONTROLS);
+  box.SetCheck(BST_CHECKED);
+  EXPECT_TRUE(box.IsChecked());
+  EXPECT_TRUE(fold.heard.empty()) << "a check set by code tells nobody";
+  CUserDriver drv(&fold);
+  ASSERT_TRUE(drv.Click(IDC_UI_CHECKGROUP));
+  ASSERT_TRUE(drv.Click(IDC_UI_CHECKGROUP));
+  ASSERT_EQ(fold.heard.size(), 2u);
+  EXPECT_EQ(fold.heard[0], std::make_pair((WPARAM)IDC_UI_CHECKGROUP, (LPARAM)0));
+  EXPECT_EQ(fold.heard[1], std::make_pair((WPARAM)IDC_UI_CHECKGROUP, (LPARAM)1));
+  EXPECT_TRUE(box.IsChecked());
+  fold.DestroyWindow();
 }
 
 }  // namespace

@@ -1,0 +1,219 @@
+// The member-creation tool: the one modeless tool window (template 14156) through which
+// the engineer creates points and members in the model view. It offers a member type, a
+// placement method and the options a new member takes; while it is open it is the view's
+// current event handler and sets the main toolbar's snap switches for the type and method.
+//
+// One tool at a time: the application constructs it (which makes it GetMySelf and IsAlive),
+// creates its window, and finds it again through the two statics; both are cleared when
+// it ends. The window writes nothing to the model: the creation requests read its options
+// through the queries below.
+//
+// The method is remembered per member type while the window lives (GetCurMethod reads
+// the current type's slot, 0 for a type without one). The layout shows only the groups
+// of controls the type and method need, stacked below the member-type combo, and shrinks
+// the window to 10 pixels below the last group; a layout request while the brace-type
+// combo has no selection changes nothing, as does a snap update.
+//
+// Return in the window creates nothing and leaves it open (the coordinate edit posts its
+// own message); Tab in the window or the view cycles the method, Shift+Tab in the view
+// the member type.
+#pragma once
+#include <array>
+#include "afx/CComboBox.h"
+#include "afx/CComboBoxEx.h"
+#include "afx/CImageList.h"
+#include "afx/CSpinButtonCtrl.h"
+#include "creation/CEditEnter.h"
+#include "db/CCobxSect.h"
+#include "db/CCobxThik.h"
+#include "db/CEditUnit.h"
+#include "db/CTextUnit.h"
+#include "db/DBGeom.h"
+#include "ui/CDBDlgBase.h"
+#include "ui/CFoldGroupBox.h"
+#include "ui/T_DLG_CTRLS_GROUP.h"
+#include "view/I_ViewEventHandlerItem.h"
+
+struct T_DMLN_D;
+
+// The placement method of the creation tool.
+enum CREATE_METHOD_TYPE {
+  METHOD_1PICK = 1,      // one pick
+  METHOD_2PONT = 2,      // two points
+  METHOD_2MEMB = 3,      // between two picked members (secondary beams)
+  METHOD_AXIS = 4,       // along an axis
+  METHOD_WND1 = 5,       // window of two corners
+  METHOD_WND2 = 6,       // enclosing polygon
+  METHOD_CURV = 7,       // curve (line-type members)
+  METHOD_CURV_AREA = 8,  // polyline of straight and arc edges (area members)
+};
+
+class CCreateMembDlg2 : public CDBDlgBase, public I_ViewEventHandlerItem {
+  DECLARE_DYNAMIC(CCreateMembDlg2)
+
+ public:
+  explicit CCreateMembDlg2(CWnd* pParent = nullptr);
+  ~CCreateMembDlg2() override;
+
+  static BOOL IsAlive() { return m_bIsAlive; }
+  static CCreateMembDlg2* GetMySelf() { return m_pMySelf; }
+  static int m_bIsAlive;
+  static CCreateMembDlg2* m_pMySelf;
+  // The registered message "WM_SELECT_END_TRLINE" (made when the module loads).
+  static const UINT WM_SELECT_END_TRLINE;
+
+  // ---- Type and method ----
+  int GetCurMethod() const;
+  void SetCurMethod(int nMethod);
+  void ChangeToNextMethod();
+  void ChangeToNextMemberType();
+  void ChangeMembType(int nType);
+  // "Create Member : " and the text of the member-type combo.
+  CString GetCurTypeOfWork() const;
+  // The cursor of the member type on the window class and as the current cursor; 0 for a
+  // type without one.
+  BOOL ChangeMouseCursor();
+  // Lays the window out again for the current type; 0.
+  LRESULT OnUpdateViewMode(WPARAM wParam, LPARAM lParam);
+  // Checks the method's buttons in both method groups and, for a method other than the
+  // stored one, enables the coordinate group for method 1 only.
+  void OnChangeMethod(int nMethod);
+  void OnClose();
+
+  // ---- What the creation requests read ----
+  int GetMembType() const;
+  UINT GetSectKey() const;
+  UINT GetThikKey() const;
+  // The beta combo's text as a number (0 when the combo is hidden or the text is none).
+  double GetBetaAngle() const;
+  BOOL IsBetaAngleAuto() const;
+  BOOL GetTensionOnly() const;
+  BOOL GetConsiderBending() const;
+  BOOL GetFrameIntersectType() const;
+  BOOL GetStoryOver() const;
+  int GetCurrentViewEditMode() const;
+  BOOL IsPlaneMode() const;
+  double GetCurStoryLevel() const;
+  // The top of the member's story minus the mean z of its points; GetCurStoryLevel for a
+  // missing member; 0 when a table is missing or a read fails.
+  double GetMemberCenterLevel(UINT nMembKey) const;
+
+  // ---- Snapping, perspective and tracing lines ----
+  void UpdateSnapMode(int nMethod);
+  void SetSnapNone();
+  void SetSnapPGrid(BOOL bOn);
+  void SetSnapPoint(BOOL bOn);
+  void SetSnapMemb(BOOL bOn);
+  void SetSnapTrCenter(BOOL bOn);
+  void SetSnapTrOther(BOOL bOn);
+  BOOL CanGetMousePos() const;
+  BOOL IsPerspectiveViewMode() const;
+  BOOL SetPerspectiveViewMode(BOOL bOn);
+  void SetSelectModeOff();
+  void UnSelectAll();
+  int IsUseTracingLineMode() const;
+  void SetSelectMode_Trline(BOOL bOn);
+  BOOL IsVisibleTracingLine(const T_DMLN_D* pSegment) const;
+  // The square of the document's coordinate tolerance t around (x, y): (x-t, y-t),
+  // (x+t, y-t), (x+t, y+t), (x-t, y+t). 0 (and an empty polygon) without a document.
+  BOOL GetPointRegion2D(CPoint2DArray& polygon, double x, double y) const;
+  LRESULT OnSelectEndTrLine(WPARAM wParam, LPARAM lParam);
+
+  // ---- View events ----
+  BOOL OnView_RButtonDown() override;
+  BOOL OnView_KeyDown(UINT nChar, UINT nRepCnt, UINT nFlags) override;
+  BOOL OnView_KeyUp(UINT nChar, UINT nRepCnt, UINT nFlags) override;
+  BOOL OnView_NotifyGeneral(UINT nCode, UINT wParam, UINT lParam) override;
+
+  BOOL PreTranslateMessage(MSG* pMsg) override;
+
+  // The control groups, in the order of their table.
+  enum Group {
+    G_SECT, G_BETA, G_METHOD, G_SB_METHOD, G_BEAM_COUNT, G_THIK, G_COORD, G_RELEASE,
+    G_SLAB_GEN, G_BRACE, G_ECC, G_CURVE, G_CANTI, G_SLAB_KIND, G_STAIR, G_COUNT
+  };
+  const T_DLG_CTRLS_GROUP& GetGroup(Group g) const { return m_groups[(size_t)g]; }
+  // The layout gap between stacked groups, in pixels.
+  static constexpr int kLayoutGap = 5;
+
+ protected:
+  void DoDataExchange(CDataExchange* pDX) override;
+  BOOL OnInitDialog() override;
+  void OnOK() override;
+  void OnCancel() override;
+  void PostNcDestroy() override;
+
+  void InitControlGroup();
+  void InitCtrl();
+  void InitMoveDlgPos();
+  void ReCalcLayout(int nType);
+  void ResizeDlgToCompact();
+  void SetMethodButtonState(int nMethod);
+  void OnChangeMembTypeMethod();
+  void ComputeStairThickness();
+  // The brace type chosen (item data), -1 when none.
+  int GetBraceType() const;
+  // The curve-kind radio, def when none is checked.
+  int GetCurveKind(int def = 3) const;
+  BOOL IsCantileverChecked() const;
+  void SetCursorTo(HCURSOR h);
+  // Drops the collected input of the view (the rubber band).
+  void ResetInput();
+
+  void OnActivate(UINT nState, CWnd* pWndOther, BOOL bMinimized);
+  void OnSysCommand(UINT nID, LPARAM lParam);
+  void OnMouseLeave();
+  void OnDestroy();
+  void OnSelchangeMembTypeCmb();
+  void OnSelchangeBraceTypeCmb();
+  void OnSelchangeSectCmb();
+  void OnSelchangeThikCmb();
+  void OnBnClickedMembBtn();
+  void OnBnClickedSectNew();
+  void OnBnClickedThikNew();
+  void OnBnClickedMethod1Pick();
+  void OnBnClickedMethod2Pont();
+  void OnBnClickedMethod2Memb();
+  void OnBnClickedMethodAxis();
+  void OnBnClickedMethodWnd1();
+  void OnBnClickedMethodWnd2();
+  void OnBnClickedMethodCurv();
+  void OnBnClickedSbMethodCurv();
+  void OnChangeCurvMethod();
+  void OnTensionOnly();
+  void OnConsiderBending();
+  void OnChangeCSlabLocation();
+  void OnChangeStairSlabType();
+  void OnSelchangeCmdStairThikCmb();
+  void OnChangeStairWidthHeightEdt();
+  void OnCheckTransThikUserChk();
+  LRESULT OnKeyDownReturnAtCoordEdit(WPARAM wParam, LPARAM lParam);
+  LRESULT OnChangeFoldState(WPARAM wParam, LPARAM lParam);
+
+  CComboBox m_cbMembType;
+  CCobxSect m_cbSect;
+  CComboBox m_cbBeta;
+  CTextUnit m_tuBeta;
+  CCobxThik m_cbThik;
+  CEditEnter m_edCoord;
+  CTextUnit m_tuCoord;
+  CComboBox m_cbRelease;
+  CComboBoxEx m_cbBraceType;
+  CImageList* m_pBraceImages = nullptr;
+  CEditUnit m_edE1, m_edE2;
+  CTextUnit m_tuE1, m_tuE2;
+  CSpinButtonCtrl m_spinCount;
+  CFoldGroupBox_Check m_fgCanti;
+  CEditUnit m_edCantiLen, m_edCantiWidth, m_edCantiOffset;
+  CTextUnit m_tuCantiLen, m_tuCantiWidth, m_tuCantiOffset;
+  CCobxThik m_cbStairThik;
+  CEditUnit m_edStairWidth, m_edStairHeight, m_edStairEq;
+  CTextUnit m_tuStairEq;
+
+  std::array<T_DLG_CTRLS_GROUP, G_COUNT> m_groups;
+  // The method of each member type that has a slot.
+  std::array<std::pair<int, int>, 11> m_methods;
+  BOOL m_bControlsReady = FALSE;  // InitCtrl filled the combos
+
+  DECLARE_MESSAGE_MAP()
+};
