@@ -45,7 +45,9 @@ CmdModalRow s_modal[] = {
      [](CWnd* p, UINT key) -> CInternationalDlg* { return new CCmdPlanStoryDlgMain(p, CCmdPlanStoryDlgMain::TAB_PLAN, key, 0); },
      nullptr},
     // Older CCmdPlanStoryDlgMain (parent, tab 2, standard-floor key 0, tower = parameter).
-    {"CCmdPlanStoryDlgMain_Story", IDD_CMD_PLANSTORY_MAIN, CMD_PARENT_NONE, CMD_NO_PLACEMENT, nullptr, nullptr},
+    {"CCmdPlanStoryDlgMain_Story", IDD_CMD_PLANSTORY_MAIN, CMD_PARENT_NONE, CMD_NO_PLACEMENT,
+     [](CWnd* p, UINT key) -> CInternationalDlg* { return new CCmdPlanStoryDlgMain(p, CCmdPlanStoryDlgMain::TAB_STORY, 0, key); },
+     nullptr},
     {"CCmdChangeCurPlanDlg", IDD_CMD_CHANGE_CUR_PLAN, CMD_PARENT_MAIN, CMD_PLACE_DEFAULT,
      [](CWnd* p, UINT) -> CInternationalDlg* { return new CCmdChangeCurPlanDlg(p); }, nullptr},
     {"CModelCtrlDlg", IDD_CMD_MODEL_CTRL, CMD_PARENT_NONE, CMD_PLACE_DEFAULT,

@@ -1,7 +1,11 @@
 #include "levels/CCmdPlanStoryDlgMain.h"
 
 #include "afx/CDataExchange.h"
+#include "db/CClassPlan.h"
+#include "db/CDBDoc.h"
+#include "db/DB_CDataBase.h"
 #include "levels/CCmdPlanStoryDlgPlan.h"
+#include "levels/CCmdPlanStoryDlgStor.h"
 #include "res/resource.h"
 #include "ui/CMsgDll.h"
 
@@ -25,16 +29,30 @@ BOOL CCmdPlanStoryDlgMain::OnInitDialog() {
   m_tab.SetPlaceHolder(IDC_PLACEHOLDER);
   m_pPlanPage = new CCmdPlanStoryDlgPlan(nullptr);
   m_tab.AddTab(m_pPlanPage, CMsgDll::pfuncLoadStr("IDS_WG_CMD_IP_STORYDLG_PLAN", 0), IDD_CMD_PLANSTORY_PLAN, 1);
+  m_pStoryPage = new CCmdPlanStoryDlgStor(nullptr);
+  m_tab.AddTab(m_pStoryPage, CMsgDll::pfuncLoadStr("IDS_WG_CMD_IP_STORYDLG_STORY", 0), IDD_CMD_PLANSTORY_STORY, 1);
   if (m_nPlanKey) m_pPlanPage->SetInitPlankey(m_nPlanKey);
-  // Tab n - 1 for a first tab n; the pages not built yet fall back to the last one there is.
+  if (m_nTowerKey) m_pStoryPage->SetInitModulekey(m_nTowerKey);
+  // Tab n - 1 for a first tab n; first tab 0: the story page once there are standard floors
+  // to put stories on.
   int tab = m_nFirstTab > 0 ? m_nFirstTab - 1 : 0;
+  if (m_nFirstTab == 0) {
+    CDBDoc* doc = CDBDoc::m_pDBDoc;
+    DB_CDataBase* db = doc ? doc->GetModelDB() : nullptr;
+    auto* plan = db ? static_cast<CClassPlan*>(db->GetClass(CClassPlan::m_nClassID)) : nullptr;
+    tab = plan && plan->GetCount() > 1 ? 1 : 0;
+  }
   if (tab >= m_tab.GetTabCount()) tab = m_tab.GetTabCount() - 1;
   m_tab.ShowTab(tab);
   return TRUE;
 }
 
 void CCmdPlanStoryDlgMain::UpdateGridData() {
-  if (m_pPlanPage && m_tab.GetShownTab() == 0) m_pPlanPage->TerminateGridEditing();
+  if (m_tab.GetShownTab() == 0) {
+    if (m_pPlanPage) m_pPlanPage->TerminateGridEditing();
+  } else if (m_pStoryPage) {
+    m_pStoryPage->TerminateGridEditing();
+  }
 }
 
 void CCmdPlanStoryDlgMain::OnOK() {

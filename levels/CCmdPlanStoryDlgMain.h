@@ -1,15 +1,16 @@
-// The plan and story dialog: its pages on one tab control and Close. The plan page
-// (CCmdPlanStoryDlgPlan) is the only page until the story page joins, so every first tab
-// shows it; first tab 1 is the plan page, 2 the story page, 0 the story page when the
-// model has more than one standard floor, else the plan page. The standard-floor key given
-// is the plan page's first floor. Close and every change of tab first end the cell edit
-// of the page shown (committed or abandoned by the grid). The model-control button does
-// nothing.
+// The plan and story dialog: the plan page (CCmdPlanStoryDlgPlan) and the story page
+// (CCmdPlanStoryDlgStor) on one tab control, and Close. First tab 1 shows the plan page, 2
+// the story page, 0 the story page when the model has more than one standard floor, else
+// the plan page. The standard-floor key given is the plan page's first floor, the tower
+// key the story page's first tower (0: the main tower). Close and every change of tab
+// first end the cell edit of the page shown (committed or abandoned by the grid). The
+// model-control button does nothing.
 #pragma once
 #include "ui/CDlgMove.h"
 #include "ui/CDlgTabCtrl.h"
 
 class CCmdPlanStoryDlgPlan;
+class CCmdPlanStoryDlgStor;
 
 class CCmdPlanStoryDlgMain : public CDlgMove {
   DECLARE_DYNAMIC(CCmdPlanStoryDlgMain)
@@ -24,6 +25,7 @@ class CCmdPlanStoryDlgMain : public CDlgMove {
 
   CDlgTabCtrl& GetTabCtrl() { return m_tab; }
   CCmdPlanStoryDlgPlan* GetPlanPage() const { return m_pPlanPage; }
+  CCmdPlanStoryDlgStor* GetStoryPage() const { return m_pStoryPage; }
   UINT GetTowerKey() const { return m_nTowerKey; }
 
  protected:
@@ -38,6 +40,7 @@ class CCmdPlanStoryDlgMain : public CDlgMove {
   UINT m_nTowerKey;
   CDlgTabCtrl m_tab;
   CCmdPlanStoryDlgPlan* m_pPlanPage = nullptr;  // owned by the tab control
+  CCmdPlanStoryDlgStor* m_pStoryPage = nullptr; // owned by the tab control
 
   DECLARE_MESSAGE_MAP()
 };

@@ -2,6 +2,7 @@
 
 #include "afx/AfxMessageBox.h"
 #include "afx/CDataExchange.h"
+#include "afx/CGdiObject.h"
 #include "res/resource.h"
 #include "ui/CMsgDll.h"
 
@@ -22,15 +23,20 @@ const UINT kLastNonBasementKey = 2;
 CStoryGLevelDlg::CStoryGLevelDlg(double dGroundLevel, UINT nRefStorKey, CWnd* pParent)
     : CDlgMove(IDD_CMD_STORY_GLEVEL, pParent), m_dGroundLevel(dGroundLevel), m_nRefStorKey(nRefStorKey) {}
 
+CStoryGLevelDlg::~CStoryGLevelDlg() { delete m_pPicture; }
+
 void CStoryGLevelDlg::DoDataExchange(CDataExchange* pDX) {
   CDlgMove::DoDataExchange(pDX);
   DDX_Control(pDX, IDC_GL_STORY, m_cobxStor);
   DDX_Control(pDX, IDC_GL_LEVEL, m_editLevel);
   DDX_Control(pDX, IDC_GL_LEVEL_UNIT, m_textUnit);
+  DDX_Control(pDX, IDC_GL_PICTURE, m_stPicture);
 }
 
 BOOL CStoryGLevelDlg::OnInitDialog() {
   CDlgMove::OnInitDialog();
+  m_pPicture = new CBitmap;
+  if (m_pPicture->LoadBitmap(IDB_GL_PICTURE)) m_stPicture.SetBitmap((HBITMAP)*m_pPicture);
   m_cobxStor.SetBasementStorOnly(TRUE);
   m_bChecking = TRUE;  // the stored level is shown as it is
   m_editLevel.SetEditUnit(m_dGroundLevel);

@@ -12,16 +12,20 @@
 // - OK checks the level again and needs a number ("IDS_WG_CMD_MC_WARNING_Input_is_digit",
 //   the edit becomes "0", the dialog stays open). Cancel leaves the caller's values.
 #pragma once
+#include "afx/CStatic.h"
 #include "db/CCobxStor.h"
 #include "db/CEditUnit.h"
 #include "db/CTextUnit.h"
 #include "ui/CDlgMove.h"
+
+class CBitmap;
 
 class CStoryGLevelDlg : public CDlgMove {
   DECLARE_DYNAMIC(CStoryGLevelDlg)
 
  public:
   CStoryGLevelDlg(double dGroundLevel, UINT nRefStorKey, CWnd* pParent = nullptr);
+  ~CStoryGLevelDlg() override;
 
   BOOL OnInitDialog() override;
   double GetGroundLevel() const { return m_dGroundLevel; }
@@ -43,6 +47,8 @@ class CStoryGLevelDlg : public CDlgMove {
   CCobxStor m_cobxStor;
   CEditUnit m_editLevel;
   CTextUnit m_textUnit;
+  CStatic m_stPicture;       // the picture of the ground level and the first basement story
+  CBitmap* m_pPicture = nullptr;
   BOOL m_bChecking = FALSE;
 
   DECLARE_MESSAGE_MAP()

@@ -743,6 +743,53 @@
 #define IDC_PSD_PLAN_BRACE_MATL_CBX     14142
 #define IDC_PSD_PLAN_THIK               15688
 
+// Story page of the plan and story dialog (CCmdPlanStoryDlgStor). Its buttons share ids
+// with the plan page's where the two templates agree (Add 14168, Edit 14170).
+#define IDD_CMD_PLANSTORY_STORY         14012
+#define IDC_PSD_STOR_TOWER              14122
+#define IDC_PSD_STOR_TOWER_MORE         14131
+#define IDC_PSD_STOR_GROUND_GROUP       14189
+#define IDC_PSD_STOR_GROUND_LABEL       14191
+#define IDC_PSD_STOR_GROUND             14120
+#define IDC_PSD_STOR_GROUND_UNIT        14179
+#define IDC_PSD_STOR_GROUND_BTN         14370
+#define IDC_PSD_STOR_REF_LABEL          14372
+#define IDC_PSD_STOR_REF_STORY          14130
+#define IDC_PSD_STOR_LEVEL_GROUP        14186
+#define IDC_PSD_STOR_LEVEL_LABEL        14187
+#define IDC_PSD_STOR_START_LEVEL        14185
+#define IDC_PSD_STOR_START_LEVEL_UNIT   14188
+#define IDC_PSD_STOR_INCREASING         14128
+#define IDC_PSD_STOR_COUNT              14121
+#define IDC_PSD_STOR_NAME_LABEL         14193
+#define IDC_PSD_STOR_NAME               14125
+#define IDC_PSD_STOR_END_LABEL          14184
+#define IDC_PSD_STOR_END                14183
+#define IDC_PSD_STOR_START_LABEL        14195
+#define IDC_PSD_STOR_START              14126
+#define IDC_PSD_STOR_HEIGHT             14127
+#define IDC_PSD_STOR_HEIGHT_UNIT        14180
+#define IDC_PSD_STOR_PLAN               14123
+#define IDC_PSD_STOR_PREFIX_LABEL       14197
+#define IDC_PSD_STOR_PREFIX             14134
+#define IDC_PSD_STOR_SUFFIX_LABEL       14198
+#define IDC_PSD_STOR_SUFFIX             14136
+#define IDC_PSD_STOR_SLAB_LOAD          14124
+#define IDC_PSD_STOR_LOAD_MORE          14132
+#define IDC_PSD_STOR_PROP_MORE          14145
+#define IDC_PSD_STOR_APPLY_NAME         14147
+#define IDC_PSD_STOR_APPLY_HEIGHT       14148
+#define IDC_PSD_STOR_APPLY_PLAN         14149
+#define IDC_PSD_STOR_APPLY_LOAD         14150
+#define IDC_PSD_STOR_ADD                14168
+#define IDC_PSD_STOR_APPEND             14146
+#define IDC_PSD_STOR_INSERT             14151
+#define IDC_PSD_STOR_EDIT               14170
+#define IDC_PSD_STOR_REPLACE_ALL        14154
+#define IDC_PSD_STOR_DELETE_ALL         14157
+#define IDC_PSD_STOR_MATL               16072
+#define IDC_PSD_STOR_GRID               14182
+
 // Ground level dialog (CStoryGLevelDlg).
 #define IDD_CMD_STORY_GLEVEL            14040
 #define IDC_GL_STORY                    14379
@@ -750,6 +797,7 @@
 #define IDC_GL_LEVEL_UNIT               14179
 #define IDC_GL_STORY_NAME               16329
 #define IDC_GL_PICTURE                  14144
+#define IDB_GL_PICTURE                  14144
 #define IDC_GL_OK                       14374
 #define IDC_GL_CANCEL                   14377
 

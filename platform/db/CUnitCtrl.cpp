@@ -53,6 +53,7 @@ const KindInfo* FindKind(int nKind) {
 BOOL CUnitCtrl::SetUnitSystem(int nForce, int nLength) {
   if (nForce < 0 || nForce >= FORCE_UNIT_COUNT || nLength < 0 || nLength >= LENGTH_UNIT_COUNT) return FALSE;
   m_nForce = nForce;
+  m_nPrevLength = m_nLength;
   m_nLength = nLength;
   return TRUE;
 }
@@ -81,6 +82,12 @@ double CUnitCtrl::ConvValueTgtUnit2CurUnit(int nForceIndex, int nLengthIndex, in
   const double internal =
       dValue * std::pow(kForces[kForceOf[nForceIndex]].kN, k->f) * std::pow(kLengths[kLengthOf[nLengthIndex]].m, k->l);
   return ConvertOut(nKind, internal);
+}
+
+double CUnitCtrl::ConvertUnitLengthPrevious(int nKind) const {
+  const KindInfo* k = FindKind(nKind);
+  if (!k || m_nPrevLength == m_nLength) return 1.0;
+  return std::pow(kLengths[m_nPrevLength].m / kLengths[m_nLength].m, k->l);
 }
 
 CString CUnitCtrl::GetUnitName(int nKind) const {

@@ -74,6 +74,11 @@ class CUnitCtrl {
   // numbered as GetUnitIndexCurrent numbers them (length 0 mm, 1 cm, 2 m; force 0 N,
   // 1 kgf, 2 kN, 3 tonf). An index or kind outside the tables gives the value unchanged.
   double ConvValueTgtUnit2CurUnit(int nForceIndex, int nLengthIndex, int nKind, double dValue) const;
+  // The factor that takes a value of a kind shown in the length unit in force before the
+  // last change of units (with the current force unit) to the current units: 1 for a
+  // kind without length, and before any change of the length unit.
+  double ConvertUnitLengthPrevious(int nKind) const;
+  int GetPreviousLengthUnit() const { return m_nPrevLength; }
   // The name of a kind's unit in the current system, e.g. "kN/m^2"; "" for plain numbers.
   CString GetUnitName(int nKind) const;
 
@@ -85,4 +90,5 @@ class CUnitCtrl {
  private:
   int m_nForce = FORCE_KN;
   int m_nLength = LENGTH_M;
+  int m_nPrevLength = LENGTH_M;  // the length unit before the last SetUnitSystem
 };

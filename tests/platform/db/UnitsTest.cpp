@@ -46,6 +46,28 @@ TEST(Units, KindNumbersOfTheLinkDialogs) {
   EXPECT_EQ(u.GetFactor(48), 1.0);
 }
 
+// A value shown before the last change of the length unit, times the factor, is the value
+// in the current units; the force unit plays no part, a refused change changes nothing.
+TEST(Units, PreviousLengthUnitFactor) {
+  struct Step { const char* force; const char* length; int kind; double factor; };
+  const Step steps[] = {
+      {"kN", "m", UNIT_LENGTH, 1.0},    // no change of length yet
+      {"kN", "mm", UNIT_LENGTH, 1000.0},
+      {"N", "mm", UNIT_LENGTH, 1.0},    // only the force changed
+      {"N", "cm", UNIT_AREA, 1e-2},     // mm^2 to cm^2
+      {"kN", "m", UNIT_AREA_LOAD, 1e4}, // per cm^2 to per m^2
+      {"kN", "m", UNIT_NONE, 1.0},
+  };
+  CUnitCtrl u;
+  for (const Step& s : steps) {
+    ASSERT_TRUE(u.SetUnitSystem(s.force, s.length));
+    EXPECT_NEAR(u.ConvertUnitLengthPrevious(s.kind), s.factor, s.factor * 1e-12) << s.force << s.length;
+  }
+  ASSERT_TRUE(u.SetUnitSystem("kN", "mm"));
+  EXPECT_FALSE(u.SetUnitSystem("kN", "ft"));
+  EXPECT_NEAR(u.ConvertUnitLengthPrevious(UNIT_LENGTH), 1000.0, 1e-9);
+}
+
 TEST(Units, UnknownUnitsAreRefused) {
   CUnitCtrl u;
   EXPECT_FALSE(u.SetUnitSystem("lbf", "m"));

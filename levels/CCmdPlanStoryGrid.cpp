@@ -1,0 +1,197 @@
+// CCmdPlanStoryGrid: columns, fields, the write hooks and validation. Showing, levels,
+// choices, moves and the replay are in CCmdPlanStoryGridRows.cpp.
+#include "levels/CCmdPlanStoryGrid.h"
+
+#include <cstdlib>
+#include "afx/AfxNumber.h"
+
+namespace {
+using G = CCmdPlanStoryGrid;
+const CCmdGridColumn kColumns[G::COL_COUNT] = {
+    // title key, field, kind, format, width, editable, required (edit mode 1), default
+    {"IDS_WG_CMD_IP_STORY_Grid_ID", nullptr, TB_COL_INT, nullptr, 0, false, false, ""},
+    {"IDS_WG_CMD__ADDD__Name", "name", TB_COL_TEXT, nullptr, 81, true, true, ""},
+    {"IDS_WG_CMD__ADDD__Height", "height", TB_COL_REAL, "%.15g", 91, true, true, "0"},
+    {"IDS_WG_CMD__ADDD__Level1", nullptr, TB_COL_REAL, nullptr, 91, false, false, "0"},  // ComputeLevels
+    {"IDS_WG_CMD__ADDD__Level2", nullptr, TB_COL_REAL, nullptr, 91, false, false, "0"},  // ComputeLevels
+    {"IDS_WG_CMD__ADDD__Plan", "planKey", TB_COL_TEXT, nullptr, 71, true, true, ""},     // by name
+    {"IDS_WG_CMD_IP_STORY_Grid_DL", "deadLoad", TB_COL_REAL, "%g", 71, true, false, "0"},
+    {"IDS_WG_CMD_IP_STORY_Grid_LL", "liveLoad", TB_COL_REAL, "%g", 91, true, false, "0"},
+    {"IDS_CMD_TRASFER_STORY", "transfer", TB_COL_INT, CMD_COL_FLAG, 50, true, false, ""},
+    {"IDS_WG_CMD_Bending_Stiff", "bendFactor", TB_COL_REAL, "%.15g", 0, false, false, "6.0"},
+    {"IDS_WG_CMD_IP_STORY_Grid_Property", nullptr, TB_COL_TEXT, nullptr, 0, false, false, "X"},
+};
+// The unit kind of the level columns: the height's.
+int LengthKind() { return T_STOR_D::unit[0]; }
+}  // namespace
+
+CCmdPlanStoryGrid::CCmdPlanStoryGrid(ICmdPlanStoryGridOwner* pOwner)
+    : CCmdRecordGrid<CClassStor>(pOwner), m_pPageOwner(pOwner) {
+  m_pPlan = FetchTable<CClassPlan>();
+  SetColumns(kColumns, COL_COUNT);
+}
+
+void CCmdPlanStoryGrid::Initialize() {
+  CCmdDrawLock lock(*this);
+  if (m_nEditMode != 1) m_required.clear();
+  CTBCommon::Initialize();
+  ChangeStandardStyle(CGXStyle().SetFontSize(10).SetFontWeight(400));
+  SetRowHeight(0, 0, 40);
+  ROWCOL c = 1;
+  for (int w : GetColumnWidths()) SetColWidth(c, c, w), ++c;
+  auto col = [this](int index) { return CGXRange().SetCols(GetColumnNoFor(index)); };
+  for (int i = 0; i < COL_COUNT; ++i) SetStyleRange(col(i), CGXStyle().SetHorizontalAlignment(GX_HA_RIGHT));
+  SetStyleRange(col(COL_NAME), CGXStyle().SetHorizontalAlignment(GX_HA_LEFT));
+  for (int i : {COL_HEIGHT, COL_LEVEL1, COL_LEVEL2, COL_BEND})
+    SetStyleRange(col(i), CGXStyle().SetFormat(GX_FMT_FIXED).SetPlaces(1));
+  SetStyleRange(col(COL_TRANSFER),
+                CGXStyle().SetControl(GX_IDS_CTRL_CHECKBOX).SetHorizontalAlignment(GX_HA_CENTER));
+  DisableFixedColumns();
+  for (int i : {COL_KEY, COL_BEND, COL_PROPERTY}) HideColsByIntend(GetColumnNoFor(i), GetColumnNoFor(i), TRUE);
+  SetRightValidCell(1, 1);
+  EnableInsertRowByPressingKey(FALSE);
+  if (m_nEditMode != 1) EnableAppendRow(FALSE);
+}
+
+// ---- fields -----------------------------------------------------------------------------
+
+void CCmdPlanStoryGrid::FieldToText(int index, const T_STOR_D& rec, CString& text) {
+  switch (index) {
+    case COL_LEVEL1:
+    case COL_LEVEL2: text = "0.0"; return;  // placeholders ComputeLevels replaces
+    case COL_PLAN: {
+      T_PLAN_D plan;
+      text = m_pPlan && rec.planKey && m_pPlan->Get(rec.planKey, plan) ? plan.name : CString();
+      return;
+    }
+    case COL_PROPERTY: text = "X"; return;
+    default: CCmdRecordGrid::FieldToText(index, rec, text);
+  }
+}
+
+// Every row is a story of the shown tower.
+void CCmdPlanStoryGrid::TextToField(int index, const CString& text, T_STOR_D& rec) {
+  rec.mdulKey = m_nTower;
+  if (index == COL_PLAN) rec.planKey = m_pPlan ? m_pPlan->GetKey(text) : 0;
+  else CCmdRecordGrid::TextToField(index, text, rec);
+}
+
+UINT CCmdPlanStoryGrid::GetKeyByName(const CString& name) { return m_pTable ? m_pTable->GetKey(name, m_nTower) : 0; }
+
+// The base story keeps its height, standard floor and flag.
+void CCmdPlanStoryGrid::OnRowWritten(ROWCOL row, UINT key, const T_STOR_D&) {
+  const BOOL editable = !(m_pTable && m_pTable->IsBaseStor(key));
+  for (int i : {COL_HEIGHT, COL_PLAN, COL_TRANSFER})
+    SetStyleRange(CGXRange(row, GetColumnNoFor(i)), CGXStyle().SetEnabled(editable));
+}
+
+// ---- hooks -------------------------------------------------------------------------------
+
+T_STOR_D CCmdPlanStoryGrid::OverStored(const CString& oldName, const T_STOR_D& rec) {
+  T_STOR_D stored;
+  if (!m_pTable || !m_pTable->Get(m_pTable->GetKey(oldName, rec.mdulKey), stored)) return rec;
+  T_STOR_D r = KeepShownReals(stored, rec);
+  r.reserved = stored.reserved;
+  r.masterStory = stored.masterStory;
+  return r;
+}
+
+BOOL CCmdPlanStoryGrid::TableModify(const CString& oldName, const T_STOR_D& rec) {
+  return m_pTable && m_pTable->TR_Modify1(oldName, OverStored(oldName, rec));
+}
+
+BOOL CCmdPlanStoryGrid::TableModify(const CStringArray& oldNames, const CArray<T_STOR_D>& recs) {
+  if (!m_pTable || oldNames.GetSize() != recs.GetSize()) return FALSE;
+  CArray<T_STOR_D> kept;
+  for (INT_PTR i = 0; i < recs.GetSize(); ++i) kept.Add(OverStored(oldNames[i], recs[i]));
+  return m_pTable->TR_Modify1(oldNames, kept);
+}
+
+int CCmdPlanStoryGrid::ModifyRecord(ROWCOL row) {
+  if (!CanSaveData() || !m_pTable) return 0;
+  CString oldName = GetValueRowColBeforeEdit(row, GetColumnNoFor(COL_NAME));
+  UINT key = 0;
+  T_STOR_D rec;
+  if (!RowToRecord(row, key, rec)) return 0;
+  CString planText = GetValueRowCol(row, GetColumnNoFor(COL_PLAN));
+  const BOOL newPlan = rec.planKey == 0 && !planText.IsEmpty() && m_pPlan && m_pPlan->GetKey(planText) == 0;
+  if (!newPlan) return TableModify(oldName, rec);
+  // The new standard floor and the story's modification are one transaction.
+  DB_CScopedChange change(m_pTable->GetDB());
+  if (!change.IsOpen()) return 0;
+  T_PLAN_D plan;
+  plan.Initialize();
+  plan.name = planText;
+  BOOL ok = m_pPlan->TR_Add(plan);
+  if (ok) {
+    rec.planKey = m_pPlan->GetKey(planText);
+    ok = TableModify(oldName, rec);
+  }
+  return ok && change.Commit();
+}
+
+int CCmdPlanStoryGrid::ValidateField(LPCTSTR text, int index) {
+  if (!CCmdRecordGrid::ValidateField(text, index)) return 0;
+  if (index == COL_PLAN) {
+    // A standard floor serves the stories of one tower: the choices offer no other.
+    UINT key = m_pPlan ? m_pPlan->GetKey(text) : 0;
+    if (!key) return 1;
+    CUIntArray offered;
+    GetPlanKeysForTower(offered);
+    for (UINT k : offered)
+      if (k == key) return 1;
+    SetWarningText(CMsgDll::pfuncLoadStr("IDS_WG_CMD_IP_STORYDLG_WARNING_Already_used_modules", 0));
+    return 0;
+  }
+  if (index != COL_HEIGHT && index != COL_BEND) return 1;
+  CString value(text);
+  value.Trim();
+  if (!ConvertFormulaToValue(value)) return 0;
+  if (std::atof(value.c_str()) >= 0.0) return 1;
+  if (index == COL_HEIGHT) SetWarningText(CMsgDll::pfuncLoadStr("IDS_WG_CMD__ADDD__Height_can_t_be_negative_", 0));
+  return 0;
+}
+
+int CCmdPlanStoryGrid::GetRecordCount() {
+  if (!m_pTable) return 0;
+  CUIntArray keys;
+  m_pTable->GetKeyListReverse(keys, m_nTower);
+  return (int)keys.GetSize();
+}
+
+void CCmdPlanStoryGrid::FillAllRows(int, CUIntArray&) {
+  if (!m_pTable) return;
+  CUIntArray keys;
+  m_pTable->GetKeyListReverse(keys, m_nTower);
+  T_STOR_D rec;
+  ROWCOL row = 1;
+  for (UINT k : keys)
+    if (m_pTable->Get(k, rec)) RecordToRow(row++, k, rec);
+}
+
+// The texts were written before the last change of units: the height from the length
+// unit then to the current one (the loads are taken as they are).
+void CCmdPlanStoryGrid::FillRowFromStrings(ROWCOL row, CStringArray& strings) {
+  T_STOR_D rec;
+  rec.Initialize();
+  UINT key = 0;
+  for (int i = 0; i < GetColInfoCount() && i < strings.GetSize(); ++i) {
+    if (i == COL_KEY) key = (UINT)std::atol(strings[i].c_str());
+    else TextToField(i, strings[i], rec);
+  }
+  rec.key = key;
+  if (CDBDoc* doc = CDBDoc::m_pDBDoc) rec.height *= doc->GetUnitCtrl()->ConvertUnitLengthPrevious(LengthKind());
+  RecordToRow(row, key, rec);
+}
+
+void CCmdPlanStoryGrid::UnitChanged() {
+  CCmdDrawLock lock(*this);
+  CStringArray titles;
+  SetHeaderTitles(titles, 0);
+  MakeItemEx(nullptr, -2, 1);
+}
+
+void CCmdPlanStoryGrid::OnChangedSelectionPublic(const UINT* keys, int count) {
+  CCmdRecordGrid::OnChangedSelectionPublic(keys, count);
+  if (count > 0 && m_pPageOwner) m_pPageOwner->OnGridSelChanged(count, keys[0]);
+}
