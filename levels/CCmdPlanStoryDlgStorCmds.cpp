@@ -179,6 +179,8 @@ void CCmdPlanStoryDlgStor::OnSelchangeTowerCombo() {
   double level = 0.0;
   if (m_pStor && m_pStor->GetStartLevelofCurMdul(key, level)) m_editStartLevel.SetEditUnit(level, "%g");
   ShowTowerGroups();
+  // The floor chosen for another tower is no choice for this one.
+  m_data.planKey = 0;
   m_cobxPlan.SetCurSel(-1);
 }
 

@@ -1,0 +1,164 @@
+// The story table of the plan and story dialog's story page (CCmdPlanStoryGrid), connected
+// as the open page is, on the paths a user takes with a tall tower.
+//
+// Every case times thread CPU time at n = 10^3 and 10^4 in the same run and reports
+// ratio_vs_1k = time at this size / time at 10^3 (linear work: 10; quadratic: 100):
+// - BM_ShowTower (n): the tower of n stories shown (its rows, levels and floor choices);
+//   target within 15;
+// - BM_ReplayModify (n): one story renamed by a transaction and replayed into the grid
+//   (the row rewritten, the levels of every row from one list of the tower); per
+//   transaction; target within 15;
+// - BM_AddStories (n): one transaction adding k = n stories on top of a tower of n (the
+//   page's Add or a paste), every row placed from one key list of the tower; target
+//   within 20;
+// - BM_EditHeight (n): one height typed into a cell and committed (the check, the write
+//   over the stored story, the replay and the levels); per edit; target within 15.
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <ctime>
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+#include "db/CClassStor.h"
+#include "db/CDBDoc.h"
+#include "db/DB_CUpdateListener.h"
+#include "levels/CCmdPlanStoryGrid.h"
+
+namespace {
+
+// The thread's CPU time: the machine's other work (a shared build host) does not count.
+double Now() {
+  timespec ts;
+  clock_gettime(CLOCK_THREAD_CPUTIME_ID, &ts);
+  return ts.tv_sec * 1e9 + ts.tv_nsec;
+}
+
+class Replay : public DB_CUpdateListener {
+ public:
+  CTBCommon* grid = nullptr;
+  void OnUpdate(CView*, LPARAM, CObject* hint) override { grid->UpdateBuffer(hint); }
+};
+
+// A document whose main tower has n stories and the story table showing it.
+struct Setup {
+  explicit Setup(int n) {
+    doc = std::make_unique<CDBDoc>();
+    CDBDoc::m_pDBDoc = doc.get();
+    db = doc->GetModelDB();
+    stor = static_cast<CClassStor*>(db->GetClass(CClassStor::m_nClassID));
+    CArray<T_STOR_D> s;
+    for (int i = 1; i < n; ++i) s.Add(Story("S", i));
+    if (!s.IsEmpty()) stor->TR_Add(s, 0, 1);
+    db->ClearUndo();
+    grid = std::make_unique<CCmdPlanStoryGrid>(nullptr);
+    grid->Initialize();
+    grid->ShowTower(1);
+    replay.grid = grid.get();
+    replay.ConnectDB(db);
+  }
+  ~Setup() {
+    replay.DisconnectDB();
+    if (CDBDoc::m_pDBDoc == doc.get()) CDBDoc::m_pDBDoc = nullptr;
+  }
+  static T_STOR_D Story(const char* prefix, int i) {
+    T_STOR_D s;
+    s.name.Format("%s%07d", prefix, i);
+    s.height = 3.0 + (i % 7) * 0.1;
+    s.planKey = 1;
+    s.mdulKey = 1;
+    return s;
+  }
+  std::unique_ptr<CDBDoc> doc;
+  DB_CDataBase* db = nullptr;
+  CClassStor* stor = nullptr;
+  std::unique_ptr<CCmdPlanStoryGrid> grid;
+  Replay replay;
+};
+
+// Spread over the tower: the i-th of 64 places from the top row to the lowest.
+ROWCOL Spread(int i, int n) { return 1 + (ROWCOL)((long long)(i % 64) * (n - 2) / 63); }
+
+double ShowTower(int n) {
+  Setup s(n);
+  const int reps = 5;
+  const double t0 = Now();
+  for (int i = 0; i < reps; ++i) s.grid->ShowTower(1);
+  return (Now() - t0) / reps;
+}
+
+double ReplayModify(int n) {
+  Setup s(n);
+  const int reps = 100;
+  const double t0 = Now();
+  for (int i = 0; i < reps; ++i) {
+    const UINT key = 2 + (UINT)((long long)(i % 64) * (n - 2) / 63);
+    T_STOR_D rec;
+    s.stor->Get(key, rec);
+    rec.name.Format("M%07u_%d", key, i);
+    s.stor->TR_Modify(key, rec);
+  }
+  return (Now() - t0) / reps;
+}
+
+double AddStories(int n) {
+  Setup s(n);
+  CArray<T_STOR_D> stories;
+  for (int i = 0; i < n; ++i) stories.Add(Setup::Story("A", i));
+  const double t0 = Now();
+  s.stor->TR_Add(stories, 0, 1);
+  return Now() - t0;
+}
+
+double EditHeight(int n) {
+  Setup s(n);
+  CCmdPlanStoryGrid& g = *s.grid;
+  const ROWCOL heightCol = g.GetColumnNoFor(CCmdPlanStoryGrid::COL_HEIGHT);
+  const int reps = 100;
+  const double t0 = Now();
+  for (int i = 0; i < reps; ++i) {
+    CString text;
+    text.Format("%.1f", 2.5 + (i % 5) * 0.1);
+    g.UserEditCell((int)Spread(i, n), (int)heightCol, text.c_str());
+  }
+  return (Now() - t0) / reps;
+}
+
+// The best of a few runs, so that one slow run (another process) does not decide.
+double Best(const std::function<double()>& run, int times) {
+  double best = run();
+  for (int i = 1; i < times; ++i) best = std::min(best, run());
+  return best;
+}
+
+// Runs a case at its size and at the 10^3 baseline, in the same run.
+void Report(benchmark::State& state, const char* name, const std::function<double(int)>& at) {
+  static std::map<std::string, double> base;
+  const int baseline = 1000;
+  if (!base.count(name)) {
+    at(baseline);  // warms the allocator and the caches, as the measured runs are
+    base[name] = Best([&] { return at(baseline); }, 5);
+  }
+  const int n = (int)state.range(0);
+  double ns = 0;
+  int runs = 0;
+  for (auto _ : state) {
+    ns += Best([&] { return at(n); }, n > baseline ? 2 : 5);
+    ++runs;
+  }
+  state.counters["ns"] = ns / runs;
+  state.counters["ratio_vs_1k"] = ns / runs / base[name];
+}
+
+void BM_ShowTower(benchmark::State& st) { Report(st, "show", ShowTower); }
+void BM_ReplayModify(benchmark::State& st) { Report(st, "modify", ReplayModify); }
+void BM_AddStories(benchmark::State& st) { Report(st, "add", AddStories); }
+void BM_EditHeight(benchmark::State& st) { Report(st, "edit", EditHeight); }
+
+BENCHMARK(BM_ShowTower)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond)->Iterations(1);
+BENCHMARK(BM_ReplayModify)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond)->Iterations(1);
+BENCHMARK(BM_AddStories)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond)->Iterations(1);
+BENCHMARK(BM_EditHeight)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+}  // namespace
