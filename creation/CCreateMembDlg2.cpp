@@ -42,6 +42,7 @@ BEGIN_MESSAGE_MAP(CCreateMembDlg2, CDBDlgBase)
   ON_BN_CLICKED(IDC_CM_THIK_NEW, &CCreateMembDlg2::OnBnClickedThikNew)
   ON_BN_CLICKED(IDC_CM_STAIR_THIK_NEW, &CCreateMembDlg2::OnBnClickedThikNew)
   ON_BN_CLICKED(IDC_CM_MEMB_PROP, &CCreateMembDlg2::OnBnClickedMembBtn)
+  ON_BN_CLICKED(IDC_CM_SLAB_AUTO, &CCreateMembDlg2::OnBnClickedSlabAutoGen)
   ON_BN_CLICKED(IDC_CM_METHOD_1PICK, &CCreateMembDlg2::OnBnClickedMethod1Pick)
   ON_BN_CLICKED(IDC_CM_SB_METHOD_1PICK, &CCreateMembDlg2::OnBnClickedMethod1Pick)
   ON_BN_CLICKED(IDC_CM_METHOD_2PONT, &CCreateMembDlg2::OnBnClickedMethod2Pont)
@@ -431,11 +432,6 @@ void CCreateMembDlg2::OnCheckTransThikUserChk() {
   if (!user) ComputeStairThickness();
 }
 
-LRESULT CCreateMembDlg2::OnKeyDownReturnAtCoordEdit(WPARAM, LPARAM) {
-  // Typed points are made by the creation requests; the tool itself creates nothing.
-  return 0;
-}
-
 LRESULT CCreateMembDlg2::OnChangeFoldState(WPARAM, LPARAM) {
   UpdateSnapMode(GetCurMethod());
   ReCalcLayout(GetMembType());
@@ -544,8 +540,6 @@ BOOL CCreateMembDlg2::OnView_NotifyGeneral(UINT nCode, UINT wParam, UINT lParam)
   PostMessage(WM_SELECT_END_TRLINE, wParam, lParam);
   return TRUE;
 }
-
-void CCreateMembDlg2::ResetInput() { StopRubberBanding(); }
 
 BOOL CCreateMembDlg2::PreTranslateMessage(MSG* pMsg) {
   if (pMsg->message == WM_KEYDOWN && pMsg->wParam == VK_TAB && m_hWnd &&

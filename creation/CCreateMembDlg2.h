@@ -19,6 +19,7 @@
 // the member type.
 #pragma once
 #include <array>
+#include <vector>
 #include "afx/CComboBox.h"
 #include "afx/CComboBoxEx.h"
 #include "afx/CImageList.h"
@@ -29,12 +30,14 @@
 #include "db/CEditUnit.h"
 #include "db/CTextUnit.h"
 #include "db/DBGeom.h"
+#include "db/T_MODELER2_PARAM.h"
 #include "ui/CDBDlgBase.h"
 #include "ui/CFoldGroupBox.h"
 #include "ui/T_DLG_CTRLS_GROUP.h"
 #include "view/I_ViewEventHandlerItem.h"
 
 struct T_DMLN_D;
+struct T_CURV_D;
 
 // The placement method of the creation tool.
 enum CREATE_METHOD_TYPE {
@@ -119,6 +122,67 @@ class CCreateMembDlg2 : public CDBDlgBase, public I_ViewEventHandlerItem {
   BOOL GetPointRegion2D(CPoint2DArray& polygon, double x, double y) const;
   LRESULT OnSelectEndTrLine(WPARAM wParam, LPARAM lParam);
 
+  // ---- Input collected in the view ----
+  // A press is taken at the snapped position (global); a level beam snapped gives its
+  // centre level. With ortho drawing on (view state 501) and a band in progress the
+  // position is forced along x, y or z from the previous point. The presses fill a point
+  // list (methods 1, 2, 4, 5, 6) or a member list (method 3, the cantilever pick); a
+  // complete input sends exactly one modeller request and is then emptied. A list that no
+  // press set up (required count -1) counts as full. An enclosing polygon closes on its
+  // first point pressed again or a double-click, with at least three points; a pair of
+  // members holds two different members.
+  BOOL OnView_LButtonDown() override;
+  BOOL OnView_LButtonDblClk() override;
+  BOOL OnView_MouseMove() override;
+  int GetInputMethod() const { return GetCurMethod(); }
+  BOOL IsFullInputPoint() const;
+  BOOL IsFullInputMemb() const;
+  void ResetInputPoint();
+  void ResetInputMemb();
+  const std::vector<T_MEMBDLG_3DPOINT>& GetInputPoints() const { return m_inputPoints; }
+  const CUIntArray& GetInputMembs() const { return m_inputMembs; }
+  // The snapped position, global / in the view's coordinates; 0 (pos untouched) when the
+  // view gives none or a snapped beam's points cannot be read.
+  BOOL GetMousePosGcs3D(T_MEMBDLG_3DPOINT& pos) const;
+  BOOL GetMousePosUcs3D(T_MEMBDLG_3DPOINT& pos) const;
+  void SetMousePos_ByOrthoMode(T_MEMBDLG_3DPOINT& pos) const;
+  // The band for the mouse at pos (x, y, z per vertex); 0 when there is none.
+  BOOL GetRubBandInfo(CArray<double>& band, const T_MEMBDLG_3DPOINT& pos) const;
+
+  // ---- Creation requests (each one modeller request; its result, 0 when none sent) ----
+  // The records; 0 (record untouched) when no document, model database or member table,
+  // a view edit mode outside 0..2 or no brace-type choice.
+  BOOL MakeParamMemb4Modeler2(T_MODELER2_PARAM_MEMB& memb) const;
+  BOOL MakeParamPont4Modeler2(T_MODELER2_PARAM_PONT& pont) const;
+  int TR_CreatePoint(const double xyz[3]);
+  // A point at the position typed in the coordinate edit (current length unit, the view's
+  // coordinates); 1.
+  int CreatePointFromCoordEdit();
+  int CreatePointByPos(const T_MEMBDLG_3DPOINT& pos);
+  // In a plan view, whether the level z (view) lies within the current story: from
+  // -(h + tol) to tol, h the smallest story height of its standard floor; else a message
+  // and 0. 1 outside a plan view.
+  BOOL CheckZLevelBoundInCurPlan(double z) const;
+  int CreatePointByAxis(const T_MEMBDLG_3DPOINT& pos);
+  int CreatePointByWnd1(const T_MEMBDLG_3DPOINT& pos);
+  int CreatePointByWnd2(const std::vector<T_MEMBDLG_3DPOINT>& points);
+  int CreateColumnByPos(const T_MEMBDLG_3DPOINT& pos, int nMethod);
+  int CreateColumnByAxis(const T_MEMBDLG_3DPOINT& pos);
+  int CreateColumnByWnd1(const T_MEMBDLG_3DPOINT& pos);
+  int CreateColumnByWnd2(const std::vector<T_MEMBDLG_3DPOINT>& points);
+  int CreateLineTypeMemberBy2Pos(const T_MEMBDLG_3DPOINT& p1, const T_MEMBDLG_3DPOINT& p2, int nFlag,
+                                 T_CURV_D* pCurve);
+  int CreateLineTypeMembBy2Memb(const T_MEMBDLG_3DPOINT& pos, const CUIntArray& membs, int nCount);
+  int CreateLineTypeMembBy1Pick(const T_MEMBDLG_3DPOINT& pos);
+  int CreateLineTypeMemberByAxis(const T_MEMBDLG_3DPOINT& pos);
+  int CreateLineTypeMembByWnd1(const T_MEMBDLG_3DPOINT& pos);
+  int CreateLineTypeMembByWnd2(const std::vector<T_MEMBDLG_3DPOINT>& points);
+  int CreateAreaTypeMembBy1Pick(const T_MEMBDLG_3DPOINT& pos);
+  int CreateAreaTypeMemberBy2Pos(const T_MEMBDLG_3DPOINT& p1, const T_MEMBDLG_3DPOINT& p2, int nFlag);
+  int CreateAreaTypeMemberByWnd1(const T_MEMBDLG_3DPOINT& pos);
+  int CreateAreaTypeMemberByWnd2(const std::vector<T_MEMBDLG_3DPOINT>& points);
+  int CreateAreaTypeMemberByAutoGen();
+
   // ---- View events ----
   BOOL OnView_RButtonDown() override;
   BOOL OnView_KeyDown(UINT nChar, UINT nRepCnt, UINT nFlags) override;
@@ -157,8 +221,17 @@ class CCreateMembDlg2 : public CDBDlgBase, public I_ViewEventHandlerItem {
   int GetCurveKind(int def = 3) const;
   BOOL IsCantileverChecked() const;
   void SetCursorTo(HCURSOR h);
-  // Drops the collected input of the view (the rubber band).
+  // Drops the collected input of the view (both lists and the rubber band).
   void ResetInput();
+  void UpdateInputPoint(const T_MEMBDLG_3DPOINT& pos);
+  void UpdateInputMemb();
+  void EmptyInputPoint();
+  void EmptyInputMemb();
+  BOOL IsNeedRubBand() const;
+  // The creation operation of a complete press / of a double-click ending a polygon.
+  void DispatchPress(const T_MEMBDLG_3DPOINT& pos, int nCount);
+  void DispatchPolygon();
+  void OnBnClickedSlabAutoGen();
 
   void OnActivate(UINT nState, CWnd* pWndOther, BOOL bMinimized);
   void OnSysCommand(UINT nID, LPARAM lParam);
@@ -214,6 +287,13 @@ class CCreateMembDlg2 : public CDBDlgBase, public I_ViewEventHandlerItem {
   // The method of each member type that has a slot.
   std::array<std::pair<int, int>, 11> m_methods;
   BOOL m_bControlsReady = FALSE;  // InitCtrl filled the combos
+  // The input of the view: points and members with their required counts (-1: none set
+  // up), and the member taken last (0: none).
+  std::vector<T_MEMBDLG_3DPOINT> m_inputPoints;
+  int m_nInputPointCount = -1;
+  CUIntArray m_inputMembs;
+  int m_nInputMembCount = -1;
+  UINT m_nLastPickedMemb = 0;
 
   DECLARE_MESSAGE_MAP()
 };

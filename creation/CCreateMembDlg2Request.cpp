@@ -1,0 +1,247 @@
+// The creation requests: the records built from the tool's options, which operation a
+// complete input runs for the member type and method, and each operation's one call of
+// the modeller. The tool computes no geometry here.
+#include "creation/CCreateMembDlg2.h"
+#include "db/CClassMemb.h"
+#include "db/CDBDoc.h"
+#include "db/CModeler2.h"
+#include "res/resource.h"
+#include "ui/CDlgUtil.h"
+
+namespace {
+
+CPoint3DArray ToPoint3D(const std::vector<T_MEMBDLG_3DPOINT>& points) {
+  CPoint3DArray a;
+  for (const T_MEMBDLG_3DPOINT& p : points) a.Add(T_POINT3D{p.x, p.y, p.z});
+  return a;
+}
+
+BOOL IsLineWorkType(int type) { return type == 200 || type == 201 || type == 202 || type == 205; }
+BOOL IsAreaWorkType(int type) { return type == 301 || type == 302 || type == 305 || type == 306; }
+
+}  // namespace
+
+// ---- Records ----------------------------------------------------------------------------------
+
+BOOL CCreateMembDlg2::MakeParamMemb4Modeler2(T_MODELER2_PARAM_MEMB& memb) const {
+  CDBDoc* doc = CDBDoc::m_pDBDoc;
+  DB_CDataBase* db = doc ? doc->GetModelDB() : nullptr;
+  if (!db || !db->GetClass(CClassMemb::m_nClassID)) return FALSE;
+  const int mode = GetCurrentViewEditMode();
+  if (mode < 0 || mode > 2) return FALSE;
+  const int brace = GetBraceType();
+  if (brace < 0) return FALSE;
+  double e1 = 0.0, e2 = 0.0;
+  if (brace == 6) {
+    m_edE1.GetEditValue(e1);
+    m_edE2.GetEditValue(e2);
+  }
+  int type = GetMembType();
+  int release = 1;
+  if (CClassMemb::IsBeam(type)) {
+    const int sel = m_cbRelease.GetCurSel();
+    if (sel >= 0) release = (int)m_cbRelease.GetItemData(sel);
+  }
+  memb.mode = mode;
+  memb.optA = 0;
+  memb.name = "";
+  memb.beta = GetBetaAngle();
+  memb.betaAuto = IsBetaAngleAuto() ? 1 : 0;
+  if (CClassMemb::IsThicknessType(type) && type != 306)
+    memb.key = GetThikKey();
+  else if (CClassMemb::IsSectionType(type))
+    memb.key = GetSectKey();
+  memb.optC = 0;
+  memb.tension = GetTensionOnly() ? 1 : 0;
+  memb.bending = GetConsiderBending() ? 1 : 0;
+  memb.braceOpt = 0;
+  memb.braceType = brace;
+  memb.cross = GetFrameIntersectType() ? 1 : 0;
+  memb.over = GetStoryOver() ? 1 : 0;
+  memb.e1 = e1;
+  memb.e2 = e2;
+  memb.optD = 0;
+  memb.release = release;
+  memb.optE = 0;
+  memb.optF = 1;
+  CWnd* self = const_cast<CCreateMembDlg2*>(this);
+  if (type == 306) {
+    if (CDlgUtil::CtrlRadioGetCheck(self, {IDC_CM_STAIR_SLOPE, IDC_CM_STAIR_LANDING}) == 1) type = 307;
+    memb.key = m_cbStairThik.GetSelectedThik();
+    m_edStairWidth.GetEditValue(memb.stairW);
+    m_edStairHeight.GetEditValue(memb.stairH);
+    m_edStairEq.GetEditValue(memb.stairT);
+    memb.stairUser = IsDlgButtonChecked(IDC_CM_STAIR_EQ_USER) == BST_CHECKED ? 1 : 0;
+  } else if (type == 301) {
+    if (CDlgUtil::CtrlRadioGetCheck(self, {IDC_CM_SLAB_KIND_SLAB, IDC_CM_SLAB_KIND_ROOF}) == 1) type = 308;
+  }
+  memb.type = type;
+  return TRUE;
+}
+
+BOOL CCreateMembDlg2::MakeParamPont4Modeler2(T_MODELER2_PARAM_PONT& pont) const {
+  const int mode = GetCurrentViewEditMode();
+  if (mode < 0 || mode > 2 || !CModeler2::Instance()) return FALSE;
+  pont.mode = mode;
+  pont.optA = 0;
+  pont.optB = 1;
+  pont.optC = 0;
+  pont.name = "";
+  return TRUE;
+}
+
+// ---- Operations --------------------------------------------------------------------------------
+// Each builds its record and sends one request; a record that cannot be built sends none.
+
+#define VUR_MEMB_REQUEST(call)                     \
+  T_MODELER2_PARAM_MEMB memb;                      \
+  CModeler2* modeler = CModeler2::Instance();      \
+  if (!modeler || !MakeParamMemb4Modeler2(memb)) \
+    return 0;                                      \
+  return modeler->call
+
+#define VUR_PONT_REQUEST(call)                     \
+  T_MODELER2_PARAM_PONT pont;                      \
+  CModeler2* modeler = CModeler2::Instance();      \
+  if (!modeler || !MakeParamPont4Modeler2(pont)) \
+    return 0;                                      \
+  return modeler->call
+
+int CCreateMembDlg2::TR_CreatePoint(const double xyz[3]) {
+  int out = 0;
+  VUR_PONT_REQUEST(CreatePoint(xyz[0], xyz[1], xyz[2], pont, &out));
+}
+
+int CCreateMembDlg2::CreatePointByAxis(const T_MEMBDLG_3DPOINT& pos) {
+  const T_MEMBDLG_3DPOINT p = pos;
+  VUR_PONT_REQUEST(CreatePointsOnAxis(&p, pont));
+}
+
+int CCreateMembDlg2::CreatePointByWnd1(const T_MEMBDLG_3DPOINT&) {
+  VUR_PONT_REQUEST(CreatePointsInWindow(ToPoint3D(m_inputPoints), pont));
+}
+
+int CCreateMembDlg2::CreatePointByWnd2(const std::vector<T_MEMBDLG_3DPOINT>& points) {
+  VUR_PONT_REQUEST(CreatePointsInPolygon(ToPoint3D(points), pont));
+}
+
+int CCreateMembDlg2::CreateColumnByPos(const T_MEMBDLG_3DPOINT& pos, int nMethod) {
+  const T_MEMBDLG_3DPOINT p = pos;
+  VUR_MEMB_REQUEST(CreateColumnAtPos(&p, memb, nMethod));
+}
+
+int CCreateMembDlg2::CreateColumnByAxis(const T_MEMBDLG_3DPOINT& pos) {
+  const T_MEMBDLG_3DPOINT p = pos;
+  VUR_MEMB_REQUEST(CreateColumnsOnAxis(&p, memb));
+}
+
+int CCreateMembDlg2::CreateColumnByWnd1(const T_MEMBDLG_3DPOINT&) {
+  VUR_MEMB_REQUEST(CreateColumnsInWindow(ToPoint3D(m_inputPoints), memb));
+}
+
+int CCreateMembDlg2::CreateColumnByWnd2(const std::vector<T_MEMBDLG_3DPOINT>& points) {
+  VUR_MEMB_REQUEST(CreateColumnsInPolygon(ToPoint3D(points), memb));
+}
+
+int CCreateMembDlg2::CreateLineTypeMemberBy2Pos(const T_MEMBDLG_3DPOINT& p1, const T_MEMBDLG_3DPOINT& p2, int nFlag,
+                                                T_CURV_D* pCurve) {
+  const T_MEMBDLG_3DPOINT a = p1, b = p2;
+  VUR_MEMB_REQUEST(CreateLineMembBy2Pos(&a, &b, memb, nFlag, pCurve, 0, 0, 0, 0));
+}
+
+int CCreateMembDlg2::CreateLineTypeMembBy2Memb(const T_MEMBDLG_3DPOINT&, const CUIntArray& membs, int nCount) {
+  VUR_MEMB_REQUEST(CreateLineMembsBetweenMembs(membs, nCount, memb));
+}
+
+int CCreateMembDlg2::CreateLineTypeMembBy1Pick(const T_MEMBDLG_3DPOINT& pos) {
+  const T_MEMBDLG_3DPOINT p = pos;
+  VUR_MEMB_REQUEST(CreateLineMembByPick(&p, memb));
+}
+
+int CCreateMembDlg2::CreateLineTypeMemberByAxis(const T_MEMBDLG_3DPOINT& pos) {
+  const T_MEMBDLG_3DPOINT p = pos;
+  VUR_MEMB_REQUEST(CreateLineMembsOnAxis(&p, memb));
+}
+
+int CCreateMembDlg2::CreateLineTypeMembByWnd1(const T_MEMBDLG_3DPOINT&) {
+  VUR_MEMB_REQUEST(CreateLineMembsInWindow(ToPoint3D(m_inputPoints), memb));
+}
+
+int CCreateMembDlg2::CreateLineTypeMembByWnd2(const std::vector<T_MEMBDLG_3DPOINT>& points) {
+  VUR_MEMB_REQUEST(CreateLineMembsInPolygon(ToPoint3D(points), memb));
+}
+
+int CCreateMembDlg2::CreateAreaTypeMembBy1Pick(const T_MEMBDLG_3DPOINT& pos) {
+  const T_MEMBDLG_3DPOINT p = pos;
+  VUR_MEMB_REQUEST(CreateAreaMembByPick(&p, memb));
+}
+
+int CCreateMembDlg2::CreateAreaTypeMemberBy2Pos(const T_MEMBDLG_3DPOINT& p1, const T_MEMBDLG_3DPOINT& p2, int nFlag) {
+  const T_MEMBDLG_3DPOINT a = p1, b = p2;
+  VUR_MEMB_REQUEST(CreateAreaMembBy2Pos(&a, &b, memb, nFlag));
+}
+
+int CCreateMembDlg2::CreateAreaTypeMemberByWnd1(const T_MEMBDLG_3DPOINT&) {
+  VUR_MEMB_REQUEST(CreateAreaMembsInWindow(ToPoint3D(m_inputPoints), memb));
+}
+
+int CCreateMembDlg2::CreateAreaTypeMemberByWnd2(const std::vector<T_MEMBDLG_3DPOINT>& points) {
+  VUR_MEMB_REQUEST(CreateAreaMembsInPolygon(ToPoint3D(points), memb));
+}
+
+int CCreateMembDlg2::CreateAreaTypeMemberByAutoGen() {
+  CUIntArray keys;
+  Member_GetCurSelectedKeys(keys);
+  VUR_MEMB_REQUEST(CreateAreaMembsOnSelection(keys, memb));
+}
+
+#undef VUR_MEMB_REQUEST
+#undef VUR_PONT_REQUEST
+
+void CCreateMembDlg2::OnBnClickedSlabAutoGen() { CreateAreaTypeMemberByAutoGen(); }
+
+// ---- Dispatch ---------------------------------------------------------------------------------
+
+void CCreateMembDlg2::DispatchPress(const T_MEMBDLG_3DPOINT& pos, int nCount) {
+  const int type = GetMembType();
+  const int method = GetCurMethod();
+  const BOOL full = IsFullInputPoint();
+  const BOOL two = full && m_inputPoints.size() == 2;
+  const BOOL persp = IsPerspectiveViewMode();
+  const BOOL canti = IsCantileverChecked();
+  if (type == 100) {
+    if (method == METHOD_1PICK) CreatePointFromCoordEdit();
+    if (method == METHOD_AXIS && !persp) CreatePointByAxis(pos);
+    if (method == METHOD_WND1 && !persp && full) CreatePointByWnd1(pos);
+    if (method == METHOD_WND2 && full) CreatePointByWnd2(m_inputPoints);
+  } else if (type == 101) {
+    if (method == METHOD_1PICK) CreateColumnByPos(pos, 1);
+    if (method == METHOD_2PONT && two) CreateLineTypeMemberBy2Pos(m_inputPoints[0], m_inputPoints[1], 1, nullptr);
+    if (method == METHOD_AXIS && !persp) CreateColumnByAxis(pos);
+    if (method == METHOD_WND1 && !persp && full) CreateColumnByWnd1(pos);
+    if (method == METHOD_WND2 && full) CreateColumnByWnd2(m_inputPoints);
+  } else if (IsLineWorkType(type)) {
+    if (method == METHOD_1PICK) CreateLineTypeMembBy1Pick(pos);
+    if (method == METHOD_2PONT && two) CreateLineTypeMemberBy2Pos(m_inputPoints[0], m_inputPoints[1], 1, nullptr);
+    if (method == METHOD_2MEMB && IsFullInputMemb()) CreateLineTypeMembBy2Memb(pos, m_inputMembs, nCount);
+    if (method == METHOD_AXIS && !persp) CreateLineTypeMemberByAxis(pos);
+    if (method == METHOD_WND1 && full) CreateLineTypeMembByWnd1(pos);
+    if (method == METHOD_WND2 && full) CreateLineTypeMembByWnd2(m_inputPoints);
+  } else if (type == 206) {
+    if (method == METHOD_1PICK) CreateLineTypeMembBy1Pick(pos);
+  } else if (IsAreaWorkType(type)) {
+    const BOOL cantiSlab = type == 301 && canti;  // cantilever slabs have requests of their own
+    if (method == METHOD_1PICK && !cantiSlab) CreateAreaTypeMembBy1Pick(pos);
+    if (method == METHOD_2PONT && two) CreateAreaTypeMemberBy2Pos(m_inputPoints[0], m_inputPoints[1], 1);
+    if (method == METHOD_WND1 && full && !cantiSlab) CreateAreaTypeMemberByWnd1(pos);
+    if (method == METHOD_WND2 && full && !cantiSlab) CreateAreaTypeMemberByWnd2(m_inputPoints);
+  }
+}
+
+void CCreateMembDlg2::DispatchPolygon() {
+  const int type = GetMembType();
+  if (type == 100) CreatePointByWnd2(m_inputPoints);
+  if (type == 101) CreateColumnByWnd2(m_inputPoints);
+  if (IsLineWorkType(type)) CreateLineTypeMembByWnd2(m_inputPoints);
+  if ((type == 301 && !IsCantileverChecked()) || type == 302 || type == 305) CreateAreaTypeMemberByWnd2(m_inputPoints);
+}

@@ -1,0 +1,416 @@
+// The creation tool as the view's handler: presses collected into points and members,
+// ortho, the rubber band, and the one modeller request each complete input sends with
+// the record built from the tool's options.
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+#include "afx/AfxMessageBox.h"
+#include "afx/AfxSystem.h"
+#include "afx/CComboBox.h"
+#include "afx/CUserDriver.h"
+#include "creation/CEditEnter.h"
+#include "creation/CCreateMembDlg2.h"
+#include "db/CClassMemb.h"
+#include "db/CClassStor.h"
+#include "db/CDBDoc.h"
+#include "db/CModeler2.h"
+#include "host/CHostApp.h"
+#include "res/resource.h"
+#include "view/CViewEventController.h"
+#include "view/I_MainFrameBase.h"
+#include "view/I_ModelBase.h"
+
+namespace {
+
+class CreateMembInputTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    app = std::make_unique<CHostApp>();
+    doc = std::make_unique<CDBDoc>();
+    doc->NewSampleModel();
+    view = std::make_unique<I_ModelBase>(doc.get());
+    I_ModelBase::SetCurMySelfST(view.get());
+    view->SetPlanView();
+    app->GetHostMainWnd().SetCheckToolbarButton(I_MainFrameBase::ID_GRID_ENABLE, TRUE);
+    auto* t = new CCreateMembDlg2(nullptr);
+    EXPECT_TRUE(t->Create(IDD_CMD_CREATE_MEMB, IDD_CMD_CREATE_MEMB));
+    t->ShowWindow(SW_SHOW);
+    user.SetDialog(t);
+    tool = t;
+    CModeler2::Instance()->ClearRequests();
+    AfxClearMessageLog();
+  }
+  void TearDown() override {
+    if (CCreateMembDlg2* t = CCreateMembDlg2::GetMySelf())
+      if (t->m_hWnd) t->DestroyWindow();
+    view.reset();
+    doc.reset();
+    app.reset();
+  }
+
+  CViewEventController& events() { return app->GetViewEvents(); }
+  void Type(int type, int method) {
+    tool->ChangeMembType(type);
+    tool->SetCurMethod(method);
+    tool->OnUpdateViewMode(0, 0);
+  }
+  // Moves the pointer to a position of the view and presses there.
+  void Press(double x, double y, double z = 0.0) {
+    events().MovePointer(x, y, z);
+    events().Move();
+    events().LButtonDown();
+  }
+  void MoveTo(double x, double y, double z = 0.0) {
+    events().MovePointer(x, y, z);
+    events().Move();
+  }
+  // The global position the view gives for a view position.
+  std::string Global(double x, double y, double z = 0.0) {
+    events().MovePointer(x, y, z);
+    double ux, uy, uz, gx, gy, gz;
+    events().GetPointer(ux, uy, uz, gx, gy, gz);
+    char b[120];
+    std::snprintf(b, sizeof b, "%.15g,%.15g,%.15g", gx, gy, gz);
+    return b;
+  }
+  int Count() { return CModeler2::Instance()->GetRequestCount(); }
+  const T_MODELER2_REQUEST& Last() {
+    static const T_MODELER2_REQUEST none;
+    const int n = Count();
+    return n ? *CModeler2::Instance()->GetRequest(n - 1) : none;
+  }
+  std::string Arg(const char* name) {
+    std::string s;
+    return Last().Find(name, s) ? s : std::string("<none>");
+  }
+  // The two first beams of the view's story and their centres (view coordinates).
+  struct Beam {
+    UINT key;
+    double x, y;
+  };
+  std::vector<Beam> Beams() {
+    auto* db = doc->GetModelDB();
+    auto* memb = static_cast<CClassMemb*>(db->GetClass(CClassMemb::m_nClassID));
+    auto* stor = static_cast<CClassStor*>(db->GetClass(CClassStor::m_nClassID));
+    CUIntArray keys;
+    memb->GetKeyListOfStory(stor->GetCurStor(), keys);
+    std::vector<Beam> r;
+    for (UINT k : keys) {
+      int type = 0;
+      T_POINT3D c;
+      if (memb->GetMembType(k, type) && type == 201 && memb->calcCenterMemb(k, c)) r.push_back({k, c.x, c.y});
+    }
+    return r;
+  }
+
+  std::unique_ptr<CHostApp> app;
+  std::unique_ptr<CDBDoc> doc;
+  std::unique_ptr<I_ModelBase> view;
+  CCreateMembDlg2* tool = nullptr;
+  CUserDriver user;
+};
+
+TEST_F(CreateMembInputTest, AColumnOrPointNeedsOnePressAndSendsOneRequest) {
+  Type(101, 1);
+  Press(100, 100);
+  ASSERT_EQ(Count(), 1);
+  EXPECT_EQ(Last().op, "CreateColumnAtPos");
+  EXPECT_EQ(Arg("position"), Global(100, 100));
+  EXPECT_EQ(Arg("memb.type"), "101");
+  EXPECT_EQ(Arg("memb.key"), std::to_string(tool->GetSectKey()));
+  EXPECT_EQ(Arg("memb.release"), "1") << "only beams take the release code";
+  EXPECT_EQ(Arg("memb.mode"), "1") << "a plan view";
+  EXPECT_EQ(Arg("method"), "1");
+  EXPECT_TRUE(tool->GetInputPoints().empty());
+
+  Type(201, 1);
+  Press(100, 101);
+  ASSERT_EQ(Count(), 2);
+  EXPECT_EQ(Last().op, "CreateLineMembByPick");
+  EXPECT_EQ(Arg("memb.type"), "201");
+}
+
+TEST_F(CreateMembInputTest, TwoPointsMakeABeamOrAColumnWithTheBandBetween) {
+  struct Case {
+    int type;
+    const char* release;
+  };
+  for (const Case& c : {Case{201, "1"}, Case{101, "1"}, Case{200, "1"}}) {
+    CModeler2::Instance()->ClearRequests();
+    Type(c.type, 2);
+    Press(100, 100);
+    EXPECT_EQ(Count(), 0) << c.type << ": one point is not an input";
+    MoveTo(103, 104);
+    const std::vector<double> band = {100, 100, 0, 103, 104, 0};
+    ASSERT_EQ(events().GetBand().size(), 6u) << c.type;
+    EXPECT_EQ(events().GetBand()[0], band[0]);
+    EXPECT_EQ(events().GetBand()[4], band[4]);
+    Press(103, 104);
+    ASSERT_EQ(Count(), 1) << c.type;
+    EXPECT_EQ(Last().op, "CreateLineMembBy2Pos") << c.type;
+    EXPECT_EQ(Arg("p1"), Global(100, 100)) << c.type;
+    EXPECT_EQ(Arg("p2"), Global(103, 104)) << c.type;
+    EXPECT_EQ(Arg("memb.type"), std::to_string(c.type)) << "a column by two points is a line request of its type";
+    EXPECT_EQ(Arg("flag"), "1");
+    EXPECT_EQ(Arg("a0"), "0");
+    EXPECT_TRUE(events().GetBand().empty()) << c.type << ": the band stops with the input";
+    EXPECT_TRUE(tool->GetInputPoints().empty());
+  }
+}
+
+TEST_F(CreateMembInputTest, ABeamTakesTheReleaseCodeAColumnOrWallDoesNot) {
+  Type(201, 2);
+  ASSERT_TRUE(user.ChooseIndex(IDC_CM_RELEASE, 1));
+  Press(100, 100);
+  Press(104, 100);
+  EXPECT_EQ(Arg("memb.release"), std::to_string(static_cast<CComboBox*>(tool->GetDlgItem(IDC_CM_RELEASE))->GetItemData(1)));
+  EXPECT_NE(Arg("memb.release"), "1");
+  for (int type : {101, 202}) {
+    Type(type, 2);
+    Press(100, 100);
+    Press(104, 100);
+    EXPECT_EQ(Arg("memb.type"), std::to_string(type));
+    EXPECT_EQ(Arg("memb.release"), "1") << type;
+  }
+}
+
+TEST_F(CreateMembInputTest, OrthoForcesTheSecondPointAlongOneAxis) {
+  struct Case {
+    double dx, dy, dz;
+    double ex, ey, ez;
+  };
+  view->SetViewState(501, TRUE);
+  for (const Case& c : {Case{3, 5, 1, 0, 5, 0}, Case{5, 5, 6, 0, 0, 6}, Case{4, 4, 0, 0, 4, 0}, Case{6, 2, 1, 6, 0, 0}}) {
+    Type(201, 2);
+    Press(100, 100, 0);
+    Press(100 + c.dx, 100 + c.dy, c.dz);
+    EXPECT_EQ(Arg("p2"), Global(100 + c.ex, 100 + c.ey, c.ez)) << c.dx << "," << c.dy << "," << c.dz;
+  }
+  // Without ortho the press stays where it is.
+  view->SetViewState(501, FALSE);
+  Press(100, 100, 0);
+  Press(103, 105, 1);
+  EXPECT_EQ(Arg("p2"), Global(103, 105, 1));
+}
+
+TEST_F(CreateMembInputTest, AWindowDrawsARectangleOrALineAndSendsTheInputPoints) {
+  Type(201, 5);
+  Press(100, 100);
+  MoveTo(103, 104);
+  EXPECT_EQ(events().GetBand().size(), 15u) << "a closed rectangle of five vertices";
+  MoveTo(100, 104);
+  EXPECT_EQ(events().GetBand().size(), 6u) << "same x: a line";
+  MoveTo(103, 100);
+  EXPECT_EQ(events().GetBand().size(), 6u) << "same y: a line";
+  Press(103, 104);
+  ASSERT_EQ(Count(), 1);
+  EXPECT_EQ(Last().op, "CreateLineMembsInWindow");
+  EXPECT_EQ(Arg("points"), Global(100, 100) + ";" + Global(103, 104)) << "the two corners, not the last press";
+
+  Type(301, 2);
+  Press(100, 100);
+  MoveTo(103, 104);
+  EXPECT_EQ(events().GetBand().size(), 15u) << "a slab by two points shows its rectangle";
+  Press(103, 104);
+  EXPECT_EQ(Last().op, "CreateAreaMembBy2Pos");
+  EXPECT_EQ(Arg("memb.key"), std::to_string(tool->GetThikKey()));
+}
+
+TEST_F(CreateMembInputTest, APolygonClosesOnItsFirstPointOrADoubleClickWithThreeCorners) {
+  Type(301, 6);
+  Press(100, 100);
+  Press(104, 100);
+  MoveTo(104, 104);
+  EXPECT_EQ(events().GetBand().size(), 12u) << "two points, the mouse and back to the first";
+  Press(100, 100);
+  EXPECT_EQ(Count(), 0) << "two corners do not close";
+  EXPECT_EQ(tool->GetInputPoints().size(), 2u) << "the press on the first point is ignored";
+  Press(104, 104);
+  Press(100, 100);
+  ASSERT_EQ(Count(), 1);
+  EXPECT_EQ(Last().op, "CreateAreaMembsInPolygon");
+  EXPECT_EQ(Arg("points"), Global(100, 100) + ";" + Global(104, 100) + ";" + Global(104, 104));
+  EXPECT_TRUE(tool->GetInputPoints().empty());
+
+  // A double-click ends it too, with three corners; with fewer it only drops the input.
+  Press(100, 100);
+  Press(104, 100);
+  events().LButtonDblClk();
+  EXPECT_EQ(Count(), 1);
+  EXPECT_TRUE(tool->GetInputPoints().empty());
+  Type(101, 6);
+  Press(100, 100);
+  Press(104, 100);
+  Press(104, 104);
+  events().LButtonDblClk();
+  ASSERT_EQ(Count(), 2);
+  EXPECT_EQ(Last().op, "CreateColumnsInPolygon");
+  EXPECT_TRUE(events().GetBand().empty());
+}
+
+TEST_F(CreateMembInputTest, EscDropsAPolygonAndStopsTheBand) {
+  Type(200, 6);
+  Press(100, 100);
+  Press(104, 100);
+  MoveTo(104, 104);
+  ASSERT_FALSE(events().GetBand().empty());
+  events().KeyDown(VK_ESCAPE);
+  EXPECT_TRUE(tool->GetInputPoints().empty());
+  EXPECT_TRUE(events().GetBand().empty());
+  Press(100, 100);
+  EXPECT_EQ(tool->GetInputPoints().size(), 1u) << "a new polygon starts";
+  EXPECT_EQ(Count(), 0);
+}
+
+TEST_F(CreateMembInputTest, SecondaryBeamsPassTwoDifferentMembersAndTheCount) {
+  const std::vector<Beam> beams = Beams();
+  ASSERT_GE(beams.size(), 2u);
+  Type(205, 3);
+  ASSERT_TRUE(user.Type(IDC_CM_BEAM_COUNT, "3"));
+  Press(beams[0].x, beams[0].y);
+  Press(beams[0].x, beams[0].y);
+  EXPECT_EQ(Count(), 0) << "the same member twice is not a pair";
+  Press(beams[1].x, beams[1].y);
+  ASSERT_EQ(Count(), 1);
+  EXPECT_EQ(Last().op, "CreateLineMembsBetweenMembs");
+  EXPECT_EQ(Arg("keys"), std::to_string(beams[0].key) + "," + std::to_string(beams[1].key));
+  EXPECT_EQ(Arg("count"), "3");
+  EXPECT_EQ(Arg("memb.type"), "205");
+  EXPECT_EQ(tool->GetInputMembs().GetSize(), 0);
+}
+
+TEST_F(CreateMembInputTest, ABadSecondaryBeamCountRefusesEveryPress) {
+  for (const char* text : {"0", "x", "-2", ""}) {
+    for (int method : {2, 3}) {
+      Type(205, method);
+      ASSERT_TRUE(user.Type(IDC_CM_BEAM_COUNT, text));
+      AfxClearMessageLog();
+      Press(100, 100);
+      Press(104, 100);
+      EXPECT_EQ(Count(), 0) << text << " method " << method;
+      ASSERT_NE(AfxGetLastMessage(), nullptr) << text;
+      EXPECT_EQ(AfxGetLastMessage()->text, "IDS_WG_CMD_MC_ERROR_Invalid_Input");
+      EXPECT_TRUE(tool->GetInputPoints().empty()) << text;
+    }
+  }
+}
+
+TEST_F(CreateMembInputTest, TheRecordCarriesTheSlabAndStairKindsAndTheStairOptions) {
+  Type(301, 2);
+  ASSERT_TRUE(user.Check(IDC_CM_SLAB_KIND_ROOF, BST_CHECKED));
+  Press(100, 100);
+  Press(104, 104);
+  EXPECT_EQ(Arg("memb.type"), "308");
+
+  // The stair thickness is its own combo's, not the slab thickness.
+  Type(306, 2);
+  ASSERT_TRUE(user.Check(IDC_CM_STAIR_LANDING, BST_CHECKED));
+  auto* stairThik = static_cast<CComboBox*>(tool->GetDlgItem(IDC_CM_STAIR_THIK));
+  ASSERT_GE(stairThik->GetCount(), 2);
+  ASSERT_TRUE(user.ChooseIndex(IDC_CM_STAIR_THIK, 1));
+  const UINT stairKey = (UINT)stairThik->GetItemData(1);
+  ASSERT_NE(stairKey, tool->GetThikKey());
+  Press(100, 100);
+  Press(104, 104);
+  ASSERT_EQ(Last().op, "CreateAreaMembBy2Pos");
+  EXPECT_EQ(Arg("memb.type"), "307");
+  EXPECT_EQ(Arg("memb.key"), std::to_string(stairKey));
+  EXPECT_NE(Arg("memb.stairW"), "0");
+  EXPECT_NE(Arg("memb.stairH"), "0");
+}
+
+TEST_F(CreateMembInputTest, BraceDistancesGoOnlyWithTheEighthBraceType) {
+  for (int brace : {0, 5, 6}) {
+    Type(206, 1);
+    ASSERT_TRUE(user.ChooseIndex(IDC_CM_BRACE_TYPE, brace));
+    tool->SetCurMethod(1);
+    Press(100, 100);
+    ASSERT_EQ(Last().op, "CreateLineMembByPick") << brace;
+    EXPECT_EQ(Arg("memb.braceType"), std::to_string(brace));
+    if (brace == 6)
+      EXPECT_NE(Arg("memb.e1"), "0");
+    else
+      EXPECT_EQ(Arg("memb.e1"), "0") << brace;
+    EXPECT_EQ(Arg("memb.e2") == "0", brace != 6) << brace;
+  }
+}
+
+TEST_F(CreateMembInputTest, AutomaticSlabsSendTheSelectedMembers) {
+  Type(301, 1);
+  ASSERT_TRUE(user.Click(IDC_CM_SLAB_AUTO));
+  ASSERT_EQ(Count(), 1);
+  EXPECT_EQ(Last().op, "CreateAreaMembsOnSelection");
+  EXPECT_EQ(Arg("memb.type"), "301");
+}
+
+TEST_F(CreateMembInputTest, NothingIsTakenWhileTheToolsArePaused) {
+  Type(101, 1);
+  view->SetPaused(TRUE);
+  Press(100, 100);
+  view->SetPaused(FALSE);
+  EXPECT_EQ(Count(), 0);
+  Press(100, 100);
+  EXPECT_EQ(Count(), 1);
+}
+
+TEST_F(CreateMembInputTest, APointIsMadeWhereTheCoordinateEditSaysInTheCurrentUnit) {
+  doc->GetUnitCtrl()->SetUnitSystem("kN", "mm");
+  Type(100, 1);
+  MoveTo(100, 101);
+  CString shown;
+  tool->GetDlgItem(IDC_CM_COORD)->GetWindowText(shown);
+  EXPECT_EQ(shown, "100000, 101000, 0") << "the read-out in mm";
+  // A press takes what the edit shows; a typed position replaces it.
+  Press(100, 101);
+  ASSERT_EQ(Count(), 1);
+  EXPECT_EQ(Last().op, "CreatePoint");
+  EXPECT_EQ(Arg("xyz"), Global(100, 101));
+  EXPECT_EQ(Arg("pont.mode"), "1");
+  EXPECT_EQ(Arg("pont.optB"), "1");
+  ASSERT_TRUE(user.Type(IDC_CM_COORD, "2000, 3000, 0"));
+  tool->SendMessage(CEditEnter::WM_EDITENTER_KEYDOWN_RETURN, 0, 0);
+  ASSERT_EQ(Count(), 2);
+  EXPECT_EQ(Arg("xyz"), Global(2, 3));
+}
+
+TEST_F(CreateMembInputTest, ATypedCoordinateMustBeThreeNumbersWithinTheStory) {
+  auto* stor = static_cast<CClassStor*>(doc->GetModelDB()->GetClass(CClassStor::m_nClassID));
+  UINT minKey = 0;
+  const double h = stor->GetMinStoryHeightInPlan(stor->GetCurStor(), minKey);
+  const double tol = 1e-4;
+  char low[64], below[64], high[64];
+  std::snprintf(low, sizeof low, "1, 2, %.17g", -(h + tol));
+  std::snprintf(below, sizeof below, "1, 2, %.17g", -(h + tol) - 1e-3);
+  std::snprintf(high, sizeof high, "1, 2, %.17g", tol);
+  struct Case {
+    std::string text;
+    const char* message;  // nullptr: a point is made
+  };
+  const std::vector<Case> cases = {
+      {"1, 2", "IDS_WG_CMD_MC_ERROR_Coordinate"},
+      {"a, b, c", "IDS_WG_CMD_MC_ERROR_Coordinate"},
+      {"1, 2, 0.5", "IDS_WG_CMD_MC_ERROR_Z_OUT_OF_BOUND_STORY_g_s"},
+      {below, "IDS_WG_CMD_MC_ERROR_Z_OUT_OF_BOUND_STORY_g_s"},
+      {low, nullptr},
+      {high, nullptr},
+  };
+  Type(100, 1);
+  for (const Case& c : cases) {
+    CModeler2::Instance()->ClearRequests();
+    AfxClearMessageLog();
+    ASSERT_TRUE(user.Type(IDC_CM_COORD, c.text.c_str()));
+    tool->SendMessage(CEditEnter::WM_EDITENTER_KEYDOWN_RETURN, 0, 0);
+    if (c.message) {
+      EXPECT_EQ(Count(), 0) << c.text;
+      ASSERT_NE(AfxGetLastMessage(), nullptr) << c.text;
+      EXPECT_EQ(std::string(AfxGetLastMessage()->text).rfind(c.message, 0), 0u) << AfxGetLastMessage()->text.c_str();
+    } else {
+      EXPECT_EQ(Count(), 1) << c.text;
+      EXPECT_EQ(AfxGetLastMessage(), nullptr) << c.text;
+    }
+  }
+}
+
+}  // namespace
