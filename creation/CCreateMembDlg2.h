@@ -134,6 +134,9 @@ class CCreateMembDlg2 : public CDBDlgBase, public I_ViewEventHandlerItem {
   BOOL OnView_LButtonDown() override;
   BOOL OnView_LButtonDblClk() override;
   BOOL OnView_MouseMove() override;
+  // The tooltip of the type; with more than one section (thickness) to choose, the wheel
+  // steps the section (thickness) combo.
+  BOOL On_ViewMouseWheel(UINT nFlags, short zDelta, CPoint pt) override;
   int GetInputMethod() const { return GetCurMethod(); }
   BOOL IsFullInputPoint() const;
   BOOL IsFullInputMemb() const;
@@ -182,6 +185,17 @@ class CCreateMembDlg2 : public CDBDlgBase, public I_ViewEventHandlerItem {
   int CreateAreaTypeMemberByWnd1(const T_MEMBDLG_3DPOINT& pos);
   int CreateAreaTypeMemberByWnd2(const std::vector<T_MEMBDLG_3DPOINT>& points);
   int CreateAreaTypeMemberByAutoGen();
+  // On tracing-line segments (keys) at a level: the axis and window forms.
+  int CreatePointByAxis(const CUIntArray& keys, double level);
+  int CreatePointByWnd1(const CUIntArray& keys, double level);
+  int CreateColumnByAxis(const CUIntArray& keys, double level);
+  int CreateColumnByWnd1(const CUIntArray& keys, double level);
+  int CreateLineTypeMemberByAxis(const CUIntArray& keys, double level);  // 0 for no keys
+  int CreateLineTypeMembByWnd1(const CUIntArray& keys, double level);
+  // The segments selected in a perspective view, at the current story's top: beams and
+  // the others keep only segments of kind 1, line members take every one. 1 when the
+  // method takes tracing lines (axis, window; one pick and polygon send nothing), else 0.
+  int CreateProcessWithSelectedTrLine();
 
   // ---- View events ----
   BOOL OnView_RButtonDown() override;

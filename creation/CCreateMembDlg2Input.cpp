@@ -337,3 +337,27 @@ BOOL CCreateMembDlg2::CheckZLevelBoundInCurPlan(double z) const {
   AfxMessageBox(GMakeMsg("IDS_WG_CMD_MC_ERROR_Z_OUT_OF_BOUND_STORY_g_s", level, (LPCTSTR)label), 0, 0);
   return FALSE;
 }
+
+BOOL CCreateMembDlg2::On_ViewMouseWheel(UINT nFlags, short zDelta, CPoint pt) {
+  if (CParamTool::GetPauseState()) return FALSE;
+  const int type = GetMembType();
+  if (type == 100 || type == 200) {
+    AddWidgetToolTipFirst(GetCurTypeOfWork());
+    return TRUE;
+  }
+  const bool sect = type == 101 || type == 201 || type == 205 || type == 206;
+  const bool thik = type == 202 || type == 301 || type == 305;
+  if (!sect && !thik) return FALSE;
+  CComboBox& combo = sect ? static_cast<CComboBox&>(m_cbSect) : static_cast<CComboBox&>(m_cbThik);
+  const int n = combo.m_hWnd ? combo.GetCount() : 0;
+  if (n > 1) {
+    combo.PostMessage(WM_MOUSEWHEEL, MAKEWPARAM((WORD)nFlags, (WORD)zDelta), (LPARAM)MAKELONG((WORD)pt.x, (WORD)pt.y));
+    return TRUE;
+  }
+  if (n == 0) ResetWidgetToolTips();
+  if (sect)
+    OnSelchangeSectCmb();
+  else
+    OnSelchangeThikCmb();
+  return TRUE;
+}

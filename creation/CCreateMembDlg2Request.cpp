@@ -3,6 +3,8 @@
 // the modeller. The tool computes no geometry here.
 #include "creation/CCreateMembDlg2.h"
 #include "db/CClassMemb.h"
+#include "db/CClassStor.h"
+#include "db/CClassTrln.h"
 #include "db/CDBDoc.h"
 #include "db/CModeler2.h"
 #include "res/resource.h"
@@ -195,10 +197,64 @@ int CCreateMembDlg2::CreateAreaTypeMemberByAutoGen() {
   VUR_MEMB_REQUEST(CreateAreaMembsOnSelection(keys, memb));
 }
 
+int CCreateMembDlg2::CreatePointByAxis(const CUIntArray& keys, double level) {
+  VUR_PONT_REQUEST(CreatePointsOnTracingLines(keys, level, pont));
+}
+
+int CCreateMembDlg2::CreatePointByWnd1(const CUIntArray& keys, double level) {
+  VUR_PONT_REQUEST(CreatePointsInWindowOnTracingLines(keys, level, ToPoint3D(m_inputPoints), pont));
+}
+
+int CCreateMembDlg2::CreateColumnByAxis(const CUIntArray& keys, double level) {
+  VUR_MEMB_REQUEST(CreateColumnsOnTracingLines(keys, level, memb));
+}
+
+int CCreateMembDlg2::CreateColumnByWnd1(const CUIntArray& keys, double level) {
+  VUR_MEMB_REQUEST(CreateColumnsInWindowOnTracingLines(keys, level, ToPoint3D(m_inputPoints), memb));
+}
+
+int CCreateMembDlg2::CreateLineTypeMemberByAxis(const CUIntArray& keys, double level) {
+  if (keys.IsEmpty()) return 0;
+  VUR_MEMB_REQUEST(CreateLineMembsOnTracingLines(keys, level, memb));
+}
+
+int CCreateMembDlg2::CreateLineTypeMembByWnd1(const CUIntArray& keys, double level) {
+  VUR_MEMB_REQUEST(CreateLineMembsInWindowOnTracingLines(keys, level, memb));
+}
+
 #undef VUR_MEMB_REQUEST
 #undef VUR_PONT_REQUEST
 
 void CCreateMembDlg2::OnBnClickedSlabAutoGen() { CreateAreaTypeMemberByAutoGen(); }
+
+int CCreateMembDlg2::CreateProcessWithSelectedTrLine() {
+  CUIntArray keys;
+  TracingLine_GetCurSelectedKeys(keys);
+  UnSelectAll();
+  CDBDoc* doc = CDBDoc::m_pDBDoc;
+  DB_CDataBase* db = doc ? doc->GetModelDB() : nullptr;
+  const auto* stor = db ? static_cast<const CClassStor*>(db->GetClass(CClassStor::m_nClassID)) : nullptr;
+  if (!IsUseTracingLineMode() || !stor || !stor->GetCurStor()) return 0;
+  const double level = GetCurStoryLevel();
+  const int type = GetMembType();
+  if (type != 200) {
+    const auto* dmln = static_cast<const CClassDmln*>(db->GetClass(CClassDmln::m_nClassID));
+    for (INT_PTR i = keys.GetSize() - 1; i >= 0; --i) {
+      T_DMLN_D seg;
+      if (!dmln || !dmln->Get(keys[i], seg)) return 0;
+      if (seg.kind != 1) keys.RemoveAt(i);
+    }
+  }
+  const int method = GetCurMethod();
+  if (method == METHOD_AXIS || method == METHOD_WND1) {
+    const bool axis = method == METHOD_AXIS;
+    if (type == 100) axis ? CreatePointByAxis(keys, level) : CreatePointByWnd1(keys, level);
+    if (type == 101) axis ? CreateColumnByAxis(keys, level) : CreateColumnByWnd1(keys, level);
+    if (IsLineWorkType(type)) axis ? CreateLineTypeMemberByAxis(keys, level) : CreateLineTypeMembByWnd1(keys, level);
+    return 1;
+  }
+  return method == METHOD_1PICK || method == METHOD_WND2 ? 1 : 0;
+}
 
 // ---- Dispatch ---------------------------------------------------------------------------------
 

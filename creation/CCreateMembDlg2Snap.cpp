@@ -153,8 +153,6 @@ LRESULT CCreateMembDlg2::OnSelectEndTrLine(WPARAM, LPARAM) {
   // Tracing lines picked in a perspective view: the selection is taken and the view's
   // selection dropped; in a plan view nothing happens.
   if (!IsPerspectiveViewMode()) return 0;
-  CUIntArray segments;
-  TracingLine_GetCurSelectedKeys(segments);
-  UnSelectAll();
+  CreateProcessWithSelectedTrLine();
   return 0;
 }

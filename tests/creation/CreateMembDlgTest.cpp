@@ -473,7 +473,7 @@ TEST_F(CreateMembTest, ReturnKeepsTheToolOpenAndTheEndClearsItsStatics) {
   t.ChangeMembType(100);
   ASSERT_TRUE(user.Key(IDC_CM_COORD, VK_RETURN));
   AfxPumpMessages();
-  EXPECT_TRUE(CCreateMembDlg2::IsAlive()) << "Return creates nothing and closes nothing";
+  EXPECT_TRUE(CCreateMembDlg2::IsAlive()) << "Return closes nothing";
   EXPECT_TRUE(::IsWindow(t.m_hWnd));
   // Another window takes the activation; coming back makes the tool the handler again.
   CWnd other;

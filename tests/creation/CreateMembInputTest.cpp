@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 #include "afx/AfxMessageBox.h"
+#include "afx/AfxMessageQueue.h"
 #include "afx/AfxSystem.h"
 #include "afx/CComboBox.h"
 #include "afx/CUserDriver.h"
@@ -14,6 +15,7 @@
 #include "creation/CCreateMembDlg2.h"
 #include "db/CClassMemb.h"
 #include "db/CClassStor.h"
+#include "db/CClassTrln.h"
 #include "db/CDBDoc.h"
 #include "db/CModeler2.h"
 #include "host/CHostApp.h"
@@ -410,6 +412,84 @@ TEST_F(CreateMembInputTest, ATypedCoordinateMustBeThreeNumbersWithinTheStory) {
       EXPECT_EQ(Count(), 1) << c.text;
       EXPECT_EQ(AfxGetLastMessage(), nullptr) << c.text;
     }
+  }
+}
+
+TEST_F(CreateMembInputTest, TheWheelStepsTheSectionOnlyWhenThereIsAChoice) {
+  Type(101, 1);
+  auto* sects = static_cast<CComboBox*>(tool->GetDlgItem(IDC_CM_SECT));
+  ASSERT_EQ(sects->GetCount(), 3);
+  const UINT first = tool->GetSectKey();
+  events().MouseWheel(-120);
+  AfxPumpMessages();
+  EXPECT_EQ(sects->GetCurSel(), 1);
+  EXPECT_NE(tool->GetSectKey(), first);
+  ASSERT_EQ(events().GetToolTips().size(), 2u) << "the change shows the tooltips";
+  EXPECT_EQ(events().GetToolTips()[1].rfind("Sect : ", 0), 0u);
+
+  // With one section the wheel only shows the tooltips.
+  while (sects->GetCount() > 1) sects->DeleteString(1);
+  sects->SetCurSel(0);
+  events().ClearToolTips();
+  events().MouseWheel(-120);
+  AfxPumpMessages();
+  EXPECT_EQ(sects->GetCurSel(), 0);
+  EXPECT_EQ(events().GetToolTips().size(), 2u);
+
+  Type(100, 4);
+  events().ClearToolTips();
+  events().MouseWheel(120);
+  ASSERT_EQ(events().GetToolTips().size(), 1u);
+  EXPECT_EQ(CString(events().GetToolTips()[0].c_str()), tool->GetCurTypeOfWork());
+}
+
+TEST_F(CreateMembInputTest, TracingLinesSelectedInPerspectiveKeepKindOneButForLineMembers) {
+  auto* dmln = static_cast<CClassDmln*>(doc->GetModelDB()->GetClass(CClassDmln::m_nClassID));
+  CUIntArray all;
+  dmln->GetKeyList(all);
+  ASSERT_GE(all.GetSize(), 2);
+  T_DMLN_D seg;
+  ASSERT_TRUE(dmln->Get(all[0], seg));
+  seg.kind = 2;
+  ASSERT_TRUE(dmln->TR_Modify(all[0], seg));
+  std::string kindOne, every;
+  for (INT_PTR i = 0; i < all.GetSize(); ++i) {
+    every += (every.empty() ? "" : ",") + std::to_string(all[i]);
+    if (i > 0) kindOne += (kindOne.empty() ? "" : ",") + std::to_string(all[i]);
+  }
+  view->Set3DView();
+  struct Case {
+    int type;
+    int method;
+    const char* op;  // nullptr: nothing sent
+    std::string keys;
+  };
+  const std::vector<Case> cases = {
+      {101, 4, "CreateColumnsOnTracingLines", kindOne},
+      {201, 4, "CreateLineMembsOnTracingLines", kindOne},
+      {200, 4, "CreateLineMembsOnTracingLines", every},
+      {100, 5, "CreatePointsInWindowOnTracingLines", kindOne},
+      {101, 1, nullptr, ""},
+      {301, 4, nullptr, ""},
+  };
+  for (const Case& c : cases) {
+    CModeler2::Instance()->ClearRequests();
+    tool->ChangeMembType(c.type);
+    app->GetHostMainWnd().SetCheckToolbarButton(I_MainFrameBase::ID_PERSPECTIVE, TRUE);
+    tool->SetCurMethod(c.method);
+    view->SetSelectedSegments(all);
+    events().NotifyGeneral(1, 0, 0);
+    AfxPumpMessages();
+    if (!c.op) {
+      EXPECT_EQ(Count(), 0) << c.type << "/" << c.method;
+      continue;
+    }
+    ASSERT_EQ(Count(), 1) << c.type << "/" << c.method;
+    EXPECT_EQ(Last().op, c.op);
+    EXPECT_EQ(Arg("keys"), c.keys) << c.type;
+    char level[40];
+    std::snprintf(level, sizeof level, "%.15g", tool->GetCurStoryLevel());
+    EXPECT_EQ(Arg("level"), level) << "the current story's top";
   }
 }
 
