@@ -94,6 +94,7 @@ void CClassMemb::DeleteDependants(const std::vector<UINT>& keys) {
   std::sort(goneCurves.begin(), goneCurves.end());
   std::sort(goneDsgns.begin(), goneDsgns.end());
   if (auto* stik = static_cast<CClassStik*>(m_pDB->GetClass(CClassStik::m_nClassID))) stik->EraseOf(keys);
+  EraseAssignedData(keys);
   if (auto* curv = static_cast<CClassCurv*>(m_pDB->GetClass(CClassCurv::m_nClassID))) curv->EraseOf(goneCurves);
   if (auto* mbtp = static_cast<CClassMbtp*>(m_pDB->GetClass(CClassMbtp::m_nClassID))) mbtp->EraseOf(goneDsgns);
   if (auto* grup = static_cast<CClassGrup*>(m_pDB->GetClass(CClassGrup::m_nClassID))) grup->TakeOut(keys, TRUE);

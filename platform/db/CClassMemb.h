@@ -1,8 +1,8 @@
 // Members of the building model (T_MEMB_D). A member stands on an existing story and
 // names existing points (or the gap GAP_POINT), curves and, when not 0, an existing
 // section, thickness and material; its number is unique (0 takes the key). Deleting
-// members deletes their stair records, and the curves and design-type records no other
-// member uses, in the same transaction.
+// members deletes their stair records, loads, grade links and design factors, and the
+// curves and design-type records no other member uses, in the same transaction.
 //
 // Costs: by key, by number and a member's points O(1) expected; a story's members come
 // from its own index at the speed of an array; the members at a point O(1); the members
@@ -14,6 +14,7 @@
 // top, "3D" reads give global positions.
 #pragma once
 #include "db/DBGeom.h"
+#include "db/CClassStor.h"
 #include "db/DB_CTable.h"
 #include "db/T_MEMB_D.h"
 #include "db/T_PONT_D.h"
@@ -92,6 +93,9 @@ class CClassMemb : public DB_CTable<T_MEMB_D> {
   // given are not needed (the member's database is read).
   BOOL GetAppliedMatlKey(UINT key, UINT& matl, int& flag, CClassStor* = nullptr, CClassPlan* = nullptr,
                          const T_MCTL_D* = nullptr, CClassSect* = nullptr) const;
+  // The data assigned to the member: its column loads (CClassCmld::UR_CMLD_CMD), then its
+  // line loads (CClassLnld::UR_LNLD_CMD), ascending keys; FALSE for a missing member.
+  BOOL GetAttrList(UINT key, CArray<CClassStor::T_ATTR_ENTRY>& list) const;
   BOOL IsSteel(UINT key) const;  // the applied material is steel ("S")
   BOOL IsRC(UINT key) const;     // the applied material is concrete ("C")
   // Appends the members of the stories found with the plan polygon: mode 2 those with a
@@ -112,6 +116,7 @@ class CClassMemb : public DB_CTable<T_MEMB_D> {
   void DeleteDependants(const std::vector<UINT>& keys) override;
 
  private:
+  void EraseAssignedData(const std::vector<UINT>& keys);  // loads, grade links, factors
   BOOL PlanPoint(UINT pontKey, T_POINT2D& p) const;
   CMembIndex::PlanSource PlanSource() const;  // needs the point table
 };

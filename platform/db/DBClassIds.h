@@ -29,6 +29,15 @@ enum DB_CLASS_ID : unsigned {
   DB_CLASS_BUCK = 43,  // buckling analysis control
   DB_CLASS_PDEL = 44,  // P-delta analysis control
   DB_CLASS_BLTP = 46,  // beam load types
+  DB_CLASS_CMLD = 47,  // column loads
+  DB_CLASS_LNLD = 48,  // line loads (beams, walls, line members)
+  // Seismic grades and design factors of members, and the project's seismic settings.
+  DB_CLASS_PREL = 50,  // a member's grade records
+  DB_CLASS_LFEG = 51,  // grade records
+  DB_CLASS_LDCT = 52,  // load-design control
+  DB_CLASS_SPCH = 53,  // seismic settings read when the control's flag is set
+  DB_CLASS_SSCH = 54,  // seismic settings read otherwise
+  DB_CLASS_UCCF = 55,  // uncertain load-combination factors
   // Design settings.
   DB_CLASS_PFCT = 57,  // performance-design control
   DB_CLASS_ERSQ = 58,  // automatic erection sequence
