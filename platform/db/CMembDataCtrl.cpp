@@ -9,6 +9,7 @@
 #include "db/CClassMemb.h"
 #include "db/CClassPMemb.h"
 #include "db/CClassPont.h"
+#include "db/CClassPrel.h"
 #include "db/CClassSect.h"
 #include "db/CClassStor.h"
 #include "db/CClassThik.h"
@@ -534,10 +535,18 @@ BOOL CMembDataCtrl::ModifyMembRelease(int nCode) {
 }
 
 BOOL CMembDataCtrl::ModifyMembLVL(int nCode) {
-  // A member's grade belongs to the seismic-grade tables, which this library does not
-  // hold yet: the change is refused.
-  (void)IsGradeCode;
-  const BOOL ok = FALSE;
+  // The slot of the member's grade record: walls slot 0, other members the one of their
+  // section's material kind.
+  Target t;
+  auto* prel = TableOf<CClassPrel>(ModelDB());
+  BOOL ok = MemberOf(m_nObjClass, m_nObjKey, t) && prel && (nCode == 0 || IsGradeCode(nCode));
+  if (ok) {
+    int slot = 0;
+    T_SECT_D s;
+    auto* sect = TableOf<CClassSect>(t.db);
+    if (t.m.type != 202 && sect && sect->Get(t.m.sectKey, s)) slot = T_LFEG_D::SlotOfMatlKind(s.iMatlType);
+    ok = prel->TR_SetMembGrade(m_nObjKey, slot, nCode);
+  }
   return Log("ModifyMembLVL", {Int(nCode)}, ok) ? (Notify(ATRUP_SEIS_GRADE), TRUE) : FALSE;
 }
 
@@ -636,7 +645,14 @@ BOOL CMembDataCtrl::DeleteMembData(int nCode, int nIndex) {
       case ATRUP_LIMITING_RATIO: a.limRatio[0] = a.limRatio[1] = 0.0; break;
       case ATRUP_EQUIV_MOM_FACT: a.equivMom = 1.0; break;
       case ATRUP_UNCERT_FACT: a.uncertFact = 1.0; break;
-      default: ok = FALSE;  // loads, openings and grades are kept elsewhere
+      case ATRUP_SEIS_GRADE: {
+        // The member's grade links go: it takes the project's grade again.
+        auto* prel = TableOf<CClassPrel>(t.db);
+        CUIntArray links;
+        ok = prel && prel->GetKeyListFromMembK(m_nObjKey, links) && !links.IsEmpty() && prel->TR_Del(links);
+        return Log("DeleteMembData", {Int(nCode), Int(nIndex)}, ok) ? (Notify(nCode), TRUE) : FALSE;
+      }
+      default: ok = FALSE;  // loads and openings are kept elsewhere
     }
     ok = ok && StoreAssigned(masg, a);
   }

@@ -125,7 +125,8 @@ class CMembDataCtrl {
   BOOL ModifyMembDType(const T_DMTP_D& block, int nExtra);
   // The release code 0 to 4 of the end-fixity list.
   BOOL ModifyMembRelease(int nCode);
-  // A grade code (101, 201, 301 to 304, 306 to 309), or 0 for the project's grade.
+  // A grade code (101, 201, 301 to 304, 306 to 309), or 0 (none), written into the slot of
+  // the member's grade record that its kind reads (CClassPrel::TR_SetMembGrade).
   BOOL ModifyMembLVL(int nCode);
   BOOL ModifyMembWDtail(int nFlag);
   // The slab's own dead and live load, "DEAD, LIVE" (kN/m^2) as the slab-load row shows it.

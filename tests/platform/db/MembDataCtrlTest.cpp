@@ -15,6 +15,7 @@
 #include "db/CClassMemb.h"
 #include "db/CClassPMemb.h"
 #include "db/CClassPont.h"
+#include "db/CClassPrel.h"
 #include "db/CClassSect.h"
 #include "db/CClassThik.h"
 #include "db/CMembDataCtrl.h"
@@ -160,6 +161,11 @@ TEST_F(MembData, EachChangeIsOneUndoStepThenItsNotice) {
        field("MEMB", &beam, "dsgnKey")},
       {"release", CMembDataCtrl::OBJ_BEAM, &beam, [](CMembDataCtrl& m) { return m.ModifyMembRelease(3); }, 210,
        field("MASG", &beam, "release")},
+      {"seismic grade", CMembDataCtrl::OBJ_WALL, &wall, [](CMembDataCtrl& m) { return m.ModifyMembLVL(302); }, 214,
+       [this]() { return std::to_string(Table<CClassPrel>()->GetCount()); }},
+      {"delete seismic grade", CMembDataCtrl::OBJ_WALL, &wall,
+       [](CMembDataCtrl& m) { return m.DeleteMembData(ATRUP_SEIS_GRADE, 0); }, 214,
+       [this]() { return std::to_string(Table<CClassPrel>()->GetCount()); }},
       {"wall detail", CMembDataCtrl::OBJ_WALL, &wall, [](CMembDataCtrl& m) { return m.ModifyMembWDtail(1); }, 228,
        field("MASG", &wall, "wallDetail")},
       {"slab load", CMembDataCtrl::OBJ_SLAB, &slab, [](CMembDataCtrl& m) { return m.ModifySlabLoad("6.5, 2.5"); },
@@ -203,6 +209,9 @@ TEST_F(MembData, ARefusalWritesAndSendsNothing) {
       {"a slab load with more", CMembDataCtrl::OBJ_SLAB, slab, [](CMembDataCtrl& m) { return m.ModifySlabLoad("1, 2, 3"); }},
       {"a release past the list", CMembDataCtrl::OBJ_BEAM, beam, [](CMembDataCtrl& m) { return m.ModifyMembRelease(5); }},
       {"a wall detail on a beam", CMembDataCtrl::OBJ_BEAM, beam, [](CMembDataCtrl& m) { return m.ModifyMembWDtail(1); }},
+      {"no grade code", CMembDataCtrl::OBJ_BEAM, beam, [](CMembDataCtrl& m) { return m.ModifyMembLVL(305); }},
+      {"a grade not assigned", CMembDataCtrl::OBJ_BEAM, beam,
+       [](CMembDataCtrl& m) { return m.DeleteMembData(ATRUP_SEIS_GRADE, 0); }},
       {"design types of a brace", CMembDataCtrl::OBJ_BRACE, brace,
        [](CMembDataCtrl& m) { return m.ModifyMembDType(Block(1, {0, 0, 0, 0, 0, 0}), -1); }},
       {"a block that does not apply", CMembDataCtrl::OBJ_COLUMN, column,
