@@ -90,7 +90,8 @@ class CCMFiberMatPropItemDlg : public CDlgMove {
  private:
   // The panel of (kind, model) gets the block in p: its edits and its radios.
   void PutPanel(int kind, int model, const double* p);
-  // The panel's values into p; bStrain/bStiff: which trilinear forms to read.
+  // The panel's values into p (of a trilinear panel, the shown form's); 0 (after the
+  // message, the focus on the edit) at a text that is no number.
   int GetPanel(int kind, int model, double* p);
   void ShowPicture(int kind, int model);
   CEditUnit* Edit(UINT id);
