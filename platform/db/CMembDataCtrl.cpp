@@ -535,17 +535,20 @@ BOOL CMembDataCtrl::ModifyMembRelease(int nCode) {
 }
 
 BOOL CMembDataCtrl::ModifyMembLVL(int nCode) {
-  // The slot of the member's grade record: walls slot 0, other members the one of their
-  // section's material kind.
+  // The member's own grade record takes the code in the slot its kind reads: walls the
+  // first, other members that of their section's material kind (0 clears the slot).
   Target t;
-  auto* prel = TableOf<CClassPrel>(ModelDB());
-  BOOL ok = MemberOf(m_nObjClass, m_nObjKey, t) && prel && (nCode == 0 || IsGradeCode(nCode));
+  BOOL ok = MemberOf(m_nObjClass, m_nObjKey, t) && (nCode == 0 || IsGradeCode(nCode));
   if (ok) {
     int slot = 0;
-    T_SECT_D s;
-    auto* sect = TableOf<CClassSect>(t.db);
-    if (t.m.type != 202 && sect && sect->Get(t.m.sectKey, s)) slot = T_LFEG_D::SlotOfMatlKind(s.iMatlType);
-    ok = prel->TR_SetMembGrade(m_nObjKey, slot, nCode);
+    T_SECT_D sect;
+    if (t.m.type != 202) {
+      auto* sects = TableOf<CClassSect>(t.db);
+      ok = sects && sects->Get(t.m.sectKey, sect);
+      if (ok) slot = T_LFEG_D::SlotOfMatlKind(sect.iMatlType);
+    }
+    auto* prel = TableOf<CClassPrel>(t.db);
+    ok = ok && prel && prel->TR_SetMembGrade(m_nObjKey, slot, nCode);
   }
   return Log("ModifyMembLVL", {Int(nCode)}, ok) ? (Notify(ATRUP_SEIS_GRADE), TRUE) : FALSE;
 }
