@@ -21,6 +21,8 @@
 #include "levels/CCmdPlanStoryDlgMain.h"
 #include "levels/CCmdPlanStoryDlgMain2.h"
 #include "levels/CModelCtrlDlg.h"
+#include "loads/CCMLoadCaseDlg.h"
+#include "loads/CCmdBeamLoadTypeDlg.h"
 #include "properties/CCMSectItemDlg.h"
 #include "properties/CCMSectScaleFactorDlg.h"
 #include "properties/CModelDefProperty.h"
@@ -58,7 +60,8 @@ CmdModalRow s_modal[] = {
     {"CCMSectScaleFactorDlg", IDD_CMD_SECT_SCALE_FACTOR, CMD_PARENT_MAIN, CMD_PLACE_DEFAULT,
      [](CWnd* p, UINT) -> CInternationalDlg* { return new CCMSectScaleFactorDlg(p); }, nullptr},
     {"CCmdNamedSlabLoadDlg", IDD_CMD_NAMED_SLAB_LOAD, CMD_PARENT_MAIN, CMD_PLACE_DEFAULT, nullptr, nullptr},
-    {"CCmdBeamLoadTypeDlg", IDD_CMD_BEAM_LOAD_TYPE, CMD_PARENT_MAIN, CMD_PLACE_DEFAULT, nullptr, nullptr},
+    {"CCmdBeamLoadTypeDlg", IDD_CMD_BEAM_LOAD_TYPE, CMD_PARENT_MAIN, CMD_PLACE_DEFAULT,
+     [](CWnd* p, UINT) -> CInternationalDlg* { return new CCmdBeamLoadTypeDlg(p); }, nullptr},
     {"CEtcPzefDlg", IDD_CMD_PZEF, CMD_PARENT_MAIN, CMD_PLACE_DEFAULT,
      [](CWnd* p, UINT) -> CInternationalDlg* { return new CEtcPzefDlg(p); }, nullptr},
     // Edit or add: material key (CClassMatl, T_MATL_D, SetModifyData / SetMatlID).
@@ -120,7 +123,8 @@ CmdModelessRow s_modeless[] = {
      [](CDBDlgBase* d, int tab) { static_cast<CModelDefProperty*>(d)->ActivateTab(tab); }, nullptr},
     {"CCMBndrGrupDefDlg", IDD_CMD_BNDR_GRUP, CMD_PLACE_DEFAULT, CMD_EXTRA_IGNORED, nullptr, nullptr, nullptr},
     {"CDefMemberName", IDD_CMD_DEF_MEMBER_NAME, CMD_PLACE_DEFAULT, CMD_EXTRA_IGNORED, nullptr, nullptr, nullptr},
-    {"CCMLoadCaseDlg", IDD_CMD_LOAD_CASE, CMD_PLACE_DEFAULT, CMD_EXTRA_IGNORED, nullptr, nullptr, nullptr},
+    {"CCMLoadCaseDlg", IDD_CMD_LOAD_CASE, CMD_PLACE_DEFAULT, CMD_EXTRA_IGNORED,
+     [](CWnd* p) -> CDBDlgBase* { return new CCMLoadCaseDlg(p); }, nullptr, nullptr},
     {"CWindRigionDefineDlg", IDD_CMD_WIND_REGION, CMD_PLACE_DEFAULT, CMD_EXTRA_IGNORED, nullptr, nullptr, nullptr},
     {"CCMStrtGrupDefDlg", IDD_CMD_STRT_GRUP, CMD_PLACE_DEFAULT, CMD_EXTRA_IGNORED, nullptr, nullptr, nullptr},
     {"CCMSelectIdentityDlg", IDD_CMD_SELECT_IDENTITY, CMD_PLACE_DEFAULT, CMD_EXTRA_IGNORED, nullptr, nullptr, nullptr},

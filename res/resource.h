@@ -1332,3 +1332,30 @@
 #define IDB_BRACE_EIGHT                 14223
 #define IDB_BRACE_SLOPE                 14224
 #define IDB_BRACE_V                     14225
+
+// Static load cases (CCMLoadCaseDlg, CCMLoadCaseGrid).
+#define IDC_LOADCASE_GRID               14177
+#define IDC_LOADCASE_NAME               14201
+#define IDC_LOADCASE_TYPE               14223
+#define IDC_LOADCASE_DESC               14243
+#define IDC_LOADCASE_EXPLANATION        14560
+#define IDC_LOADCASE_ADD                14262
+#define IDC_LOADCASE_MODIFY             14276
+#define IDC_LOADCASE_DELETE             14294
+#define IDC_LOADCASE_CLOSE              14259
+#define IDC_LOADCASE_SELF_WEIGHT        14307
+
+// Beam load types (CCmdBeamLoadTypeDlg) and their import (CMembLoadImport).
+#define IDD_CMD_MEMB_LOAD_IMPORT        14051
+#define IDC_BLTP_GRID                   14444
+#define IDC_BLTP_IMPORT                 14460
+#define IDC_BLTP_CLOSE                  14459
+#define IDC_BLTP_LOAD_CASES             15697
+#define IDC_BLTP_IMPORT_AVAILABLE       15665
+#define IDC_BLTP_IMPORT_CHOOSE          15656
+#define IDC_BLTP_IMPORT_BACK            15654
+#define IDC_BLTP_IMPORT_ALL             15658
+#define IDC_BLTP_IMPORT_NONE            15660
+#define IDC_BLTP_IMPORT_CHOSEN          15653
+#define IDC_BLTP_IMPORT_PREFIX          14559
+#define IDC_BLTP_IMPORT_SUFFIX          15663

@@ -29,8 +29,10 @@ template <class T> concept DB_HasKeyMember = requires(T t) { { t.key } -> std::c
 // A record whose names need be neither unique nor given declares kFreeName = true.
 template <class T> concept DB_NameIsFree = requires { requires T::kFreeName; };
 template <class T> concept DB_HasName = requires(T t) { { t.name } -> std::convertible_to<CString>; } && !DB_NameIsFree<T>;
-// A `number` member (the number the user sees) is unique within the table.
-template <class T> concept DB_HasNumber = requires(T t) { { t.number } -> std::convertible_to<UINT>; };
+// A `number` member (the number the user sees) is unique within the table, unless the
+// record declares kFreeNumber = true: its numbers may repeat and stay as written (0 too).
+template <class T> concept DB_NumberIsFree = requires { requires T::kFreeNumber; };
+template <class T> concept DB_HasNumber = requires(T t) { { t.number } -> std::convertible_to<UINT>; } && !DB_NumberIsFree<T>;
 // A record type may declare further indexes of its own (T::Index): a class with
 // Add (key, rec), Remove (key, rec) and Clear (), kept up to date through every write,
 // undo and load alike; and Uses (class id, key), which tells that a record of the

@@ -12,6 +12,10 @@ struct T_STLD_D {
   CString desc;
   double selfWeightFactor = 0.0;
 
+  // The number is the load case's place in the list when it was last saved from a grid;
+  // two load cases may share one for a while, so the table does not keep numbers unique.
+  static constexpr bool kFreeNumber = true;
+
   void Initialize() { *this = T_STLD_D(); }
   static const DB_CRecordDesc& Desc();
 };

@@ -148,11 +148,11 @@ TEST_F(DialogFactoryTest, BothTablesHoldTheirNamesInOrder) {
 // every other row must build its dialog on the row's template.
 const char* const kModalNotBuilt[] = {
     "CMembLoadAssignDlg",
-    "CCmdNamedSlabLoadDlg", "CCmdBeamLoadTypeDlg",
+    "CCmdNamedSlabLoadDlg",
     "CCMEtcPrjConf",
     "CCMEtcPjst", "CCmdDetailSlabDlg"};
 const char* const kModelessNotBuilt[] = {
-    "CCMBndrGrupDefDlg", "CDefMemberName", "CCMLoadCaseDlg", "CWindRigionDefineDlg",
+    "CCMBndrGrupDefDlg", "CDefMemberName", "CWindRigionDefineDlg",
     "CCMStrtGrupDefDlg", "CCMSelectIdentityDlg", "CCMUnselectIdentityDlg", "CSelectActiveIdentityDlg",
     "CCmdAnalCtrlDlg", "CMActiveIdentityDlg", "CCmdDetailSlabDirDlg", "CToolsDlg", "COutLineDefineDlg"};
 
