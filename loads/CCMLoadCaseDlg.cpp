@@ -133,3 +133,10 @@ void CCMLoadCaseDlg::OnCmdDelete() {
 void CCMLoadCaseDlg::OnCmdClose() { DestroyWindow(); }
 
 void CCMLoadCaseDlg::OnDBUpdate(const DB_CDataBase& db) { m_dispatch.Dispatch(db); }
+
+void CCMLoadCaseDlg::OnHint(LPARAM lHint, CObject* pHint) {
+  auto* hint = dynamic_cast<T_UPDATE_HINT*>(pHint);
+  if (!m_hWnd || (lHint != 0 && lHint != 1 && lHint != 3) || !hint || !m_pMDB) return;
+  const DB_CDataBase* db = m_pMDB->GetDB(hint->m_nDBID);
+  if (db && db->HasUpdateRecords()) m_dispatch.Dispatch(*db);
+}

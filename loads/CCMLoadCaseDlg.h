@@ -48,6 +48,8 @@ class CCMLoadCaseDlg : public CDBDlgBase, public CDBUpdateConnector {
  protected:
   void DoDataExchange(CDataExchange* pDX) override;
   void OnDBUpdate(const DB_CDataBase& db) override;
+  // Hints 0 and 1 hand on a transaction's update records as a transaction does.
+  void OnHint(LPARAM lHint, CObject* pHint) override;
   CDBDoc* GetUpdateDoc() const override { return m_pDoc; }
 
  private:

@@ -41,6 +41,13 @@ void CCmdBeamLoadTypeDlg::OnDBUpdate(const DB_CDataBase& db) {
   if (m_hWnd && m_grid.m_hWnd && db.HasUpdateRecords()) m_grid.Replay(db);
 }
 
+// The records may have been replayed already: the grid is filled again instead.
+void CCmdBeamLoadTypeDlg::OnHint(LPARAM lHint, CObject* pHint) {
+  if (!m_hWnd || !m_grid.m_hWnd || (lHint != 0 && lHint != 1 && lHint != 3)) return;
+  const DB_CDataBase* db = m_grid.HintDB(pHint);
+  if (db && db->HasUpdateRecords()) m_grid.FillGrid();
+}
+
 void CCmdBeamLoadTypeDlg::OnCmdImportBtn() {
   CFileDialog file(TRUE, ".zel", nullptr, OFN_FILEMUSTEXIST | OFN_LONGNAMES, kFilter, nullptr);
   if (file.DoModal() != IDOK) return;

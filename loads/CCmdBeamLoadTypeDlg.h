@@ -31,6 +31,8 @@ class CCmdBeamLoadTypeDlg : public CDlgMove, public CDBUpdateConnector {
 
  protected:
   void OnDBUpdate(const DB_CDataBase& db) override;
+  // Hints 0 and 1 hand on a transaction's update records as a transaction does.
+  void OnHint(LPARAM lHint, CObject* pHint) override;
 
  private:
   CDBDoc* m_pDoc;

@@ -18,6 +18,7 @@
 #include "loads/CCmdBeamLoadTypeDlg.h"
 #include "loads/CMembLoadImport.h"
 #include "res/resource.h"
+#include "ui/CDBUpdateConnector.h"
 #include "ui/CMsgDll.h"
 
 namespace {
@@ -181,6 +182,21 @@ TEST_F(BeamLoadTypeTest, RowsDeletedAndPastedInOneTransactionEach) {
     doc->Undo();
     EXPECT_EQ(Cell(g, 1, G::COL_NAME), "B");
     EXPECT_EQ(g.GetRowCount(), 2u);
+  });
+}
+
+TEST_F(BeamLoadTypeTest, HintsZeroAndOneHandOnTheUpdateRecordsOtherHintsLeaveTheGrid) {
+  Store("A", 1, 0);
+  RunTypes([&](CCmdBeamLoadTypeDlg& d, CUserDriver&) {
+    G& g = d.GetGrid();
+    T_UPDATE_HINT hint;
+    hint.m_nDBID = DB_ID_MODEL;
+    for (LPARAM h : {5, 0, 1}) {
+      g.SetValueRange(CGXRange(1, g.GetColumnNoFor(G::COL_NAME)), "stale");
+      static_cast<CDBUpdateConnector&>(d).OnUpdate(nullptr, h, &hint);
+      EXPECT_EQ(Cell(g, 1, G::COL_NAME), h == 5 ? "stale" : "A") << "hint " << h;
+      EXPECT_EQ(g.GetRowCount(), 2u) << "hint " << h;
+    }
   });
 }
 

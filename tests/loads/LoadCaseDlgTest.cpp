@@ -15,6 +15,7 @@
 #include "host/CHostApp.h"
 #include "loads/CCMLoadCaseDlg.h"
 #include "res/resource.h"
+#include "ui/CDBUpdateConnector.h"
 #include "ui/CMsgDll.h"
 
 namespace {
@@ -165,6 +166,18 @@ TEST_F(LoadCaseDlgTest, APasteWithAnEmptyTypeIsToldAndWritesNothing) {
             std::string(CMsgDll::pfuncLoadStr("IDS_CMD_GRID__Type", 0)) + CMsgDll::pfuncLoadStr("IDS_CMD___has_not_been_entered_", 0));
   user.Paste(user.FindControl(IDC_LOADCASE_GRID), g.GetRowCount(), g.GetColumnNoFor(CCMLoadCaseGrid::COL_NAME), "NEW\tno such type\tx");
   EXPECT_EQ(stld->GetCount(), count) << "a Type that names no load type";
+}
+
+TEST_F(LoadCaseDlgTest, HintsZeroAndOneHandOnTheUpdateRecordsOtherHintsLeaveTheGrid) {
+  CCMLoadCaseGrid& g = dlg->GetGrid();
+  T_UPDATE_HINT hint;
+  hint.m_nDBID = DB_ID_MODEL;
+  for (LPARAM h : {5, 0, 1}) {
+    g.SetValueRange(CGXRange(5, g.GetColumnNoFor(CCMLoadCaseGrid::COL_NAME)), "stale");
+    static_cast<CDBUpdateConnector*>(dlg)->OnUpdate(nullptr, h, &hint);
+    EXPECT_EQ(Cell(5, CCMLoadCaseGrid::COL_NAME), h == 5 ? "stale" : "T1") << "hint " << h;
+  }
+  EXPECT_EQ(Names(), "DL,LL,WX,WY,T1");
 }
 
 }  // namespace
