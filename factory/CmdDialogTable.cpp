@@ -4,6 +4,7 @@
 #include <string>
 #include "analysis/CAutoErectSeqDlg.h"
 #include "analysis/CCCmdAnalPDeltaDlg.h"
+#include "analysis/CCmdAnalCtrlTabDlg.h"
 #include "analysis/CCmdAnalEigvDlg.h"
 #include "analysis/CCMFiberMatPropItemDlg.h"
 #include "analysis/CCMFiberMatPropListDlg.h"
@@ -130,7 +131,8 @@ CmdModelessRow s_modeless[] = {
     {"CCMSelectIdentityDlg", IDD_CMD_SELECT_IDENTITY, CMD_PLACE_DEFAULT, CMD_EXTRA_IGNORED, nullptr, nullptr, nullptr},
     {"CCMUnselectIdentityDlg", IDD_CMD_UNSELECT_IDENTITY, CMD_PLACE_DEFAULT, CMD_EXTRA_IGNORED, nullptr, nullptr, nullptr},
     {"CSelectActiveIdentityDlg", IDD_CMD_SELECT_ACTIVE_IDENTITY, CMD_PLACE_RIGHT, CMD_EXTRA_IGNORED, nullptr, nullptr, nullptr},
-    {"CCmdAnalCtrlDlg", IDD_CMD_ANAL_CTRL, CMD_PLACE_DEFAULT, CMD_EXTRA_IGNORED, nullptr, nullptr, nullptr},
+    {"CCmdAnalCtrlDlg", IDD_CMD_ANAL_CTRL, CMD_PLACE_DEFAULT, CMD_EXTRA_IGNORED,
+     [](CWnd* p) -> CDBDlgBase* { return new CCmdAnalCtrlTabDlg(p); }, nullptr, nullptr},
     {"CMActiveIdentityDlg", IDD_CMD_ACTIVE_IDENTITY, CMD_PLACE_DEFAULT, CMD_EXTRA_IGNORED, nullptr, nullptr, nullptr},
     {"CCmdDetailSlabDirDlg", IDD_CMD_DETAIL_SLAB_DIR, CMD_PLACE_DEFAULT, CMD_EXTRA_IGNORED, nullptr, nullptr, nullptr},
     {"CToolsDlg", IDD_CMD_TOOLS, CMD_PLACE_RIGHT, CMD_EXTRA_TOOL_MODE, nullptr, nullptr, nullptr},

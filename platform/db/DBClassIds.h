@@ -28,6 +28,7 @@ enum DB_CLASS_ID : unsigned {
   DB_CLASS_EIGV = 42,  // eigenvalue analysis control
   DB_CLASS_BUCK = 43,  // buckling analysis control
   DB_CLASS_PDEL = 44,  // P-delta analysis control
+  DB_CLASS_ACTL = 45,  // analysis control
   DB_CLASS_BLTP = 46,  // beam load types
   DB_CLASS_CMLD = 47,  // column loads
   DB_CLASS_LNLD = 48,  // line loads (beams, walls, line members)

@@ -154,7 +154,7 @@ const char* const kModalNotBuilt[] = {
 const char* const kModelessNotBuilt[] = {
     "CCMBndrGrupDefDlg", "CDefMemberName", "CWindRigionDefineDlg",
     "CCMStrtGrupDefDlg", "CCMSelectIdentityDlg", "CCMUnselectIdentityDlg", "CSelectActiveIdentityDlg",
-    "CCmdAnalCtrlDlg", "CMActiveIdentityDlg", "CCmdDetailSlabDirDlg", "CToolsDlg", "COutLineDefineDlg"};
+    "CMActiveIdentityDlg", "CCmdDetailSlabDirDlg", "CToolsDlg", "COutLineDefineDlg"};
 
 template <size_t N>
 bool Listed(const char* const (&names)[N], const char* name) {

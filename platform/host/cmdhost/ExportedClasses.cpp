@@ -7,5 +7,7 @@ const CExportedClass g_exportedClasses[] = {
     {"CModelPropTwopImport", 1, 1, "PATH", RunTwopImport},
     {"CAutoErectSeqGrupSelDlg", 0, 0, "", RunAutoErectSeqGrupSelDlg},
     {"CCmdAnalBucklingDlg", 0, 0, "", RunAnalBucklingDlg},
+    {"CCmdAnalPerfDlg", 0, 0, "", RunAnalPerfDlg},
+    {"CCmdAnalNonlinearDlg", 0, 0, "", RunAnalNonlinearDlg},
 };
 const int g_nExportedClasses = (int)(sizeof g_exportedClasses / sizeof g_exportedClasses[0]);

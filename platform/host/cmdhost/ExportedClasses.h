@@ -28,3 +28,5 @@ CScenarioStatus RunDlgContainer(CScenarioContext& ctx);
 CScenarioStatus RunTwopImport(CScenarioContext& ctx);
 CScenarioStatus RunAutoErectSeqGrupSelDlg(CScenarioContext& ctx);
 CScenarioStatus RunAnalBucklingDlg(CScenarioContext& ctx);
+CScenarioStatus RunAnalPerfDlg(CScenarioContext& ctx);
+CScenarioStatus RunAnalNonlinearDlg(CScenarioContext& ctx);
