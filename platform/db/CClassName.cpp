@@ -63,21 +63,34 @@ BOOL CClassNsbl::TR_Add(const CUIntArray& keys, const CArray<T_NSBL_D>& recs) {
 
 namespace {
 
-// Kind 2048 of the name combo: the slab names, in key order.
-void SlabNames(CDBDoc& doc, int, CCobxDBBase::Items& items) {
+// The name kinds of the name combo and the member type whose names each offers.
+const struct {
+  int kind;
+  int type;
+} kNameKinds[] = {{1, 100},   {2, 101},   {4, 200},    {8, 201},    {16, 202},
+                  {32, 203},  {64, 204},  {128, 205},  {256, 206},  {512, 208},
+                  {1024, 300}, {2048, CClassName::TYPE_SLAB}, {4096, 302}};
+
+// The names of one kind's member type, in key order.
+void KindNames(CDBDoc& doc, int nKind, CCobxDBBase::Items& items) {
+  int type = -1;
+  for (const auto& k : kNameKinds)
+    if (k.kind == nKind) type = k.type;
   DB_CDataBase* db = doc.GetModelDB();
   auto* names = db ? static_cast<CClassName*>(db->GetClass(CClassName::m_nClassID)) : nullptr;
-  if (!names) return;
+  if (!names || type < 0) return;
   CUIntArray keys;
   CArray<T_NAME_D> recs;
   names->GetList(keys, recs);
   for (INT_PTR i = 0; i < keys.GetSize(); ++i)
-    if (recs[i].type == CClassName::TYPE_SLAB) items.emplace_back(keys[i], recs[i].name);
+    if (recs[i].type == type) items.emplace_back(keys[i], recs[i].name);
 }
 
-const struct SlabNameSource {
-  SlabNameSource() { CCobxName::RegisterNameSource(CClassName::KIND_SLAB, &SlabNames, CClassName::m_nClassID); }
-} s_slabNameSource;
+const struct KindNameSources {
+  KindNameSources() {
+    for (const auto& k : kNameKinds) CCobxName::RegisterNameSource(k.kind, &KindNames, CClassName::m_nClassID);
+  }
+} s_kindNameSources;
 
 // The sample's slab names and their loads (kN/m^2): S1 6.5 and 2.5, S2 4 and 2.
 void AddSlabNames(CDBDoc& doc) {

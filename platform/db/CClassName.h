@@ -1,6 +1,8 @@
 // The member names of the model (T_NAME_D), and the named slab loads (CClassNsbl) that
 // hang on the slab names. The sample model holds the slab names "S1" and "S2".
-// The name combo (CCobxName) offers, for kind 2048, the names of member type 301 (slabs),
+// The name combo (CCobxName) offers, for each name kind, the names of its member type (kind
+// 1 points 100, 2 columns 101, 4 to 512 the line members 200 to 208, 1024 to 4096 the area
+// members 300 to 302; 2048 slabs 301),
 // in key order, item data the name's key.
 #pragma once
 #include "db/DB_CTable.h"

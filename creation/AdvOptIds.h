@@ -1,0 +1,53 @@
+// The templates and control ids of the creation option panels (the numbers stand in the
+// resource script as they are).
+#pragma once
+
+#define IDD_ADVOPT_MEMB_PONT            14153
+#define IDD_ADVOPT_MEMB_COLUMN          16244
+#define IDD_ADVOPT_MEMB_BEAM            16245
+#define IDD_ADVOPT_MEMB_WALL            16246
+#define IDD_ADVOPT_MEMB_BRACE           16247
+#define IDD_ADVOPT_MEMB_LINE            16248
+#define IDD_ADVOPT_MEMB_SLAB            16249
+#define IDD_ADVOPT_MEMB_AREA            16250
+#define IDC_ADVOPT_NAME_CHECK           17338
+#define IDC_ADVOPT_NAME                 17339
+#define IDC_ADVOPT_NAME_AUTOINC         17340
+#define IDC_ADVOPT_NAME_CMD             17347
+#define IDC_ADVOPT_TARGET_GROUP         17240
+#define IDC_ADVOPT_TARGET_CUR           17190
+#define IDC_ADVOPT_TARGET_SEL           17193
+#define IDC_ADVOPT_TARGET_ALL           17197
+#define IDC_ADVOPT_PLAN                 17187
+#define IDC_ADVOPT_PLAN_SELECT          17356
+#define IDC_ADVOPT_TOL_GROUP            17184
+#define IDC_ADVOPT_TOL_GROUP2           17185
+#define IDC_ADVOPT_MERGE                17377
+#define IDC_ADVOPT_MERGE_TOL            17379
+#define IDC_ADVOPT_SPLIT                17380
+#define IDC_ADVOPT_SPLIT_INTS           17381
+#define IDC_ADVOPT_CROSS_LABEL          17237
+#define IDC_ADVOPT_CROSS_COL            17228
+#define IDC_ADVOPT_CROSS_PT             17231
+#define IDC_ADVOPT_CROSS_LINE           17234
+#define IDC_ADVOPT_CROSS_INTS           17322
+#define IDC_ADVOPT_MATL_LABEL           17268
+#define IDC_ADVOPT_MATL                 17348
+#define IDC_ADVOPT_SECT_PIC             17710
+#define ID_ADVOPT_NAME_COMMAND          33658
+#define IDC_ADVOPT_DIR_BETA             17351
+#define IDC_ADVOPT_DIR_REF              17352
+#define IDC_ADVOPT_BETA                 17353
+#define IDC_ADVOPT_BETA_UNIT            17392
+#define IDC_ADVOPT_REF                  17389
+#define IDC_ADVOPT_REF_UNIT             17390
+#define IDC_ADVOPT_BEAM_BETA_LABEL      17222
+#define IDC_ADVOPT_BEAM_BETA            17219
+#define IDC_ADVOPT_BEAM_BETA_UNIT       17225
+#define IDC_ADVOPT_TRANSFER             17242
+#define IDC_ADVOPT_TENSION              17245
+#define IDC_ADVOPT_GAP_LABEL            17250
+#define IDC_ADVOPT_GAP                  17248
+#define IDC_ADVOPT_GAP_UNIT             17252
+#define IDC_ADVOPT_IEND_LABEL           17272
+#define IDC_ADVOPT_IEND                 17275
