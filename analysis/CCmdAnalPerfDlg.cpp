@@ -69,7 +69,7 @@ void OpenModal() {
 
 }  // namespace
 
-CCmdAnalPerfDlg::CCmdAnalPerfDlg(CWnd* pParent) : CDlgChild(IDD_CMD_ANAL_PERF, pParent), m_pParent(pParent) {}
+CCmdAnalPerfDlg::CCmdAnalPerfDlg(CWnd* pParent) : CDlgChild(IDD_CMD_ANAL_PERF, pParent) {}
 
 BOOL CCmdAnalPerfDlg::OnInitDialog() {
   CDlgChild::OnInitDialog();

@@ -65,7 +65,6 @@ class CCmdAnalPerfDlg : public CDlgChild {
   void Send(UINT nCmd);
 
   T_ACTL_D* m_pActl = nullptr;
-  CWnd* m_pParent;
 
   DECLARE_MESSAGE_MAP()
 };
