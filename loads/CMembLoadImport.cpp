@@ -1,6 +1,7 @@
 #include "loads/CMembLoadImport.h"
 
 #include "afx/AfxMessageBox.h"
+#include "common/CmdListMove.h"
 #include "afx/CDataExchange.h"
 #include "db/CClassBltp.h"
 #include "db/CDBDoc.h"
@@ -65,24 +66,8 @@ void CMembLoadImport::FillAll(CListCtrl& list) {
   }
 }
 
-void CMembLoadImport::MoveItems(CListCtrl& from, CListCtrl& to) {
-  for (int item; (item = from.GetNextItem(-1, LVNI_SELECTED)) >= 0;) {
-    CString text = from.GetItemText(item, 0);
-    DWORD_PTR index = from.GetItemData(item);
-    from.DeleteItem(item);
-    int at = to.GetItemCount();
-    for (int i = 0; i < to.GetItemCount(); ++i)
-      if (to.GetItemData(i) > index) {
-        at = i;
-        break;
-      }
-    int r = to.InsertItem(at, text);
-    to.SetItemData(r, index);
-  }
-}
-
-void CMembLoadImport::OnMoveToChosen() { MoveItems(m_listAvailable, m_listChosen); }
-void CMembLoadImport::OnMoveBack() { MoveItems(m_listChosen, m_listAvailable); }
+void CMembLoadImport::OnMoveToChosen() { MoveSelectedListRows(m_listAvailable, m_listChosen); }
+void CMembLoadImport::OnMoveBack() { MoveSelectedListRows(m_listChosen, m_listAvailable); }
 
 void CMembLoadImport::OnDblclkAvailable(NMHDR*, LRESULT* pResult) {
   OnMoveToChosen();

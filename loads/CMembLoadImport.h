@@ -43,8 +43,6 @@ class CMembLoadImport : public CDlgMove {
   void OnDblclkChosen(NMHDR* pNMHDR, LRESULT* pResult);
 
  private:
-  // Moves the selected items of from into to, each before the first item of a later type.
-  static void MoveItems(CListCtrl& from, CListCtrl& to);
   // Empties the list and fills it with every type read, in file order.
   void FillAll(CListCtrl& list);
 

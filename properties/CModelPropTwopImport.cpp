@@ -4,6 +4,7 @@
 #include <climits>
 #include <cstdlib>
 #include "afx/AfxMessageBox.h"
+#include "common/CmdListMove.h"
 #include "afx/CDataExchange.h"
 #include "db/CClassTwop.h"
 #include "db/CDBDoc.h"
@@ -112,24 +113,8 @@ void CModelPropTwopImport::FillAll(CListCtrl& list) {
   }
 }
 
-void CModelPropTwopImport::MoveRows(CListCtrl& from, CListCtrl& to) {
-  for (int row; (row = from.GetNextItem(-1, LVNI_SELECTED)) >= 0;) {
-    CString text = from.GetItemText(row, 0);
-    DWORD_PTR index = from.GetItemData(row);
-    from.DeleteItem(row);
-    int at = to.GetItemCount();
-    for (int i = 0; i < to.GetItemCount(); ++i)
-      if (to.GetItemData(i) > index) {
-        at = i;
-        break;
-      }
-    int r = to.InsertItem(at, text);
-    to.SetItemData(r, index);
-  }
-}
-
-void CModelPropTwopImport::OnMoveRight() { MoveRows(m_listLeft, m_listRight); }
-void CModelPropTwopImport::OnMoveLeft() { MoveRows(m_listRight, m_listLeft); }
+void CModelPropTwopImport::OnMoveRight() { MoveSelectedListRows(m_listLeft, m_listRight); }
+void CModelPropTwopImport::OnMoveLeft() { MoveSelectedListRows(m_listRight, m_listLeft); }
 
 void CModelPropTwopImport::OnDblclkLeft(NMHDR*, LRESULT* pResult) {
   OnMoveRight();

@@ -52,8 +52,6 @@ class CModelPropTwopImport : public CDlgMove {
   void OnDblclkRight(NMHDR* pNMHDR, LRESULT* pResult);
 
  private:
-  // Moves the selected rows of from into to, each before the first row of a later type.
-  static void MoveRows(CListCtrl& from, CListCtrl& to);
   // Empties the list and fills it with every type read, in file order.
   void FillAll(CListCtrl& list);
   void EnableStart();
