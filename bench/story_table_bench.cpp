@@ -1,5 +1,6 @@
-// The story table of the plan and story dialog's story page (CCmdPlanStoryGrid), connected
-// as the open page is, on the paths a user takes with a tall tower.
+// The story table of the plan and story dialog's story page (CCmdPlanStoryGrid) and its
+// story material table (CCmdPlanStoryGridMatl), connected as the open page and dialog are,
+// on the paths a user takes with a tall tower.
 //
 // Every case times thread CPU time at n = 10^3 and 10^4 in the same run and reports
 // ratio_vs_1k = time at this size / time at 10^3 (linear work: 10; quadratic: 100):
@@ -12,7 +13,12 @@
 //   page's Add or a paste), every row placed from one key list of the tower; target
 //   within 20;
 // - BM_EditHeight (n): one height typed into a cell and committed (the check, the write
-//   over the stored story, the replay and the levels); per edit; target within 15.
+//   over the stored story, the replay and the levels); per edit; target within 15;
+// - BM_MatlReplayModify (n): the story material table: one story's materials changed by a
+//   transaction and replayed (the row rewritten and its cells kept in step); per
+//   transaction; target within 15;
+// - BM_MatlAdded (n): the story material table: one material added elsewhere (the choice
+//   lists rebuilt, no row filled again); per transaction; target within 3.
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
@@ -21,10 +27,12 @@
 #include <map>
 #include <memory>
 #include <string>
+#include "db/CClassMatl.h"
 #include "db/CClassStor.h"
 #include "db/CDBDoc.h"
 #include "db/DB_CUpdateListener.h"
 #include "levels/CCmdPlanStoryGrid.h"
+#include "levels/CCmdPlanStoryGridMatl.h"
 
 namespace {
 
@@ -41,24 +49,33 @@ class Replay : public DB_CUpdateListener {
   void OnUpdate(CView*, LPARAM, CObject* hint) override { grid->UpdateBuffer(hint); }
 };
 
-// A document whose main tower has n stories and the story table showing it.
-struct Setup {
-  explicit Setup(int n) {
+// A document whose main tower has n stories (and three concrete materials) and a story
+// grid showing it.
+template <class Grid>
+struct SetupOf {
+  explicit SetupOf(int n) {
     doc = std::make_unique<CDBDoc>();
     CDBDoc::m_pDBDoc = doc.get();
     db = doc->GetModelDB();
     stor = static_cast<CClassStor*>(db->GetClass(CClassStor::m_nClassID));
+    matl = static_cast<CClassMatl*>(db->GetClass(CClassMatl::m_nClassID));
+    for (const char* grade : {"C30", "C35", "C40"}) {
+      T_MATL_D m;
+      m.name = grade;
+      m.type = "C";
+      matl->TR_Add(m);
+    }
     CArray<T_STOR_D> s;
     for (int i = 1; i < n; ++i) s.Add(Story("S", i));
     if (!s.IsEmpty()) stor->TR_Add(s, 0, 1);
     db->ClearUndo();
-    grid = std::make_unique<CCmdPlanStoryGrid>(nullptr);
+    grid = std::make_unique<Grid>(nullptr);
     grid->Initialize();
     grid->ShowTower(1);
     replay.grid = grid.get();
     replay.ConnectDB(db);
   }
-  ~Setup() {
+  ~SetupOf() {
     replay.DisconnectDB();
     if (CDBDoc::m_pDBDoc == doc.get()) CDBDoc::m_pDBDoc = nullptr;
   }
@@ -73,9 +90,12 @@ struct Setup {
   std::unique_ptr<CDBDoc> doc;
   DB_CDataBase* db = nullptr;
   CClassStor* stor = nullptr;
-  std::unique_ptr<CCmdPlanStoryGrid> grid;
+  CClassMatl* matl = nullptr;
+  std::unique_ptr<Grid> grid;
   Replay replay;
 };
+using Setup = SetupOf<CCmdPlanStoryGrid>;
+using MatlSetup = SetupOf<CCmdPlanStoryGridMatl>;
 
 // Spread over the tower: the i-th of 64 places from the top row to the lowest.
 ROWCOL Spread(int i, int n) { return 1 + (ROWCOL)((long long)(i % 64) * (n - 2) / 63); }
@@ -125,6 +145,34 @@ double EditHeight(int n) {
   return (Now() - t0) / reps;
 }
 
+double MatlReplayModify(int n) {
+  MatlSetup s(n);
+  const int reps = 100;
+  const double t0 = Now();
+  for (int i = 0; i < reps; ++i) {
+    const UINT key = 2 + (UINT)((long long)(i % 64) * (n - 2) / 63);
+    T_STOR_D rec;
+    s.stor->Get(key, rec);
+    rec.singleMatl = 1;
+    rec.allMatlKey = 1 + (UINT)(i % 3);
+    s.stor->TR_Modify2(rec.name, rec);
+  }
+  return (Now() - t0) / reps;
+}
+
+double MatlAdded(int n) {
+  MatlSetup s(n);
+  const int reps = 100;
+  const double t0 = Now();
+  for (int i = 0; i < reps; ++i) {
+    T_MATL_D m;
+    m.name.Format("C%d", 100 + i);
+    m.type = "C";
+    s.matl->TR_Add(m);
+  }
+  return (Now() - t0) / reps;
+}
+
 // The best of a few runs, so that one slow run (another process) does not decide.
 double Best(const std::function<double()>& run, int times) {
   double best = run();
@@ -155,10 +203,14 @@ void BM_ShowTower(benchmark::State& st) { Report(st, "show", ShowTower); }
 void BM_ReplayModify(benchmark::State& st) { Report(st, "modify", ReplayModify); }
 void BM_AddStories(benchmark::State& st) { Report(st, "add", AddStories); }
 void BM_EditHeight(benchmark::State& st) { Report(st, "edit", EditHeight); }
+void BM_MatlReplayModify(benchmark::State& st) { Report(st, "matl_modify", MatlReplayModify); }
+void BM_MatlAdded(benchmark::State& st) { Report(st, "matl_added", MatlAdded); }
 
 BENCHMARK(BM_ShowTower)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond)->Iterations(1);
 BENCHMARK(BM_ReplayModify)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond)->Iterations(1);
 BENCHMARK(BM_AddStories)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond)->Iterations(1);
 BENCHMARK(BM_EditHeight)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond)->Iterations(1);
+BENCHMARK(BM_MatlReplayModify)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond)->Iterations(1);
+BENCHMARK(BM_MatlAdded)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 }  // namespace

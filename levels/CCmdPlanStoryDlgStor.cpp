@@ -359,16 +359,7 @@ void CCmdPlanStoryDlgStor::Refuse(const char* key, UINT focusId) {
 }
 
 int CCmdPlanStoryDlgStor::CheckPlanKeyListToBeAssignedToMdul(UINT mdulKey, UINT planKey, int bShowMessage) {
-  if (!m_pStor || !planKey) return 1;
-  POSITION pos = m_pStor->DB_GetStart();
-  UINT key = 0;
-  T_STOR_D rec;
-  while (m_pStor->GetNextData(pos, key, rec)) {
-    if (rec.planKey != planKey || rec.mdulKey == mdulKey) continue;
-    if (bShowMessage) AfxMessageBox(CMsgDll::pfuncLoadStr("IDS_WG_CMD_IP_STORYDLG_WARNING_Already_used_modules", 0));
-    return 0;
-  }
-  return 1;
+  return CCmdTowerStoryGrid::PlanMayServeTower(m_pStor, mdulKey, planKey, bShowMessage);
 }
 
 int CCmdPlanStoryDlgStor::CheckCountAndPlan() {

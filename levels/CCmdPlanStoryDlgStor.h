@@ -6,7 +6,8 @@
 // the tower's stories; Edit applies the ticked name, height, standard floor or slab load
 // to the stories selected in the grid; Delete all deletes the tower's stories. The page
 // also shows the main tower's outdoor ground level (set in CStoryGLevelDlg) or another
-// tower's start level, and makes a tower when a new name is typed into the tower box.
+// tower's start level, makes a tower when a new name is typed into the tower box, and
+// opens the story material dialog (CCmdPlanStoryDlgStorMatl) of its tower ("..." 16072).
 //
 // Rules:
 // - Numbering: with a count above 1 the names are prefix + number + suffix from the end

@@ -10,6 +10,7 @@
 #include "db/DB_CDataBase.h"
 #include "db/DB_CScopedChange.h"
 #include "levels/CCmdPlanStoryDlgStor.h"
+#include "levels/CCmdPlanStoryDlgStorMatl.h"
 #include "levels/CCmdPlanStoryGrid.h"
 #include "levels/CStoryGLevelDlg.h"
 #include "res/resource.h"
@@ -158,8 +159,12 @@ void CCmdPlanStoryDlgStor::OnCmdGroundLevelBtn() {
   m_pGrnd->TR_Add(ground);
 }
 
-// The story material dialog is not part of this page yet.
-void CCmdPlanStoryDlgStor::OnCmdStoryMatlBtn() {}
+// The story material dialog of the page's tower.
+void CCmdPlanStoryDlgStor::OnCmdStoryMatlBtn() {
+  CCmdPlanStoryDlgStorMatl dlg(nullptr);
+  dlg.SetInitModulekey(m_data.mdulKey);
+  dlg.DoModal();
+}
 
 void CCmdPlanStoryDlgStor::OnComingSoon() { AfxMessageBox(CMsgDll::pfuncLoadStr("IDS_WG_CMD_Comming_Soon", 0)); }
 

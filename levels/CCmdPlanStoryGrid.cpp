@@ -1,5 +1,5 @@
-// CCmdPlanStoryGrid: columns, fields, the write hooks and validation. Showing, levels,
-// choices, moves and the replay are in CCmdPlanStoryGridRows.cpp.
+// CCmdPlanStoryGrid: columns, fields, the write hooks and validation. The levels are in
+// CCmdPlanStoryGridLevels.cpp.
 #include "levels/CCmdPlanStoryGrid.h"
 
 #include <cstdlib>
@@ -26,31 +26,20 @@ int LengthKind() { return T_STOR_D::unit[0]; }
 }  // namespace
 
 CCmdPlanStoryGrid::CCmdPlanStoryGrid(ICmdPlanStoryGridOwner* pOwner)
-    : CCmdRecordGrid<CClassStor>(pOwner), m_pPageOwner(pOwner) {
-  m_pPlan = FetchTable<CClassPlan>();
+    : CCmdTowerStoryGrid(pOwner, COL_PLAN, 1), m_pPageOwner(pOwner) {
   SetColumns(kColumns, COL_COUNT);
 }
 
 void CCmdPlanStoryGrid::Initialize() {
   CCmdDrawLock lock(*this);
-  if (m_nEditMode != 1) m_required.clear();
-  CTBCommon::Initialize();
-  ChangeStandardStyle(CGXStyle().SetFontSize(10).SetFontWeight(400));
-  SetRowHeight(0, 0, 40);
-  ROWCOL c = 1;
-  for (int w : GetColumnWidths()) SetColWidth(c, c, w), ++c;
+  BeginInitialize();
   auto col = [this](int index) { return CGXRange().SetCols(GetColumnNoFor(index)); };
-  for (int i = 0; i < COL_COUNT; ++i) SetStyleRange(col(i), CGXStyle().SetHorizontalAlignment(GX_HA_RIGHT));
-  SetStyleRange(col(COL_NAME), CGXStyle().SetHorizontalAlignment(GX_HA_LEFT));
   for (int i : {COL_HEIGHT, COL_LEVEL1, COL_LEVEL2, COL_BEND})
     SetStyleRange(col(i), CGXStyle().SetFormat(GX_FMT_FIXED).SetPlaces(1));
   SetStyleRange(col(COL_TRANSFER),
                 CGXStyle().SetControl(GX_IDS_CTRL_CHECKBOX).SetHorizontalAlignment(GX_HA_CENTER));
-  DisableFixedColumns();
-  for (int i : {COL_KEY, COL_BEND, COL_PROPERTY}) HideColsByIntend(GetColumnNoFor(i), GetColumnNoFor(i), TRUE);
-  SetRightValidCell(1, 1);
-  EnableInsertRowByPressingKey(FALSE);
-  if (m_nEditMode != 1) EnableAppendRow(FALSE);
+  EndInitialize();
+  for (int i : {COL_BEND, COL_PROPERTY}) HideColsByIntend(GetColumnNoFor(i), GetColumnNoFor(i), TRUE);
 }
 
 // ---- fields -----------------------------------------------------------------------------
@@ -59,24 +48,10 @@ void CCmdPlanStoryGrid::FieldToText(int index, const T_STOR_D& rec, CString& tex
   switch (index) {
     case COL_LEVEL1:
     case COL_LEVEL2: text = "0.0"; return;  // placeholders ComputeLevels replaces
-    case COL_PLAN: {
-      T_PLAN_D plan;
-      text = m_pPlan && rec.planKey && m_pPlan->Get(rec.planKey, plan) ? plan.name : CString();
-      return;
-    }
     case COL_PROPERTY: text = "X"; return;
-    default: CCmdRecordGrid::FieldToText(index, rec, text);
+    default: CCmdTowerStoryGrid::FieldToText(index, rec, text);
   }
 }
-
-// Every row is a story of the shown tower.
-void CCmdPlanStoryGrid::TextToField(int index, const CString& text, T_STOR_D& rec) {
-  rec.mdulKey = m_nTower;
-  if (index == COL_PLAN) rec.planKey = m_pPlan ? m_pPlan->GetKey(text) : 0;
-  else CCmdRecordGrid::TextToField(index, text, rec);
-}
-
-UINT CCmdPlanStoryGrid::GetKeyByName(const CString& name) { return m_pTable ? m_pTable->GetKey(name, m_nTower) : 0; }
 
 // The base story keeps its height, standard floor and flag.
 void CCmdPlanStoryGrid::OnRowWritten(ROWCOL row, UINT key, const T_STOR_D&) {
@@ -131,7 +106,7 @@ int CCmdPlanStoryGrid::ModifyRecord(ROWCOL row) {
 }
 
 int CCmdPlanStoryGrid::ValidateField(LPCTSTR text, int index) {
-  if (!CCmdRecordGrid::ValidateField(text, index)) return 0;
+  if (!CCmdTowerStoryGrid::ValidateField(text, index)) return 0;
   if (index == COL_PLAN) {
     // A standard floor serves the stories of one tower: the choices offer no other.
     UINT key = m_pPlan ? m_pPlan->GetKey(text) : 0;
@@ -152,23 +127,6 @@ int CCmdPlanStoryGrid::ValidateField(LPCTSTR text, int index) {
   return 0;
 }
 
-int CCmdPlanStoryGrid::GetRecordCount() {
-  if (!m_pTable) return 0;
-  CUIntArray keys;
-  m_pTable->GetKeyListReverse(keys, m_nTower);
-  return (int)keys.GetSize();
-}
-
-void CCmdPlanStoryGrid::FillAllRows(int, CUIntArray&) {
-  if (!m_pTable) return;
-  CUIntArray keys;
-  m_pTable->GetKeyListReverse(keys, m_nTower);
-  T_STOR_D rec;
-  ROWCOL row = 1;
-  for (UINT k : keys)
-    if (m_pTable->Get(k, rec)) RecordToRow(row++, k, rec);
-}
-
 // The texts were written before the last change of units: the height from the length
 // unit then to the current one (the loads are taken as they are).
 void CCmdPlanStoryGrid::FillRowFromStrings(ROWCOL row, CStringArray& strings) {
@@ -184,14 +142,7 @@ void CCmdPlanStoryGrid::FillRowFromStrings(ROWCOL row, CStringArray& strings) {
   RecordToRow(row, key, rec);
 }
 
-void CCmdPlanStoryGrid::UnitChanged() {
-  CCmdDrawLock lock(*this);
-  CStringArray titles;
-  SetHeaderTitles(titles, 0);
-  MakeItemEx(nullptr, -2, 1);
-}
-
 void CCmdPlanStoryGrid::OnChangedSelectionPublic(const UINT* keys, int count) {
-  CCmdRecordGrid::OnChangedSelectionPublic(keys, count);
+  CCmdTowerStoryGrid::OnChangedSelectionPublic(keys, count);
   if (count > 0 && m_pPageOwner) m_pPageOwner->OnGridSelChanged(count, keys[0]);
 }

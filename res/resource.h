@@ -789,6 +789,10 @@
 #define IDC_PSD_STOR_MATL               16072
 #define IDC_PSD_STOR_GRID               14182
 
+// Story material dialog of the plan and story dialog (CCmdPlanStoryDlgStorMatl).
+#define IDD_CMD_PLANSTORY_STORMATL      14147
+#define IDC_PSD_STORMATL_GRID           16071
+
 // Ground level dialog (CStoryGLevelDlg).
 #define IDD_CMD_STORY_GLEVEL            14040
 #define IDC_GL_STORY                    14379

@@ -10,8 +10,7 @@
 DB_REGISTER_TABLE(CClassStor);
 
 namespace {
-// The material fields, which the story-material page writes (TR_Modify2) and the story
-// grids leave alone (TR_Modify1).
+// The material fields, which the story grids leave alone (TR_Modify1).
 void CopyMaterials(const T_STOR_D& from, T_STOR_D& to) {
   to.singleMatl = from.singleMatl;
   to.allMatlKey = from.allMatlKey;
@@ -26,9 +25,13 @@ void CopyMaterials(const T_STOR_D& from, T_STOR_D& to) {
   to.srcBeamMatlKey = from.srcBeamMatlKey;
 }
 void KeepMaterials(const T_STOR_D& stored, T_STOR_D& rec) { CopyMaterials(stored, rec); }
+// What the story material grids write (TR_Modify2): the materials, the master-story flag
+// and the bending factor.
 void OnlyMaterials(const T_STOR_D& stored, T_STOR_D& rec) {
   T_STOR_D r = stored;
   CopyMaterials(rec, r);
+  r.masterStory = rec.masterStory;
+  r.bendFactor = rec.bendFactor;
   rec = r;
 }
 }  // namespace

@@ -50,7 +50,12 @@ class CClassStor : public DB_CTable<T_STOR_D> {
   // TR_Add (records, bReplace, tower): every record goes to that tower; with bReplace the
   // records replace the tower's stories (the base story stays), in their place.
   BOOL TR_Add(const CArray<T_STOR_D>& recs, int bReplace, UINT mdulKey);
-  // Story-grid data: everything but the materials. Materials: only the materials.
+  // TR_Modify1, the story grids' data: everything but the materials. TR_Modify2, the story
+  // material grids' data: only the materials (the concrete ones by member type, the steel
+  // and SRC ones), the master-story flag and the bending factor; the levels dialog's
+  // material page (CCmdStorMatlGrid) and the plan and story dialog's material table
+  // (CCmdPlanStoryGridMatl) write with it, each from the stored story with its own
+  // columns changed.
   BOOL TR_Modify1(const CString& oldName, const T_STOR_D& rec);
   BOOL TR_Modify1(const CStringArray& oldNames, const CArray<T_STOR_D>& recs);
   BOOL TR_Modify2(const CString& oldName, const T_STOR_D& rec);

@@ -148,12 +148,18 @@ TEST_F(Stories, Modify1KeepsMaterialsModify2OnlyMaterials) {
   mats.singleMatl = 0;
   mats.colmMatlKey = 5;
   mats.height = 99.0;
+  mats.deadLoad = 42.0;
+  mats.masterStory = 1;
+  mats.bendFactor = 4.5;
   ASSERT_TRUE(stor->TR_Modify2(CString("2F"), mats));
   T_STOR_D got;
   stor->Get(k, got);
   EXPECT_EQ(got.colmMatlKey, 5u);
   EXPECT_EQ(got.singleMatl, 0);
+  EXPECT_EQ(got.masterStory, 1) << "the material grids' master story";
+  EXPECT_EQ(got.bendFactor, 4.5);
   EXPECT_EQ(got.height, 3.5);  // not a material
+  EXPECT_NE(got.deadLoad, 42.0);
   T_STOR_D general = Story("2F-new", 1, 4.25);
   general.deadLoad = 6.0;
   ASSERT_TRUE(stor->TR_Modify1(CString("2F"), general));
