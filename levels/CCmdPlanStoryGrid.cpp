@@ -26,7 +26,7 @@ int LengthKind() { return T_STOR_D::unit[0]; }
 }  // namespace
 
 CCmdPlanStoryGrid::CCmdPlanStoryGrid(ICmdPlanStoryGridOwner* pOwner)
-    : CCmdTowerStoryGrid(pOwner, COL_PLAN, 1), m_pPageOwner(pOwner) {
+    : CCmdTowerStoryGrid(pOwner, COL_PLAN, 1, FALSE), m_pPageOwner(pOwner) {
   SetColumns(kColumns, COL_COUNT);
 }
 
@@ -62,47 +62,13 @@ void CCmdPlanStoryGrid::OnRowWritten(ROWCOL row, UINT key, const T_STOR_D&) {
 
 // ---- hooks -------------------------------------------------------------------------------
 
-T_STOR_D CCmdPlanStoryGrid::OverStored(const CString& oldName, const T_STOR_D& rec) {
+T_STOR_D CCmdPlanStoryGrid::RecordToWrite(const CString& oldName, const T_STOR_D& rec) {
   T_STOR_D stored;
   if (!m_pTable || !m_pTable->Get(m_pTable->GetKey(oldName, rec.mdulKey), stored)) return rec;
   T_STOR_D r = KeepShownReals(stored, rec);
   r.reserved = stored.reserved;
   r.masterStory = stored.masterStory;
   return r;
-}
-
-BOOL CCmdPlanStoryGrid::TableModify(const CString& oldName, const T_STOR_D& rec) {
-  return m_pTable && m_pTable->TR_Modify1(oldName, OverStored(oldName, rec));
-}
-
-BOOL CCmdPlanStoryGrid::TableModify(const CStringArray& oldNames, const CArray<T_STOR_D>& recs) {
-  if (!m_pTable || oldNames.GetSize() != recs.GetSize()) return FALSE;
-  CArray<T_STOR_D> kept;
-  for (INT_PTR i = 0; i < recs.GetSize(); ++i) kept.Add(OverStored(oldNames[i], recs[i]));
-  return m_pTable->TR_Modify1(oldNames, kept);
-}
-
-int CCmdPlanStoryGrid::ModifyRecord(ROWCOL row) {
-  if (!CanSaveData() || !m_pTable) return 0;
-  CString oldName = GetValueRowColBeforeEdit(row, GetColumnNoFor(COL_NAME));
-  UINT key = 0;
-  T_STOR_D rec;
-  if (!RowToRecord(row, key, rec)) return 0;
-  CString planText = GetValueRowCol(row, GetColumnNoFor(COL_PLAN));
-  const BOOL newPlan = rec.planKey == 0 && !planText.IsEmpty() && m_pPlan && m_pPlan->GetKey(planText) == 0;
-  if (!newPlan) return TableModify(oldName, rec);
-  // The new standard floor and the story's modification are one transaction.
-  DB_CScopedChange change(m_pTable->GetDB());
-  if (!change.IsOpen()) return 0;
-  T_PLAN_D plan;
-  plan.Initialize();
-  plan.name = planText;
-  BOOL ok = m_pPlan->TR_Add(plan);
-  if (ok) {
-    rec.planKey = m_pPlan->GetKey(planText);
-    ok = TableModify(oldName, rec);
-  }
-  return ok && change.Commit();
 }
 
 int CCmdPlanStoryGrid::ValidateField(LPCTSTR text, int index) {

@@ -16,9 +16,8 @@
 //   AdjustAppendRowNo), written as summed ("%.13g" in current units).
 // - A typed name of a standard floor another tower uses is refused
 //   ("IDS_WG_CMD_IP_STORYDLG_WARNING_Already_used_modules"); a typed name no standard floor
-//   has makes one when an existing story's row is saved: the new standard floor and the
-//   story's modification are one grouped transaction (one undo; both or neither). A new
-//   row or a paste with an unknown name gets no standard floor.
+//   has makes one when an existing story's row is saved (CCmdTowerStoryGrid). A new row or
+//   a paste with an unknown name gets no standard floor.
 // - A height is refused below 0 on the value a formula gives ("=0-5" like "-5",
 //   "IDS_WG_CMD__ADDD__Height_can_t_be_negative_"); a negative bending factor is refused
 //   without a text.
@@ -46,7 +45,6 @@ class CCmdPlanStoryGrid : public CCmdTowerStoryGrid {
   void FieldToText(int index, const T_STOR_D& rec, CString& text) override;
 
   // ---- hooks ------------------------------------------------------------------------------
-  int ModifyRecord(ROWCOL nRow) override;
   int ValidateField(LPCTSTR text, int index) override;
   void FillRowFromStrings(ROWCOL nRow, CStringArray& strings) override;
   void AdjustAppendRowNo() override;
@@ -57,13 +55,10 @@ class CCmdPlanStoryGrid : public CCmdTowerStoryGrid {
 
  protected:
   void OnRowWritten(ROWCOL row, UINT key, const T_STOR_D& rec) override;
-  BOOL TableModify(const CString& oldName, const T_STOR_D& rec) override;
-  BOOL TableModify(const CStringArray& oldNames, const CArray<T_STOR_D>& recs) override;
+  // The stored story's unshown fields, and its stored reals where the row still shows
+  // their texts.
+  T_STOR_D RecordToWrite(const CString& oldName, const T_STOR_D& rec) override;
 
  private:
-  // The record to write for a row: the stored story's unshown fields, and its stored
-  // reals where the row still shows their texts.
-  T_STOR_D OverStored(const CString& oldName, const T_STOR_D& rec);
-
   ICmdPlanStoryGridOwner* m_pPageOwner = nullptr;
 };

@@ -61,7 +61,7 @@ void SpreadAllMaterial(T_STOR_D& rec) {
 }
 }  // namespace
 
-CCmdPlanStoryGridMatl::CCmdPlanStoryGridMatl(void* pOwner) : CCmdTowerStoryGrid(pOwner, COL_PLAN, 0) {
+CCmdPlanStoryGridMatl::CCmdPlanStoryGridMatl(void* pOwner) : CCmdTowerStoryGrid(pOwner, COL_PLAN, 0, TRUE) {
   m_pMatl = FetchTable<CClassMatl>();
   SetColumns(kColumns, COL_COUNT);
 }
@@ -232,7 +232,7 @@ int CCmdPlanStoryGridMatl::AddRecord(ROWCOL) { return 0; }
 int CCmdPlanStoryGridMatl::DeleteRecords(CUIntArray&) { return 0; }
 int CCmdPlanStoryGridMatl::DeleteRecord(ROWCOL) { return 0; }
 
-T_STOR_D CCmdPlanStoryGridMatl::OverStored(const CString& oldName, const T_STOR_D& rec) {
+T_STOR_D CCmdPlanStoryGridMatl::RecordToWrite(const CString& oldName, const T_STOR_D& rec) {
   T_STOR_D r;
   if (!m_pTable || !m_pTable->Get(m_pTable->GetKey(oldName, m_nTower), r)) {
     r = rec;
@@ -247,17 +247,6 @@ T_STOR_D CCmdPlanStoryGridMatl::OverStored(const CString& oldName, const T_STOR_
   }
   SpreadAllMaterial(r);
   return r;
-}
-
-BOOL CCmdPlanStoryGridMatl::TableModify(const CString& oldName, const T_STOR_D& rec) {
-  return m_pTable && m_pTable->TR_Modify2(oldName, OverStored(oldName, rec));
-}
-
-BOOL CCmdPlanStoryGridMatl::TableModify(const CStringArray& oldNames, const CArray<T_STOR_D>& recs) {
-  if (!m_pTable || oldNames.GetSize() != recs.GetSize()) return FALSE;
-  CArray<T_STOR_D> kept;
-  for (INT_PTR i = 0; i < recs.GetSize(); ++i) kept.Add(OverStored(oldNames[i], recs[i]));
-  return m_pTable->TR_Modify2(oldNames, kept);
 }
 
 // ---- the replay -----------------------------------------------------------------------------

@@ -82,16 +82,14 @@ class CCmdPlanStoryGridMatl : public CCmdTowerStoryGrid {
  protected:
   void FillChoices() override;
   void OnRowWritten(ROWCOL row, UINT key, const T_STOR_D& rec) override;
-  BOOL TableModify(const CString& oldName, const T_STOR_D& rec) override;
-  BOOL TableModify(const CStringArray& oldNames, const CArray<T_STOR_D>& recs) override;
+  // The record a row writes (see the top of this file).
+  T_STOR_D RecordToWrite(const CString& oldName, const T_STOR_D& rec) override;
   void ReplayOther(int code, UINT key) override;
   void ApplyReplay() override;
   // The cells follow the edited one before its row is written.
   BOOL OnEndEditing(ROWCOL nRow, ROWCOL nCol) override;
 
  private:
-  // The record to write for a row (see the top of this file).
-  T_STOR_D OverStored(const CString& oldName, const T_STOR_D& rec);
   // The material choices: "None" and the concrete materials, each followed by "\n".
   CString MaterialChoices();
 

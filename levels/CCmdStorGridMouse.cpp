@@ -1,4 +1,4 @@
-// CCmdStorGrid: row moves, left clicks and the tracer colours.
+// CCmdStorGrid: left clicks and the tracer colours.
 #include <cstdlib>
 #include "levels/CCmdStorGrid.h"
 
@@ -6,40 +6,11 @@ BEGIN_MESSAGE_MAP(CCmdStorGrid, CTBCommon)
 ON_WM_LBUTTONDOWN()
 END_MESSAGE_MAP()
 
-BOOL CCmdStorGrid::MoveRows(ROWCOL first, ROWCOL last, ROWCOL target, UINT) {
-  if (RefuseMoveWhileEditing() || !m_pTable) return FALSE;
-  const ROWCOL count = GetRowCount();  // the hidden append row included
-  if (target == count + 1) target = count;
-  // In the main tower the append row stands for the base story's row: nothing goes below it.
-  if (m_bMainTower && target == count && count > 1) target = count - 1;
-  if (target >= first && target <= last + 1) return FALSE;
-  CUIntArray selected;
-  GetSelectedRows(selected);
-  if (selected.GetSize() != (INT_PTR)(last - first + 1) || selected[0] != first ||
-      selected[selected.GetUpperBound()] != last)
-    return FALSE;
-  UINT targetKey = (UINT)std::atol(GetValueRowColBeforeEdit(target, GetColumnNoFor(COL_KEY)).c_str());
-  int position = 0;
-  if (targetKey && m_pTable->GetSeq(targetKey) != -1) position = m_pTable->GetSeq(targetKey) + 1;
-  else position = m_pTable->GetSeq(m_pTable->GetBaseTopStorKey()) + 1;
-  CUIntArray keys;
-  ROWCOL nameCol = GetColumnNoFor(COL_NAME);
-  for (ROWCOL r = last; r >= first && r >= 1; --r)
-    if (UINT k = m_pTable->GetKey(GetValueRowColBeforeEdit(r, nameCol), m_nTower)) keys.Add(k);
-  // The base story stays the lowest: dragging its row would put stories below it.
-  for (UINT k : keys)
-    if (m_pTable->IsBaseStor(k)) return FALSE;
-  SetMovingRows(TRUE);
-  m_pTable->TR_ChangeSeq(keys, position);
-  SetMovingRows(FALSE);
-  return FALSE;
-}
-
 void CCmdStorGrid::OnLButtonDown(UINT nFlags, CPoint point) {
   ROWCOL r = 0, c = 0;
   if (HitTest(point, r, c) && r >= 1 && c >= 1) {
     CGXStyle own;
-    CCmdRecordGrid::GetStyleRowCol(r, c, own, gxCopy, 0);
+    CCmdTowerStoryGrid::GetStyleRowCol(r, c, own, gxCopy, 0);
     BOOL enabled = own.GetIncludeEnabled() ? own.GetEnabled()
                                            : !(GetColStyle(c).GetIncludeEnabled() && !GetColStyle(c).GetEnabled()) &&
                                                  !(GetRowStyle(r).GetIncludeEnabled() && !GetRowStyle(r).GetEnabled());
@@ -65,7 +36,7 @@ const TracerRule kTracer[] = {
 }  // namespace
 
 BOOL CCmdStorGrid::GetStyleRowCol(ROWCOL row, ROWCOL col, CGXStyle& style, GXModifyType mt, int type) {
-  BOOL ok = CCmdRecordGrid::GetStyleRowCol(row, col, style, mt, type);
+  BOOL ok = CCmdTowerStoryGrid::GetStyleRowCol(row, col, style, mt, type);
   CDBDoc* doc = CDBDoc::m_pDBDoc;
   if (!ok || row == 0 || !doc || !doc->IsTracerMode()) return ok;
   const int mode = doc->GetCheckMode();

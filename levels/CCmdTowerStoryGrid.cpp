@@ -6,8 +6,8 @@
 #include <cstdlib>
 #include "levels/CCmdLevelGridSetup.h"
 
-CCmdTowerStoryGrid::CCmdTowerStoryGrid(void* pOwner, int nPlanIndex, int nEditMode)
-    : CCmdRecordGrid<CClassStor>(pOwner), m_nPlanIndex(nPlanIndex), m_nEditMode(nEditMode) {
+CCmdTowerStoryGrid::CCmdTowerStoryGrid(void* pOwner, int nPlanIndex, int nEditMode, BOOL bMaterials)
+    : CCmdRecordGrid<CClassStor>(pOwner), m_nPlanIndex(nPlanIndex), m_nEditMode(nEditMode), m_bMaterials(bMaterials) {
   m_pPlan = FetchTable<CClassPlan>();
 }
 
@@ -50,6 +50,46 @@ void CCmdTowerStoryGrid::TextToField(int index, const CString& text, T_STOR_D& r
 }
 
 UINT CCmdTowerStoryGrid::GetKeyByName(const CString& name) { return m_pTable ? m_pTable->GetKey(name, m_nTower) : 0; }
+
+// ---- writes ---------------------------------------------------------------------------------
+
+BOOL CCmdTowerStoryGrid::TableModify(const CString& oldName, const T_STOR_D& rec) {
+  CStringArray names;
+  names.Add(oldName);
+  CArray<T_STOR_D> recs;
+  recs.Add(rec);
+  return TableModify(names, recs);
+}
+
+BOOL CCmdTowerStoryGrid::TableModify(const CStringArray& oldNames, const CArray<T_STOR_D>& recs) {
+  if (!m_pTable || oldNames.GetSize() != recs.GetSize()) return FALSE;
+  CArray<T_STOR_D> kept;
+  for (INT_PTR i = 0; i < recs.GetSize(); ++i) kept.Add(RecordToWrite(oldNames[i], recs[i]));
+  return m_bMaterials ? m_pTable->TR_Modify2(oldNames, kept) : m_pTable->TR_Modify1(oldNames, kept);
+}
+
+int CCmdTowerStoryGrid::ModifyRecord(ROWCOL row) {
+  if (!CanSaveData() || !m_pTable) return 0;
+  CString oldName = GetValueRowColBeforeEdit(row, GetColumnNoFor(GetNameColumnIndex()));
+  UINT key = 0;
+  T_STOR_D rec;
+  if (!RowToRecord(row, key, rec)) return 0;
+  CString planText = GetValueRowCol(row, GetColumnNoFor(m_nPlanIndex));
+  const BOOL newPlan = rec.planKey == 0 && !planText.IsEmpty() && m_pPlan && m_pPlan->GetKey(planText) == 0;
+  if (!newPlan) return TableModify(oldName, rec);
+  // The new standard floor and the story's modification are one transaction.
+  DB_CScopedChange change(m_pTable->GetDB());
+  if (!change.IsOpen()) return 0;
+  T_PLAN_D plan;
+  plan.Initialize();
+  plan.name = planText;
+  BOOL ok = m_pPlan->TR_Add(plan);
+  if (ok) {
+    rec.planKey = m_pPlan->GetKey(planText);
+    ok = TableModify(oldName, rec);
+  }
+  return ok && change.Commit();
+}
 
 int CCmdTowerStoryGrid::GetRecordCount() {
   if (!m_pTable) return 0;
@@ -108,9 +148,9 @@ void CCmdTowerStoryGrid::FillPlanChoices(ROWCOL planCol) {
   GetPlanKeysForTower(keys);
   CString choices, first;
   T_PLAN_D plan;
-  for (UINT k : keys) {
-    if (!m_pPlan->Get(k, plan)) continue;
-    if (choices.IsEmpty()) first = plan.name;
+  for (INT_PTR i = 0; i < keys.GetSize(); ++i) {
+    if ((keys[i] == 1 && !m_bOfferPlanOne) || !m_pPlan->Get(keys[i], plan)) continue;
+    if (i == 0) first = plan.name;
     choices += plan.name;
     choices += "\n";
   }
@@ -208,7 +248,7 @@ void CCmdTowerStoryGrid::ApplyReplay() {
   m_bIndexValid = FALSE;  // the tower's list is read once, after the transaction
   if (IsMovingRows() || r.refill) {
     ShowTower(m_nTower);
-  } else if (r.changed || r.stories) {
+  } else if (r.changed || r.stories || r.levels) {
     const BOOL moved = ApplyBatch();
     if (r.stories) FillPlanChoices(GetColumnNoFor(m_nPlanIndex));
     if (r.changed) ShowSelected();

@@ -7,9 +7,14 @@
 // Rules:
 // - Rows are the stories of the shown tower, the top story first; a row read back belongs
 //   to the shown tower (TextToField sets mdulKey), and a name is looked up within it.
-// - Plan choices: the standard floors no story of another tower uses (key 1 included), by
-//   name in key-list order; a new row's Plan text is the first of them. The same rule
-//   decides PlanMayServeTower: one standard floor serves the stories of one tower only.
+// - Plan choices: the standard floors no story of another tower uses (key 1 included unless
+//   the grid leaves it out, SetPlanOneOffered), by name in key-list order; a new row's Plan
+//   text is the first of them (none when that is key 1 left out). The same rule decides
+//   PlanMayServeTower: one standard floor serves the stories of one tower only.
+// - A row is written over the stored story (RecordToWrite: what the grid does not show
+//   stays) with TR_Modify1, or TR_Modify2 in a material grid. Saving an existing story's
+//   row whose Plan text names no standard floor makes that standard floor: the new floor
+//   and the story's modification are one grouped transaction (one undo; both or neither).
 // - Edit mode (SetEditMode, before Initialize): 1 keeps the append row and the grid's
 //   required columns; any other mode switches the append row off and requires nothing.
 //   The insert key is off in both.
@@ -29,7 +34,8 @@
 
 class CCmdTowerStoryGrid : public CCmdRecordGrid<CClassStor> {
  public:
-  CCmdTowerStoryGrid(void* pOwner, int nPlanIndex, int nEditMode);
+  // bMaterials: the grid writes the material fields (TR_Modify2), else the others.
+  CCmdTowerStoryGrid(void* pOwner, int nPlanIndex, int nEditMode, BOOL bMaterials);
 
   void SetEditMode(int nMode) { m_nEditMode = nMode; }
   int GetEditMode() const { return m_nEditMode; }
@@ -42,6 +48,7 @@ class CCmdTowerStoryGrid : public CCmdRecordGrid<CClassStor> {
   void FieldToText(int index, const T_STOR_D& rec, CString& text) override;
   void TextToField(int index, const CString& text, T_STOR_D& rec) override;
 
+  int ModifyRecord(ROWCOL nRow) override;
   int GetRecordCount() override;
   void FillAllRows(int n, CUIntArray& colNos) override;
   void UnitChanged() override;
@@ -68,6 +75,15 @@ class CCmdTowerStoryGrid : public CCmdRecordGrid<CClassStor> {
   // ShowTower's choice lists; the base rebuilds the Plan choices.
   virtual void FillChoices();
   UINT GetKeyByName(const CString& name) override;
+  void SetPlanOneOffered(BOOL b) { m_bOfferPlanOne = b; }
+  // The record a row writes: the stored story (found by its old name) with the fields the
+  // grid shows taken from the row.
+  virtual T_STOR_D RecordToWrite(const CString& oldName, const T_STOR_D& rec) = 0;
+  BOOL TableModify(const CString& oldName, const T_STOR_D& rec) override;
+  BOOL TableModify(const CStringArray& oldNames, const CArray<T_STOR_D>& recs) override;
+  // What a replay met besides the rows: everything to fill again, or the levels only.
+  void MarkRefill() { m_replay.refill = TRUE; }
+  void MarkLevels() { m_replay.levels = TRUE; }
 
   int RowForNewKey(UINT key, const T_STOR_D& rec) override;
   BOOL RowIsInPlace(ROWCOL row, UINT key) override;
@@ -88,12 +104,15 @@ class CCmdTowerStoryGrid : public CCmdRecordGrid<CClassStor> {
 
   int m_nPlanIndex;
   int m_nEditMode;
+  BOOL m_bMaterials;
+  BOOL m_bOfferPlanOne = TRUE;
   BOOL m_bIndexValid = FALSE;
   std::unordered_map<UINT, int> m_reverseIndex;
   struct ReplayFlags {
     BOOL stories = FALSE;  // a story added or deleted (any tower), or a floor moved between towers
     BOOL changed = FALSE;  // an entry of a story of the shown tower, or a modification
     BOOL refill = FALSE;
+    BOOL levels = FALSE;   // what the levels stand on (the ground)
   };
   ReplayFlags m_replay;
 };
