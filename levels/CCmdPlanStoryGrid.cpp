@@ -62,15 +62,6 @@ void CCmdPlanStoryGrid::OnRowWritten(ROWCOL row, UINT key, const T_STOR_D&) {
 
 // ---- hooks -------------------------------------------------------------------------------
 
-T_STOR_D CCmdPlanStoryGrid::RecordToWrite(const CString& oldName, const T_STOR_D& rec) {
-  T_STOR_D stored;
-  if (!m_pTable || !m_pTable->Get(m_pTable->GetKey(oldName, rec.mdulKey), stored)) return rec;
-  T_STOR_D r = KeepShownReals(stored, rec);
-  r.reserved = stored.reserved;
-  r.masterStory = stored.masterStory;
-  return r;
-}
-
 int CCmdPlanStoryGrid::ValidateField(LPCTSTR text, int index) {
   if (!CCmdTowerStoryGrid::ValidateField(text, index)) return 0;
   if (index == COL_PLAN) {

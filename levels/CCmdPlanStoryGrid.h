@@ -55,9 +55,6 @@ class CCmdPlanStoryGrid : public CCmdTowerStoryGrid {
 
  protected:
   void OnRowWritten(ROWCOL row, UINT key, const T_STOR_D& rec) override;
-  // The stored story's unshown fields, and its stored reals where the row still shows
-  // their texts.
-  T_STOR_D RecordToWrite(const CString& oldName, const T_STOR_D& rec) override;
 
  private:
   ICmdPlanStoryGridOwner* m_pPageOwner = nullptr;

@@ -234,7 +234,7 @@ int CCmdPlanStoryGridMatl::DeleteRecord(ROWCOL) { return 0; }
 
 T_STOR_D CCmdPlanStoryGridMatl::RecordToWrite(const CString& oldName, const T_STOR_D& rec) {
   T_STOR_D r;
-  if (!m_pTable || !m_pTable->Get(m_pTable->GetKey(oldName, m_nTower), r)) {
+  if (!GetStored(oldName, r)) {
     r = rec;
   } else {
     const T_STOR_D shown = KeepShownReals(r, rec);

@@ -47,14 +47,9 @@ void CCmdStorGrid::OnRowWritten(ROWCOL row, UINT key, const T_STOR_D&) {
 
 // ---- hooks -------------------------------------------------------------------------------
 
-// TR_Modify1 keeps the materials itself.
 T_STOR_D CCmdStorGrid::RecordToWrite(const CString& oldName, const T_STOR_D& rec) {
-  T_STOR_D stored;
-  if (!m_pTable || !m_pTable->Get(m_pTable->GetKey(oldName, rec.mdulKey), stored)) return rec;
-  T_STOR_D r = KeepShownReals(stored, rec);
-  r.reserved = stored.reserved;
-  r.masterStory = stored.masterStory;
-  r.bendFactor = stored.bendFactor;
+  T_STOR_D r = CCmdTowerStoryGrid::RecordToWrite(oldName, rec), stored;
+  if (GetStored(oldName, stored)) r.bendFactor = stored.bendFactor;
   return r;
 }
 

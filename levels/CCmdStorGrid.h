@@ -55,8 +55,7 @@ class CCmdStorGrid : public CCmdTowerStoryGrid {
 
  protected:
   void OnRowWritten(ROWCOL row, UINT key, const T_STOR_D& rec) override;
-  // The stored story's unshown fields, and its stored reals where the row still shows
-  // their texts.
+  // As the base's, and the stored bending factor (no column here).
   T_STOR_D RecordToWrite(const CString& oldName, const T_STOR_D& rec) override;
   void ReplayOther(int code, UINT key) override;
 

@@ -53,6 +53,19 @@ UINT CCmdTowerStoryGrid::GetKeyByName(const CString& name) { return m_pTable ? m
 
 // ---- writes ---------------------------------------------------------------------------------
 
+BOOL CCmdTowerStoryGrid::GetStored(const CString& oldName, T_STOR_D& stored) {
+  return m_pTable && m_pTable->Get(m_pTable->GetKey(oldName, m_nTower), stored);
+}
+
+T_STOR_D CCmdTowerStoryGrid::RecordToWrite(const CString& oldName, const T_STOR_D& rec) {
+  T_STOR_D stored;
+  if (!GetStored(oldName, stored)) return rec;
+  T_STOR_D r = KeepShownReals(stored, rec);
+  r.reserved = stored.reserved;
+  r.masterStory = stored.masterStory;
+  return r;
+}
+
 BOOL CCmdTowerStoryGrid::TableModify(const CString& oldName, const T_STOR_D& rec) {
   CStringArray names;
   names.Add(oldName);

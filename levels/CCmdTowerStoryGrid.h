@@ -76,9 +76,11 @@ class CCmdTowerStoryGrid : public CCmdRecordGrid<CClassStor> {
   virtual void FillChoices();
   UINT GetKeyByName(const CString& name) override;
   void SetPlanOneOffered(BOOL b) { m_bOfferPlanOne = b; }
-  // The record a row writes: the stored story (found by its old name) with the fields the
-  // grid shows taken from the row.
-  virtual T_STOR_D RecordToWrite(const CString& oldName, const T_STOR_D& rec) = 0;
+  // The record a row writes: the base keeps the stored story's fields no story grid shows
+  // (reserved, masterStory) and its stored reals where the row still shows their texts.
+  virtual T_STOR_D RecordToWrite(const CString& oldName, const T_STOR_D& rec);
+  // The stored story a row showed under oldName; 0 when the tower has none.
+  BOOL GetStored(const CString& oldName, T_STOR_D& stored);
   BOOL TableModify(const CString& oldName, const T_STOR_D& rec) override;
   BOOL TableModify(const CStringArray& oldNames, const CArray<T_STOR_D>& recs) override;
   // What a replay met besides the rows: everything to fill again, or the levels only.
