@@ -30,6 +30,9 @@
 #include "properties/CModelPropMatlDlg.h"
 #include "properties/CModelPropThikDlg.h"
 #include "res/resource.h"
+#include "selection/CCMBndrGrupDefDlg.h"
+#include "selection/CCMStrtGrupDefDlg.h"
+#include "selection/CDefMemberName.h"
 
 namespace {
 
@@ -122,12 +125,15 @@ CmdModelessRow s_modeless[] = {
     {"CModelDefProperty", IDD_CMD_MODEL_DEF_PROPERTY, CMD_PLACE_DEFAULT, CMD_EXTRA_TAB,
      [](CWnd* p) -> CDBDlgBase* { return new CModelDefProperty(p); },
      [](CDBDlgBase* d, int tab) { static_cast<CModelDefProperty*>(d)->ActivateTab(tab); }, nullptr},
-    {"CCMBndrGrupDefDlg", IDD_CMD_BNDR_GRUP, CMD_PLACE_DEFAULT, CMD_EXTRA_IGNORED, nullptr, nullptr, nullptr},
-    {"CDefMemberName", IDD_CMD_DEF_MEMBER_NAME, CMD_PLACE_DEFAULT, CMD_EXTRA_IGNORED, nullptr, nullptr, nullptr},
+    {"CCMBndrGrupDefDlg", IDD_CMD_BNDR_GRUP, CMD_PLACE_DEFAULT, CMD_EXTRA_IGNORED,
+     [](CWnd* p) -> CDBDlgBase* { return new CCMBndrGrupDefDlg(p); }, nullptr, nullptr},
+    {"CDefMemberName", IDD_CMD_DEF_MEMBER_NAME, CMD_PLACE_DEFAULT, CMD_EXTRA_IGNORED,
+     [](CWnd* p) -> CDBDlgBase* { return new CDefMemberName(p); }, nullptr, nullptr},
     {"CCMLoadCaseDlg", IDD_CMD_LOAD_CASE, CMD_PLACE_DEFAULT, CMD_EXTRA_IGNORED,
      [](CWnd* p) -> CDBDlgBase* { return new CCMLoadCaseDlg(p); }, nullptr, nullptr},
     {"CWindRigionDefineDlg", IDD_CMD_WIND_REGION, CMD_PLACE_DEFAULT, CMD_EXTRA_IGNORED, nullptr, nullptr, nullptr},
-    {"CCMStrtGrupDefDlg", IDD_CMD_STRT_GRUP, CMD_PLACE_DEFAULT, CMD_EXTRA_IGNORED, nullptr, nullptr, nullptr},
+    {"CCMStrtGrupDefDlg", IDD_CMD_STRT_GRUP, CMD_PLACE_DEFAULT, CMD_EXTRA_IGNORED,
+     [](CWnd* p) -> CDBDlgBase* { return new CCMStrtGrupDefDlg(p); }, nullptr, nullptr},
     {"CCMSelectIdentityDlg", IDD_CMD_SELECT_IDENTITY, CMD_PLACE_DEFAULT, CMD_EXTRA_IGNORED, nullptr, nullptr, nullptr},
     {"CCMUnselectIdentityDlg", IDD_CMD_UNSELECT_IDENTITY, CMD_PLACE_DEFAULT, CMD_EXTRA_IGNORED, nullptr, nullptr, nullptr},
     {"CSelectActiveIdentityDlg", IDD_CMD_SELECT_ACTIVE_IDENTITY, CMD_PLACE_RIGHT, CMD_EXTRA_IGNORED, nullptr, nullptr, nullptr},

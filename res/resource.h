@@ -1428,3 +1428,68 @@
 #define IDC_ANL_LC_TOL_LABEL            16190
 #define IDC_ANL_LC_TOL                  16191
 #define IDC_ANL_LC_TOL_UNIT             16192
+
+// Member names (CDefMemberName); the tab, material, Beta and only-names controls lie right
+// of the dialog's visible width.
+#define IDC_MNAME_GROUP                 14433
+#define IDC_MNAME_NAME                  14329
+#define IDC_MNAME_SUFFIX                14323
+#define IDC_MNAME_TYPE                  14531
+#define IDC_MNAME_LIST                  14340
+#define IDC_MNAME_ADD                   14305
+#define IDC_MNAME_MODIFY                14311
+#define IDC_MNAME_DELETE                14317
+#define IDC_MNAME_INV_DELETE            14335
+#define IDC_MNAME_DEL_UNUSED            15608
+#define IDC_MNAME_DEL_ALL_UNUSED        15609
+#define IDC_MNAME_CLOSE                 14295
+#define IDC_MNAME_TAB                   14429
+#define IDC_MNAME_MATL                  15343
+#define IDC_MNAME_MATL_LABEL            15344
+#define IDC_MNAME_BETA                  15349
+#define IDC_MNAME_BETA_LABEL            15388
+#define IDC_MNAME_ONLY_NAME             15595
+#define IDC_MNAME_BETA_MODIFY           15611
+
+// Boundary groups (CCMBndrGrupDefDlg).
+#define IDC_BNGR_GROUP                  14022
+#define IDC_BNGR_NAME_LABEL             14009
+#define IDC_BNGR_NAME                   14027
+#define IDC_BNGR_SUFFIX_LABEL           14010
+#define IDC_BNGR_SUFFIX                 14026
+#define IDC_BNGR_EXAMPLE                14030
+#define IDC_BNGR_LIST                   14029
+#define IDC_BNGR_ADD                    14023
+#define IDC_BNGR_MODIFY                 14024
+#define IDC_BNGR_DELETE                 14025
+#define IDC_BNGR_INV_DELETE             14028
+#define IDC_BNGR_CLOSE                  14259
+
+// Structure groups (CCMStrtGrupDefDlg).
+#define IDC_SGRP_NAME                   16421
+#define IDC_SGRP_PONT                   16415
+#define IDC_SGRP_MEMB                   16420
+#define IDC_SGRP_UNSELECT_ALL           16362
+#define IDC_SGRP_SELECT_IDENTITY        16422
+#define IDC_SGRP_ADD                    14023
+#define IDC_SGRP_MODIFY                 14024
+#define IDC_SGRP_DELETE                 14025
+#define IDC_SGRP_LIST                   14029
+#define IDC_SGRP_CLOSE                  14259
+
+// Group damping (CCMGroupDampingDlg).
+#define IDD_CMD_GROUP_DAMPING           9660
+#define IDC_GRDP_DEF_RATIO              13377
+#define IDC_GRDP_DEF_ALPHA              9891
+#define IDC_GRDP_DEF_BETA               9892
+#define IDC_GRDP_RATIO                  9888
+#define IDC_GRDP_ALPHA                  9889
+#define IDC_GRDP_BETA                   9890
+#define IDC_GRDP_TYPE_ELEM              13374
+#define IDC_GRDP_TYPE_BNDR              13375
+#define IDC_GRDP_NAME                   13376
+#define IDC_GRDP_LIST                   14572
+#define IDC_GRDP_ADD                    14168
+#define IDC_GRDP_MODIFY                 14170
+#define IDC_GRDP_DELETE                 14172
+#define IDC_GRDP_RESPONSE               13786

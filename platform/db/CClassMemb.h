@@ -51,6 +51,8 @@ class CClassMemb : public DB_CTable<T_MEMB_D> {
   static int GetLengthAreaType(int type);
   // The text of "IDS_MEMB_TYPE_<code>".
   static CString GetMembTypeName(int type);
+  // Every member type of the model, in code order, with its name (GetMembTypeName).
+  static void GetMembTypeList(CStringArray& names, CUIntArray& types);
   // The types whose members bound closed areas: 200, 201, 202, 205.
   static void GetMembTypeForClosedArea(CUIntArray& types);
   static BOOL IsCurvedMember(const T_MEMB_D& rec) {
@@ -63,6 +65,8 @@ class CClassMemb : public DB_CTable<T_MEMB_D> {
   BOOL GetMembType(UINT key, int& type) const;
   // How many members use that record of another table (a design-type record, a section...).
   int GetUseCount(UINT classId, UINT key) const { return Set() ? Set()->Extra().CountUsing(classId, key) : 0; }
+  // How many members of that type bear that name (an index: O(1)).
+  int GetCountByName(int type, const CString& name) const { return Set() ? Set()->Extra().CountNamed(type, name) : 0; }
   UINT GetMembKeyByNo(UINT number) const { return Set() ? Set()->FindNumber(number) : 0; }
   UINT GetMembNoByKey(UINT key) const;
   BOOL GetMembNoListByKey(const CUIntArray& keys, CUIntArray& numbers) const;

@@ -1,5 +1,6 @@
 #include "db/CClassName.h"
 
+#include "db/CClassMemb.h"
 #include "db/CClassNsbl.h"
 #include "db/CCobxName.h"
 #include "db/CDBDoc.h"
@@ -30,6 +31,24 @@ const DB_CRecordDesc& T_NSBL_D::Desc() {
 }
 
 UINT CClassName::GetKey(const CString& name, int type) const { return Set() ? Set()->FindName((UINT)type, name) : 0; }
+
+void CClassName::GetKeyListOfType(int type, CUIntArray& keys) const {
+  keys.RemoveAll();
+  if (!Set()) return;
+  keys.vec().reserve((size_t)Set()->CountInScope((UINT)type));
+  Set()->ForEachInScope((UINT)type, [&](UINT k, const T_NAME_D&) { keys.Add(k); });
+}
+
+int CClassName::GetRefCount(UINT key) const {
+  const T_NAME_D* r = Set() ? Set()->Find(key) : nullptr;
+  if (!r || !m_pDB) return 0;
+  int n = 0;
+  if (const auto* memb = static_cast<const CClassMemb*>(m_pDB->GetClass(CClassMemb::m_nClassID)))
+    n += memb->GetCountByName(r->type, r->name);
+  if (const DB_CStoreBase* nsbl = m_pDB->GetStore(CClassNsbl::m_nClassID))
+    if (nsbl->Record(key)) ++n;
+  return n;
+}
 
 // ---- named slab loads -----------------------------------------------------------------------
 

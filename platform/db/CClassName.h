@@ -23,9 +23,15 @@ class CClassName : public DB_CTable<T_NAME_D> {
   static constexpr int KIND_SLAB = 2048;
 
   CClassName() : DB_CTable(m_nClassID) {}
-  // The key of a name of one member type, 0 when none.
+  // The key of a name of one member type, 0 when none (an index of (name, type)).
   UINT GetKey(const CString& name, int type) const;
   using DB_CTable::GetKey;
+  // The keys of the names of one member type, in table order (an index of the types).
+  void GetKeyListOfType(int type, CUIntArray& keys) const;
+  // What uses the name of that key: the members of the name's type that bear its text,
+  // plus 1 when a named slab load is stored under its key. 0 for an unknown key. O(1):
+  // the member table counts its members by type and name.
+  int GetRefCount(UINT key) const;
 };
 
 class CDataName : public DB_CDataImage<T_NAME_D> {};

@@ -55,6 +55,8 @@ enum DB_CLASS_ID : unsigned {
   // Member names and the loads of named slabs.
   DB_CLASS_NAME = 70,
   DB_CLASS_NSBL = 71,
+  // Boundary groups (names only).
+  DB_CLASS_BNGR = 72,
   // The analysis model (the analysis database): 80 to 99.
   DB_CLASS_PNODE = 80,
   DB_CLASS_PMEMB = 81,

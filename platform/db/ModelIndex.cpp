@@ -166,6 +166,17 @@ void CMembIndex::Touch(UINT key) {
   }
 }
 
+std::string CMembIndex::NamedKey(int type, const CString& name) {
+  std::string k(reinterpret_cast<const char*>(&type), sizeof type);
+  k += name.str();
+  return k;
+}
+
+int CMembIndex::CountNamed(int type, const CString& name) const {
+  auto it = m_named.find(NamedKey(type, name));
+  return it == m_named.end() ? 0 : (int)it->second;
+}
+
 void CMembIndex::Add(UINT key, const T_MEMB_D& r) {
   Touch(key);
   m_story[r.storyKey].Add(key);
@@ -179,6 +190,7 @@ void CMembIndex::Add(UINT key, const T_MEMB_D& r) {
   Count(m_thik, r.thikKey, 1);
   Count(m_matl, r.matlKey, 1);
   Count(m_dsgn, r.dsgnKey, 1);
+  if (!r.name.IsEmpty()) ++m_named[NamedKey(r.type, r.name)];
 }
 
 void CMembIndex::Remove(UINT key, const T_MEMB_D& r) {
@@ -196,6 +208,10 @@ void CMembIndex::Remove(UINT key, const T_MEMB_D& r) {
   Count(m_sect, r.sectKey, -1);
   Count(m_thik, r.thikKey, -1);
   Count(m_matl, r.matlKey, -1);
+  if (!r.name.IsEmpty()) {
+    auto it = m_named.find(NamedKey(r.type, r.name));
+    if (it != m_named.end() && --it->second == 0) m_named.erase(it);
+  }
   Count(m_dsgn, r.dsgnKey, -1);
 }
 

@@ -2,7 +2,8 @@
 // about one story, one point or one position walks a whole table:
 // - CPontIndex: the points of each story, and a plan grid of the points' (x, y);
 // - CMembIndex: the members of each story, the members at each point, how many members
-//   use each section, thickness, material, curve and design-type record, and a plan grid
+//   use each section, thickness, material, curve and design-type record, how many
+//   members of each type bear each name, and a plan grid
 //   of the members' axes and outlines. The grid depends on the points' positions too: the
 //   first position read builds it (O(n) once); later reads first bring it up to date with
 //   the members written and the points moved since (O(changes)), then answer in O(1). A
@@ -12,9 +13,11 @@
 #pragma once
 #include <cstdint>
 #include <functional>
+#include <string>
 #include <unordered_map>
 #include <vector>
 #include "afx/AfxTypes.h"
+#include "afx/CString.h"
 
 struct T_PONT_D;
 struct T_MEMB_D;
@@ -101,6 +104,8 @@ class CMembIndex {
   // The members whose point lists hold the point (each once), NULL when none.
   const std::vector<UINT>* AtPoint(UINT pontKey) const;
   int CountUsing(UINT classId, UINT key) const;
+  // How many members of that type bear that name (exact text); 0 for an empty name.
+  int CountNamed(int type, const CString& name) const;
 
   // The members registered in the plan grid (cells of 2 m: every cell a line member's
   // axis passes through, the bounding cells of an area member's outline). planPoints
@@ -126,6 +131,9 @@ class CMembIndex {
   std::unordered_map<UINT, CKeyBag> m_story;
   std::unordered_map<UINT, std::vector<UINT>> m_atPoint;
   Counts m_sect, m_thik, m_matl, m_curv, m_dsgn;
+  // (type, name) -> members; the key is the type's bytes followed by the name.
+  static std::string NamedKey(int type, const CString& name);
+  std::unordered_map<std::string, UINT> m_named;
   uint64_t m_gen = 0;
   // The plan grid: cell to members, member to its cells, the members written since it
   // was brought up to date, the point generation it follows.

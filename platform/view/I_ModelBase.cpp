@@ -30,6 +30,22 @@ BOOL I_ModelBase::IsPerspectiveView() const {
   return m_kind != VIEW_PLAN && frame && frame->IsToolbarButtonChecked(I_MainFrameBase::ID_PERSPECTIVE);
 }
 
+int I_ModelBase::GetSelectedPont(CUIntArray& keys, int) {
+  keys.RemoveAll();
+  DB_CDataBase* db = m_pDoc ? m_pDoc->GetModelDB() : nullptr;
+  if (!db) return 0;
+  db->GetViewCtrl()->GetAllSelectedPont(keys);
+  return 1;
+}
+
+int I_ModelBase::GetSelectedMemb(CUIntArray& keys, int) {
+  keys.RemoveAll();
+  DB_CDataBase* db = m_pDoc ? m_pDoc->GetModelDB() : nullptr;
+  if (!db) return 0;
+  db->GetViewCtrl()->GetAllSelectedMemb(keys);
+  return 1;
+}
+
 UINT I_ModelBase::GetStory() const {
   CClassStor* stor = Stories(m_pDoc);
   return stor ? stor->GetCurStor() : 0;

@@ -40,6 +40,14 @@ class I_ModelBase {
   BOOL IsSelectMode() const { return m_nSelectMode > 0; }
 
   CDBDoc* GetDocument() const { return m_pDoc; }
+
+  // ---- The building model's selection ----
+  // keys := the points (members) selected in the view: the selection of the document's
+  // model database (CViewCtrl), in the order they were selected; empty without a document.
+  // The int is the caller's and changes nothing here. The result is 1, 0 without a
+  // document.
+  virtual int GetSelectedPont(CUIntArray& keys, int nOption);
+  virtual int GetSelectedMemb(CUIntArray& keys, int nOption);
   void SetDocument(CDBDoc* pDoc) { m_pDoc = pDoc; }
 
   // ---- Kind ----

@@ -152,8 +152,8 @@ const char* const kModalNotBuilt[] = {
     "CCMEtcPrjConf",
     "CCMEtcPjst", "CCmdDetailSlabDlg"};
 const char* const kModelessNotBuilt[] = {
-    "CCMBndrGrupDefDlg", "CDefMemberName", "CWindRigionDefineDlg",
-    "CCMStrtGrupDefDlg", "CCMSelectIdentityDlg", "CCMUnselectIdentityDlg", "CSelectActiveIdentityDlg",
+    "CWindRigionDefineDlg",
+    "CCMSelectIdentityDlg", "CCMUnselectIdentityDlg", "CSelectActiveIdentityDlg",
     "CMActiveIdentityDlg", "CCmdDetailSlabDirDlg", "CToolsDlg", "COutLineDefineDlg"};
 
 template <size_t N>

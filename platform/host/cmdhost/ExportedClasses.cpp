@@ -9,5 +9,6 @@ const CExportedClass g_exportedClasses[] = {
     {"CCmdAnalBucklingDlg", 0, 0, "", RunAnalBucklingDlg},
     {"CCmdAnalPerfDlg", 0, 0, "", RunAnalPerfDlg},
     {"CCmdAnalNonlinearDlg", 0, 0, "", RunAnalNonlinearDlg},
+    {"CCMGroupDampingDlg", 0, 0, "", RunGroupDampingDlg},
 };
 const int g_nExportedClasses = (int)(sizeof g_exportedClasses / sizeof g_exportedClasses[0]);

@@ -30,3 +30,4 @@ CScenarioStatus RunAutoErectSeqGrupSelDlg(CScenarioContext& ctx);
 CScenarioStatus RunAnalBucklingDlg(CScenarioContext& ctx);
 CScenarioStatus RunAnalPerfDlg(CScenarioContext& ctx);
 CScenarioStatus RunAnalNonlinearDlg(CScenarioContext& ctx);
+CScenarioStatus RunGroupDampingDlg(CScenarioContext& ctx);
