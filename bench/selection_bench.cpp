@@ -125,13 +125,14 @@ double SuffixAdd(int n) {
   return t / k;
 }
 
-// Per name: the all-types purge, n names of which every other one is borne by 20 members.
+// Per name: the all-types purge; of the n names the even ones are borne by 20 members
+// each, the odd ones by none.
 double PurgeAll(int n) {
   Model m;
   m.AddNames("N", n, 201);
-  m.AddBeams(10 * n, [](int i) {
+  m.AddBeams(10 * n, [n](int i) {
     CString s;
-    s.Format("N%d", (i % (i & 1 ? 1 : 1 << 30)) / 10 * 2 % (1 << 30));
+    s.Format("N%d", 2 * (i % (n / 2)));
     return s;
   });
   auto* dlg = Open<CDefMemberName>(m.doc.get(), IDD_CMD_DEF_MEMBER_NAME);

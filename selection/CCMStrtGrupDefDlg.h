@@ -56,7 +56,6 @@ class CCMStrtGrupDefDlg : public CDBDlgBase, public CDBUpdateConnector {
   void OnDBUpdate(const DB_CDataBase& db) override { UpdateBuffer(db); }
   // Hints 0, 1 and 3 hand on a transaction's update records as a transaction does.
   void OnHint(LPARAM lHint, CObject* pHint) override;
-  CDBDoc* GetUpdateDoc() const override { return m_pDoc; }
 
  private:
   // The record Add and Edit write: the name text and the view's selection.

@@ -129,22 +129,27 @@ TEST_F(MemberNameTest, DeletesActOnTheSelectionAndOnlyNamesReachesEveryType) {
   ChooseType(201);
   Add("K", "1 2 3");
   ChooseType(101);
-  Add("K", "1 2");
+  Add("K", "1 2 3");
   const int steps = db->GetUndoCount();
   user.Click(IDC_MNAME_DELETE);
   EXPECT_EQ(db->GetUndoCount(), steps) << "nothing selected: nothing written, no undo step";
+  ASSERT_TRUE(user.SelectRows(IDC_MNAME_LIST, {2}));
+  user.Click(IDC_MNAME_DELETE);
+  EXPECT_EQ(names->GetKey("K3", 101), 0u);
+  EXPECT_NE(names->GetKey("K3", 201), 0u) << "without only-names, the selected record alone";
   user.Check(IDC_MNAME_ONLY_NAME, 1);
   ASSERT_TRUE(user.SelectRows(IDC_MNAME_LIST, {0}));  // K1 of the columns
   user.Click(IDC_MNAME_DELETE);
   EXPECT_EQ(names->GetKey("K1", 101), 0u);
   EXPECT_EQ(names->GetKey("K1", 201), 0u) << "the text goes under every type";
-  EXPECT_NE(names->GetKey("K2", 201), 0u);
-  // Delete the unselected, only names: K2 stays selected, nothing else of the list.
+  // Delete the unselected, only names: with K2 selected among the beams, K3 goes.
   ChooseType(201);
-  EXPECT_EQ(Listed(), "B1 B10 K2 K3");
-  ASSERT_TRUE(user.SelectRows(IDC_MNAME_LIST, {2}));
+  EXPECT_EQ(Listed(), "K2 K3");
+  AddName("K3", 101);
+  ASSERT_TRUE(user.SelectRows(IDC_MNAME_LIST, {0}));
   user.Click(IDC_MNAME_INV_DELETE);
   EXPECT_EQ(Listed(), "K2");
+  EXPECT_EQ(names->GetKey("K3", 101), 0u) << "a listed text goes under every type";
   EXPECT_NE(names->GetKey("K2", 101), 0u) << "a selected text stays under every type";
 }
 
