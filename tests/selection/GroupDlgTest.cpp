@@ -273,3 +273,41 @@ TEST_F(SelectionTest, NamesSortNaturallyAndAnEmptyDeleteLeavesNoStep) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(SelectionTest, BoundaryGroupKeysByNameFollowWritesAndUndo) {
+  auto* bngr = static_cast<CClassBngr*>(db->GetClass(CClassBngr::m_nClassID));
+  CArray<T_BNGR_D> recs;
+  for (const char* n : {"A", "B", "A"}) {
+    T_BNGR_D r;
+    r.name = n;
+    recs.Add(r);
+  }
+  ASSERT_TRUE(bngr->TR_Add(recs));
+  EXPECT_EQ(bngr->GetKey("A"), 1u);
+  CUIntArray keys;
+  keys.Add(3);
+  ASSERT_TRUE(bngr->TR_ChangeSeq(keys, 1));
+  EXPECT_EQ(bngr->GetKey("A"), 3u) << "the first in table order, not the lowest key";
+  ASSERT_TRUE(bngr->TR_Del(3));
+  EXPECT_EQ(bngr->GetKey("A"), 1u);
+  T_BNGR_D r;
+  ASSERT_TRUE(bngr->Get(1, r));
+  r.name = "C";
+  ASSERT_TRUE(bngr->TR_Modify(1, r));
+  EXPECT_EQ(bngr->GetKey("A"), 0u);
+  EXPECT_EQ(bngr->GetKey("C"), 1u);
+  ASSERT_TRUE(doc->Undo());
+  ASSERT_TRUE(doc->Undo());
+  EXPECT_EQ(bngr->GetKey("A"), 3u);
+  // A member's name counted under its type follows renames, deletes and undo.
+  const UINT b1 = AddName("B1", 201);
+  EXPECT_EQ(names->GetRefCount(b1), 1);
+  ASSERT_TRUE(memb->TR_Del(1));
+  EXPECT_EQ(names->GetRefCount(b1), 0);
+  ASSERT_TRUE(doc->Undo());
+  EXPECT_EQ(names->GetRefCount(b1), 1);
+}
+
+}  // namespace
