@@ -2,7 +2,7 @@
 // attribute page does on every pick) on generated frames of 10^3 and 10^5 beams: a square
 // grid of points 1 m apart on one story, a beam from each point to its right neighbour;
 // every other beam has a design-type record and every fourth assigned data (MASG), so the
-// reads take both paths.
+// reads take both paths; two load cases, every eighth beam with a line load in each.
 //
 // Reported ratio (counter): ratio_vs_1k = time per read at this size / at 10^3 members,
 // both measured in the same run (target: within 3 at 10^5). Reads take the next of 64
@@ -14,10 +14,12 @@
 #include <map>
 #include <memory>
 #include <vector>
+#include "db/CClassCmld.h"
 #include "db/CClassMasg.h"
 #include "db/CClassMdul.h"
 #include "db/CClassMemb.h"
 #include "db/CClassPont.h"
+#include "db/CClassStld.h"
 #include "db/CClassStor.h"
 #include "db/CClassThik.h"
 #include "db/CDBDoc.h"
@@ -59,6 +61,14 @@ Frame& GetFrame(int n) {
       pts.Add(p);
     }
   pont->TR_Add(pts);
+  auto* stld = static_cast<CClassStld*>(db->GetClass(CClassStld::m_nClassID));
+  auto* lnld = static_cast<CClassLnld*>(db->GetClass(CClassLnld::m_nClassID));
+  for (const char* name : {"DL", "LL"}) {
+    T_STLD_D lc;
+    lc.name = name, lc.type = name[0] == 'D' ? "D" : "L";
+    stld->TR_Add(lc);
+  }
+  CArray<T_LNLD_D> loads;
   CArray<T_MBTP_D> dsgns;
   CArray<T_MASG_D> asgs;
   CArray<T_MEMB_D> beams;
@@ -80,11 +90,19 @@ Frame& GetFrame(int n) {
         a.key = key, a.tempFlag = 1, a.temp[0] = 20, a.release = "3";
         asgs.Add(a);
       }
+      if (key % 8 == 0)
+        for (UINT lc = 1; lc <= 2; ++lc) {
+          T_LNLD_D l;
+          l.memb = key, l.loadCase = lc, l.loadType = 3;
+          l.p[1] = 1.0, l.v[0] = l.v[1] = 5.0;
+          loads.Add(l);
+        }
       beams.Add(m);
     }
   mbtp->TR_Add(dsgns);
   memb->TR_Add(beams);
   masg->TR_Add(asgs);
+  lnld->TR_Add(loads);
   db->ClearUndo();
   for (int i = 0; i < 64; ++i) f->sample.push_back((UINT)(1 + (long long)i * (n - 1) / 63));
   return *f;

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include "afx/CWnd.h"
+#include "db/CClassCmld.h"
 #include "db/CClassMasg.h"
 #include "db/CClassMatl.h"
 #include "db/CClassMemb.h"
@@ -11,8 +12,10 @@
 #include "db/CClassPont.h"
 #include "db/CClassPrel.h"
 #include "db/CClassSect.h"
+#include "db/CClassStld.h"
 #include "db/CClassStor.h"
 #include "db/CClassThik.h"
+#include "db/CClassUccf.h"
 #include "db/CDBDoc.h"
 #include "db/DBText.h"
 #include "db/DB_CScopedChange.h"
@@ -244,6 +247,56 @@ bool StoreAssigned(Table* t, const T& rec) {
   return t->Exist(rec.key) ? t->TR_Modify(rec.key, rec) : t->TR_Add(rec);
 }
 
+// The member's loads of one table, one entry per static load case in the table's order:
+// the case's key and name, the member's first load in that case (0: none) and the number
+// of its loads in that case.
+template <class Table>
+void FillLoadEntries(DB_CDataBase* db, UINT memb, CArray<T_LATR_D>& out) {
+  out.RemoveAll();
+  auto* stld = TableOf<CClassStld>(db);
+  auto* loads = TableOf<Table>(db);
+  if (!stld) return;
+  CUIntArray cases, keys;
+  stld->GetKeyList(cases);
+  if (loads) loads->GetKeyListByMemb(memb, keys);
+  std::vector<typename Table::Rec> recs;
+  for (UINT k : keys) {
+    typename Table::Rec r;
+    if (loads->Get(k, r)) recs.push_back(r);
+  }
+  for (UINT c : cases) {
+    T_STLD_D lc;
+    if (!stld->Get(c, lc)) continue;
+    T_LATR_D e;
+    e.loadCaseKey = c;
+    e.name = lc.name;
+    for (const auto& r : recs)
+      if (r.loadCase == c) {
+        if (!e.loadKey) e.loadKey = r.key;
+        ++e.flag;
+      }
+    out.Add(e);
+  }
+}
+
+// The member's uncertain load-combination factor: its first factor record's, else the one
+// its assigned data hold.
+double UncertFactorOf(DB_CDataBase* db, UINT memb, double assigned) {
+  auto* uccf = TableOf<CClassUccf>(db);
+  CUIntArray keys;
+  T_UCCF_D u;
+  if (uccf && uccf->GetKeyListByMemb(memb, keys) && uccf->Get(keys[0], u)) return u.factor;
+  return assigned;
+}
+
+// Deletes the member's records of a table of data assigned to members, as one undoable
+// step; false when the member has none there.
+template <class Table>
+bool DeleteOfMemb(Table* t, UINT memb) {
+  CUIntArray keys;
+  return t && t->GetKeyListByMemb(memb, keys) && t->TR_Del(keys);
+}
+
 double Dist(const T_PNODE_D& a, const T_PNODE_D& b) { return std::hypot(a.x - b.x, a.y - b.y, a.z - b.z); }
 
 }  // namespace
@@ -308,6 +361,8 @@ BOOL CMembDataCtrl::GetMemberAttr(T_MATR_D& rec, int) {
   d.Initialize();
   if (auto* t = TableOf<CClassMbtp>(db); t && m.dsgnKey) t->Get(m.dsgnKey, d);
   FillBlock(m.type, d, false, rec.dmtp);
+  FillLoadEntries<CClassLnld>(db, m_nObjKey, rec.beamLoads);
+  FillLoadEntries<CClassCmld>(db, m_nObjKey, rec.colLoads);
 
   T_MASG_D a = AssignedOf<T_MASG_D>(TableOf<CClassMasg>(db), m_nObjKey);
   rec.slabLoadFlag = a.slabLoadFlag;
@@ -332,7 +387,7 @@ BOOL CMembDataCtrl::GetMemberAttr(T_MATR_D& rec, int) {
   rec.unbraced3 = a.unbraced3;
   rec.limRatio[0] = a.limRatio[0], rec.limRatio[1] = a.limRatio[1];
   rec.equivMom = a.equivMom;
-  rec.uncertFact = a.uncertFact;
+  rec.uncertFact = UncertFactorOf(db, m_nObjKey, a.uncertFact);
   return TRUE;
 }
 
@@ -390,6 +445,8 @@ BOOL CMembDataCtrl::GetPostMemberAttr(T_MATR_D& rec, int) {
   if (auto* memb = TableOf<CClassMemb>(db); memb && memb->Get(m_nObjKey, m) && m.dsgnKey)
     if (auto* t = TableOf<CClassMbtp>(db)) t->Get(m.dsgnKey, d);
   FillBlock(e.type, d, true, rec.dmtp);
+  FillLoadEntries<CClassLnld>(db, m_nObjKey, rec.beamLoads);
+  FillLoadEntries<CClassCmld>(db, m_nObjKey, rec.colLoads);
   T_MASG_D a = AssignedOf<T_MASG_D>(TableOf<CClassMasg>(db), m_nObjKey);
   rec.slabLoadFlag = a.slabLoadFlag;
   rec.slabDead = a.slabDead, rec.slabLive = a.slabLive;
@@ -494,6 +551,18 @@ BOOL CMembDataCtrl::ModifyMembBetaAngle(double beta) {
     ok = t.memb->TR_Modify(m_nObjKey, t.m);
   }
   return Log("ModifyMembBetaAngle", {Num(beta)}, ok) ? (Notify(ATRUP_MEMB_PROPERTY), TRUE) : FALSE;
+}
+
+BOOL CMembDataCtrl::UpdatePostBetaAngle() {
+  Target t;
+  BOOL ok = MemberOf(m_nObjClass, m_nObjKey, t);
+  auto* pmemb = TableOf<CClassPMemb>(PostDB());
+  T_PMEMB_D e;
+  if (ok && pmemb && pmemb->Get(m_nObjKey, e) && e.beta != t.m.beta) {
+    e.beta = t.m.beta;
+    ok = pmemb->Replace(m_nObjKey, e);
+  }
+  return Log("UpdatePostBetaAngle", {}, ok);
 }
 
 BOOL CMembDataCtrl::ModifyMembDType(const T_DMTP_D& block, int nExtra) {
@@ -616,9 +685,54 @@ BOOL CMembDataCtrl::DeletePontData(int nCode) {
   return Log("DeletePontData", {Int(nCode)}, ok) ? (Notify(nCode), TRUE) : FALSE;
 }
 
+namespace {
+
+// The loads each load code deletes: the table (column loads or line loads) and the member
+// types that carry them.
+struct LoadKind {
+  int code;
+  bool column;
+  BOOL (*carries)(int type);
+};
+const LoadKind kLoadKinds[] = {
+    {ATRUP_COL_LOAD, true, &CClassMemb::IsColumn},
+    {ATRUP_BEAM_LOAD, false, &CClassMemb::IsBeam},
+    {ATRUP_WALL_LOAD, false, [](int type) -> BOOL { return type == 202; }},
+    {ATRUP_LINE_LOAD, false, [](int type) -> BOOL { return type == 200; }},
+};
+
+}  // namespace
+
 BOOL CMembDataCtrl::DeleteMembData(int nCode, int nIndex) {
   Target t;
   BOOL ok = MemberOf(m_nObjClass, m_nObjKey, t);
+  const auto done = [&](BOOL result) {
+    return Log("DeleteMembData", {Int(nCode), Int(nIndex)}, result) ? (Notify(nCode), TRUE) : FALSE;
+  };
+  for (const LoadKind& k : kLoadKinds) {
+    if (k.code != nCode) continue;
+    ok = ok && k.carries(t.m.type) &&
+         (k.column ? DeleteOfMemb(TableOf<CClassCmld>(t.db), m_nObjKey) : DeleteOfMemb(TableOf<CClassLnld>(t.db), m_nObjKey));
+    return done(ok);
+  }
+  if (nCode == ATRUP_UNCERT_FACT) {
+    // The member's factor records and the factor of its assigned data go together.
+    if (ok) {
+      auto* masg = TableOf<CClassMasg>(t.db);
+      T_MASG_D a = AssignedOf<T_MASG_D>(masg, m_nObjKey);
+      const bool ownFactor = a.uncertFact != 1.0;
+      a.uncertFact = 1.0;
+      CUIntArray keys;
+      auto* uccf = TableOf<CClassUccf>(t.db);
+      const bool records = uccf && uccf->GetKeyListByMemb(m_nObjKey, keys);
+      ok = records || ownFactor;
+      if (ok) {
+        DB_CScopedChange change(t.db, "DeleteMembData");
+        ok = (!records || uccf->TR_Del(keys)) && (!ownFactor || StoreAssigned(masg, a)) && change.Commit();
+      }
+    }
+    return done(ok);
+  }
   if (ok) {
     auto* masg = TableOf<CClassMasg>(t.db);
     T_MASG_D a = AssignedOf<T_MASG_D>(masg, m_nObjKey);
@@ -647,7 +761,6 @@ BOOL CMembDataCtrl::DeleteMembData(int nCode, int nIndex) {
         break;
       case ATRUP_LIMITING_RATIO: a.limRatio[0] = a.limRatio[1] = 0.0; break;
       case ATRUP_EQUIV_MOM_FACT: a.equivMom = 1.0; break;
-      case ATRUP_UNCERT_FACT: a.uncertFact = 1.0; break;
       case ATRUP_SEIS_GRADE: {
         // The member's grade links go: it takes the project's grade again.
         auto* prel = TableOf<CClassPrel>(t.db);
@@ -655,7 +768,7 @@ BOOL CMembDataCtrl::DeleteMembData(int nCode, int nIndex) {
         ok = prel && prel->GetKeyListFromMembK(m_nObjKey, links) && !links.IsEmpty() && prel->TR_Del(links);
         return Log("DeleteMembData", {Int(nCode), Int(nIndex)}, ok) ? (Notify(nCode), TRUE) : FALSE;
       }
-      default: ok = FALSE;  // loads and openings are kept elsewhere
+      default: ok = FALSE;  // point loads, displacements and openings are kept elsewhere
     }
     ok = ok && StoreAssigned(masg, a);
   }

@@ -19,7 +19,11 @@
 // member and point records; design types in the member's T_MBTP_D (a new record when the
 // member has none or shares it with other members); the data assigned to members, points
 // and elements in MASG, PASG and EASG (db/T_MASG_D.h), whose record goes when nothing is
-// left assigned.
+// left assigned; a member's loads in CMLD and LNLD, its uncertain load-combination
+// factors in UCCF (the first record's factor is the one shown, else the assigned one).
+// The load pictures (beamLoads from LNLD, colLoads from CMLD) hold one entry per static
+// load case in the table's order: the case's key and name, the member's first load in it
+// (0 none) and the number of its loads there as the flag.
 //
 // Design-type blocks (T_DMTP_D), word n the design value n of the member's type:
 //   column   1 lower story (AUTO 0, YES 1, NO 2), 2 transfer, 3 corner, 4 voluntary (YES 0,
@@ -121,6 +125,12 @@ class CMembDataCtrl {
   BOOL ModifyMembSection(UINT key);
   BOOL ModifyMembThickness(UINT key);
   BOOL ModifyMembBetaAngle(double beta);
+  // What follows a beta-angle change of the current member: a built analysis model's
+  // element under the member's key takes the member's beta angle (a plain write of the
+  // analysis database, which is rebuilt whenever it is entered, so nothing to undo there).
+  // Non-zero when the element is in step afterwards, also when there is no analysis model
+  // or no such element; 0 when the current object is no member. Logged, sends nothing.
+  BOOL UpdatePostBetaAngle();
   // nExtra: the wall's base protection once more as its list position; not needed here.
   BOOL ModifyMembDType(const T_DMTP_D& block, int nExtra);
   // The release code 0 to 4 of the end-fixity list.
@@ -132,7 +142,13 @@ class CMembDataCtrl {
   // The slab's own dead and live load, "DEAD, LIVE" (kN/m^2) as the slab-load row shows it.
   BOOL ModifySlabLoad(const CString& text);
 
-  // Deletions of assigned data, the code being the code sent.
+  // Deletions of assigned data, the code being the code sent. Loads go all at once, in
+  // every load case: 203 the column loads of a column (CClassCmld), 204 the line loads
+  // (CClassLnld) of a beam, lintel or secondary beam, 205 of a wall, 206 of a line member;
+  // another member type, or a member without such loads, is refused. 226 removes the
+  // member's uncertain load-combination factor records (CClassUccf) and the factor of its
+  // assigned data in one step. Point loads (102), specified displacements (103) and wall
+  // openings (212) have no table in this model: refused.
   BOOL DeletePontData(int nCode);
   BOOL DeleteMembData(int nCode, int nIndex);
   BOOL DeletePMembData(int& nCode);

@@ -10,6 +10,7 @@
 #include <sqlite3.h>
 #include <unistd.h>
 #include "afx/CWnd.h"
+#include "db/CClassCmld.h"
 #include "db/CClassMasg.h"
 #include "db/CClassMatl.h"
 #include "db/CClassMemb.h"
@@ -18,6 +19,7 @@
 #include "db/CClassPrel.h"
 #include "db/CClassSect.h"
 #include "db/CClassThik.h"
+#include "db/CClassUccf.h"
 #include "db/CMembDataCtrl.h"
 #include "db/CPostModel.h"
 #include "DbFixture.h"
@@ -246,6 +248,137 @@ TEST_F(MembData, ARefusalWritesAndSendsNothing) {
   doc->DumpTable("MEMB", after);
   EXPECT_EQ(after, model);
   EXPECT_EQ(doc->GetRecordCount("MASG"), 0);
+}
+
+// A member's loads, of every load case, and its uncertain-combination factor go in one
+// undoable step with the code of the data; the wrong member kind or nothing there is a
+// refusal.
+TEST_F(MembData, LoadsAndUncertainFactorsAreDeletedAsOneStep) {
+  const UINT line = Member(200, {c, d}, SectKey());
+  auto load = [](UINT m, UINT lc) {
+    T_MEMBLOAD_D r;
+    r.memb = m, r.loadCase = lc, r.loadType = 3;
+    r.p[1] = 1.0, r.v[0] = r.v[1] = 5.0;
+    return r;
+  };
+  auto* cmld = Table<CClassCmld>();
+  auto* lnld = Table<CClassLnld>();
+  auto* uccf = Table<CClassUccf>();
+  for (UINT lc : {1u, 2u}) {
+    ASSERT_TRUE(cmld->TR_Add(T_CMLD_D{load(column, lc)}));
+    for (UINT m : {beam, wall, line}) ASSERT_TRUE(lnld->TR_Add(T_LNLD_D{load(m, lc)}));
+  }
+  T_UCCF_D u;
+  u.memb = beam, u.factor = 1.2;
+  ASSERT_TRUE(uccf->TR_Add(u));
+  put("MASG", beam, {"uncertFact=1.1"});
+  auto count = [&](auto* t, UINT m) {
+    CUIntArray keys;
+    t->GetKeyListByMemb(m, keys);
+    return (int)keys.GetSize();
+  };
+  struct Case {
+    const char* what;
+    int cls;
+    UINT key;
+    int code;
+    std::function<int()> held;
+    // A member of another kind whose data of this code are not touched.
+    int otherCls;
+    UINT other;
+    std::function<int()> otherHeld;
+  };
+  const std::vector<Case> cases = {
+      {"column loads", CMembDataCtrl::OBJ_COLUMN, column, ATRUP_COL_LOAD, [&] { return count(cmld, column); },
+       CMembDataCtrl::OBJ_BEAM, beam, [&] { return count(lnld, beam); }},
+      {"beam loads", CMembDataCtrl::OBJ_BEAM, beam, ATRUP_BEAM_LOAD, [&] { return count(lnld, beam); },
+       CMembDataCtrl::OBJ_WALL, wall, [&] { return count(lnld, wall); }},
+      {"wall loads", CMembDataCtrl::OBJ_WALL, wall, ATRUP_WALL_LOAD, [&] { return count(lnld, wall); },
+       CMembDataCtrl::OBJ_LINE, line, [&] { return count(lnld, line); }},
+      {"line loads", CMembDataCtrl::OBJ_LINE, line, ATRUP_LINE_LOAD, [&] { return count(lnld, line); },
+       CMembDataCtrl::OBJ_COLUMN, column, [&] { return count(cmld, column); }},
+      {"uncertain factor", CMembDataCtrl::OBJ_BEAM, beam, ATRUP_UNCERT_FACT,
+       [&] { return count(uccf, beam) + (Attr(CMembDataCtrl::OBJ_BEAM, beam).uncertFact != 1.0 ? 1 : 0); },
+       CMembDataCtrl::OBJ_COLUMN, column, [] { return 0; }},
+  };
+  for (const Case& k : cases) {
+    SCOPED_TRACE(k.what);
+    // The wrong kind: refused, nothing written or sent.
+    ctrl.m_nObjClass = k.otherCls, ctrl.m_nObjKey = k.other;
+    const int otherHeld = k.otherHeld(), undo0 = db->GetUndoCount();
+    wnd.codes.clear();
+    EXPECT_FALSE(ctrl.DeleteMembData(k.code, 0));
+    EXPECT_EQ(k.otherHeld(), otherHeld);
+    EXPECT_EQ(db->GetUndoCount(), undo0);
+    EXPECT_TRUE(wnd.codes.empty());
+    // Its own data: every record at once.
+    const int held = k.held();
+    ASSERT_EQ(held, 2);
+    ctrl.m_nObjClass = k.cls, ctrl.m_nObjKey = k.key;
+    ASSERT_TRUE(ctrl.DeleteMembData(k.code, 0));
+    EXPECT_EQ(db->GetUndoCount(), undo0 + 1);
+    EXPECT_EQ(wnd.codes, std::vector<int>{k.code});
+    EXPECT_EQ(k.held(), 0);
+    // Nothing left: refused.
+    wnd.codes.clear();
+    ctrl.m_nObjClass = k.cls, ctrl.m_nObjKey = k.key;
+    EXPECT_FALSE(ctrl.DeleteMembData(k.code, 0));
+    EXPECT_TRUE(wnd.codes.empty());
+    ASSERT_TRUE(db->Undo());
+    EXPECT_EQ(k.held(), held);
+  }
+  // Point loads, displacements and openings have no table: refused.
+  ctrl.m_nObjClass = CMembDataCtrl::OBJ_PONT, ctrl.m_nObjKey = a;
+  EXPECT_FALSE(ctrl.DeletePontData(ATRUP_PONT_LOAD));
+  ctrl.m_nObjClass = CMembDataCtrl::OBJ_WALL, ctrl.m_nObjKey = wall;
+  EXPECT_FALSE(ctrl.DeleteMembData(ATRUP_WALL_OPENING, 0));
+}
+
+// The load pictures: one entry per load case, the number of the member's loads in it.
+TEST_F(MembData, LoadEntriesAndTheFactorRecordAreRead) {
+  T_CMLD_D l;
+  l.memb = column, l.loadCase = 2, l.loadType = 1;
+  ASSERT_TRUE(Table<CClassCmld>()->TR_Add(l));
+  ASSERT_TRUE(Table<CClassCmld>()->TR_Add(l));
+  T_MATR_D r = Attr(CMembDataCtrl::OBJ_COLUMN, column);
+  ASSERT_EQ(r.colLoads.GetSize(), 2);
+  EXPECT_EQ(r.colLoads[0].name, CString("DL"));
+  EXPECT_EQ(r.colLoads[0].flag, 0);
+  EXPECT_EQ(r.colLoads[0].loadKey, 0u);
+  EXPECT_EQ(r.colLoads[1].loadCaseKey, 2u);
+  EXPECT_EQ(r.colLoads[1].flag, 2);
+  EXPECT_EQ(r.colLoads[1].loadKey, 1u);
+  EXPECT_EQ(r.beamLoads.GetSize(), 2);
+  EXPECT_EQ(r.beamLoads[1].flag, 0);
+  // The factor record wins over the assigned factor.
+  put("MASG", column, {"uncertFact=1.1"});
+  EXPECT_DOUBLE_EQ(Attr(CMembDataCtrl::OBJ_COLUMN, column).uncertFact, 1.1);
+  T_UCCF_D u;
+  u.memb = column, u.factor = 1.3;
+  ASSERT_TRUE(Table<CClassUccf>()->TR_Add(u));
+  EXPECT_DOUBLE_EQ(Attr(CMembDataCtrl::OBJ_COLUMN, column).uncertFact, 1.3);
+}
+
+// After a beta change the page asks the element of a built analysis model to follow.
+TEST_F(MembData, ABetaChangeIsHandedToTheBuiltAnalysisModel) {
+  ctrl.m_nObjClass = CMembDataCtrl::OBJ_BEAM, ctrl.m_nObjKey = beam;
+  EXPECT_TRUE(ctrl.UpdatePostBetaAngle()) << "no analysis model: nothing stale";
+  ASSERT_TRUE(CPostModel::Build(*doc));
+  auto* pmemb = static_cast<CClassPMemb*>(doc->GetMDBCtrl()->GetDBPost()->GetClass(CClassPMemb::m_nClassID));
+  ASSERT_TRUE(ctrl.ModifyMembBetaAngle(45));
+  T_PMEMB_D e;
+  ASSERT_TRUE(pmemb->Get(beam, e));
+  EXPECT_EQ(e.beta, 0.0);
+  const int undo = db->GetUndoCount();
+  wnd.codes.clear();
+  ASSERT_TRUE(ctrl.UpdatePostBetaAngle());
+  ASSERT_TRUE(pmemb->Get(beam, e));
+  EXPECT_EQ(e.beta, 45.0);
+  EXPECT_EQ(db->GetUndoCount(), undo);
+  EXPECT_TRUE(wnd.codes.empty());
+  EXPECT_EQ(CMembDataCtrl::GetCall(CMembDataCtrl::GetCallCount() - 1)->op, "UpdatePostBetaAngle");
+  ctrl.m_nObjClass = CMembDataCtrl::OBJ_PONT, ctrl.m_nObjKey = a;
+  EXPECT_FALSE(ctrl.UpdatePostBetaAngle());
 }
 
 // Every code of every design word comes back as sent, whatever the other words hold.
