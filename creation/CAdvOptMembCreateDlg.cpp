@@ -10,6 +10,8 @@
 #include "db/CClassSect.h"
 #include "db/CDBDoc.h"
 #include "db/CDBLib.h"
+#include "db/CIntsDlg.h"
+#include "db/CToleranceDlg.h"
 #include "db/DB_CDataBase.h"
 #include "levels/CCmdPlanSelectDlg.h"
 #include "properties/CCMSectInfo.h"
@@ -32,6 +34,9 @@ BEGIN_MESSAGE_MAP(CAdvOptMembCreateDlg, CInternationalDlg)
   ON_BN_CLICKED(IDC_ADVOPT_PLAN_SELECT, &CAdvOptMembCreateDlg::OnPlanSelect)
   ON_BN_CLICKED(IDC_ADVOPT_MERGE, &CAdvOptMembCreateDlg::OnToleranceBox)
   ON_BN_CLICKED(IDC_ADVOPT_SPLIT, &CAdvOptMembCreateDlg::OnToleranceBox)
+  ON_BN_CLICKED(IDC_ADVOPT_MERGE_TOL, &CAdvOptMembCreateDlg::OnMergeTolerance)
+  ON_BN_CLICKED(IDC_ADVOPT_SPLIT_INTS, &CAdvOptMembCreateDlg::OnCrossSplits)
+  ON_BN_CLICKED(IDC_ADVOPT_CROSS_INTS, &CAdvOptMembCreateDlg::OnCrossSplits)
 END_MESSAGE_MAP()
 
 namespace {
@@ -290,6 +295,17 @@ void CAdvOptMembCreateDlg::OnPlanSelect() {
     dlg.GetSelectedPlanKeys(keys);
   }
   m_editPlan.SetSelectedKeyList(keys);
+}
+
+// Both dialogs store what they take themselves; their answers are not used here.
+void CAdvOptMembCreateDlg::OnMergeTolerance() {
+  CToleranceDlg dlg(nullptr);
+  dlg.DoModal();
+}
+
+void CAdvOptMembCreateDlg::OnCrossSplits() {
+  CIntsDlg dlg(nullptr);
+  dlg.DoModal();
 }
 
 BOOL CAdvOptMembCreateDlg::PreTranslateMessage(MSG* pMsg) {

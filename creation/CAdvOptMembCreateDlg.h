@@ -101,6 +101,10 @@ class CAdvOptMembCreateDlg : public CInternationalDlg {
   void OnTargetRadio();
   void OnPlanSelect();
   void OnToleranceBox() { UpdateCtrlState(); }
+  // The "..." buttons of the tolerance group: the merge tolerance (17379) and the crossing
+  // splits (17381, 17322), each a modal dialog of the database library.
+  void OnMergeTolerance();
+  void OnCrossSplits();
 
   bool IsChecked(int id) const { return IsDlgButtonChecked(id) == BST_CHECKED; }
   void Enable(int id, BOOL enable);

@@ -20,6 +20,9 @@
 #include "db/CClassPlan.h"
 #include "db/CDBDoc.h"
 #include "db/CDBLib.h"
+#include "db/CFlagCtrl.h"
+#include "db/CIntsDlg.h"
+#include "db/CToleranceDlg.h"
 #include "db/DB_CDataBase.h"
 #include "host/CHostApp.h"
 #include "creation/AdvOptIds.h"
@@ -514,6 +517,113 @@ TEST_F(AdvOptTest, TheSectionsMaterialFollowsItsKey) {
   EXPECT_EQ("", Text(p, IDC_ADVOPT_MATL));
   SendType(201, 999);  // no such section
   EXPECT_EQ("", Text(p, IDC_ADVOPT_MATL));
+}
+
+// The "..." buttons of the tolerance groups open the database library's dialogs, which
+// store what they take in the document's tolerances.
+TEST_F(AdvOptTest, TheToleranceButtonsOpenTheMergeAndCrossingDialogs) {
+  CFlagCtrl* flags = doc->GetFlagCtrl();
+  struct Case {
+    UINT idd;
+    int type;
+    int button;
+    UINT dialog;
+  };
+  const Case cases[] = {
+      {IDD_ADVOPT_MEMB_PONT, 100, IDC_ADVOPT_MERGE_TOL, CToleranceDlg::IDD},
+      {IDD_ADVOPT_MEMB_PONT, 101, IDC_ADVOPT_SPLIT_INTS, CIntsDlg::IDD},
+      {IDD_ADVOPT_MEMB_COLUMN, 101, IDC_ADVOPT_MERGE_TOL, CToleranceDlg::IDD},
+      {IDD_ADVOPT_MEMB_COLUMN, 101, IDC_ADVOPT_SPLIT_INTS, CIntsDlg::IDD},
+      {IDD_ADVOPT_MEMB_SLAB, 301, IDC_ADVOPT_SPLIT_INTS, CIntsDlg::IDD},
+      {IDD_ADVOPT_MEMB_AREA, 300, IDC_ADVOPT_SPLIT_INTS, CIntsDlg::IDD},
+      {IDD_ADVOPT_MEMB_LINE, 200, IDC_ADVOPT_CROSS_INTS, CIntsDlg::IDD},
+      {IDD_ADVOPT_MEMB_BEAM, 201, IDC_ADVOPT_CROSS_INTS, CIntsDlg::IDD},
+      {IDD_ADVOPT_MEMB_WALL, 202, IDC_ADVOPT_CROSS_INTS, CIntsDlg::IDD},
+      {IDD_ADVOPT_MEMB_BRACE, 206, IDC_ADVOPT_CROSS_INTS, CIntsDlg::IDD},
+  };
+  for (const Case& k : cases) {
+    SCOPED_TRACE(k.idd);
+    SCOPED_TRACE(k.button);
+    CAdvOptMembCreateDlg* p = Shown(k.idd, k.type);
+    CUserDriver user(p);
+    if (k.button == IDC_ADVOPT_MERGE_TOL) user.Check(IDC_ADVOPT_MERGE, 1);
+    if (k.button == IDC_ADVOPT_SPLIT_INTS) user.Check(IDC_ADVOPT_SPLIT, 1);
+    ASSERT_TRUE(Enabled(p, k.button));
+    UINT opened = 0;
+    AfxQueueDialogScript([&](CDialog& d) {
+      opened = (UINT)d.GetTemplateID();
+      CUserDriver dlg(&d);
+      dlg.Click(IDCANCEL);
+    });
+    user.Click(k.button);
+    EXPECT_EQ(k.dialog, opened);
+  }
+  // What they take, in the current unit (m without other settings), is stored on OK only.
+  const double merge = flags->GetMergeToleranceCurrentUnit(), cross = flags->GetCrossToleranceCurrentUnit();
+  CAdvOptMembCreateDlg* p = Shown(IDD_ADVOPT_MEMB_PONT, 100);
+  CUserDriver user(p);
+  user.Check(IDC_ADVOPT_MERGE, 1);
+  user.Check(IDC_ADVOPT_SPLIT, 1);
+  std::string shown;
+  AfxQueueDialogScript([&](CDialog& d) {
+    CString s;
+    d.GetDlgItem(CToleranceDlg::IDC_TOLERANCE_EDIT)->GetWindowText(s);
+    shown = s.c_str();
+    CUserDriver dlg(&d);
+    for (const char* bad : {"x", "0", "-1"}) {
+      dlg.Type(CToleranceDlg::IDC_TOLERANCE_EDIT, bad);
+      dlg.Click(IDOK);
+      EXPECT_TRUE(d.IsModalRunning()) << bad;
+    }
+    dlg.Type(CToleranceDlg::IDC_TOLERANCE_EDIT, "0.005");
+    dlg.Click(IDOK);
+  });
+  user.Click(IDC_ADVOPT_MERGE_TOL);
+  EXPECT_EQ("0.001", shown);
+  EXPECT_DOUBLE_EQ(0.005, flags->GetMergeToleranceCurrentUnit());
+  EXPECT_NE(merge, flags->GetMergeToleranceCurrentUnit());
+
+  AfxQueueDialogScript([&](CDialog& d) {
+    CUserDriver dlg(&d);
+    EXPECT_EQ(BST_CHECKED, d.IsDlgButtonChecked(CIntsDlg::IDC_INTS_SPLIT_CROSSED));
+    dlg.Type(CIntsDlg::IDC_INTS_TOLERANCE, "0.02");
+    dlg.Check(CIntsDlg::IDC_INTS_SPLIT_CROSSED, 0);
+    dlg.Click(IDCANCEL);
+  });
+  user.Click(IDC_ADVOPT_SPLIT_INTS);
+  EXPECT_EQ(cross, flags->GetCrossToleranceCurrentUnit());
+  EXPECT_EQ(1, flags->GetSplitCrossedMembs());
+  AfxQueueDialogScript([&](CDialog& d) {
+    CUserDriver dlg(&d);
+    dlg.Type(CIntsDlg::IDC_INTS_TOLERANCE, "abc");
+    dlg.Click(IDOK);
+    EXPECT_TRUE(d.IsModalRunning());
+    dlg.Type(CIntsDlg::IDC_INTS_TOLERANCE, "0.02");
+    dlg.Check(CIntsDlg::IDC_INTS_SPLIT_CROSSED, 0);
+    dlg.Click(IDOK);
+  });
+  user.Click(IDC_ADVOPT_SPLIT_INTS);
+  EXPECT_DOUBLE_EQ(0.02, flags->GetCrossToleranceCurrentUnit());
+  EXPECT_EQ(0, flags->GetSplitCrossedMembs());
+}
+
+// Without a model the dialogs still open, with nothing to show or store.
+TEST_F(AdvOptTest, WithoutAModelTheToleranceDialogsStoreNothing) {
+  doc.reset();
+  bool disabled = false;
+  int result = 0;
+  AfxQueueDialogScript([&](CDialog& d) {
+    disabled = !d.GetDlgItem(CIntsDlg::IDC_INTS_TOLERANCE)->IsWindowEnabled() &&
+               !d.GetDlgItem(CIntsDlg::IDC_INTS_SPLIT_CROSSED)->IsWindowEnabled();
+    CUserDriver(&d).Click(IDOK);
+  });
+  CIntsDlg ints;
+  result = (int)ints.DoModal();
+  EXPECT_TRUE(disabled);
+  EXPECT_EQ(IDOK, result);
+  AfxQueueDialogScript([&](CDialog& d) { CUserDriver(&d).Click(IDOK); });
+  CToleranceDlg tol;
+  EXPECT_EQ(IDOK, (int)tol.DoModal());
 }
 
 }  // namespace
