@@ -28,6 +28,7 @@
 #include "db/CCobxSect.h"
 #include "db/CCobxThik.h"
 #include "db/CEditUnit.h"
+#include "db/CPolyParamTool.h"
 #include "db/CTextUnit.h"
 #include "db/DBGeom.h"
 #include "db/T_MODELER2_PARAM.h"
@@ -130,7 +131,10 @@ class CCreateMembDlg2 : public CDBDlgBase, public I_ViewEventHandlerItem {
   // complete input sends exactly one modeller request and is then emptied. A list that no
   // press set up (required count -1) counts as full. An enclosing polygon closes on its
   // first point pressed again or a double-click, with at least three points; a pair of
-  // members holds two different members.
+  // members holds two different members. Curves (method 7) and polylines (method 8) are
+  // collected by the polyline tool: its edge mode follows the curve-kind radio, its size
+  // class the member type (one edge for line types, a closed chain for area types); a
+  // member picked as a curve is taken at its story's top.
   BOOL OnView_LButtonDown() override;
   BOOL OnView_LButtonDblClk() override;
   BOOL OnView_MouseMove() override;
@@ -144,6 +148,7 @@ class CCreateMembDlg2 : public CDBDlgBase, public I_ViewEventHandlerItem {
   void ResetInputMemb();
   const std::vector<T_MEMBDLG_3DPOINT>& GetInputPoints() const { return m_inputPoints; }
   const CUIntArray& GetInputMembs() const { return m_inputMembs; }
+  const CPolyParamTool& GetPolyTool() const { return m_polyTool; }
   // The snapped position, global / in the view's coordinates; 0 (pos untouched) when the
   // view gives none or a snapped beam's points cannot be read.
   BOOL GetMousePosGcs3D(T_MEMBDLG_3DPOINT& pos) const;
@@ -185,6 +190,23 @@ class CCreateMembDlg2 : public CDBDlgBase, public I_ViewEventHandlerItem {
   int CreateAreaTypeMemberByWnd1(const T_MEMBDLG_3DPOINT& pos);
   int CreateAreaTypeMemberByWnd2(const std::vector<T_MEMBDLG_3DPOINT>& points);
   int CreateAreaTypeMemberByAutoGen();
+  // Arcs of line-type members: [start, a point on the arc, end]; [centre, start, end]
+  // with the polyline tool's lines (none sent unless it holds exactly one line).
+  int CreateLineTypeMembBy3P(const CPoint3DArray& points);
+  int CreateLineTypeMembBy1C2P(const CPoint3DArray& points);
+  // An area member along the lines; none sent unless the current method is 8.
+  int CreateAreaTypeMemberByLineList(const CLineGArray& lines, int nFlag);
+  int CreateAreaTypeMemberByPosList(const std::vector<T_MEMBDLG_3DPOINT>& points, int nFlag);
+  int CreateAreaTypeMemberByPontKList(const CUIntArray& keys, const CUIntArray* pKeys2);
+  int TR_CreateAreaTypeMemb(const CUIntArray& keys, const CUIntArray* pKeys2);
+  // A line-type member on point keys: two keys, or as many as the plan points given; the
+  // first two different. A wrong count or equal keys: a message and 0.
+  int TR_CreateLineTypeMemb(const CUIntArray& keys, T_CURV_D* pCurve, const CPoint2DArray* pPoints2D);
+  // Braces by two points and cantilever slabs: requests of their own, sending nothing yet.
+  int CreateBraceTypeMemberBy2Pos(const T_MEMBDLG_3DPOINT& p1, const T_MEMBDLG_3DPOINT& p2, int nFlag);
+  int CreateCantileverSlabByMemb(CUIntArray& keys);
+  int CreateCantileverSlabByWnd1(const T_MEMBDLG_3DPOINT& pos);
+  int CreateCantileverSlabByWnd2(const std::vector<T_MEMBDLG_3DPOINT>& points);
   // On tracing-line segments (keys) at a level: the axis and window forms.
   int CreatePointByAxis(const CUIntArray& keys, double level);
   int CreatePointByWnd1(const CUIntArray& keys, double level);
@@ -239,11 +261,16 @@ class CCreateMembDlg2 : public CDBDlgBase, public I_ViewEventHandlerItem {
   void ResetInput();
   void UpdateInputPoint(const T_MEMBDLG_3DPOINT& pos);
   void UpdateInputMemb();
+  // Pushes the member's line, at its story's top, into the polyline tool.
+  void AddInputMembForCurv(UINT nMembKey);
+  void SetEdgeModeOnCurvMethod();
   void EmptyInputPoint();
   void EmptyInputMemb();
   BOOL IsNeedRubBand() const;
   // The creation operation of a complete press / of a double-click ending a polygon.
-  void DispatchPress(const T_MEMBDLG_3DPOINT& pos, int nCount);
+  // FALSE when a curve could not be sent: the input then stays as it is.
+  BOOL DispatchPress(const T_MEMBDLG_3DPOINT& pos, int nCount);
+  BOOL CurveRequest();
   void DispatchPolygon();
   void OnBnClickedSlabAutoGen();
 
@@ -308,6 +335,7 @@ class CCreateMembDlg2 : public CDBDlgBase, public I_ViewEventHandlerItem {
   CUIntArray m_inputMembs;
   int m_nInputMembCount = -1;
   UINT m_nLastPickedMemb = 0;
+  CPolyParamTool m_polyTool;
 
   DECLARE_MESSAGE_MAP()
 };

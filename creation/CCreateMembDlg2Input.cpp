@@ -4,6 +4,7 @@
 #include <cmath>
 #include "afx/AfxMessageBox.h"
 #include "creation/CCreateMembDlg2.h"
+#include "creation/CreateMembTables.h"
 #include "db/CClassMemb.h"
 #include "db/CClassPlan.h"
 #include "db/CClassStor.h"
@@ -54,6 +55,7 @@ double LengthIn(double v) {
 const int kOrthoState = 501;
 
 BOOL IsAreaSlabType(int type) { return type == 301 || type == 302 || type == 305 || type == 306; }
+BOOL IsPolyMethod(int method) { return method == METHOD_CURV || method == METHOD_CURV_AREA; }
 
 }  // namespace
 
@@ -92,8 +94,17 @@ void CCreateMembDlg2::SetMousePos_ByOrthoMode(T_MEMBDLG_3DPOINT& pos) const {
   const int type = GetMembType();
   if (method == METHOD_AXIS || method == METHOD_WND1 || method == METHOD_WND2 || method == METHOD_CURV) return;
   if (method == METHOD_2PONT && (type == 301 || type == 306)) return;
-  if (m_inputPoints.empty()) return;
-  const T_MEMBDLG_3DPOINT& q = m_inputPoints.back();
+  // The previous point: for a polyline the band's vertex before the mouse.
+  T_MEMBDLG_3DPOINT q;
+  if (method == METHOD_CURV_AREA) {
+    CArray<double> band;
+    if (!m_polyTool.GetRubBandInfo(band, pos) || band.GetSize() < 6) return;
+    const INT_PTR i = band.GetSize() - 6;
+    q.x = band[i], q.y = band[i + 1], q.z = band[i + 2];
+  } else {
+    if (m_inputPoints.empty()) return;
+    q = m_inputPoints.back();
+  }
   const double dx = std::fabs(pos.x - q.x), dy = std::fabs(pos.y - q.y), dz = std::fabs(pos.z - q.z);
   const double lead = dx > dy ? dx : dy;
   if (dz > lead) {
@@ -105,13 +116,17 @@ void CCreateMembDlg2::SetMousePos_ByOrthoMode(T_MEMBDLG_3DPOINT& pos) const {
   }
 }
 
-BOOL CCreateMembDlg2::IsNeedRubBand() const { return !m_inputPoints.empty(); }
+BOOL CCreateMembDlg2::IsNeedRubBand() const {
+  if (IsPolyMethod(GetCurMethod())) return m_polyTool.IsNeedRubBand();
+  return !m_inputPoints.empty();
+}
 
 BOOL CCreateMembDlg2::GetRubBandInfo(CArray<double>& band, const T_MEMBDLG_3DPOINT& pos) const {
   band.RemoveAll();
+  const int method = GetCurMethod();
+  if (IsPolyMethod(method)) return m_polyTool.GetRubBandInfo(band, pos);
   if (m_inputPoints.empty()) return FALSE;
   auto add = [&band](double x, double y, double z) { band.Add(x), band.Add(y), band.Add(z); };
-  const int method = GetCurMethod();
   if ((method == METHOD_2PONT && IsAreaSlabType(GetMembType())) || method == METHOD_WND1) {
     if (m_inputPoints.size() != 1) return FALSE;
     const T_MEMBDLG_3DPOINT& p = m_inputPoints[0];
@@ -142,6 +157,10 @@ void CCreateMembDlg2::UpdateInputPoint(const T_MEMBDLG_3DPOINT& pos) {
     case METHOD_2PONT:
     case METHOD_WND1: count = 2; break;
     case METHOD_WND2: count = 10000; break;
+    case METHOD_CURV:
+    case METHOD_CURV_AREA:
+      if (GetCurveKind() != CreateMembTables::kCurvePickMember) m_polyTool.PushPoint(pos);
+      return;
     default: return;
   }
   m_nInputPointCount = count;
@@ -166,7 +185,7 @@ void CCreateMembDlg2::UpdateInputMemb() {
     m_nInputMembCount = 1;
   else if (method == METHOD_2MEMB)
     m_nInputMembCount = 2;
-  else
+  else if (!IsPolyMethod(method))
     return;
   char kind = 0;
   UINT key = 0;
@@ -183,13 +202,32 @@ void CCreateMembDlg2::UpdateInputMemb() {
     return;
   }
   if (!CClassMemb::IsGeometryLine(membType)) return;
-  if (m_inputMembs.GetSize() < m_nInputMembCount) m_inputMembs.Add(key);
+  if (IsPolyMethod(method)) {
+    if (GetCurveKind() == CreateMembTables::kCurvePickMember) AddInputMembForCurv(key);
+  } else if (m_inputMembs.GetSize() < m_nInputMembCount) {
+    m_inputMembs.Add(key);
+  }
   m_nLastPickedMemb = key;
+}
+
+void CCreateMembDlg2::AddInputMembForCurv(UINT nMembKey) {
+  const CClassMemb* memb = MembTable();
+  const CClassStor* stor = Table<CClassStor>();
+  if (!memb || !stor) return;
+  T_MEMB_D rec;
+  CArray<T_PONT_D> points;
+  T_LINE_G line;
+  double top = 0.0;
+  if (!memb->Get(nMembKey, rec) || !memb->GetPontDList(nMembKey, points, 0) || points.GetSize() < 2) return;
+  const UINT curve = rec.curves.IsEmpty() ? 0 : rec.curves[0];
+  if (!memb->GetLineInfo(points[0], points[1], curve, line) || !stor->GetStorTopLevel(rec.storyKey, top)) return;
+  line.start.z += top, line.end.z += top, line.centre.z += top;
+  m_polyTool.PushLine(line);
 }
 
 BOOL CCreateMembDlg2::IsFullInputPoint() const {
   const int method = GetCurMethod();
-  if (method == METHOD_CURV || method == METHOD_CURV_AREA) return FALSE;
+  if (IsPolyMethod(method)) return m_polyTool.IsFinished();
   return (int)m_inputPoints.size() >= m_nInputPointCount;
 }
 
@@ -198,6 +236,7 @@ BOOL CCreateMembDlg2::IsFullInputMemb() const { return m_inputMembs.GetSize() >=
 void CCreateMembDlg2::EmptyInputPoint() {
   m_inputPoints.clear();
   m_nInputPointCount = -1;
+  m_polyTool.Reset();
   m_nLastPickedMemb = 0;
 }
 
@@ -244,7 +283,7 @@ BOOL CCreateMembDlg2::OnView_LButtonDown() {
   }
   UpdateInputPoint(pos);
   UpdateInputMemb();
-  DispatchPress(pos, count);
+  if (!DispatchPress(pos, count)) return TRUE;
   if (IsFullInputPoint()) ResetInputPoint();
   if (IsFullInputMemb()) ResetInputMemb();
   return TRUE;
@@ -252,6 +291,16 @@ BOOL CCreateMembDlg2::OnView_LButtonDown() {
 
 BOOL CCreateMembDlg2::OnView_LButtonDblClk() {
   if (CParamTool::GetPauseState()) return FALSE;
+  if (GetCurMethod() == METHOD_CURV_AREA) {
+    if (CClassMemb::IsGeometryArea(GetMembType())) {
+      m_polyTool.CloseEdge();
+      CLineGArray lines;
+      if (IsFullInputPoint() && m_polyTool.GetLines(lines) > 1) CreateAreaTypeMemberByLineList(lines, 1);
+    }
+    ResetInputPoint();
+    ResetInputMemb();
+    return TRUE;
+  }
   if (GetCurMethod() != METHOD_WND2 || m_inputPoints.empty()) return FALSE;
   // A polygon needs three corners; fewer are dropped without a request.
   if (m_inputPoints.size() >= 3) {

@@ -66,6 +66,10 @@ void CCreateMembDlg2::OnChangeMethod(int nMethod) {
 
 void CCreateMembDlg2::OnChangeMembTypeMethod() {
   const int method = GetCurMethod();
+  const int type = GetMembType();
+  m_polyTool.Initialize(CClassMemb::IsGeometryArea(type)   ? CPolyParamTool::SIZE_CLOSED
+                        : CClassMemb::IsGeometryLine(type) ? CPolyParamTool::SIZE_ONE_LINE
+                                                           : 0);
   SetMethodButtonState(method);
   SetCurMethod(method);
   ReCalcLayout(GetMembType());
@@ -108,7 +112,24 @@ void CCreateMembDlg2::OnBnClickedSbMethodCurv() {
   OnChangeMembTypeMethod();
 }
 
-void CCreateMembDlg2::OnChangeCurvMethod() { UpdateSnapMode(GetCurMethod()); }
+void CCreateMembDlg2::OnChangeCurvMethod() {
+  SetEdgeModeOnCurvMethod();
+  UpdateSnapMode(GetCurMethod());
+}
+
+void CCreateMembDlg2::SetEdgeModeOnCurvMethod() {
+  // Curve-kind radio -> edge mode; the arc by its centre differs between line and area types.
+  const int type = GetMembType();
+  switch (GetCurveKind()) {
+    case 0: m_polyTool.SetEdgeMode(CPolyParamTool::EDGE_LINE); break;
+    case kCurvePickMember: m_polyTool.SetEdgeMode(CPolyParamTool::EDGE_PICK_MEMB); break;
+    case 2:
+      if (CClassMemb::IsGeometryLine(type)) m_polyTool.SetEdgeMode(CPolyParamTool::EDGE_ARC_C_P1P2);
+      if (CClassMemb::IsGeometryArea(type)) m_polyTool.SetEdgeMode(CPolyParamTool::EDGE_ARC_P1_C_P2);
+      break;
+    default: m_polyTool.SetEdgeMode(CPolyParamTool::EDGE_ARC_3P); break;
+  }
+}
 
 void CCreateMembDlg2::ChangeToNextMethod() {
   const int type = GetMembType();
@@ -278,6 +299,7 @@ void CCreateMembDlg2::ReCalcLayout(int nType) {
   GetDlgItem(IDC_CM_BEAM_COUNT)->EnableWindow(nType == 205 && method == METHOD_2MEMB);
 
   CDlgUtil::CtrlRadioSetCheck(this, Ids(kCurveKinds), show[G_STAIR] || show[G_SLAB_KIND] ? 0 : 3);
+  if (method == METHOD_CURV || method == METHOD_CURV_AREA) SetEdgeModeOnCurvMethod();
 
   // The stair's details.
   const BOOL user = IsDlgButtonChecked(IDC_CM_STAIR_EQ_USER) == BST_CHECKED;

@@ -1,7 +1,10 @@
 // The creation requests: the records built from the tool's options, which operation a
 // complete input runs for the member type and method, and each operation's one call of
 // the modeller. The tool computes no geometry here.
+#include "afx/AfxMessageBox.h"
+#include "afx/CWaitCursor.h"
 #include "creation/CCreateMembDlg2.h"
+#include "creation/CreateMembTables.h"
 #include "db/CClassMemb.h"
 #include "db/CClassStor.h"
 #include "db/CClassTrln.h"
@@ -9,6 +12,7 @@
 #include "db/CModeler2.h"
 #include "res/resource.h"
 #include "ui/CDlgUtil.h"
+#include "ui/CMsgDll.h"
 
 namespace {
 
@@ -16,6 +20,14 @@ CPoint3DArray ToPoint3D(const std::vector<T_MEMBDLG_3DPOINT>& points) {
   CPoint3DArray a;
   for (const T_MEMBDLG_3DPOINT& p : points) a.Add(T_POINT3D{p.x, p.y, p.z});
   return a;
+}
+
+CPoint3DArray Three(const T_POINT3D& a, const T_POINT3D& b, const T_POINT3D& c) {
+  CPoint3DArray r;
+  r.Add(a);
+  r.Add(b);
+  r.Add(c);
+  return r;
 }
 
 BOOL IsLineWorkType(int type) { return type == 200 || type == 201 || type == 202 || type == 205; }
@@ -115,15 +127,18 @@ int CCreateMembDlg2::TR_CreatePoint(const double xyz[3]) {
 }
 
 int CCreateMembDlg2::CreatePointByAxis(const T_MEMBDLG_3DPOINT& pos) {
+  CWaitCursor wait;
   const T_MEMBDLG_3DPOINT p = pos;
   VUR_PONT_REQUEST(CreatePointsOnAxis(&p, pont));
 }
 
 int CCreateMembDlg2::CreatePointByWnd1(const T_MEMBDLG_3DPOINT&) {
+  CWaitCursor wait;
   VUR_PONT_REQUEST(CreatePointsInWindow(ToPoint3D(m_inputPoints), pont));
 }
 
 int CCreateMembDlg2::CreatePointByWnd2(const std::vector<T_MEMBDLG_3DPOINT>& points) {
+  CWaitCursor wait;
   VUR_PONT_REQUEST(CreatePointsInPolygon(ToPoint3D(points), pont));
 }
 
@@ -133,15 +148,18 @@ int CCreateMembDlg2::CreateColumnByPos(const T_MEMBDLG_3DPOINT& pos, int nMethod
 }
 
 int CCreateMembDlg2::CreateColumnByAxis(const T_MEMBDLG_3DPOINT& pos) {
+  CWaitCursor wait;
   const T_MEMBDLG_3DPOINT p = pos;
   VUR_MEMB_REQUEST(CreateColumnsOnAxis(&p, memb));
 }
 
 int CCreateMembDlg2::CreateColumnByWnd1(const T_MEMBDLG_3DPOINT&) {
+  CWaitCursor wait;
   VUR_MEMB_REQUEST(CreateColumnsInWindow(ToPoint3D(m_inputPoints), memb));
 }
 
 int CCreateMembDlg2::CreateColumnByWnd2(const std::vector<T_MEMBDLG_3DPOINT>& points) {
+  CWaitCursor wait;
   VUR_MEMB_REQUEST(CreateColumnsInPolygon(ToPoint3D(points), memb));
 }
 
@@ -156,20 +174,24 @@ int CCreateMembDlg2::CreateLineTypeMembBy2Memb(const T_MEMBDLG_3DPOINT&, const C
 }
 
 int CCreateMembDlg2::CreateLineTypeMembBy1Pick(const T_MEMBDLG_3DPOINT& pos) {
+  CWaitCursor wait;
   const T_MEMBDLG_3DPOINT p = pos;
   VUR_MEMB_REQUEST(CreateLineMembByPick(&p, memb));
 }
 
 int CCreateMembDlg2::CreateLineTypeMemberByAxis(const T_MEMBDLG_3DPOINT& pos) {
+  CWaitCursor wait;
   const T_MEMBDLG_3DPOINT p = pos;
   VUR_MEMB_REQUEST(CreateLineMembsOnAxis(&p, memb));
 }
 
 int CCreateMembDlg2::CreateLineTypeMembByWnd1(const T_MEMBDLG_3DPOINT&) {
+  CWaitCursor wait;
   VUR_MEMB_REQUEST(CreateLineMembsInWindow(ToPoint3D(m_inputPoints), memb));
 }
 
 int CCreateMembDlg2::CreateLineTypeMembByWnd2(const std::vector<T_MEMBDLG_3DPOINT>& points) {
+  CWaitCursor wait;
   VUR_MEMB_REQUEST(CreateLineMembsInPolygon(ToPoint3D(points), memb));
 }
 
@@ -198,34 +220,89 @@ int CCreateMembDlg2::CreateAreaTypeMemberByAutoGen() {
 }
 
 int CCreateMembDlg2::CreatePointByAxis(const CUIntArray& keys, double level) {
+  CWaitCursor wait;
   VUR_PONT_REQUEST(CreatePointsOnTracingLines(keys, level, pont));
 }
 
 int CCreateMembDlg2::CreatePointByWnd1(const CUIntArray& keys, double level) {
+  CWaitCursor wait;
   VUR_PONT_REQUEST(CreatePointsInWindowOnTracingLines(keys, level, ToPoint3D(m_inputPoints), pont));
 }
 
 int CCreateMembDlg2::CreateColumnByAxis(const CUIntArray& keys, double level) {
+  CWaitCursor wait;
   VUR_MEMB_REQUEST(CreateColumnsOnTracingLines(keys, level, memb));
 }
 
 int CCreateMembDlg2::CreateColumnByWnd1(const CUIntArray& keys, double level) {
+  CWaitCursor wait;
   VUR_MEMB_REQUEST(CreateColumnsInWindowOnTracingLines(keys, level, ToPoint3D(m_inputPoints), memb));
 }
 
 int CCreateMembDlg2::CreateLineTypeMemberByAxis(const CUIntArray& keys, double level) {
   if (keys.IsEmpty()) return 0;
+  CWaitCursor wait;
   VUR_MEMB_REQUEST(CreateLineMembsOnTracingLines(keys, level, memb));
 }
 
 int CCreateMembDlg2::CreateLineTypeMembByWnd1(const CUIntArray& keys, double level) {
+  CWaitCursor wait;
   VUR_MEMB_REQUEST(CreateLineMembsInWindowOnTracingLines(keys, level, memb));
+}
+
+int CCreateMembDlg2::CreateLineTypeMembBy3P(const CPoint3DArray& points) {
+  VUR_MEMB_REQUEST(CreateArcMembBy3Points(points, memb));
+}
+
+int CCreateMembDlg2::CreateLineTypeMembBy1C2P(const CPoint3DArray& points) {
+  CLineGArray lines;
+  if (m_polyTool.GetLines(lines) != 1) return 0;
+  VUR_MEMB_REQUEST(CreateArcMembByCenter(points, lines, memb));
+}
+
+int CCreateMembDlg2::CreateAreaTypeMemberByLineList(const CLineGArray& lines, int nFlag) {
+  if (GetInputMethod() != METHOD_CURV_AREA) return 0;
+  VUR_MEMB_REQUEST(CreateAreaMembByLines(lines, memb, nFlag));
+}
+
+int CCreateMembDlg2::CreateAreaTypeMemberByPosList(const std::vector<T_MEMBDLG_3DPOINT>& points, int nFlag) {
+  VUR_MEMB_REQUEST(CreateAreaMembByPosList(ToPoint3D(points), memb, nFlag));
+}
+
+int CCreateMembDlg2::CreateAreaTypeMemberByPontKList(const CUIntArray& keys, const CUIntArray* pKeys2) {
+  VUR_MEMB_REQUEST(CreateAreaMembByPointKeys(keys, memb, pKeys2, 0));
+}
+
+int CCreateMembDlg2::TR_CreateAreaTypeMemb(const CUIntArray& keys, const CUIntArray* pKeys2) {
+  VUR_MEMB_REQUEST(CreateAreaMembOnPoints(keys, memb, pKeys2, 0));
+}
+
+int CCreateMembDlg2::TR_CreateLineTypeMemb(const CUIntArray& keys, T_CURV_D* pCurve, const CPoint2DArray* pPoints2D) {
+  const INT_PTR n = keys.GetSize();
+  if (n != 2 && (!pPoints2D || n != pPoints2D->GetSize())) {
+    AfxMessageBox(CMsgDll::pfuncLoadStr("IDS_WG_CMD_MC_ERROR_Point_Num_Invalid_In_Area", 0), 0, 0);
+    return 0;
+  }
+  if (n >= 2 && keys[0] == keys[1]) {
+    AfxMessageBox(CMsgDll::pfuncLoadStr("IDS_WG_CMD_MC_ERROR_Two_Point_Same", 0), 0, 0);
+    return 0;
+  }
+  VUR_MEMB_REQUEST(CreateLineMembOnPoints(keys, memb, pCurve, pPoints2D));
 }
 
 #undef VUR_MEMB_REQUEST
 #undef VUR_PONT_REQUEST
 
-void CCreateMembDlg2::OnBnClickedSlabAutoGen() { CreateAreaTypeMemberByAutoGen(); }
+void CCreateMembDlg2::OnBnClickedSlabAutoGen() {
+  CWaitCursor wait;
+  CreateAreaTypeMemberByAutoGen();
+}
+
+// Braces by two points and cantilever slabs send nothing until their own requests exist.
+int CCreateMembDlg2::CreateBraceTypeMemberBy2Pos(const T_MEMBDLG_3DPOINT&, const T_MEMBDLG_3DPOINT&, int) { return 0; }
+int CCreateMembDlg2::CreateCantileverSlabByMemb(CUIntArray&) { return 0; }
+int CCreateMembDlg2::CreateCantileverSlabByWnd1(const T_MEMBDLG_3DPOINT&) { return 0; }
+int CCreateMembDlg2::CreateCantileverSlabByWnd2(const std::vector<T_MEMBDLG_3DPOINT>&) { return 0; }
 
 int CCreateMembDlg2::CreateProcessWithSelectedTrLine() {
   CUIntArray keys;
@@ -258,7 +335,27 @@ int CCreateMembDlg2::CreateProcessWithSelectedTrLine() {
 
 // ---- Dispatch ---------------------------------------------------------------------------------
 
-void CCreateMembDlg2::DispatchPress(const T_MEMBDLG_3DPOINT& pos, int nCount) {
+BOOL CCreateMembDlg2::CurveRequest() {
+  CLineGArray lines;
+  if (m_polyTool.GetLines(lines) != 1) return FALSE;
+  const T_LINE_G& line = lines[0];
+  T_POINT3D mid;
+  if (!line.GetLineCenter(mid)) return FALSE;
+  switch (GetCurveKind()) {
+    case 3: CreateLineTypeMembBy3P(Three(line.start, mid, line.end)); break;
+    case 2: CreateLineTypeMembBy1C2P(Three(line.centre, line.start, line.end)); break;
+    case CreateMembTables::kCurvePickMember:
+      if (m_polyTool.GetLines(lines) == 1)
+        CreateLineTypeMembBy1C2P(Three(lines[0].centre, lines[0].start, lines[0].end));
+      break;
+    default: return FALSE;
+  }
+  m_polyTool.Reset();
+  m_nLastPickedMemb = 0;
+  return TRUE;
+}
+
+BOOL CCreateMembDlg2::DispatchPress(const T_MEMBDLG_3DPOINT& pos, int nCount) {
   const int type = GetMembType();
   const int method = GetCurMethod();
   const BOOL full = IsFullInputPoint();
@@ -283,15 +380,22 @@ void CCreateMembDlg2::DispatchPress(const T_MEMBDLG_3DPOINT& pos, int nCount) {
     if (method == METHOD_AXIS && !persp) CreateLineTypeMemberByAxis(pos);
     if (method == METHOD_WND1 && full) CreateLineTypeMembByWnd1(pos);
     if (method == METHOD_WND2 && full) CreateLineTypeMembByWnd2(m_inputPoints);
+    if (method == METHOD_CURV && m_polyTool.IsFinished()) return CurveRequest();
   } else if (type == 206) {
     if (method == METHOD_1PICK) CreateLineTypeMembBy1Pick(pos);
+    if (method == METHOD_2PONT && two) CreateBraceTypeMemberBy2Pos(m_inputPoints[0], m_inputPoints[1], 1);
   } else if (IsAreaWorkType(type)) {
     const BOOL cantiSlab = type == 301 && canti;  // cantilever slabs have requests of their own
+    if (method == METHOD_1PICK && cantiSlab && IsFullInputMemb()) CreateCantileverSlabByMemb(m_inputMembs);
     if (method == METHOD_1PICK && !cantiSlab) CreateAreaTypeMembBy1Pick(pos);
     if (method == METHOD_2PONT && two) CreateAreaTypeMemberBy2Pos(m_inputPoints[0], m_inputPoints[1], 1);
-    if (method == METHOD_WND1 && full && !cantiSlab) CreateAreaTypeMemberByWnd1(pos);
-    if (method == METHOD_WND2 && full && !cantiSlab) CreateAreaTypeMemberByWnd2(m_inputPoints);
+    if (method == METHOD_WND1 && full) cantiSlab ? CreateCantileverSlabByWnd1(pos) : CreateAreaTypeMemberByWnd1(pos);
+    if (method == METHOD_WND2 && full)
+      cantiSlab ? CreateCantileverSlabByWnd2(m_inputPoints) : CreateAreaTypeMemberByWnd2(m_inputPoints);
+    CLineGArray lines;
+    if (method == METHOD_CURV_AREA && full && m_polyTool.GetLines(lines) >= 2) CreateAreaTypeMemberByLineList(lines, 1);
   }
+  return TRUE;
 }
 
 void CCreateMembDlg2::DispatchPolygon() {
@@ -299,5 +403,8 @@ void CCreateMembDlg2::DispatchPolygon() {
   if (type == 100) CreatePointByWnd2(m_inputPoints);
   if (type == 101) CreateColumnByWnd2(m_inputPoints);
   if (IsLineWorkType(type)) CreateLineTypeMembByWnd2(m_inputPoints);
-  if ((type == 301 && !IsCantileverChecked()) || type == 302 || type == 305) CreateAreaTypeMemberByWnd2(m_inputPoints);
+  if (type == 301 && IsCantileverChecked())
+    CreateCantileverSlabByWnd2(m_inputPoints);
+  else if (type == 301 || type == 302 || type == 305)
+    CreateAreaTypeMemberByWnd2(m_inputPoints);
 }

@@ -3,6 +3,7 @@
 // the record built from the tool's options.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 #include <string>
 #include <vector>
@@ -11,6 +12,7 @@
 #include "afx/AfxSystem.h"
 #include "afx/CComboBox.h"
 #include "afx/CUserDriver.h"
+#include "afx/CWaitCursor.h"
 #include "creation/CEditEnter.h"
 #include "creation/CCreateMembDlg2.h"
 #include "db/CClassMemb.h"
@@ -78,6 +80,11 @@ class CreateMembInputTest : public ::testing::Test {
     return b;
   }
   int Count() { return CModeler2::Instance()->GetRequestCount(); }
+  int MembCount() {
+    CUIntArray keys;
+    static_cast<CClassMemb*>(doc->GetModelDB()->GetClass(CClassMemb::m_nClassID))->GetKeyList(keys);
+    return (int)keys.GetSize();
+  }
   const T_MODELER2_REQUEST& Last() {
     static const T_MODELER2_REQUEST none;
     const int n = Count();
@@ -92,6 +99,16 @@ class CreateMembInputTest : public ::testing::Test {
     UINT key;
     double x, y;
   };
+  // Draws two beams 6 m long, 6 m apart, with the tool; the request log emptied again.
+  void DrawBeams() {
+    Type(201, 2);
+    Press(0, 0);
+    Press(6, 0);
+    Press(0, 6);
+    Press(6, 6);
+    ASSERT_EQ(Beams().size(), 2u);
+    CModeler2::Instance()->ClearRequests();
+  }
   std::vector<Beam> Beams() {
     auto* db = doc->GetModelDB();
     auto* memb = static_cast<CClassMemb*>(db->GetClass(CClassMemb::m_nClassID));
@@ -424,6 +441,288 @@ TEST_F(CreateMembInputTest, TheWheelStepsTheSectionOnlyWhenThereIsAChoice) {
   events().MouseWheel(120);
   ASSERT_EQ(events().GetToolTips().size(), 1u);
   EXPECT_EQ(CString(events().GetToolTips()[0].c_str()), tool->GetCurTypeOfWork());
+}
+
+// ---- Curves, polylines, members picked, tracing lines ------------------------------------------
+
+TEST_F(CreateMembInputTest, ACurveBeamIsAnArcByThreePointsOrByItsCentre) {
+  const int before = MembCount();
+  Type(201, 7);
+  EXPECT_EQ(tool->GetPolyTool().GetSizeClass(), 1) << "a line type takes one edge";
+  EXPECT_EQ(tool->GetPolyTool().GetEdgeMode(), CPolyParamTool::EDGE_ARC_3P);
+  // On the circle of radius 5 about (100, 100): from (105, 100) through (104, 103) to (100, 105).
+  Press(105, 100);
+  MoveTo(104, 103);
+  EXPECT_EQ(events().GetBand().size(), 6u) << "the press and the mouse";
+  Press(104, 103);
+  EXPECT_EQ(Count(), 0);
+  Press(100, 105);
+  ASSERT_EQ(Count(), 1);
+  EXPECT_EQ(Last().op, "CreateArcMembBy3Points");
+  // [start, the arc's middle, end]
+  const std::string points = Arg("points");
+  EXPECT_EQ(points.rfind(Global(105, 100) + ";103.535533905933", 0), 0u) << points;
+  EXPECT_EQ(points.substr(points.size() - Global(100, 105).size()), Global(100, 105)) << points;
+  EXPECT_EQ(Arg("memb.type"), "201");
+  EXPECT_EQ(MembCount(), before + 1);
+  EXPECT_TRUE(events().GetBand().empty());
+  CLineGArray lines;
+  EXPECT_EQ(tool->GetPolyTool().GetLines(lines), 0) << "the input is emptied";
+
+  // By its centre: centre, start, then the end taken onto the circle.
+  ASSERT_TRUE(user.Check(IDC_CM_CURVE_ARC_CENTER, BST_CHECKED));
+  EXPECT_EQ(tool->GetPolyTool().GetEdgeMode(), CPolyParamTool::EDGE_ARC_C_P1P2);
+  Press(100, 100);
+  Press(108, 100);
+  Press(100, 110);
+  ASSERT_EQ(Count(), 2);
+  EXPECT_EQ(Last().op, "CreateArcMembByCenter");
+  EXPECT_EQ(Arg("points"), Global(100, 100) + ";" + Global(108, 100) + ";" + Global(100, 108));
+  EXPECT_EQ(Arg("lines"), Global(108, 100) + ">" + Global(100, 108) + "@" + Global(100, 100));
+  EXPECT_EQ(MembCount(), before + 2);
+  doc->Undo();
+  doc->Undo();
+  EXPECT_EQ(MembCount(), before);
+}
+
+TEST_F(CreateMembInputTest, APickedBeamIsSentAsACurveAtItsStorysTop) {
+  DrawBeams();
+  const std::vector<Beam> beams = Beams();
+  Type(201, 7);
+  ASSERT_TRUE(user.Check(IDC_CM_CURVE_MEMB, BST_CHECKED));
+  EXPECT_EQ(tool->GetPolyTool().GetEdgeMode(), CPolyParamTool::EDGE_PICK_MEMB);
+  Press(beams[0].x, beams[0].y);
+  ASSERT_EQ(Count(), 1);
+  EXPECT_EQ(Last().op, "CreateArcMembByCenter");
+  // The beam's line, at the top of its story (the view's level 0).
+  auto* memb = static_cast<CClassMemb*>(doc->GetModelDB()->GetClass(CClassMemb::m_nClassID));
+  CPoint3DArray pts;
+  ASSERT_TRUE(memb->GetPontDList3D(beams[0].key, pts, 0));
+  char b[200];
+  std::snprintf(b, sizeof b, "%.15g,%.15g,%.15g>%.15g,%.15g,%.15g@", pts[0].x, pts[0].y, pts[0].z, pts[1].x, pts[1].y,
+                pts[1].z);
+  EXPECT_EQ(Arg("lines").rfind(b, 0), 0u) << Arg("lines");
+  CLineGArray lines;
+  EXPECT_EQ(tool->GetPolyTool().GetLines(lines), 0);
+
+  // For a slab outline a second pick of the member just taken adds nothing.
+  Type(301, 8);
+  ASSERT_TRUE(user.Check(IDC_CM_CURVE_MEMB, BST_CHECKED));
+  Press(beams[0].x, beams[0].y);
+  Press(beams[0].x, beams[0].y);
+  EXPECT_EQ(tool->GetPolyTool().GetLines(lines), 1);
+  EXPECT_EQ(Count(), 1);
+}
+
+TEST_F(CreateMembInputTest, APolylineSlabClosesOnItsFirstPointOrADoubleClick) {
+  const int before = MembCount();
+  Type(301, 8);
+  EXPECT_EQ(tool->GetPolyTool().GetSizeClass(), 10000);
+  EXPECT_EQ(tool->GetPolyTool().GetEdgeMode(), CPolyParamTool::EDGE_LINE) << "slabs start with straight edges";
+  Press(100, 100);
+  Press(104, 100);
+  // Ortho from the band's vertex before the mouse.
+  view->SetViewState(501, TRUE);
+  Press(105, 104);
+  view->SetViewState(501, FALSE);
+  MoveTo(101, 104);
+  EXPECT_EQ(events().GetBand().size(), 12u) << "the three presses and the mouse";
+  Press(100, 104);
+  EXPECT_EQ(Count(), 0);
+  Press(100, 100);
+  ASSERT_EQ(Count(), 1);
+  EXPECT_EQ(Last().op, "CreateAreaMembByLines");
+  EXPECT_EQ(Arg("flag"), "1");
+  const std::string lines = Arg("lines");
+  EXPECT_NE(lines.find(">" + Global(104, 104) + "@"), std::string::npos) << lines;
+  EXPECT_EQ(std::count(lines.begin(), lines.end(), '>'), 4) << lines;
+  EXPECT_EQ(MembCount(), before + 1);
+  EXPECT_TRUE(events().GetBand().empty());
+
+  // A double-click closes it with a straight edge.
+  Press(100, 100);
+  Press(103, 100);
+  Press(103, 103);
+  events().LButtonDblClk();
+  ASSERT_EQ(Count(), 2);
+  EXPECT_EQ(Last().op, "CreateAreaMembByLines");
+  const std::string closed = Arg("lines");
+  EXPECT_EQ(std::count(closed.begin(), closed.end(), '>'), 3) << closed;
+  CLineGArray l;
+  EXPECT_EQ(tool->GetPolyTool().GetLines(l), 0);
+  ASSERT_EQ(MembCount(), before + 2);
+  doc->Undo();
+  doc->Undo();
+  EXPECT_EQ(MembCount(), before);
+
+  // Esc drops an outline being drawn.
+  Press(100, 100);
+  Press(103, 100);
+  events().KeyDown(VK_ESCAPE);
+  EXPECT_EQ(tool->GetPolyTool().GetLines(l), 0);
+  EXPECT_TRUE(events().GetBand().empty());
+}
+
+TEST_F(CreateMembInputTest, SecondaryBeamsBetweenTwoPickedBeams) {
+  DrawBeams();
+  const std::vector<Beam> beams = Beams();
+  const int before = MembCount();
+  Type(205, 1);
+  ASSERT_TRUE(user.Click(IDC_CM_SB_METHOD_2MEMB));  // as the user: the member snap on
+  tool->SetDlgItemText(IDC_CM_BEAM_COUNT, "2");
+  Press(beams[0].x, beams[0].y);
+  EXPECT_EQ(Count(), 0);
+  Press(beams[0].x, beams[0].y);
+  EXPECT_EQ(Count(), 0) << "the same beam again is no pair";
+  EXPECT_EQ(tool->GetInputMembs().GetSize(), 1);
+  Press(beams[1].x, beams[1].y);
+  ASSERT_EQ(Count(), 1);
+  EXPECT_EQ(Last().op, "CreateLineMembsBetweenMembs");
+  EXPECT_EQ(Arg("keys"), std::to_string(beams[0].key) + "," + std::to_string(beams[1].key));
+  EXPECT_EQ(Arg("count"), "2");
+  EXPECT_EQ(Arg("position"), "<none>") << "the position is not sent";
+  EXPECT_EQ(Arg("memb.type"), "205");
+  EXPECT_EQ(Last().result, 1);
+  EXPECT_EQ(MembCount(), before + 2);
+  EXPECT_EQ(tool->GetInputMembs().GetSize(), 0);
+  doc->Undo();
+  EXPECT_EQ(MembCount(), before);
+}
+
+TEST_F(CreateMembInputTest, TracingLinesSelectedInAPerspectiveViewMakeColumns) {
+  const int before = MembCount();
+  Type(101, 4);
+  view->Set3DView();
+  app->GetHostMainWnd().SetCheckToolbarButton(I_MainFrameBase::ID_PERSPECTIVE, TRUE);
+  ASSERT_TRUE(tool->IsPerspectiveViewMode());
+  ASSERT_EQ(tool->GetCurMethod(), 4);
+  AfxPumpMessages();  // the refresh the type change posted drops the selection
+  CUIntArray segs;
+  for (UINT k = 1; k <= 6; ++k) segs.Add(k);
+  view->SetSelectedSegments(segs);
+  events().NotifyGeneral(1, 0, 0);
+  EXPECT_EQ(Count(), 0) << "posted: it runs after the view's event";
+  AfxPumpMessages();
+  ASSERT_EQ(Count(), 1);
+  EXPECT_EQ(Last().op, "CreateColumnsOnTracingLines");
+  EXPECT_EQ(Arg("keys"), "1,2,3,4,5") << "columns keep the segments of kind 1";
+  auto* stor = static_cast<CClassStor*>(doc->GetModelDB()->GetClass(CClassStor::m_nClassID));
+  double top = 0;
+  ASSERT_TRUE(stor->GetStorTopLevel(stor->GetCurStor(), top));
+  char b[40];
+  std::snprintf(b, sizeof b, "%.15g", top);
+  EXPECT_EQ(Arg("level"), b);
+  EXPECT_EQ(Last().result, 1);
+  EXPECT_GT(MembCount(), before);
+  doc->Undo();
+  EXPECT_EQ(MembCount(), before);
+
+  // Line members take every segment.
+  Type(200, 4);
+  app->GetHostMainWnd().SetCheckToolbarButton(I_MainFrameBase::ID_PERSPECTIVE, TRUE);
+  AfxPumpMessages();
+  view->SetSelectedSegments(segs);
+  events().NotifyGeneral(1, 0, 0);
+  AfxPumpMessages();
+  ASSERT_EQ(Count(), 2);
+  EXPECT_EQ(Last().op, "CreateLineMembsOnTracingLines");
+  EXPECT_EQ(Arg("keys"), "1,2,3,4,5,6");
+}
+
+TEST_F(CreateMembInputTest, BracesByTwoPointsAndCantileverSlabsSendNothingYet) {
+  Type(206, 2);
+  Press(100, 100);
+  Press(104, 100);
+  EXPECT_EQ(Count(), 0);
+  EXPECT_TRUE(tool->GetInputPoints().empty()) << "the input is complete and emptied";
+
+  DrawBeams();
+  const std::vector<Beam> beams = Beams();
+  Type(301, 1);
+  ASSERT_TRUE(user.Click(IDC_CM_CANTI));
+  ASSERT_TRUE(tool->GetDlgItem(IDC_CM_CANTI_LEN)->IsWindowVisible());
+  Press(beams[0].x, beams[0].y);
+  EXPECT_EQ(Count(), 0);
+  EXPECT_EQ(tool->GetInputMembs().GetSize(), 0);
+  for (int method : {5, 6}) {
+    tool->SetCurMethod(method);
+    Press(100, 100);
+    Press(104, 104);
+    Press(100, 104);
+    Press(100, 100);
+    EXPECT_EQ(Count(), 0) << method;
+  }
+  events().LButtonDblClk();
+  EXPECT_EQ(Count(), 0);
+}
+
+TEST_F(CreateMembInputTest, WindowsAxesAndPolygonsShowTheWaitCursor) {
+  struct Case {
+    int type, method, presses;
+    bool wait;
+  };
+  for (const Case& c : {Case{201, 5, 2, true}, Case{101, 4, 1, true}, Case{201, 1, 1, true}, Case{201, 2, 2, false},
+                        Case{301, 5, 2, false}, Case{101, 1, 1, false}}) {
+    Type(c.type, c.method);
+    const int shown = CWaitCursor::GetShownCount();
+    Press(100, 100);
+    if (c.presses == 2) Press(104, 104);
+    EXPECT_EQ(CWaitCursor::GetShownCount() - shown, c.wait ? 1 : 0) << c.type << " method " << c.method;
+    EXPECT_EQ(CWaitCursor::GetDepth(), 0);
+  }
+  Type(301, 1);
+  const int shown = CWaitCursor::GetShownCount();
+  ASSERT_TRUE(user.Click(IDC_CM_SLAB_AUTO));
+  EXPECT_EQ(CWaitCursor::GetShownCount() - shown, 1) << "automatic slabs";
+}
+
+TEST_F(CreateMembInputTest, LineMembersOnPointKeysNeedTwoDifferentKeysOrOneKeyAPoint) {
+  struct Case {
+    std::vector<UINT> keys;
+    int points2d;  // -1: none given
+    const char* message;
+  };
+  const std::vector<Case> cases = {
+      {{1}, -1, "IDS_WG_CMD_MC_ERROR_Point_Num_Invalid_In_Area"},
+      {{1, 2, 3}, 2, "IDS_WG_CMD_MC_ERROR_Point_Num_Invalid_In_Area"},
+      {{3, 3}, -1, "IDS_WG_CMD_MC_ERROR_Two_Point_Same"},
+      {{1, 2}, -1, nullptr},
+      {{1, 2, 3}, 3, nullptr},
+  };
+  Type(201, 2);
+  for (const Case& c : cases) {
+    CModeler2::Instance()->ClearRequests();
+    AfxClearMessageLog();
+    CUIntArray keys;
+    for (UINT k : c.keys) keys.Add(k);
+    CPoint2DArray pts;
+    for (int i = 0; i < c.points2d; ++i) pts.Add(T_POINT2D{(double)i, 0.0});
+    tool->TR_CreateLineTypeMemb(keys, nullptr, c.points2d < 0 ? nullptr : &pts);
+    if (c.message) {
+      EXPECT_EQ(Count(), 0) << c.message;
+      ASSERT_NE(AfxGetLastMessage(), nullptr);
+      EXPECT_EQ(AfxGetLastMessage()->text, c.message);
+    } else {
+      ASSERT_EQ(Count(), 1) << c.keys.size();
+      EXPECT_EQ(Last().op, "CreateLineMembOnPoints");
+      EXPECT_EQ(AfxGetLastMessage(), nullptr);
+    }
+  }
+}
+
+TEST_F(CreateMembInputTest, NothingIsSentWhenTheRecordCannotBeHad) {
+  // No brace-type choice, or no document: no member record, no request.
+  Type(101, 1);
+  static_cast<CComboBox*>(tool->GetDlgItem(IDC_CM_BRACE_TYPE))->SetCurSel(-1);
+  Press(100, 100);
+  EXPECT_EQ(Count(), 0);
+  static_cast<CComboBox*>(tool->GetDlgItem(IDC_CM_BRACE_TYPE))->SetCurSel(0);
+  CDBDoc::m_pDBDoc = nullptr;
+  Press(100, 100);
+  CDBDoc::m_pDBDoc = doc.get();
+  EXPECT_EQ(Count(), 0);
+  Press(100, 100);
+  EXPECT_EQ(Count(), 1);
 }
 
 }  // namespace
