@@ -31,6 +31,7 @@
 #include "properties/CModelPropThikDlg.h"
 #include "res/resource.h"
 #include "selection/CCMBndrGrupDefDlg.h"
+#include "selection/CCMSelectIdentityDlg.h"
 #include "selection/CCMStrtGrupDefDlg.h"
 #include "selection/CDefMemberName.h"
 
@@ -134,7 +135,8 @@ CmdModelessRow s_modeless[] = {
     {"CWindRigionDefineDlg", IDD_CMD_WIND_REGION, CMD_PLACE_DEFAULT, CMD_EXTRA_IGNORED, nullptr, nullptr, nullptr},
     {"CCMStrtGrupDefDlg", IDD_CMD_STRT_GRUP, CMD_PLACE_DEFAULT, CMD_EXTRA_IGNORED,
      [](CWnd* p) -> CDBDlgBase* { return new CCMStrtGrupDefDlg(p); }, nullptr, nullptr},
-    {"CCMSelectIdentityDlg", IDD_CMD_SELECT_IDENTITY, CMD_PLACE_DEFAULT, CMD_EXTRA_IGNORED, nullptr, nullptr, nullptr},
+    {"CCMSelectIdentityDlg", IDD_CMD_SELECT_IDENTITY, CMD_PLACE_DEFAULT, CMD_EXTRA_IGNORED,
+     [](CWnd* p) -> CDBDlgBase* { return new CCMSelectIdentityDlg(p); }, nullptr, nullptr},
     {"CCMUnselectIdentityDlg", IDD_CMD_UNSELECT_IDENTITY, CMD_PLACE_DEFAULT, CMD_EXTRA_IGNORED, nullptr, nullptr, nullptr},
     {"CSelectActiveIdentityDlg", IDD_CMD_SELECT_ACTIVE_IDENTITY, CMD_PLACE_RIGHT, CMD_EXTRA_IGNORED, nullptr, nullptr, nullptr},
     {"CCmdAnalCtrlDlg", IDD_CMD_ANAL_CTRL, CMD_PLACE_DEFAULT, CMD_EXTRA_IGNORED,

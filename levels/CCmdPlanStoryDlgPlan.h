@@ -24,7 +24,7 @@
 #pragma once
 #include <memory>
 #include "db/CCobxMatl.h"
-#include "db/CEditMatl.h"
+#include "view/CEditMatl.h"
 #include "db/CEditUnit.h"
 #include "db/CTextUnit.h"
 #include "db/T_PLAN_D.h"

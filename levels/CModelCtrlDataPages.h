@@ -24,7 +24,7 @@
 #pragma once
 #include "afx/CComboBox.h"
 #include "db/CCobxMatl.h"
-#include "db/CEditMatl.h"
+#include "view/CEditMatl.h"
 #include "db/CEditUnit.h"
 #include "db/CTextUnit.h"
 #include "db/T_MCTL_D.h"

@@ -99,7 +99,7 @@ void CDefMemberName::FillTypeCombo() {
   m_cobxType.SetItemData(m_cobxType.AddString(CMsgDll::pfuncLoadStr("IDS_CMD_DefMem_Point", 0)), CClassName::TYPE_POINT);
   CStringArray names;
   CUIntArray types;
-  CClassMemb::GetMembTypeList(names, types);
+  CClassMemb::GetMembTypeList(types, names);
   for (INT_PTR i = 0; i < types.GetSize(); ++i) m_cobxType.SetItemData(m_cobxType.AddString(names[i]), types[i]);
   m_cobxType.SetCurSel(0);
   UpdateData(FALSE);

@@ -38,6 +38,10 @@ class CClassMatl : public DB_CTable<T_MATL_D> {
   // steel's and the concrete's Poisson ratios, nSrcMatl the material's key, iSrcMatlSet 1.
   // 0 (the section untouched) when the material is not of type "SRC".
   BOOL GetMatlInfo_ofSRCSect(const T_MATL_D& matl, T_SECT_D& sect) const;
+  // The keys of the records that some member is made of (its applied material,
+  // CClassMemb::GetAppliedMatlKey), in table order; empty when the
+  // table is not joined to a database.
+  void GetUsedKeyList(CUIntArray& keys) const;
 
  protected:
   BOOL CheckRecord(const T_MATL_D& rec) const override;

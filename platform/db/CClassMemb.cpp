@@ -47,15 +47,6 @@ CString CClassMemb::GetMembTypeName(int type) {
   return DB_LoadText(key);
 }
 
-void CClassMemb::GetMembTypeList(CStringArray& names, CUIntArray& types) {
-  names.RemoveAll();
-  types.RemoveAll();
-  for (int t : kTypes) {
-    names.Add(GetMembTypeName(t));
-    types.Add((UINT)t);
-  }
-}
-
 void CClassMemb::GetMembTypeForClosedArea(CUIntArray& types) {
   types.RemoveAll();
   for (UINT t : {200u, 201u, 202u, 205u}) types.Add(t);

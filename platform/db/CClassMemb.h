@@ -51,8 +51,9 @@ class CClassMemb : public DB_CTable<T_MEMB_D> {
   static int GetLengthAreaType(int type);
   // The text of "IDS_MEMB_TYPE_<code>".
   static CString GetMembTypeName(int type);
-  // Every member type of the model, in code order, with its name (GetMembTypeName).
-  static void GetMembTypeList(CStringArray& names, CUIntArray& types);
+  // The member types a user selects by: 101, 200, 201, 202, 203, 205, 206, 300, 301, 306,
+  // with their names (GetMembTypeName).
+  static void GetMembTypeList(CUIntArray& codes, CStringArray& names);
   // The types whose members bound closed areas: 200, 201, 202, 205.
   static void GetMembTypeForClosedArea(CUIntArray& types);
   static BOOL IsCurvedMember(const T_MEMB_D& rec) {
@@ -69,6 +70,8 @@ class CClassMemb : public DB_CTable<T_MEMB_D> {
   int GetCountByName(int type, const CString& name) const { return Set() ? Set()->Extra().CountNamed(type, name) : 0; }
   UINT GetMembKeyByNo(UINT number) const { return Set() ? Set()->FindNumber(number) : 0; }
   UINT GetMembNoByKey(UINT key) const;
+  // The numbers of all members, in table order.
+  void GetNoList(CUIntArray& numbers) const;
   BOOL GetMembNoListByKey(const CUIntArray& keys, CUIntArray& numbers) const;
   // The members of a story, ascending keys.
   void GetKeyListOfStory(UINT storyKey, CUIntArray& keys) const;

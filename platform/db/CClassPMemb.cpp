@@ -10,6 +10,7 @@ DB_REGISTER_TABLE(CClassPStor);
 DB_REGISTER_TABLE(CClassPMatl);
 DB_REGISTER_TABLE(CClassPSect);
 DB_REGISTER_TABLE(CClassPThik);
+DB_REGISTER_TABLE(CClassPMdul);
 
 const DB_CRecordDesc& T_PNODE_D::Desc() {
   using R = T_PNODE_D;
@@ -45,6 +46,15 @@ const DB_CRecordDesc& T_PSTOR_D::Desc() {
       DBField<&R::mdulKey>("mdulKey"),
       DBField<&R::level>("level", UNIT_LENGTH),
       DBField<&R::height>("height", UNIT_LENGTH),
+      DBField<&R::planKey>("planKey"),
+  });
+  return d;
+}
+
+const DB_CRecordDesc& T_PMDUL_D::Desc() {
+  using R = T_PMDUL_D;
+  static const DB_CRecordDesc d("PMDUL", DB_CLASS_PMDUL, {
+      DBField<&R::name>("name"),
   });
   return d;
 }

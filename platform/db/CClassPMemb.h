@@ -27,6 +27,10 @@ class CClassPMemb : public DB_CTable<T_PMEMB_D> {
     UR_PMEMB_MFS = DB_UR_CODE(DB_CLASS_PMEMB, DB_UR_MFS),
   };
   CClassPMemb() : DB_CTable(m_nClassID) {}
+
+  // The element types a user selects by: those of CClassMemb::GetMembTypeList with walls
+  // as 209, named by the text of "IDS_PMEMB_TYPE_<code>".
+  static void GetMembTypeList(CUIntArray& codes, CStringArray& names);
 };
 
 class CClassPStor : public DB_CTable<T_PSTOR_D> {
@@ -39,6 +43,21 @@ class CClassPStor : public DB_CTable<T_PSTOR_D> {
     UR_PSTOR_MFS = DB_UR_CODE(DB_CLASS_PSTOR, DB_UR_MFS),
   };
   CClassPStor() : DB_CTable(m_nClassID) {}
+
+  // Every story, in reverse table order.
+  void GetKeyListReverse(CUIntArray& keys) const;
+};
+
+class CClassPMdul : public DB_CTable<T_PMDUL_D> {
+ public:
+  static constexpr UINT m_nClassID = DB_CLASS_PMDUL;
+  enum {
+    UR_PMDUL_ADD = DB_UR_CODE(DB_CLASS_PMDUL, DB_UR_ADD),
+    UR_PMDUL_DEL = DB_UR_CODE(DB_CLASS_PMDUL, DB_UR_DEL),
+    UR_PMDUL_MFD = DB_UR_CODE(DB_CLASS_PMDUL, DB_UR_MFD),
+    UR_PMDUL_MFS = DB_UR_CODE(DB_CLASS_PMDUL, DB_UR_MFS),
+  };
+  CClassPMdul() : DB_CTable(m_nClassID) {}
 };
 
 class CClassPMatl : public DB_CTable<T_PMATL_D> {
@@ -51,6 +70,9 @@ class CClassPMatl : public DB_CTable<T_PMATL_D> {
     UR_PMATL_MFS = DB_UR_CODE(DB_CLASS_PMATL, DB_UR_MFS),
   };
   CClassPMatl() : DB_CTable(m_nClassID) {}
+
+  // The keys of the records that some element is made of, in table order.
+  void GetUsedKeyList(CUIntArray& keys) const;
 };
 
 class CClassPSect : public DB_CTable<T_PSECT_D> {
@@ -63,6 +85,9 @@ class CClassPSect : public DB_CTable<T_PSECT_D> {
     UR_PSECT_MFS = DB_UR_CODE(DB_CLASS_PSECT, DB_UR_MFS),
   };
   CClassPSect() : DB_CTable(m_nClassID) {}
+
+  // The keys of the records that some element uses as its section, in table order.
+  void GetUsedKeyList(CUIntArray& keys) const;
 };
 
 class CClassPThik : public DB_CTable<T_PTHIK_D> {
@@ -75,7 +100,12 @@ class CClassPThik : public DB_CTable<T_PTHIK_D> {
     UR_PTHIK_MFS = DB_UR_CODE(DB_CLASS_PTHIK, DB_UR_MFS),
   };
   CClassPThik() : DB_CTable(m_nClassID) {}
+
+  // The keys of the records that some element uses as its thickness, in table order.
+  void GetUsedKeyList(CUIntArray& keys) const;
 };
 
 class CDataPNode : public DB_CDataImage<T_PNODE_D> {};
 class CDataPMemb : public DB_CDataImage<T_PMEMB_D> {};
+class CDataPStor : public DB_CDataImage<T_PSTOR_D> {};
+class CDataPMdul : public DB_CDataImage<T_PMDUL_D> {};

@@ -23,6 +23,8 @@ class CClassPont : public DB_CTable<T_PONT_D> {
 
   UINT GetPontKeyByNo(UINT number) const { return Set() ? Set()->FindNumber(number) : 0; }
   UINT GetPontNoByKey(UINT key) const;  // 0 when absent
+  // The numbers of all points, in table order.
+  void GetNoList(CUIntArray& numbers) const;
   // The numbers of the keys, in order (0 for an absent key); 0 when a key is absent.
   BOOL GetPontNoListByKey(const CUIntArray& keys, CUIntArray& numbers) const;
   // Global position: x, y, and the story's top level plus z.

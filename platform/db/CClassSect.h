@@ -27,6 +27,9 @@ class CClassSect : public DB_CTable<T_SECT_D> {
   // The sections of the material's kind (concrete, steel, SRC or user material), in
   // sequence; 0 for a missing material.
   BOOL GetKeyListByMatl(UINT matlKey, CUIntArray& keys) const;
+  // The keys of the records that some member uses as its section, in table order; empty when the
+  // table is not joined to a database.
+  void GetUsedKeyList(CUIntArray& keys) const;
 
  protected:
   void DeleteDependants(const std::vector<UINT>& keys) override;

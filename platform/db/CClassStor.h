@@ -29,6 +29,8 @@ class CClassStor : public DB_CTable<T_STOR_D> {
   void GetKeyList(CUIntArray& keys, UINT mdulKey) const;
   void GetKeyList(CUIntArray& keys, UINT mdulKey, UINT planKey) const;
   void GetKeyListReverse(CUIntArray& keys, UINT mdulKey) const;
+  // Every story of every tower, in reverse table order.
+  void GetKeyListReverse(CUIntArray& keys) const;
   void GetList(CUIntArray& keys, CArray<T_STOR_D>& recs, UINT mdulKey) const;
   UINT GetKey(const CString& name, UINT mdulKey) const;
   BOOL IsBaseStor(UINT key) const { return key == BASE_STORY; }

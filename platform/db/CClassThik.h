@@ -21,6 +21,9 @@ class CClassThik : public DB_CTable<T_THIK_D> {
   double GetThickness(UINT key) const;
   // The thickness the record's name is made from (thick1); 0 for a missing key.
   BOOL GetThikForThikName(UINT key, double& t) const;
+  // The keys of the records that some member uses as its thickness, in table order; empty when the
+  // table is not joined to a database.
+  void GetUsedKeyList(CUIntArray& keys) const;
 
  protected:
   BOOL CheckRecord(const T_THIK_D& r) const override;

@@ -2,7 +2,7 @@
 
 #include "db/CClassMatl.h"
 #include "db/CDBDoc.h"
-#include "db/CEditMatl.h"
+#include "afx/CEdit.h"
 
 IMPLEMENT_DYNAMIC(CCobxMatl, CCobxDBBase)
 
@@ -35,6 +35,10 @@ BOOL CCobxMatl::WatchesClass(UINT nClassID) const { return nClassID == CClassMat
 
 BOOL CCobxMatl::OnSelChange(UINT) {
   UINT key = 0;
-  if (m_pEdit && m_pEdit->m_hWnd && GetSelectedMatl(key)) m_pEdit->SetEditBoxText(key);
+  if (m_pEdit && m_pEdit->m_hWnd && GetSelectedMatl(key)) {
+    CString text;
+    if (key) text.Format("%u", key);
+    m_pEdit->SetWindowText(text);
+  }
   return FALSE;  // the dialog hears it too
 }

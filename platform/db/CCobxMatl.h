@@ -8,7 +8,7 @@
 #pragma once
 #include "db/CCobxDBBase.h"
 
-class CEditMatl;
+class CEdit;
 
 class CCobxMatl : public CCobxDBBase {
   DECLARE_DYNAMIC(CCobxMatl)
@@ -23,8 +23,9 @@ class CCobxMatl : public CCobxDBBase {
   void SetSRCOnly(BOOL bOnly = TRUE) { SetMatlType(bOnly ? "SRC" : ""); }
   void SetMatlType(LPCTSTR pszType);
   void EnableUndefined(BOOL bEnable);
-  void SetEditBoxPoint(CEditMatl* pEdit) { m_pEdit = pEdit; }
-  CEditMatl* GetEditBoxPoint() const { return m_pEdit; }
+  // The paired material number edit (a CEditMatl of the view library).
+  void SetEditBoxPoint(CEdit* pEdit) { m_pEdit = pEdit; }
+  CEdit* GetEditBoxPoint() const { return m_pEdit; }
 
  protected:
   void FillItems(CDBDoc& doc, Items& items) override;
@@ -34,7 +35,7 @@ class CCobxMatl : public CCobxDBBase {
  private:
   CString m_strType;
   BOOL m_bUndefined = FALSE;
-  CEditMatl* m_pEdit = nullptr;
+  CEdit* m_pEdit = nullptr;
 
   DECLARE_MESSAGE_MAP()
 };

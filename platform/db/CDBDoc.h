@@ -76,6 +76,8 @@ class CDBDoc {
   // The post-processing stage (results shown; the model is not edited then). Entering it
   // rebuilds the analysis model from the building model (BuildAnalysisModel).
   BOOL IsPostMode() const { return m_bPostMode; }
+  // Pre-processing: the model is being built (not post-processing).
+  BOOL IsPreMode() const { return !m_bPostMode; }
   void SetPostMode(BOOL bPost);
   // Replaces the analysis database's records by those the building model gives
   // (CPostModel::Build); 0 when it could not be built.

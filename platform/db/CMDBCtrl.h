@@ -12,6 +12,8 @@ class CMDBCtrl {
   // The analysis database; the 3D analysis view shows the same one.
   DB_CDataBase* GetDBPost() const { return m_post.get(); }
   DB_CDataBase* GetDBPost3D() const { return m_post.get(); }
+  // The analysis database as the 3D analysis view shows it in pre-processing.
+  DB_CDataBase* GetDBPre3D() const { return m_post.get(); }
   DB_CDataBase* GetDB(UINT nID) const {
     return nID == DB_ID_MODEL ? m_model.get() : nID == DB_ID_POST ? m_post.get() : nullptr;
   }

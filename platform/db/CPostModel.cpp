@@ -1,6 +1,7 @@
 #include "db/CPostModel.h"
 
 #include "db/CClassMatl.h"
+#include "db/CClassMdul.h"
 #include "db/CClassMemb.h"
 #include "db/CClassPMemb.h"
 #include "db/CClassPont.h"
@@ -52,8 +53,19 @@ BOOL CPostModel::Build(CDBDoc& doc) {
     s.name = srecs[i].name;
     s.mdulKey = srecs[i].mdulKey;
     s.height = srecs[i].height;
+    s.planKey = srecs[i].planKey;
     stor->GetTopLevel(keys[i], s.level);
     stories.Add(s);
+  }
+  CArray<T_PMDUL_D> towers;
+  CArray<T_MDUL_D> twrecs;
+  if (auto* mdul = TableOf<CClassMdul>(model)) mdul->GetList(keys, twrecs);
+  else keys.RemoveAll();
+  for (INT_PTR i = 0; i < keys.GetSize(); ++i) {
+    T_PMDUL_D t;
+    t.key = keys[i];
+    t.name = twrecs[i].name;
+    towers.Add(t);
   }
   CArray<T_PMATL_D> matls;
   CArray<T_MATL_D> mrecs;
@@ -119,7 +131,7 @@ BOOL CPostModel::Build(CDBDoc& doc) {
     e.storyKey = m.storyKey;
     elems.Add(e);
   }
-  if (!TableOf<CClassPStor>(&fresh)->TR_Add(stories) || !TableOf<CClassPMatl>(&fresh)->TR_Add(matls) ||
+  if (!TableOf<CClassPStor>(&fresh)->TR_Add(stories) || !TableOf<CClassPMdul>(&fresh)->TR_Add(towers) || !TableOf<CClassPMatl>(&fresh)->TR_Add(matls) ||
       !TableOf<CClassPSect>(&fresh)->TR_Add(sects) || !TableOf<CClassPThik>(&fresh)->TR_Add(thiks) ||
       !TableOf<CClassPNode>(&fresh)->TR_Add(nodes) || !TableOf<CClassPMemb>(&fresh)->TR_Add(elems))
     return FALSE;

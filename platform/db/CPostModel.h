@@ -6,7 +6,7 @@
 //   points as nodes, curves, section, thickness, beta angle and story, and the material it
 //   is made of (its own, else the one its story gives its kind); a slab's subtype is its
 //   design-type slot 2 (value[1]) when that is 1, 2 or 3, else 0;
-// - the stories, materials, sections and thicknesses under their keys.
+// - the towers, stories, materials, sections and thicknesses under their keys.
 //
 // The analysis database's selection keeps the nodes and elements that still exist (told
 // to its listeners as a selection, when any is kept); its undo history is emptied. Nobody

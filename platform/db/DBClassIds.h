@@ -64,6 +64,7 @@ enum DB_CLASS_ID : unsigned {
   DB_CLASS_PMATL = 83,
   DB_CLASS_PSECT = 84,
   DB_CLASS_PTHIK = 85,
+  DB_CLASS_PMDUL = 86,
 };
 
 enum DB_UPDATE_KIND { DB_UR_ADD = 1, DB_UR_DEL = 2, DB_UR_MFD = 3, DB_UR_MFS = 4 };

@@ -98,14 +98,19 @@ void DB_CDataBase::Publish(std::shared_ptr<DB_CTransaction> t, bool forward) {
 
 void DB_CDataBase::Notify() {
   if (m_updates.empty()) return;
+  // Deleted objects leave the selection before anyone reads it; the windows hear of
+  // that after the records.
+  const BOOL unselected = m_viewCtrl.DropDeleted();
   m_bNotifying = true;
   T_UPDATE_HINT hint;
   hint.m_nDBID = m_nID;
-  // A listener may disconnect itself or others while being called.
-  std::vector<DB_CUpdateListener*> snapshot = m_listeners;
-  for (DB_CUpdateListener* p : snapshot) {
-    if (std::find(m_listeners.begin(), m_listeners.end(), p) == m_listeners.end()) continue;
-    p->OnUpdate(nullptr, DB_HINT_DATA_CHANGED, &hint);
+  for (int round = 0; round < (unselected ? 2 : 1); ++round) {
+    // A listener may disconnect itself or others while being called.
+    std::vector<DB_CUpdateListener*> snapshot = m_listeners;
+    for (DB_CUpdateListener* p : snapshot) {
+      if (std::find(m_listeners.begin(), m_listeners.end(), p) == m_listeners.end()) continue;
+      p->OnUpdate(nullptr, round ? (LPARAM)CViewCtrl::HINT_UNSELECT : (LPARAM)DB_HINT_DATA_CHANGED, &hint);
+    }
   }
   m_bNotifying = false;
 }

@@ -44,9 +44,20 @@ struct T_PSTOR_D {
   UINT mdulKey = 0;
   double level = 0.0;   // top, global, m
   double height = 0.0;  // m
+  UINT planKey = 0;     // the story's standard floor, 0 none
 
   static constexpr bool kFreeName = true;
   void Initialize() { *this = T_PSTOR_D(); }
+  static const DB_CRecordDesc& Desc();
+};
+
+// A tower of the building model, under its key.
+struct T_PMDUL_D {
+  UINT key = 0;
+  CString name;
+
+  static constexpr bool kFreeName = true;
+  void Initialize() { *this = T_PMDUL_D(); }
   static const DB_CRecordDesc& Desc();
 };
 

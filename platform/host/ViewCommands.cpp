@@ -158,8 +158,11 @@ Status View3D(CScenarioContext& ctx) {
   return Changed(ctx, view);
 }
 
+// In pre-processing the 3D analysis view shows the analysis model built afresh from the
+// building model, as entering post-processing does.
 Status ViewAnalysis(CScenarioContext& ctx) {
   I_ModelBase& view = ActOnView(ctx);
+  if (CDBDoc* doc = view.GetDocument(); doc && doc->IsPreMode()) doc->BuildAnalysisModel();
   view.SetAnalysisView();
   return Changed(ctx, view);
 }

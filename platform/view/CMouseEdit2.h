@@ -38,6 +38,8 @@ class CMouseEdit2 : public CEdit, public CCommandTool2 {
   CMouseEdit2* GetNextCtrl() const { return m_pNext; }
   void SetEnterNotifyWindow(CWnd* pWnd) { m_pEnterWnd = pWnd; }
   void SetLButtonDownNotifyWindow(CWnd* pWnd) { m_pPickWnd = pWnd; }
+  CWnd* GetEnterNotifyWindow() const { return m_pEnterWnd; }
+  CWnd* GetLButtonDownNotifyWindow() const { return m_pPickWnd; }
   void SetMouseSnapMode();
 
   BOOL OnView_LButtonDown() override;

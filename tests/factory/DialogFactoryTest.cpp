@@ -153,7 +153,7 @@ const char* const kModalNotBuilt[] = {
     "CCMEtcPjst", "CCmdDetailSlabDlg"};
 const char* const kModelessNotBuilt[] = {
     "CWindRigionDefineDlg",
-    "CCMSelectIdentityDlg", "CCMUnselectIdentityDlg", "CSelectActiveIdentityDlg",
+    "CCMUnselectIdentityDlg", "CSelectActiveIdentityDlg",
     "CMActiveIdentityDlg", "CCmdDetailSlabDirDlg", "CToolsDlg", "COutLineDefineDlg"};
 
 template <size_t N>

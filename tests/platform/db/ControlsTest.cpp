@@ -22,7 +22,6 @@
 #include "db/CCobxThik.h"
 #include "db/CCobxStor.h"
 #include "db/CDBDoc.h"
-#include "db/CEditMatl.h"
 #include "db/CEditUnit.h"
 #include "db/CStaticUnit.h"
 #include "db/CTextUnit.h"
@@ -346,56 +345,6 @@ TEST_F(ControlsTest, StoryComboOptions) {
   g.basementCount = 3;
   ASSERT_TRUE(Table<CClassGrnd>()->TR_Add(g));
   EXPECT_EQ(Items(basement), "2F=4,1F=3,B1=2") << "top basement story first";
-}
-
-TEST_F(ControlsTest, MaterialComboAndNumberEditFollowEachOther) {
-  CCobxMatl combo;
-  CEditMatl edit;
-  Make(combo, ID_MATL);
-  MakeEdit(edit, ID_MATL_EDIT);
-  EXPECT_EQ(Items(combo), "C30=1,C35=2,C40=3,Q235=4,Q355=5,C40/Q355=6");
-  combo.EnableUndefined(TRUE);
-  EXPECT_EQ(combo.GetCount(), 7);
-  combo.SetEditBoxPoint(&edit);
-  edit.SetComboBoxPoint(&combo);
-
-  ASSERT_TRUE(user.Choose(ID_MATL, "C35"));
-  EXPECT_EQ(Text(edit), "2");
-  ASSERT_TRUE(user.Choose(ID_MATL, "None"));
-  EXPECT_EQ(Text(edit), "");
-  UINT key = 9;
-  ASSERT_TRUE(combo.GetSelectedMatl(key)) << "None stays chosen";
-  EXPECT_EQ(key, 0u);
-
-  struct Case { const char* typed; UINT key; const char* shown; };
-  const Case cases[] = {{"5", 5, "Q355"}, {" 3 ", 3, "C40"}, {"C40/Q355", 6, "C40/Q355"},
-                        {"99", 0, ""},    {"c30", 0, ""},    {"0", 0, ""}};
-  for (const Case& c : cases) {
-    ASSERT_TRUE(user.Type(ID_MATL_EDIT, c.typed));
-    UINT k = 77;
-    EXPECT_EQ(edit.GetKey(k) != 0, c.key != 0) << c.typed;
-    EXPECT_EQ(k, c.key ? c.key : 77u) << c.typed;
-    EXPECT_EQ(Text(combo), c.shown) << c.typed;
-  }
-
-  combo.SetSRCOnly();
-  EXPECT_EQ(Items(combo), "None=0,C40/Q355=6");
-  edit.SetEditBoxText(1);
-  EXPECT_FALSE(edit.GetKey(key)) << "an SRC-only pair takes SRC materials only";
-  edit.SetEditBoxText(6);
-  ASSERT_TRUE(edit.GetKey(key));
-  EXPECT_EQ(key, 6u);
-  ASSERT_TRUE(combo.ChangeSelect(6));
-
-  // A new SRC material appears; deleting the chosen one clears the choice.
-  T_MATL_D m;
-  ASSERT_TRUE(Table<CClassMatl>()->Get(6, m));
-  m.key = 0;
-  m.name = "C30/Q235";
-  ASSERT_TRUE(Table<CClassMatl>()->TR_Add(m));
-  EXPECT_EQ(Items(combo), "None=0,C40/Q355=6,C30/Q235=7");
-  ASSERT_TRUE(Table<CClassMatl>()->TR_Del(6u));
-  EXPECT_EQ(combo.GetCurSel(), -1);
 }
 
 TEST_F(ControlsTest, NameComboListsWhatItsKindsSourceGives) {

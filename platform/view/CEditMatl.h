@@ -4,16 +4,17 @@
 // accepts SRC materials only). Typing into the edit selects the named material in the
 // paired combo, or clears the combo's selection while the text names none (an empty
 // text selects the combo's "None" entry when it has one).
+// A member picked in the model view writes its applied material key (CEditAttrPick).
 #pragma once
-#include "afx/CEdit.h"
+#include "view/CEditAttrPick.h"
 
 class CCobxMatl;
 
-class CEditMatl : public CEdit {
+class CEditMatl : public CEditAttrPick {
   DECLARE_DYNAMIC(CEditMatl)
 
  public:
-  CEditMatl() = default;
+  CEditMatl() : CEditAttrPick(ATTR_MATL) {}
   void SetComboBoxPoint(CCobxMatl* pCombo) { m_pCombo = pCombo; }
   CCobxMatl* GetComboBoxPoint() const { return m_pCombo; }
   // Shows the key ("%u"); key 0 shows an empty text.

@@ -1,13 +1,13 @@
-#include "db/CEditMatl.h"
+#include "view/CEditMatl.h"
 
 #include "db/CClassMatl.h"
 #include "db/CCobxMatl.h"
 #include "db/CDBDoc.h"
 #include "db/DBUnitText.h"
 
-IMPLEMENT_DYNAMIC(CEditMatl, CEdit)
+IMPLEMENT_DYNAMIC(CEditMatl, CEditAttrPick)
 
-BEGIN_MESSAGE_MAP(CEditMatl, CEdit)
+BEGIN_MESSAGE_MAP(CEditMatl, CEditAttrPick)
   ON_CONTROL_REFLECT_EX(EN_CHANGE, &CEditMatl::OnChange)
 END_MESSAGE_MAP()
 

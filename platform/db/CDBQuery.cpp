@@ -1,0 +1,177 @@
+#include "db/CDBQuery.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <type_traits>
+#include <vector>
+
+#include "db/CClassGrup.h"
+#include "db/CClassMemb.h"
+#include "db/CClassPMemb.h"
+#include "db/CClassPont.h"
+#include "db/CClassStor.h"
+#include "db/CViewCtrl.h"
+#include "db/DB_CStore.h"
+
+namespace {
+
+template <class T>
+const DB_CRecordSet<T>* Records(DB_CDataBase* db, UINT classId) {
+  auto* s = db ? static_cast<DB_CStore<T>*>(db->GetStore(classId)) : nullptr;
+  return s ? &s->m_set : nullptr;
+}
+
+// The condition's keys: its texts that are whole numbers.
+BOOL ReadKeys(const CQueryCondition& cond, CKeyBits& keys, std::vector<UINT>& list) {
+  for (const CString& text : cond.m_arrKeys) {
+    CString t = text;
+    t.Trim();
+    if (t.IsEmpty() || t.GetLength() > 10) continue;
+    BOOL digits = TRUE;
+    for (int i = 0; i < t.GetLength(); ++i) digits = digits && t[i] >= '0' && t[i] <= '9';
+    if (!digits) continue;
+    const unsigned long long v = std::strtoull(t, nullptr, 10);
+    if (v > 0xFFFFFFFFull) continue;
+    if (keys.Insert((UINT)v)) list.push_back((UINT)v);
+  }
+  return !list.empty();
+}
+
+void Finish(std::vector<UINT>& v, CUIntArray* out) {
+  if (!out) return;
+  if (!std::is_sorted(v.begin(), v.end())) std::sort(v.begin(), v.end());
+  v.erase(std::unique(v.begin(), v.end()), v.end());
+  out->vec().swap(v);
+}
+
+// What differs between the building model and the analysis model.
+struct BuildingModel {
+  using Memb = T_MEMB_D;
+  using Stor = T_STOR_D;
+  static constexpr UINT kMemb = DB_CLASS_MEMB, kStor = DB_CLASS_STOR;
+  static const CUIntArray& Points(const Memb& m) { return m.points; }
+};
+struct AnalysisModel {
+  using Memb = T_PMEMB_D;
+  using Stor = T_PSTOR_D;
+  static constexpr UINT kMemb = DB_CLASS_PMEMB, kStor = DB_CLASS_PSTOR;
+  static const CUIntArray& Points(const Memb& m) { return m.nodes; }
+};
+
+template <class M>
+BOOL Query(DB_CDataBase* db, const CQueryCondition& cond, CUIntArray* pPonts, CUIntArray* pMembs) {
+  if (!db) return FALSE;
+  if (pPonts) pPonts->RemoveAll();
+  if (pMembs) pMembs->RemoveAll();
+  if (!pPonts && !pMembs) return TRUE;
+  CKeyBits keys;
+  std::vector<UINT> keyList;
+  const int cat = cond.m_nQueryType;
+  if (!cat || !ReadKeys(cond, keys, keyList)) return TRUE;
+  std::vector<UINT> ponts, membs;
+  constexpr bool kBuilding = std::is_same_v<M, BuildingModel>;
+  const UINT kPont = kBuilding ? (UINT)DB_CLASS_PONT : (UINT)DB_CLASS_PNODE;
+  const DB_CStoreBase* pontStore = db->GetStore(kPont);
+
+  if (cat == QUERY_GROUP) {
+    const auto* grups = Records<T_GRUP_D>(db, DB_CLASS_GRUP);
+    const DB_CStoreBase* membStore = db->GetStore(M::kMemb);
+    for (UINT g : keyList) {
+      const T_GRUP_D* r = grups ? grups->Find(g) : nullptr;
+      if (!r) continue;
+      if (pPonts && pontStore)
+        for (UINT k : r->points)
+          if (pontStore->Exist(k)) ponts.push_back(k);
+      if (pMembs && membStore)
+        for (UINT k : r->members)
+          if (membStore->Exist(k)) membs.push_back(k);
+    }
+    Finish(ponts, pPonts);
+    Finish(membs, pMembs);
+    return TRUE;
+  }
+
+  // The stories a story-wide category matches.
+  const bool byStory = cat == QUERY_STOR || cat == QUERY_PLAN || cat == QUERY_MDUL;
+  CKeyBits stories;
+  std::vector<UINT> storyList;
+  if (byStory)
+    if (const auto* set = Records<typename M::Stor>(db, M::kStor))
+      set->ForEach([&](UINT k, const typename M::Stor& s) {
+        const UINT v = cat == QUERY_STOR ? k : cat == QUERY_PLAN ? s.planKey : s.mdulKey;
+        if (keys.Contains(v)) stories.Insert(k), storyList.push_back(k);
+      });
+
+  const auto* membSet = Records<typename M::Memb>(db, M::kMemb);
+  auto* membTable = kBuilding ? static_cast<CClassMemb*>(db->GetClass(CClassMemb::m_nClassID)) : nullptr;
+  auto appliedMatl = [&](UINT k, const typename M::Memb& m) -> UINT {
+    if constexpr (kBuilding) {
+      UINT matl = m.matlKey;
+      int flag = 0;
+      if (!matl && membTable) membTable->GetAppliedMatlKey(k, matl, flag);
+      return matl;
+    } else {
+      (void)k;
+      return m.matlKey;
+    }
+  };
+  auto match = [&](UINT k, const typename M::Memb& m) -> bool {
+    switch (cat) {
+      case QUERY_MEMB_TYPE: return m.type >= 0 && keys.Contains((UINT)m.type);
+      case QUERY_MATERIAL: return keys.Contains(appliedMatl(k, m));
+      case QUERY_SECTION: return m.sectKey && keys.Contains(m.sectKey);
+      case QUERY_THICKNESS: return m.thikKey && keys.Contains(m.thikKey);
+      case QUERY_STOR:
+      case QUERY_PLAN:
+      case QUERY_MDUL: return stories.Contains(m.storyKey);
+      default: return false;
+    }
+  };
+  const bool any = byStory ? !storyList.empty()
+                           : (cat == QUERY_MEMB_TYPE || cat == QUERY_MATERIAL || cat == QUERY_SECTION ||
+                              cat == QUERY_THICKNESS);
+  if (membSet && any)
+    membSet->ForEach([&](UINT k, const typename M::Memb& m) {
+      if (!match(k, m)) return;
+      if (pMembs) membs.push_back(k);
+      if (pPonts)
+        for (UINT p : M::Points(m))
+          if (p != T_MEMB_D::GAP_POINT) ponts.push_back(p);
+    });
+
+  if (pPonts && !storyList.empty()) {
+    if constexpr (kBuilding) {
+      if (auto* pont = static_cast<CClassPont*>(db->GetClass(CClassPont::m_nClassID))) {
+        CUIntArray onStory;
+        for (UINT s : storyList) {
+          pont->GetKeyListOfStory(s, onStory);
+          ponts.insert(ponts.end(), onStory.begin(), onStory.end());
+        }
+      }
+    } else if (const auto* nodes = Records<T_PNODE_D>(db, DB_CLASS_PNODE)) {
+      nodes->ForEach([&](UINT k, const T_PNODE_D& n) {
+        if (stories.Contains(n.storyKey)) ponts.push_back(k);
+      });
+    }
+  }
+  if (pPonts && pontStore && !byStory) {
+    // A member's points exist; a gap or a lost point is left out.
+    ponts.erase(std::remove_if(ponts.begin(), ponts.end(), [&](UINT p) { return !pontStore->Exist(p); }),
+                ponts.end());
+  }
+  Finish(ponts, pPonts);
+  Finish(membs, pMembs);
+  return TRUE;
+}
+
+}  // namespace
+
+BOOL CDBQuery::GetKeyListByAttrPre(DB_CDataBase* pDB, const CQueryCondition& cond, CUIntArray* pPonts,
+                                   CUIntArray* pMembs) {
+  return Query<BuildingModel>(pDB, cond, pPonts, pMembs);
+}
+
+BOOL CDBQuery::GetKeyListByAttr(DB_CDataBase* pDB, const CQueryCondition& cond, CUIntArray* pNodes,
+                                CUIntArray* pElems) {
+  return Query<AnalysisModel>(pDB, cond, pNodes, pElems);
+}
