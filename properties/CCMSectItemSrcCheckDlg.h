@@ -11,7 +11,7 @@
 #pragma once
 #include "afx/CEdit.h"
 #include "db/CCobxMatl.h"
-#include "db/CEditMatl.h"
+#include "view/CEditMatl.h"
 #include "db/CEditUnit.h"
 #include "ui/CDlgMove.h"
 

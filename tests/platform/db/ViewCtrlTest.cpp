@@ -106,7 +106,6 @@ TEST_F(ViewCtrl, UnselectTakesTheListedAwayAndUnselectAllEverything) {
 }
 
 TEST_F(ViewCtrl, AModelReadFromAFileStartsWithNothingSelected) {
-  doc->NewSampleModel();
   vc->Select(nullptr, Keys({1}), Keys({2}), none, none, 0, 0, 1);
   std::string path = ::testing::TempDir() + "view_ctrl.zel";
   CString err;

@@ -206,6 +206,7 @@ TEST_F(PickEdits, TypedNumbersAndMemberPicksGiveTheAttributeOfEachEdit) {
       EXPECT_EQ(dlg.log, want.empty() ? "" : "pick " + std::to_string(e->GetDlgCtrlID()));
     }
   }
+  dlg.log.clear();
   ASSERT_TRUE(user.Key(ID_TYPE_EDIT, VK_RETURN));
   EXPECT_EQ(dlg.log, "enter " + std::to_string(ID_TYPE_EDIT));
 
