@@ -6,6 +6,8 @@
 #include "analysis/CCCmdAnalPDeltaDlg.h"
 #include "analysis/CCmdAnalCtrlTabDlg.h"
 #include "analysis/CCmdAnalEigvDlg.h"
+#include "analysis/CCmdDetailSlabDirDlg.h"
+#include "analysis/CCmdDetailSlabDlg.h"
 #include "analysis/CCMFiberMatPropItemDlg.h"
 #include "analysis/CCMFiberMatPropListDlg.h"
 #include "analysis/CCmdPFLevelCtrlDlg.h"
@@ -116,7 +118,8 @@ CmdModalRow s_modal[] = {
      [](CWnd* p, UINT) -> CInternationalDlg* { return new CAutoErectSeqDlg(p); }, nullptr},
     {"CCMEtcPrjConf", IDD_CMD_PRJ_CONF, CMD_PARENT_NONE, CMD_PLACE_DEFAULT, nullptr, nullptr},
     {"CCMEtcPjst", IDD_CMD_PJST, CMD_PARENT_NONE, CMD_PLACE_DEFAULT, nullptr, nullptr},
-    {"CCmdDetailSlabDlg", IDD_CMD_DETAIL_SLAB, CMD_PARENT_NONE, CMD_PLACE_DEFAULT, nullptr, nullptr},
+    {"CCmdDetailSlabDlg", IDD_CMD_DETAIL_SLAB, CMD_PARENT_NONE, CMD_PLACE_DEFAULT,
+     [](CWnd* p, UINT) -> CInternationalDlg* { return new CCmdDetailSlabDlg(p); }, nullptr},
     {"CCmdPFLevelCtrlDlg", IDD_CMD_PF_LEVEL_CTRL, CMD_PARENT_NONE, CMD_PLACE_DEFAULT,
      [](CWnd* p, UINT) -> CInternationalDlg* { return new CCmdPFLevelCtrlDlg(p); }, nullptr},
 };
@@ -142,7 +145,8 @@ CmdModelessRow s_modeless[] = {
     {"CCmdAnalCtrlDlg", IDD_CMD_ANAL_CTRL, CMD_PLACE_DEFAULT, CMD_EXTRA_IGNORED,
      [](CWnd* p) -> CDBDlgBase* { return new CCmdAnalCtrlTabDlg(p); }, nullptr, nullptr},
     {"CMActiveIdentityDlg", IDD_CMD_ACTIVE_IDENTITY, CMD_PLACE_DEFAULT, CMD_EXTRA_IGNORED, nullptr, nullptr, nullptr},
-    {"CCmdDetailSlabDirDlg", IDD_CMD_DETAIL_SLAB_DIR, CMD_PLACE_DEFAULT, CMD_EXTRA_IGNORED, nullptr, nullptr, nullptr},
+    {"CCmdDetailSlabDirDlg", IDD_CMD_DETAIL_SLAB_DIR, CMD_PLACE_DEFAULT, CMD_EXTRA_IGNORED,
+     [](CWnd* p) -> CDBDlgBase* { return new CCmdDetailSlabDirDlg(p); }, nullptr, nullptr},
     {"CToolsDlg", IDD_CMD_TOOLS, CMD_PLACE_RIGHT, CMD_EXTRA_TOOL_MODE, nullptr, nullptr, nullptr},
     {"COutLineDefineDlg", IDD_CMD_OUTLINE_DEFINE, CMD_PLACE_DEFAULT, CMD_EXTRA_IGNORED, nullptr, nullptr, nullptr},
 };

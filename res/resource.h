@@ -1519,3 +1519,25 @@
 #define IDC_SELID_PICK_THIK             14360
 #define IDC_SELID_MULTI_PICK            14333
 #define IDC_SELID_CLOSE                 14259
+// Slab detail settings (CCmdDetailSlabDlg, IDD_CMD_DETAIL_SLAB).
+#define IDC_DASB_STORY                  16343
+#define IDC_DASB_MESH                   16344
+#define IDC_DASB_DEAD                   16345
+#define IDC_DASB_LIVE                   16346
+#define IDC_DASB_WIND                   16347
+#define IDC_DASB_HORZ_SEISMIC           16348
+#define IDC_DASB_VERT_SEISMIC           16349
+#define IDC_DASB_DLLL_DISP              16350
+#define IDC_DASB_CIVIL_AIR              16351
+#define IDC_DASB_MESH_UNIT              16353
+#define IDC_DASB_LONG_TERM              16441
+#define IDC_DASB_PUNCHING               16442
+
+// Slab reinforcement direction (CCmdDetailSlabDirDlg, IDD_CMD_DETAIL_SLAB_DIR).
+#define IDC_SDIR_AUTO                   16408
+#define IDC_SDIR_USER                   16409
+#define IDC_SDIR_ANGLE                  16410
+#define IDC_SDIR_ANGLE_UNIT             16411
+#define IDC_SDIR_APPLY                  16343
+#define IDC_SDIR_CLOSE                  16344
+#define IDC_SDIR_RUN                    16345

@@ -9,6 +9,7 @@
 #include "db/CClassMasg.h"
 #include "db/CClassMatl.h"
 #include "db/CClassPont.h"
+#include "db/CClassSdir.h"
 #include "db/CClassStor.h"
 #include "db/CClassThik.h"
 #include "db/DBText.h"
@@ -101,6 +102,8 @@ void CClassMemb::DeleteDependants(const std::vector<UINT>& keys) {
   // The data assigned to the members and to the elements made of them.
   if (auto* masg = static_cast<CClassMasg*>(m_pDB->GetClass(CClassMasg::m_nClassID))) masg->EraseOf(keys);
   if (auto* easg = static_cast<CClassEasg*>(m_pDB->GetClass(CClassEasg::m_nClassID))) easg->EraseOf(keys);
+  // A slab's reinforcement direction.
+  if (auto* sdir = static_cast<CClassSdir*>(m_pDB->GetClass(CClassSdir::m_nClassID))) sdir->EraseOf(keys);
 }
 
 BOOL CClassMemb::GetMembType(UINT key, int& type) const {

@@ -1,8 +1,9 @@
 // Members of the building model (T_MEMB_D). A member stands on an existing story and
 // names existing points (or the gap GAP_POINT), curves and, when not 0, an existing
 // section, thickness and material; its number is unique (0 takes the key). Deleting
-// members deletes their stair records, loads, grade links and design factors, and the
-// curves and design-type records no other member uses, in the same transaction.
+// members deletes their stair records, loads, grade links, design factors and slab
+// reinforcement directions, and the curves and design-type records no other member uses,
+// in the same transaction.
 //
 // Costs: by key, by number and a member's points O(1) expected; a story's members come
 // from its own index at the speed of an array; the members at a point O(1); the members

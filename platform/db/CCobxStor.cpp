@@ -4,6 +4,7 @@
 #include <set>
 
 #include "db/CClassGrnd.h"
+#include "db/CClassMemb.h"
 #include "db/CClassMdul.h"
 #include "db/CClassPlan.h"
 #include "db/CClassStor.h"
@@ -28,7 +29,10 @@ void CCobxStor::FillItems(CDBDoc& doc, Items& items) {
   auto* mdul = static_cast<CClassMdul*>(db->GetClass(CClassMdul::m_nClassID));
   auto* plan = static_cast<CClassPlan*>(db->GetClass(CClassPlan::m_nClassID));
   auto* grnd = static_cast<CClassGrnd*>(db->GetClass(CClassGrnd::m_nClassID));
+  auto* memb = static_cast<CClassMemb*>(db->GetClass(CClassMemb::m_nClassID));
   if (!stor || !mdul) return;
+  // Empty stories go only while the model has members.
+  const BOOL exceptEmpty = m_bExceptEmpty && memb && memb->GetCount() > 0;
 
   // The keys, in the order asked for.
   std::vector<UINT> keys;
@@ -58,13 +62,13 @@ void CCobxStor::FillItems(CDBDoc& doc, Items& items) {
     keys.assign(ks.begin(), ks.end());
     if (m_bReverse) std::reverse(keys.begin(), keys.end());
   }
-  // m_bExceptEmpty: no member table yet, so no story is empty.
 
   std::vector<T_STOR_D> recs;
   std::set<UINT> towersListed;
   for (UINT k : keys) {
     T_STOR_D s;
     if (!stor->Get(k, s) || (m_bExceptBase && stor->IsBaseStor(k))) continue;
+    if (exceptEmpty && memb->GetCountOfStory(k) == 0) continue;
     recs.push_back(s);
     towersListed.insert(s.mdulKey);
   }
@@ -82,5 +86,6 @@ void CCobxStor::FillItems(CDBDoc& doc, Items& items) {
 
 BOOL CCobxStor::WatchesClass(UINT nClassID) const {
   return nClassID == CClassStor::m_nClassID || nClassID == CClassMdul::m_nClassID ||
-         nClassID == CClassPlan::m_nClassID || nClassID == CClassGrnd::m_nClassID;
+         nClassID == CClassPlan::m_nClassID || nClassID == CClassGrnd::m_nClassID ||
+         (m_bExceptEmpty && nClassID == CClassMemb::m_nClassID);
 }

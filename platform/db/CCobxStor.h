@@ -9,8 +9,10 @@
 // Text: the story's name; stories of other towers than the main one are written
 // "Tower:Name" when the list holds stories of more than one tower; IncludePlanName adds
 // the standard floor's name: "Name (Plan)". The base story is listed unless
-// ExceptBaseStory. ExceptEmptyStory is kept for when members exist: no story counts as
-// empty in a model without members, so it removes nothing now.
+// ExceptBaseStory. ExceptEmptyStory leaves out the stories on which no member stands, read
+// from the member table's story index (a count per story, never a walk of the members);
+// in a model without members no story counts as empty, so it then removes nothing. While
+// it is set, member transactions fill the list again as story transactions do.
 #pragma once
 #include "db/CCobxDBBase.h"
 

@@ -39,6 +39,7 @@ enum DB_CLASS_ID : unsigned {
   DB_CLASS_SPCH = 53,  // seismic settings read when the control's flag is set
   DB_CLASS_SSCH = 54,  // seismic settings read otherwise
   DB_CLASS_UCCF = 55,  // uncertain load-combination factors
+  DB_CLASS_LCUG = 56,  // civil-air-defence loads and their slab stories
   // Design settings.
   DB_CLASS_PFCT = 57,  // performance-design control
   DB_CLASS_ERSQ = 58,  // automatic erection sequence
@@ -57,6 +58,8 @@ enum DB_CLASS_ID : unsigned {
   DB_CLASS_NSBL = 71,
   // Boundary groups (names only).
   DB_CLASS_BNGR = 72,
+  // Mid-span reinforcement directions of slabs.
+  DB_CLASS_SDIR = 73,
   // The analysis model (the analysis database): 80 to 99.
   DB_CLASS_PNODE = 80,
   DB_CLASS_PMEMB = 81,

@@ -54,7 +54,11 @@ const DB_CRecordDesc& T_PREL_D::Desc() {
 }
 
 const DB_CRecordDesc& T_LDCT_D::Desc() {
-  static const DB_CRecordDesc d("LDCT", DB_CLASS_LDCT, {DBField<&T_LDCT_D::flag>("flag")});
+  static const DB_CRecordDesc d("LDCT", DB_CLASS_LDCT, {
+      DBField<&T_LDCT_D::flag>("flag"),
+      DBField<&T_LDCT_D::wind>("wind"),
+      DBField<&T_LDCT_D::seismic>("seismic"),
+  });
   return d;
 }
 

@@ -1,6 +1,8 @@
 #include "view/I_ModelBase.h"
 
+#include "db/CClassMemb.h"
 #include "db/CClassStor.h"
+#include "db/CViewCtrl.h"
 #include "db/CDBDoc.h"
 #include "view/I_MainFrameBase.h"
 
@@ -79,6 +81,29 @@ void I_ModelBase::ConvertGcsToUcs(double gx, double gy, double gz, double& x, do
   CClassStor* stor = Stories(m_pDoc);
   double top = 0.0;
   if (stor && stor->GetTopLevel(stor->GetCurStor(), top)) z = gz - top;
+}
+
+int I_ModelBase::GetSelectedMemb(CUIntArray& keys, int) const {
+  keys.RemoveAll();
+  DB_CDataBase* db = m_pDoc ? m_pDoc->GetModelDB() : nullptr;
+  if (!db) return 0;
+  db->GetViewCtrl()->GetAllSelectedMemb(keys);
+  return (int)keys.GetSize();
+}
+
+int I_ModelBase::GetSelectedMemb(CUIntArray& keys, const CUIntArray& types, int nOption) const {
+  CUIntArray all;
+  GetSelectedMemb(all, nOption);
+  keys.RemoveAll();
+  DB_CDataBase* db = m_pDoc ? m_pDoc->GetModelDB() : nullptr;
+  auto* memb = db ? static_cast<CClassMemb*>(db->GetClass(CClassMemb::m_nClassID)) : nullptr;
+  if (!memb) return 0;
+  const std::set<UINT> wanted(types.begin(), types.end());
+  for (UINT k : all) {
+    int type = 0;
+    if (memb->GetMembType(k, type) && wanted.count((UINT)type)) keys.Add(k);
+  }
+  return (int)keys.GetSize();
 }
 
 void I_ModelBase::SetTracingLineVisible(UINT trlnKey, BOOL bVisible) {

@@ -74,6 +74,15 @@ class I_ModelBase {
   void ConvertUcsToGcs(double x, double y, double z, double& gx, double& gy, double& gz) const;
   void ConvertGcsToUcs(double gx, double gy, double gz, double& x, double& y, double& z) const;
 
+  // ---- Selection ----
+  // The members selected in the view (the model database's selection, CViewCtrl), in the
+  // order they were selected; with a member-type filter only those whose type the filter
+  // lists (an empty filter keeps none). The option is the view's own and unused here.
+  // Returns the number of keys given; 0 without a document. Cost: O(s) for s selected
+  // members, whatever the model's size.
+  virtual int GetSelectedMemb(CUIntArray& keys, int nOption = 1) const;
+  virtual int GetSelectedMemb(CUIntArray& keys, const CUIntArray& types, int nOption = 1) const;
+
   // ---- Tracing lines ----
   BOOL IsTracingLineVisible(UINT trlnKey) const { return m_hiddenTrln.count(trlnKey) == 0; }
   void SetTracingLineVisible(UINT trlnKey, BOOL bVisible);

@@ -150,11 +150,11 @@ const char* const kModalNotBuilt[] = {
     "CMembLoadAssignDlg",
     "CCmdNamedSlabLoadDlg",
     "CCMEtcPrjConf",
-    "CCMEtcPjst", "CCmdDetailSlabDlg"};
+    "CCMEtcPjst"};
 const char* const kModelessNotBuilt[] = {
     "CWindRigionDefineDlg",
     "CCMUnselectIdentityDlg", "CSelectActiveIdentityDlg",
-    "CMActiveIdentityDlg", "CCmdDetailSlabDirDlg", "CToolsDlg", "COutLineDefineDlg"};
+    "CMActiveIdentityDlg", "CToolsDlg", "COutLineDefineDlg"};
 
 template <size_t N>
 bool Listed(const char* const (&names)[N], const char* name) {

@@ -215,7 +215,7 @@ TEST_F(MembAttrTables, DumpsNameTheFieldsAsTheScenariosDo) {
   s.frameGrade = 302;
   s.wallGrade = 301;
   ASSERT_TRUE(spch->TR_Add(s));
-  EXPECT_EQ(Dump("LDCT"), "table LDCT 1\n1 flag=1\n");
+  EXPECT_EQ(Dump("LDCT"), "table LDCT 1\n1 flag=1 wind=1 seismic=1\n");
   EXPECT_EQ(Dump("SPCH"), "table SPCH 1\n1 frameGrade=302 wallGrade=301\n");
   EXPECT_EQ(Dump("SSCH"), "table SSCH 0\n");
   T_UCCF_D f;
