@@ -70,6 +70,9 @@ class CClassMemb : public DB_CTable<T_MEMB_D> {
   // How many members of that type bear that name (an index: O(1)).
   int GetCountByName(int type, const CString& name) const { return Set() ? Set()->Extra().CountNamed(type, name) : 0; }
   UINT GetMembKeyByNo(UINT number) const { return Set() ? Set()->FindNumber(number) : 0; }
+  // The largest member number in use (not key), 0 when there is no member; O(1), kept by
+  // the table's index through every write, undo and load.
+  UINT GetLargeNo() const { return Set() ? Set()->Extra().LargestNumber() : 0; }
   UINT GetMembNoByKey(UINT key) const;
   // The numbers of all members, in table order.
   void GetNoList(CUIntArray& numbers) const;

@@ -8,6 +8,7 @@
 //   first position read builds it (O(n) once); later reads first bring it up to date with
 //   the members written and the points moved since (O(changes)), then answer in O(1). A
 //   change larger than a quarter of the model drops it for a rebuild;
+//   Both keep the numbers in use (CNumberSet) for the largest one;
 // - CDmlnIndex: how many segments use each tracing line and end point.
 // Each is a value inside its table's record set and follows every write, undo and load.
 #pragma once
@@ -18,6 +19,7 @@
 #include <vector>
 #include "afx/AfxTypes.h"
 #include "afx/CString.h"
+#include "db/CNumberSet.h"
 
 struct T_PONT_D;
 struct T_MEMB_D;
@@ -65,6 +67,8 @@ class CPontIndex {
   BOOL ChangedSince(uint64_t gen, std::vector<UINT>& keys) const;
 
   const CKeyBag* OfStory(UINT storyKey) const;
+  // The largest point number in use, 0 when there is no point.
+  UINT LargestNumber() const { return m_numbers.Largest(); }
   // Calls f (key) for every point whose plan cell lies within r of (x, y); the caller
   // tests the exact distance. 0 (and no call) for a region wider than 64 cells, which
   // the caller walks by story instead.
@@ -85,6 +89,7 @@ class CPontIndex {
   static uint64_t CellKey(int64_t i, int64_t j) { return ((uint64_t)(uint32_t)i << 32) | (uint32_t)j; }
   std::unordered_map<UINT, CKeyBag> m_story;
   std::unordered_map<uint64_t, std::vector<UINT>> m_grid;
+  CNumberSet m_numbers;
   uint64_t m_gen = 0;
   // (generation, key) of the latest writes, oldest first; m_floor: the newest generation
   // dropped from its front.
@@ -106,6 +111,8 @@ class CMembIndex {
   int CountUsing(UINT classId, UINT key) const;
   // How many members of that type bear that name (exact text); 0 for an empty name.
   int CountNamed(int type, const CString& name) const;
+  // The largest member number in use, 0 when there is no member.
+  UINT LargestNumber() const { return m_numbers.Largest(); }
 
   // The members registered in the plan grid (cells of 2 m: every cell a line member's
   // axis passes through, the bounding cells of an area member's outline). planPoints
@@ -134,6 +141,7 @@ class CMembIndex {
   // (type, name) -> members; the key is the type's bytes followed by the name.
   static std::string NamedKey(int type, const CString& name);
   std::unordered_map<std::string, UINT> m_named;
+  CNumberSet m_numbers;
   uint64_t m_gen = 0;
   // The plan grid: cell to members, member to its cells, the members written since it
   // was brought up to date, the point generation it follows.

@@ -148,9 +148,7 @@ TEST_F(DialogFactoryTest, BothTablesHoldTheirNamesInOrder) {
 // every other row must build its dialog on the row's template.
 const char* const kModalNotBuilt[] = {
     "CMembLoadAssignDlg",
-    "CCmdNamedSlabLoadDlg",
-    "CCMEtcPrjConf",
-    "CCMEtcPjst"};
+    "CCmdNamedSlabLoadDlg"};
 const char* const kModelessNotBuilt[] = {
     "CWindRigionDefineDlg",
     "CCMUnselectIdentityDlg", "CSelectActiveIdentityDlg",
