@@ -106,8 +106,8 @@ class CCreateMembDlg2 : public CDBDlgBase, public I_ViewEventHandlerItem {
   void UpdateSnapMode(int nMethod);
   void SetSnapNone();
   void SetSnapPGrid(BOOL bOn);
-  void SetSnapPoint(BOOL bOn);
-  void SetSnapMemb(BOOL bOn);
+  static void SetSnapPoint(BOOL bOn);
+  static void SetSnapMemb(BOOL bOn);
   void SetSnapTrCenter(BOOL bOn);
   void SetSnapTrOther(BOOL bOn);
   BOOL CanGetMousePos() const;

@@ -38,8 +38,17 @@
 #include "selection/CCMSelectIdentityDlg.h"
 #include "selection/CCMStrtGrupDefDlg.h"
 #include "selection/CDefMemberName.h"
+#include "tools/CToolsDlg.h"
 
 namespace {
+
+// The attribute tool window's operations the factory calls.
+CToolsDlg& Tools(CDBDlgBase* d) { return static_cast<CToolsDlg&>(*d); }
+const CmdToolWindowOps kToolsOps = {
+    [](CDBDlgBase* d) -> BOOL { return Tools(d).CanReceiveSnapEvent(); },
+    [](CDBDlgBase* d) { Tools(d).SetInitDataByMenu(); },
+    [](CDBDlgBase* d) { Tools(d).SetSnappedPtData(); },
+};
 
 // Rows 1 and 2: the tabbed levels dialog, the parameter its first tab.
 CInternationalDlg* NewLevelsDlg(CWnd* pParent, UINT nFirstTab) {
@@ -151,7 +160,8 @@ CmdModelessRow s_modeless[] = {
     {"CMActiveIdentityDlg", IDD_CMD_ACTIVE_IDENTITY, CMD_PLACE_DEFAULT, CMD_EXTRA_IGNORED, nullptr, nullptr, nullptr},
     {"CCmdDetailSlabDirDlg", IDD_CMD_DETAIL_SLAB_DIR, CMD_PLACE_DEFAULT, CMD_EXTRA_IGNORED,
      [](CWnd* p) -> CDBDlgBase* { return new CCmdDetailSlabDirDlg(p); }, nullptr, nullptr},
-    {"CToolsDlg", IDD_CMD_TOOLS, CMD_PLACE_RIGHT, CMD_EXTRA_TOOL_MODE, nullptr, nullptr, nullptr},
+    {"CToolsDlg", IDD_CMD_TOOLS, CMD_PLACE_RIGHT, CMD_EXTRA_TOOL_MODE,
+     [](CWnd* p) -> CDBDlgBase* { return new CToolsDlg(p); }, nullptr, &kToolsOps},
     {"COutLineDefineDlg", IDD_CMD_OUTLINE_DEFINE, CMD_PLACE_DEFAULT, CMD_EXTRA_IGNORED, nullptr, nullptr, nullptr},
 };
 

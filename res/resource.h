@@ -1571,3 +1571,12 @@
 #define IDC_PRJ_FILE_FOLDER             14860
 #define IDC_PRJ_FILE_MODIFIED           14861
 #define IDC_PRJ_FILE_SIZE               14862
+// Attribute tool window (CToolsDlg) and its building-model and analysis-model pages.
+#define IDC_TOOLS_PLACEHOLDER           16423
+#define IDD_CMD_TOOLS_PRE_PAGE          14229
+#define IDD_CMD_TOOLS_POST_PAGE         16263
+#define IDC_TOOLS_PONT_RADIO            16424
+#define IDC_TOOLS_MEMB_RADIO            16425
+#define IDC_TOOLS_NUMBER                16426
+#define IDC_TOOLS_CLOSE                 16427
+#define IDC_TOOLS_LIST_PLACE            16428

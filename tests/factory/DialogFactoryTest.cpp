@@ -152,7 +152,7 @@ const char* const kModalNotBuilt[] = {
 const char* const kModelessNotBuilt[] = {
     "CWindRigionDefineDlg",
     "CCMUnselectIdentityDlg", "CSelectActiveIdentityDlg",
-    "CMActiveIdentityDlg", "CToolsDlg", "COutLineDefineDlg"};
+    "CMActiveIdentityDlg", "COutLineDefineDlg"};
 
 template <size_t N>
 bool Listed(const char* const (&names)[N], const char* name) {
