@@ -13,7 +13,6 @@
 
 namespace {
 
-CString Str(const char* key) { return CMsgDll::pfuncLoadStr(key, 0); }
 
 // A strip of the member rows: a host command, no middle button, a second host command.
 CUIntArray Strip(UINT first, UINT third) {

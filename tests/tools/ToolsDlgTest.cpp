@@ -13,6 +13,7 @@
 #include "db/CClassMemb.h"
 #include "db/CClassPont.h"
 #include "db/CClassSect.h"
+#include "db/CClassStor.h"
 #include "db/CClassUccf.h"
 #include "db/CDBDoc.h"
 #include "frame/ICmdDialog.h"
@@ -43,6 +44,12 @@ class ToolsDlgTest : public ::testing::Test {
     p.x = 6;
     b = pont->GetNewKey();
     ASSERT_TRUE(pont->TR_Add(p));
+    // The story gives its members C35 (key 2) unless they have a material of their own.
+    auto* stor = Table<CClassStor>();
+    T_STOR_D st;
+    ASSERT_TRUE(stor->Get(3, st));
+    st.singleMatl = 1, st.allMatlKey = 2;
+    ASSERT_TRUE(stor->TR_Modify(3, st));
     col = AddMemb(101, 1, 0);
     steel = AddMemb(101, 3, 4);  // Q235 of its own
     app->GetHostMainWnd().ClearCommands();
@@ -472,7 +479,15 @@ TEST_F(ToolsDlgTest, MaterialAndSectionRowsOfferTheAppliedMaterialsSections) {
 
 TEST_F(ToolsDlgTest, AFillStoppedByTheMaterialListLeavesTheGroupsClosed) {
   ASSERT_EQ(Open(CMD_TOOL_BY_MENU), 1);
-  const UINT lost = AddMemb(101, 12345, 0);  // a section that does not exist
+  // A section of a material kind no material has.
+  auto* sects = Table<CClassSect>();
+  T_SECT_D odd;
+  ASSERT_TRUE(sects->Get(1, odd));
+  odd.iMatlType = 9;
+  const UINT oddKey = sects->GetNewKey();
+  odd.key = oddKey;
+  ASSERT_TRUE(sects->TR_Add(oddKey, odd));
+  const UINT lost = AddMemb(101, oddKey, 0);
   Pick('m', lost);
   EXPECT_EQ(Page()->GetShownListKind(), CToolsPrePage::LIST_COLUMN);
   EXPECT_EQ(List().GetRowCount(), 3);
