@@ -4,6 +4,8 @@
 #include <string>
 #include "analysis/CAutoErectSeqDlg.h"
 #include "analysis/CCCmdAnalPDeltaDlg.h"
+#include "analysis/CCMEtcPjst.h"
+#include "analysis/CCMEtcPrjConf.h"
 #include "analysis/CCmdAnalCtrlTabDlg.h"
 #include "analysis/CCmdAnalEigvDlg.h"
 #include "analysis/CCMFiberMatPropItemDlg.h"
@@ -110,8 +112,10 @@ CmdModalRow s_modal[] = {
      [](CWnd* p, UINT) -> CInternationalDlg* { return new CCCmdAnalPDeltaDlg(p); }, nullptr},
     {"CAutoErectSeqDlg", IDD_CMD_AUTO_ERECT_SEQ, CMD_PARENT_NONE, CMD_PLACE_DEFAULT,
      [](CWnd* p, UINT) -> CInternationalDlg* { return new CAutoErectSeqDlg(p); }, nullptr},
-    {"CCMEtcPrjConf", IDD_CMD_PRJ_CONF, CMD_PARENT_NONE, CMD_PLACE_DEFAULT, nullptr, nullptr},
-    {"CCMEtcPjst", IDD_CMD_PJST, CMD_PARENT_NONE, CMD_PLACE_DEFAULT, nullptr, nullptr},
+    {"CCMEtcPrjConf", IDD_CMD_PRJ_CONF, CMD_PARENT_NONE, CMD_PLACE_DEFAULT,
+     [](CWnd* p, UINT) -> CInternationalDlg* { return new CCMEtcPrjConf(p); }, nullptr},
+    {"CCMEtcPjst", IDD_CMD_PJST, CMD_PARENT_NONE, CMD_PLACE_DEFAULT,
+     [](CWnd* p, UINT) -> CInternationalDlg* { return new CCMEtcPjst(p); }, nullptr},
     {"CCmdDetailSlabDlg", IDD_CMD_DETAIL_SLAB, CMD_PARENT_NONE, CMD_PLACE_DEFAULT, nullptr, nullptr},
     {"CCmdPFLevelCtrlDlg", IDD_CMD_PF_LEVEL_CTRL, CMD_PARENT_NONE, CMD_PLACE_DEFAULT,
      [](CWnd* p, UINT) -> CInternationalDlg* { return new CCmdPFLevelCtrlDlg(p); }, nullptr},

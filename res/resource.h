@@ -1428,3 +1428,34 @@
 #define IDC_ANL_LC_TOL_LABEL            16190
 #define IDC_ANL_LC_TOL                  16191
 #define IDC_ANL_LC_TOL_UNIT             16192
+
+// Project status (IDD_CMD_PJST) and project information (IDD_CMD_PRJ_CONF).
+#define IDC_PJST_GRID_MODEL             14119
+#define IDC_PJST_GRID_LOAD              14864
+#define IDC_PJST_CLOSE                  14442
+#define IDC_PRJ_PROJECT                 14838
+#define IDC_PRJ_VERSION                 14863
+#define IDC_PRJ_USER                    14839
+#define IDC_PRJ_EMAIL                   14840
+#define IDC_PRJ_ADDRESS                 14841
+#define IDC_PRJ_PHONE                   14842
+#define IDC_PRJ_FAX                     14843
+#define IDC_PRJ_CLIENT                  14844
+#define IDC_PRJ_TITLE                   14845
+#define IDC_PRJ_DETAILS                 14846
+#define IDC_PRJ_SIGN_NAME1              14847
+#define IDC_PRJ_SIGN_DATE1              14848
+#define IDC_PRJ_SIGN_NAME2              14849
+#define IDC_PRJ_SIGN_DATE2              14850
+#define IDC_PRJ_SIGN_NAME3              14851
+#define IDC_PRJ_SIGN_DATE3              14852
+#define IDC_PRJ_SIGN_NAME4              14853
+#define IDC_PRJ_SIGN_DATE4              14854
+#define IDC_PRJ_SIGN_NAME5              14855
+#define IDC_PRJ_SIGN_DATE5              14856
+#define IDC_PRJ_DESC                    14857
+#define IDC_PRJ_FILE_NAME               14858
+#define IDC_PRJ_FILE_CREATED            14859
+#define IDC_PRJ_FILE_FOLDER             14860
+#define IDC_PRJ_FILE_MODIFIED           14861
+#define IDC_PRJ_FILE_SIZE               14862

@@ -8,6 +8,17 @@ DB_REGISTER_TABLE(CClassMasg);
 DB_REGISTER_TABLE(CClassPasg);
 DB_REGISTER_TABLE(CClassEasg);
 
+void CMasgCounts::Step(const T_MASG_D& r, int d) {
+  const bool has[KINDS] = {!r.release.IsEmpty(), !r.slabEdge.IsEmpty(), !r.offset.IsEmpty(), r.tempFlag != 0,
+                           r.slabLoadFlag != 0};
+  for (int k = 0; k < KINDS; ++k)
+    if (has[k]) m_count[k] += d;
+}
+
+void CPasgCounts::Step(const T_PASG_D& r, int d) {
+  if (!r.support.IsEmpty()) m_nSupport += d;
+}
+
 const DB_CRecordDesc& T_MASG_D::Desc() {
   using R = T_MASG_D;
   static const DB_CRecordDesc d("MASG", DB_CLASS_MASG, {

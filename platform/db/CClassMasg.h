@@ -15,6 +15,8 @@ class CClassMasg : public DB_CTable<T_MASG_D> {
     UR_MASG_MFS = DB_UR_CODE(DB_CLASS_MASG, DB_UR_MFS),
   };
   CClassMasg() : DB_CTable(m_nClassID) {}
+  // How many members have that kind of data assigned; O(1).
+  int GetCountOf(CMasgCounts::Kind kind) const { return Set() ? Set()->Extra().Count(kind) : 0; }
 };
 
 class CClassPasg : public DB_CTable<T_PASG_D> {
@@ -27,6 +29,8 @@ class CClassPasg : public DB_CTable<T_PASG_D> {
     UR_PASG_MFS = DB_UR_CODE(DB_CLASS_PASG, DB_UR_MFS),
   };
   CClassPasg() : DB_CTable(m_nClassID) {}
+  // How many points have a support assigned; O(1).
+  int GetSupportCount() const { return Set() ? Set()->Extra().Supports() : 0; }
 };
 
 class CClassEasg : public DB_CTable<T_EASG_D> {

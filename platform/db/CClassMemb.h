@@ -64,6 +64,9 @@ class CClassMemb : public DB_CTable<T_MEMB_D> {
   // How many members use that record of another table (a design-type record, a section...).
   int GetUseCount(UINT classId, UINT key) const { return Set() ? Set()->Extra().CountUsing(classId, key) : 0; }
   UINT GetMembKeyByNo(UINT number) const { return Set() ? Set()->FindNumber(number) : 0; }
+  // The largest member number in use (not key), 0 when there is no member; O(1), kept by
+  // the table's index through every write, undo and load.
+  UINT GetLargeNo() const { return Set() ? Set()->Extra().LargestNumber() : 0; }
   UINT GetMembNoByKey(UINT key) const;
   BOOL GetMembNoListByKey(const CUIntArray& keys, CUIntArray& numbers) const;
   // The members of a story, ascending keys.

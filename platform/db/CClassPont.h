@@ -22,6 +22,9 @@ class CClassPont : public DB_CTable<T_PONT_D> {
   CClassPont() : DB_CTable(m_nClassID) {}
 
   UINT GetPontKeyByNo(UINT number) const { return Set() ? Set()->FindNumber(number) : 0; }
+  // The largest point number in use (not key), 0 when there is no point; O(1), kept by
+  // the table's index through every write, undo and load.
+  UINT GetLastNo() const { return Set() ? Set()->Extra().LargestNumber() : 0; }
   UINT GetPontNoByKey(UINT key) const;  // 0 when absent
   // The numbers of the keys, in order (0 for an absent key); 0 when a key is absent.
   BOOL GetPontNoListByKey(const CUIntArray& keys, CUIntArray& numbers) const;

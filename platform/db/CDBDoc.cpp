@@ -2,7 +2,9 @@
 
 #include "db/CLoadDB.h"
 
+#include <filesystem>
 #include <map>
+#include <system_error>
 
 #include "db/CClassGrnd.h"
 #include "db/CClassMctl.h"
@@ -115,6 +117,7 @@ DB_CDataBase* CDBDoc::GetDBOfCode(const char* pszCode) {
 }
 
 void CDBDoc::NewModel() {
+  m_strPathName.Empty();
   ClearAnalysisModel(m_mdb);
   m_bPostMode = FALSE;
   DB_CDataBase* db = GetModelDB();
@@ -202,8 +205,18 @@ void CDBDoc::NewSampleModel() {
   db->ClearUndo();
 }
 
+namespace {
+CString AbsolutePath(const char* pszPath) {
+  std::error_code ec;
+  std::filesystem::path p = std::filesystem::absolute(std::filesystem::path(pszPath), ec);
+  return CString(ec ? std::string(pszPath) : p.lexically_normal().string());
+}
+}  // namespace
+
 BOOL CDBDoc::SaveModel(const char* pszPath, CString& strError) {
-  return DB_CModelFile::Save(*GetModelDB(), pszPath, strError);
+  if (!DB_CModelFile::Save(*GetModelDB(), pszPath, strError)) return FALSE;
+  m_strPathName = AbsolutePath(pszPath);
+  return TRUE;
 }
 
 BOOL CDBDoc::OpenModel(const char* pszPath, CString& strError, CString* pWhere) {
@@ -212,6 +225,7 @@ BOOL CDBDoc::OpenModel(const char* pszPath, CString& strError, CString* pWhere) 
   GetModelDB()->SwapContents(loaded);
   ClearAnalysisModel(m_mdb);
   m_bPostMode = FALSE;
+  m_strPathName = AbsolutePath(pszPath);
   return TRUE;
 }
 

@@ -101,6 +101,9 @@ class CDBDoc {
   void NewSampleModel();
   // Model files. On failure the model is untouched and strError holds a text key.
   BOOL SaveModel(const char* pszPath, CString& strError);
+  // The absolute path of the model file last opened or saved; empty for a model never
+  // opened or saved (a new model empties it). A failed open or save leaves it.
+  const CString& GetPathName() const { return m_strPathName; }
   // pWhere: the place of the damage in a damaged file (DB_CModelFile::Open).
   BOOL OpenModel(const char* pszPath, CString& strError, CString* pWhere = nullptr);
   // Undo and redo of the model database.
@@ -136,6 +139,7 @@ class CDBDoc {
   CFlagCtrl m_flag;
   CChekCtrl m_chek;
   CSectDB* m_pSectDB = nullptr;
+  CString m_strPathName;
   CDynModuleMgr* m_pDynModuleMgr = nullptr;
   CDlgModelessMgr* m_pDlgCtrl = nullptr;
   BOOL m_bPostMode = FALSE;

@@ -55,6 +55,27 @@ enum DB_CLASS_ID : unsigned {
   // Member names and the loads of named slabs.
   DB_CLASS_NAME = 70,
   DB_CLASS_NSBL = 71,
+  // The project information.
+  DB_CLASS_PJCF = 110,
+  // Tables the project status counts that hold, for now, only what their records belong
+  // to (CClassOwned.h), and the point loads (CClassPtld.h).
+  DB_CLASS_AWOP = 111,  // wall openings
+  DB_CLASS_PTLD = 112,  // point loads and specified displacements
+  DB_CLASS_RIGD = 113,  // rigid links
+  DB_CLASS_DRLS = 114,  // diaphragm disconnections
+  DB_CLASS_SKEW = 115,  // point local axes
+  DB_CLASS_CGLP = 116,  // changed general-link properties
+  DB_CLASS_SSPT = 117,  // surface supports
+  DB_CLASS_ARLD = 118,  // area loads
+  DB_CLASS_BMLA = 119,  // assigned beam loads
+  DB_CLASS_EXPL = 120,  // exceptions to pattern loading
+  DB_CLASS_SWGT = 121,  // member self weight
+  DB_CLASS_STMP = 122,  // system temperature
+  DB_CLASS_PTMP = 123,  // point temperatures
+  DB_CLASS_PMAS = 124,  // point masses
+  DB_CLASS_SPFC = 125,  // spectrum functions
+  DB_CLASS_SMPT = 126,  // settlement groups
+  DB_CLASS_SMLC = 127,  // settlement load cases
   // The analysis model (the analysis database): 80 to 99.
   DB_CLASS_PNODE = 80,
   DB_CLASS_PMEMB = 81,

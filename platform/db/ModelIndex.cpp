@@ -119,12 +119,14 @@ BOOL CPontIndex::ChangedSince(uint64_t gen, std::vector<UINT>& keys) const {
 
 void CPontIndex::Add(UINT key, const T_PONT_D& r) {
   Journal(key);
+  m_numbers.Add(r.number);
   m_story[r.storyKey].Add(key);
   m_grid[CellKey(Cell(r.x), Cell(r.y))].push_back(key);
 }
 
 void CPontIndex::Remove(UINT key, const T_PONT_D& r) {
   Journal(key);
+  m_numbers.Remove(r.number);
   Drop(m_story, r.storyKey, key);
   auto it = m_grid.find(CellKey(Cell(r.x), Cell(r.y)));
   if (it == m_grid.end()) return;
@@ -168,6 +170,7 @@ void CMembIndex::Touch(UINT key) {
 
 void CMembIndex::Add(UINT key, const T_MEMB_D& r) {
   Touch(key);
+  m_numbers.Add(r.number);
   m_story[r.storyKey].Add(key);
   for (UINT p : r.points) {
     if (p == T_MEMB_D::GAP_POINT || !p) continue;
@@ -183,6 +186,7 @@ void CMembIndex::Add(UINT key, const T_MEMB_D& r) {
 
 void CMembIndex::Remove(UINT key, const T_MEMB_D& r) {
   Touch(key);
+  m_numbers.Remove(r.number);
   Drop(m_story, r.storyKey, key);
   for (UINT p : r.points) {
     auto it = m_atPoint.find(p);

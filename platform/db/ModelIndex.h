@@ -7,6 +7,7 @@
 //   first position read builds it (O(n) once); later reads first bring it up to date with
 //   the members written and the points moved since (O(changes)), then answer in O(1). A
 //   change larger than a quarter of the model drops it for a rebuild;
+//   Both keep the numbers in use (CNumberSet) for the largest one;
 // - CDmlnIndex: how many segments use each tracing line and end point.
 // Each is a value inside its table's record set and follows every write, undo and load.
 #pragma once
@@ -15,6 +16,7 @@
 #include <unordered_map>
 #include <vector>
 #include "afx/AfxTypes.h"
+#include "db/CNumberSet.h"
 
 struct T_PONT_D;
 struct T_MEMB_D;
@@ -62,6 +64,8 @@ class CPontIndex {
   BOOL ChangedSince(uint64_t gen, std::vector<UINT>& keys) const;
 
   const CKeyBag* OfStory(UINT storyKey) const;
+  // The largest point number in use, 0 when there is no point.
+  UINT LargestNumber() const { return m_numbers.Largest(); }
   // Calls f (key) for every point whose plan cell lies within r of (x, y); the caller
   // tests the exact distance. 0 (and no call) for a region wider than 64 cells, which
   // the caller walks by story instead.
@@ -82,6 +86,7 @@ class CPontIndex {
   static uint64_t CellKey(int64_t i, int64_t j) { return ((uint64_t)(uint32_t)i << 32) | (uint32_t)j; }
   std::unordered_map<UINT, CKeyBag> m_story;
   std::unordered_map<uint64_t, std::vector<UINT>> m_grid;
+  CNumberSet m_numbers;
   uint64_t m_gen = 0;
   // (generation, key) of the latest writes, oldest first; m_floor: the newest generation
   // dropped from its front.
@@ -101,6 +106,8 @@ class CMembIndex {
   // The members whose point lists hold the point (each once), NULL when none.
   const std::vector<UINT>* AtPoint(UINT pontKey) const;
   int CountUsing(UINT classId, UINT key) const;
+  // The largest member number in use, 0 when there is no member.
+  UINT LargestNumber() const { return m_numbers.Largest(); }
 
   // The members registered in the plan grid (cells of 2 m: every cell a line member's
   // axis passes through, the bounding cells of an area member's outline). planPoints
@@ -126,6 +133,7 @@ class CMembIndex {
   std::unordered_map<UINT, CKeyBag> m_story;
   std::unordered_map<UINT, std::vector<UINT>> m_atPoint;
   Counts m_sect, m_thik, m_matl, m_curv, m_dsgn;
+  CNumberSet m_numbers;
   uint64_t m_gen = 0;
   // The plan grid: cell to members, member to its cells, the members written since it
   // was brought up to date, the point generation it follows.

@@ -6,6 +6,39 @@
 #pragma once
 #include "db/DBField.h"
 
+struct T_MASG_D;
+struct T_PASG_D;
+
+// How many records carry each kind of data (a text that is not empty, a flag that is not
+// 0), kept beside the records through every write, undo and load (DB_HasIndex), so that
+// the counts are read without a walk.
+class CMasgCounts {
+ public:
+  enum Kind { RELEASE, SLAB_EDGE, OFFSET, TEMPERATURE, SLAB_LOAD, KINDS };
+  void Add(UINT key, const T_MASG_D& r) { Step(r, 1); (void)key; }
+  void Remove(UINT key, const T_MASG_D& r) { Step(r, -1); (void)key; }
+  void Clear() { *this = CMasgCounts(); }
+  BOOL Uses(UINT, UINT) const { return FALSE; }
+  int Count(Kind k) const { return k >= 0 && k < KINDS ? m_count[k] : 0; }
+
+ private:
+  void Step(const T_MASG_D& r, int d);
+  int m_count[KINDS] = {};
+};
+
+class CPasgCounts {
+ public:
+  void Add(UINT key, const T_PASG_D& r) { Step(r, 1); (void)key; }
+  void Remove(UINT key, const T_PASG_D& r) { Step(r, -1); (void)key; }
+  void Clear() { m_nSupport = 0; }
+  BOOL Uses(UINT, UINT) const { return FALSE; }
+  int Supports() const { return m_nSupport; }
+
+ private:
+  void Step(const T_PASG_D& r, int d);
+  int m_nSupport = 0;
+};
+
 struct T_MASG_D {
   UINT key = 0;                 // the member's key
   int slabLoadFlag = 0;         // non-zero: the slab carries its own dead and live load
@@ -33,6 +66,7 @@ struct T_MASG_D {
   double equivMom = 1.0;
   double uncertFact = 1.0;
 
+  using Index = CMasgCounts;
   void Initialize() { *this = T_MASG_D(); }
   static const DB_CRecordDesc& Desc();
 };
@@ -42,6 +76,7 @@ struct T_PASG_D {
   CString support;  // text of the assigned support, empty: none
   int link = 0;     // the elastic link's number, 0: none
 
+  using Index = CPasgCounts;
   void Initialize() { *this = T_PASG_D(); }
   static const DB_CRecordDesc& Desc();
 };

@@ -149,8 +149,7 @@ TEST_F(DialogFactoryTest, BothTablesHoldTheirNamesInOrder) {
 const char* const kModalNotBuilt[] = {
     "CMembLoadAssignDlg",
     "CCmdNamedSlabLoadDlg",
-    "CCMEtcPrjConf",
-    "CCMEtcPjst", "CCmdDetailSlabDlg"};
+    "CCmdDetailSlabDlg"};
 const char* const kModelessNotBuilt[] = {
     "CCMBndrGrupDefDlg", "CDefMemberName", "CWindRigionDefineDlg",
     "CCMStrtGrupDefDlg", "CCMSelectIdentityDlg", "CCMUnselectIdentityDlg", "CSelectActiveIdentityDlg",

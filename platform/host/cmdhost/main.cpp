@@ -1,8 +1,11 @@
 // cmdhost [-v] [-e LINE]... [FILE]...: runs scenario files, each against a fresh host, then
 // the -e lines as one more scenario; with neither, the built-in quick start. -v prints each
 // line above its output. Exit code: 0 when everything ran and held, 1 on the first failed
-// expect or a file a line could not write, 2 on a line it cannot understand.
+// expect or a file a line could not write, 2 on a line it cannot understand. Local time is
+// UTC.
+#include <cstdlib>
 #include <cstring>
+#include <ctime>
 #include <iostream>
 #include <vector>
 #include "QuickStart.h"
@@ -22,6 +25,9 @@ const char kUsage[] =
 }  // namespace
 
 int main(int argc, char** argv) {
+  // Local time is UTC, so that the dates a dialog shows read alike on every machine.
+  setenv("TZ", "UTC", 1);
+  tzset();
   _Init_VUR_cmddll();  // loads the command module, which registers its dialog interface
   std::vector<CString> files;
   CString lines;
