@@ -14,7 +14,7 @@ class CPtldCounts {
   void Remove(UINT key, const T_PTLD_D& r);
   void Clear() { *this = CPtldCounts(); }
   BOOL Uses(UINT, UINT) const { return FALSE; }
-  int Count(Kind k) const { return k >= 0 && k < KINDS ? m_count[k] : 0; }
+  int Count(Kind k) const { return (int)k >= 0 && (int)k < (int)KINDS ? m_count[k] : 0; }
 
  private:
   int m_count[KINDS] = {};

@@ -19,7 +19,7 @@ class CMasgCounts {
   void Remove(UINT key, const T_MASG_D& r) { Step(r, -1); (void)key; }
   void Clear() { *this = CMasgCounts(); }
   BOOL Uses(UINT, UINT) const { return FALSE; }
-  int Count(Kind k) const { return k >= 0 && k < KINDS ? m_count[k] : 0; }
+  int Count(Kind k) const { return (int)k >= 0 && (int)k < (int)KINDS ? m_count[k] : 0; }
 
  private:
   void Step(const T_MASG_D& r, int d);
