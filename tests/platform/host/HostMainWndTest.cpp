@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <sstream>
+#include "db/CClassMemb.h"
+#include "db/CClassPont.h"
 #include "db/CDBDoc.h"
 #include "host/CHostApp.h"
 #include "view/I_ModelBase.h"
@@ -47,9 +49,27 @@ TEST(HostMainWnd, IsTheMainFrameAndDropsTheViewsSelectionOnItsCommand) {
   bar->GetWindowRect(&r);
   EXPECT_EQ(r, CRect(0, 100, 300, 900));
   CDBDoc doc(FALSE);
+  doc.NewSampleModel();
+  // Points 4 and 5 and members 4 and 5 on story 3: the selection holds existing objects only.
+  DB_CDataBase* db = doc.GetModelDB();
+  CArray<T_PONT_D> ps;
+  CArray<T_MEMB_D> ms;
+  for (UINT k = 4; k <= 6; ++k) {
+    T_PONT_D p;
+    p.key = k, p.x = k, p.storyKey = 3;
+    ps.Add(p);
+  }
+  for (UINT k = 4; k <= 5; ++k) {
+    T_MEMB_D m;
+    m.key = k, m.type = 201, m.storyKey = 3;
+    m.points.Add(k), m.points.Add(k + 1);
+    ms.Add(m);
+  }
+  ASSERT_TRUE(static_cast<CClassPont*>(db->GetClass(CClassPont::m_nClassID))->TR_Add(ps));
+  ASSERT_TRUE(static_cast<CClassMemb*>(db->GetClass(CClassMemb::m_nClassID))->TR_Add(ms));
   I_ModelBase view(&doc);
   I_ModelBase::SetCurMySelfST(&view);
-  CViewCtrl* sel = doc.GetModelDB()->GetViewCtrl();
+  CViewCtrl* sel = db->GetViewCtrl();
   CUIntArray some, none;
   some.Add(4);
   some.Add(5);
