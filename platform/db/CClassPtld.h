@@ -36,4 +36,14 @@ class CClassPtld : public DB_CTable<T_PTLD_D> {
   CClassPtld() : DB_CTable(m_nClassID) {}
   // Records of that kind; O(1).
   int GetCountOf(CPtldCounts::Kind kind) const { return Set() ? Set()->Extra().Count(kind) : 0; }
+  // The keys of a point's records of one kind, in table order; FALSE when it has none.
+  // Walks the table: it serves single deletions, not per-point reads over a whole model.
+  BOOL GetKeyListOfPoint(UINT pont, int kind, CUIntArray& keys) const {
+    keys.RemoveAll();
+    if (Set())
+      Set()->ForEach([&](UINT k, const T_PTLD_D& r) {
+        if (r.owner == pont && r.kind == kind) keys.Add(k);
+      });
+    return !keys.IsEmpty();
+  }
 };

@@ -11,6 +11,7 @@
 #include "db/CClassPMemb.h"
 #include "db/CClassPont.h"
 #include "db/CClassPrel.h"
+#include "db/CClassPtld.h"
 #include "db/CClassSect.h"
 #include "db/CClassStld.h"
 #include "db/CClassStor.h"
@@ -676,9 +677,18 @@ BOOL CMembDataCtrl::DeletePontData(int nCode) {
     auto* pasg = TableOf<CClassPasg>(t.db);
     T_PASG_D a = AssignedOf<T_PASG_D>(pasg, m_nObjKey);
     switch (nCode) {
+      case ATRUP_PONT_LOAD:
+      case ATRUP_PONT_DISP: {
+        // Every record of that kind on the point goes, in one step.
+        auto* ptld = TableOf<CClassPtld>(t.db);
+        CUIntArray keys;
+        const int kind = nCode == ATRUP_PONT_LOAD ? CPtldCounts::LOAD : CPtldCounts::DISPLACEMENT;
+        ok = ptld && ptld->GetKeyListOfPoint(m_nObjKey, kind, keys) && ptld->TR_Del(keys);
+        return Log("DeletePontData", {Int(nCode)}, ok) ? (Notify(nCode), TRUE) : FALSE;
+      }
       case ATRUP_PONT_SUPPORT: a.support.Empty(); break;
       case ATRUP_PONT_ELINK: a.link = 0; break;
-      default: ok = FALSE;  // point loads and displacements are kept elsewhere
+      default: ok = FALSE;
     }
     ok = ok && StoreAssigned(pasg, a);
   }
