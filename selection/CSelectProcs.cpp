@@ -1,5 +1,6 @@
 #include "selection/CSelectProcs.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <vector>
 
@@ -16,7 +17,6 @@
 #include "db/CClassThik.h"
 #include "db/CDBQuery.h"
 #include "db/DB_CDataBase.h"
-#include "ui/CCompFunc.h"
 #include "ui/CMsgDll.h"
 #include "ui/CNumericOptimizer.h"
 
@@ -152,7 +152,7 @@ BOOL CSelectProcs::GetKeysText(DB_CDataBase* pDB, CViewCtrl::Kind kind, const CU
   } else {
     numbers.vec() = keys.vec();
   }
-  if (!numbers.IsEmpty()) qsort(numbers.GetData(), (size_t)numbers.GetSize(), sizeof(UINT), CCompFunc::UINTAsc);
+  if (!std::is_sorted(numbers.begin(), numbers.end())) std::sort(numbers.begin(), numbers.end());
   text = CNumericOptimizer().Optimize(numbers);
   return TRUE;
 }

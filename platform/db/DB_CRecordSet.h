@@ -124,7 +124,7 @@ class DB_CRecordSet {
   }
 
   template <class F> void ForEach(F&& f) const {
-    for (uint32_t s = m_seq.First(); s != NIL; s = m_seq.Next(s)) f(m_slotKey[s], m_recs[s]);
+    m_seq.ForEachSlot([&](uint32_t s) { f(m_slotKey[s], m_recs[s]); });
   }
   // The records of one name scope in sequence order (scoped types only).
   template <class F> void ForEachInScope(UINT scope, F&& f) const {

@@ -1,9 +1,12 @@
-// The key index against a standard map, with clustered keys and many erases (the
-// back-shift of linear probing).
+// The key index against a standard map: dense keys (the direct array), far and composite
+// keys (the hash table, its collisions and the back-shift of linear probing on erase), and
+// keys moving from the hash to the direct array as the table fills.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 #include <unordered_map>
+#include <vector>
 #include "db/DB_CKeyIndex.h"
 
 namespace {
@@ -33,6 +36,11 @@ TEST(KeyIndex, AgreesWithAMap) {
           ASSERT_EQ(*got, it->second);
         }
       }
+      for (const auto& [k, slot] : ref) {
+        const uint32_t* got = ix.Find(k);
+        ASSERT_TRUE(got) << k;
+        ASSERT_EQ(*got, slot);
+      }
     }
   }
   EXPECT_EQ(ix.Find(0), nullptr);
@@ -45,6 +53,45 @@ TEST(KeyIndex, AgreesWithAMap) {
   EXPECT_TRUE(ix.Contains(7));
   ix.Clear();
   EXPECT_FALSE(ix.Contains(7));
+}
+
+// Keys that reach the direct array only once the table holds enough of them (a table
+// filled from its last key down, a file's keys in any order), beside composite keys that
+// differ only in their high bits.
+TEST(KeyIndex, KeysMoveToTheDirectArrayAsTheTableFills) {
+  const std::vector<uint32_t> orders[] = {
+      [] {
+        std::vector<uint32_t> v;
+        for (uint32_t k = 20000; k >= 1; --k) v.push_back(k);
+        return v;
+      }(),
+      [] {
+        std::vector<uint32_t> v;
+        for (uint32_t k = 1; k <= 20000; ++k) v.push_back(k);
+        std::shuffle(v.begin(), v.end(), std::mt19937(9));
+        return v;
+      }(),
+  };
+  for (const std::vector<uint32_t>& keys : orders) {
+    DB_CKeyIndex ix;
+    for (uint32_t i = 0; i < 64; ++i) ix.Insert((i + 1) << 20, 100000 + i);
+    for (uint32_t k : keys) ix.Insert(k, k * 3);
+    ASSERT_EQ(ix.Size(), keys.size() + 64);
+    for (uint32_t k = 1; k <= 20000; ++k) ASSERT_EQ(*ix.Find(k), k * 3) << k;
+    for (uint32_t i = 0; i < 64; ++i) ASSERT_EQ(*ix.Find((i + 1) << 20), 100000 + i);
+    EXPECT_EQ(ix.Find(20001), nullptr);
+    EXPECT_EQ(ix.Find(0), nullptr);
+    for (uint32_t k = 2; k <= 20000; k += 2) ix.Erase(k);
+    ix.Erase(2);  // twice: nothing
+    for (uint32_t i = 0; i < 64; i += 2) ix.Erase((i + 1) << 20);
+    EXPECT_EQ(ix.Size(), 10000u + 32u);
+    EXPECT_EQ(ix.Find(4), nullptr);
+    ASSERT_TRUE(ix.Find(5));
+    EXPECT_EQ(*ix.Find(5), 15u);
+    EXPECT_EQ(ix.Find(1u << 20), nullptr);
+    ASSERT_TRUE(ix.Find(2u << 20));
+    EXPECT_EQ(*ix.Find(2u << 20), 100001u);
+  }
 }
 
 }  // namespace
