@@ -121,7 +121,7 @@ int CToolsDlg::CanReceiveSnapEvent() const {
   const int mode = GetCurMode();
   const I_ViewEventHandlerItem* edit = nullptr;
   if (mode == PAGE_PRE && m_pPrePage) edit = m_pPrePage->GetNumberEditHandler();
-  if (mode == PAGE_POST && m_pPostPage) edit = m_pPostPage->GetNumberEditHandler();
+  if (mode == PAGE_POST && m_pPostPage) edit = m_pPostPage->GetEditHandlerItem();
   return edit && cur == edit ? 1 : 0;
 }
 

@@ -280,6 +280,42 @@ void FillLoadEntries(DB_CDataBase* db, UINT memb, CArray<T_LATR_D>& out) {
   }
 }
 
+// The element page's load picture of a member: one entry per static load case in which
+// the member has a record of the table, in the table of load cases' order, with the case's
+// key and name, the member's first load there, and flag 1 when a value of those records
+// is not 0 (else 0). A member without loads gives no entry.
+template <class Table>
+void FillPostLoadEntries(DB_CDataBase* db, UINT memb, CArray<T_LATR_D>& out) {
+  out.RemoveAll();
+  auto* stld = TableOf<CClassStld>(db);
+  auto* loads = TableOf<Table>(db);
+  CUIntArray keys;
+  if (!stld || !loads || !loads->GetKeyListByMemb(memb, keys)) return;
+  std::vector<typename Table::Rec> recs;
+  for (UINT k : keys) {
+    typename Table::Rec r;
+    if (loads->Get(k, r)) recs.push_back(r);
+  }
+  CUIntArray cases;
+  stld->GetKeyList(cases);
+  for (UINT c : cases) {
+    T_STLD_D lc;
+    if (!stld->Get(c, lc)) continue;
+    T_LATR_D e;
+    e.loadCaseKey = c;
+    e.name = lc.name;
+    bool any = false;
+    for (const auto& r : recs) {
+      if (r.loadCase != c) continue;
+      any = true;
+      if (!e.loadKey) e.loadKey = r.key;
+      for (double v : r.v)
+        if (v != 0.0) e.flag = 1;
+    }
+    if (any) out.Add(e);
+  }
+}
+
 // The member's uncertain load-combination factor: its first factor record's, else the one
 // its assigned data hold.
 double UncertFactorOf(DB_CDataBase* db, UINT memb, double assigned) {
@@ -446,8 +482,8 @@ BOOL CMembDataCtrl::GetPostMemberAttr(T_MATR_D& rec, int) {
   if (auto* memb = TableOf<CClassMemb>(db); memb && memb->Get(m_nObjKey, m) && m.dsgnKey)
     if (auto* t = TableOf<CClassMbtp>(db)) t->Get(m.dsgnKey, d);
   FillBlock(e.type, d, true, rec.dmtp);
-  FillLoadEntries<CClassLnld>(db, m_nObjKey, rec.beamLoads);
-  FillLoadEntries<CClassCmld>(db, m_nObjKey, rec.colLoads);
+  FillPostLoadEntries<CClassLnld>(db, m_nObjKey, rec.beamLoads);
+  FillPostLoadEntries<CClassCmld>(db, m_nObjKey, rec.colLoads);
   T_MASG_D a = AssignedOf<T_MASG_D>(TableOf<CClassMasg>(db), m_nObjKey);
   rec.slabLoadFlag = a.slabLoadFlag;
   rec.slabDead = a.slabDead, rec.slabLive = a.slabLive;

@@ -24,6 +24,8 @@
 // The load pictures (beamLoads from LNLD, colLoads from CMLD) hold one entry per static
 // load case in the table's order: the case's key and name, the member's first load in it
 // (0 none) and the number of its loads there as the flag.
+// GetPostMemberAttr's pictures of an element hold only the load cases in which its member
+// has loads, the flag 1 when a value of those loads is not 0, else 0.
 //
 // Design-type blocks (T_DMTP_D), word n the design value n of the member's type:
 //   column   1 lower story (AUTO 0, YES 1, NO 2), 2 transfer, 3 corner, 4 voluntary (YES 0,
