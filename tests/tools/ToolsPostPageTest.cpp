@@ -197,6 +197,25 @@ TEST_F(ToolsPostPageTest, PostModeShowsThePageOfElementsAndItsEditTakesPicks) {
   EXPECT_FALSE(Page()->GetDlgItem(IDC_TOOLS_POST_FORCE_LC)->IsWindowVisible());
 }
 
+TEST_F(ToolsPostPageTest, TheWindowShowsThePageOfTheCurrentMode) {
+  CToolsDlg* dlg = CToolsDlg::GetMySelf();
+  struct Case {
+    BOOL post;
+    bool analysisView;
+    int page;
+  };
+  for (const Case& c : {Case{FALSE, false, CToolsDlg::PAGE_PRE}, Case{FALSE, true, CToolsDlg::PAGE_POST},
+                        Case{TRUE, false, CToolsDlg::PAGE_POST}}) {
+    doc->SetPostMode(c.post);
+    c.analysisView ? view->SetAnalysisView() : view->SetPlanView(3);
+    dlg->SetInitDataByMenu();
+    EXPECT_EQ(dlg->GetShownMode(), c.page) << c.post << c.analysisView;
+    EXPECT_EQ(dlg->GetCurMode(), c.page);
+    CWnd* postPage = Page();
+    EXPECT_EQ(postPage->m_hWnd && postPage->IsWindowVisible(), c.page == CToolsDlg::PAGE_POST);
+  }
+}
+
 TEST_F(ToolsPostPageTest, TypedNumbersAndTheirErrors) {
   CToolsDlg::GetMySelf()->SetInitDataByMenu();
   // Another element selected before: the typed one becomes the whole selection.
