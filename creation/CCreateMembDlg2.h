@@ -23,6 +23,7 @@
 #include "afx/CComboBox.h"
 #include "afx/CComboBoxEx.h"
 #include "afx/CImageList.h"
+#include "afx/CMap.h"
 #include "afx/CSpinButtonCtrl.h"
 #include "creation/CEditEnter.h"
 #include "db/CCobxSect.h"
@@ -31,7 +32,9 @@
 #include "db/CPolyParamTool.h"
 #include "db/CTextUnit.h"
 #include "db/DBGeom.h"
+#include "db/IClosedPathFinder.h"
 #include "db/T_MODELER2_PARAM.h"
+#include "db/T_PONT_D.h"
 #include "ui/CDBDlgBase.h"
 #include "ui/CFoldGroupBox.h"
 #include "ui/T_DLG_CTRLS_GROUP.h"
@@ -202,11 +205,76 @@ class CCreateMembDlg2 : public CDBDlgBase, public I_ViewEventHandlerItem {
   // A line-type member on point keys: two keys, or as many as the plan points given; the
   // first two different. A wrong count or equal keys: a message and 0.
   int TR_CreateLineTypeMemb(const CUIntArray& keys, T_CURV_D* pCurve, const CPoint2DArray* pPoints2D);
-  // Braces by two points and cantilever slabs: requests of their own, sending nothing yet.
-  int CreateBraceTypeMemberBy2Pos(const T_MEMBDLG_3DPOINT& p1, const T_MEMBDLG_3DPOINT& p2, int nFlag);
+  // ---- Cantilever slabs, braces by two points and point-key requests ----
+  // The cantilever record from the cantilever group (length, width and offset internal);
+  // a length or width below GetRegardZero: a message and 0.
+  BOOL MakeParamCSlab4Modeler2(T_PARAM_CANTI_SLAB& canti) const;
+  // Cantilever slabs on the beams, walls and secondary beams among keys (the others are
+  // removed from keys); none left: a message with the one-pick method, 0. The window
+  // form sends the tool's input points, the polygon form the given ones. The member
+  // record carries the cantilever flag 1.
   int CreateCantileverSlabByMemb(CUIntArray& keys);
   int CreateCantileverSlabByWnd1(const T_MEMBDLG_3DPOINT& pos);
   int CreateCantileverSlabByWnd2(const std::vector<T_MEMBDLG_3DPOINT>& points);
+  // A brace between two positions; a brace type other than free needs both at one level
+  // (else a message and 0).
+  int CreateBraceTypeMemberBy2Pos(const T_MEMBDLG_3DPOINT& p1, const T_MEMBDLG_3DPOINT& p2, int nFlag);
+  // Whether a beam is free at one end (nothing but points and line members, types 0,
+  // 100 and 200, within the coordinate tolerance square of that end on its story): the
+  // key of its other end's point (the first end tested first, the last point being the
+  // second end); 0 when both ends are supported, for a non-beam or on a failed read.
+  UINT CheckCantileverBeam(UINT nMembKey) const;
+  // Point keys of two positions, made where the model has none: 1 when both keys were
+  // appended. Positions on adjacent stories put the lower point on the higher story
+  // (flag -1); at one level on adjacent stories nothing is asked and 0 returned.
+  BOOL TR_GetOrCreatePoint_forLineType(const T_MEMBDLG_3DPOINT& p1, const T_MEMBDLG_3DPOINT& p2, CUIntArray& keys);
+  // A column on the point at the coordinate (made where the model has none).
+  int TR_CreateColumn(const double xyz[3]);
+
+  // ---- Picking geometry (plan; positions global) ----
+  static double GetRegardZero() { return 1e-9; }
+  static double lengthSquare2D(double x1, double y1, double x2, double y2);
+  // Within the document's merge tolerance in x, y and z; 0 without a document.
+  BOOL IsSamePoint(const T_MEMBDLG_3DPOINT& a, const T_MEMBDLG_3DPOINT& b) const;
+  // Segments (x1, y1)-(x2, y2) and (x3, y3)-(x4, y4): 1 crossing, 0 touching (an end on
+  // the other segment, or collinear and overlapping), -1 apart. The touching cases are
+  // decided along the reference segment by x, or by y for a segment vertical in plan.
+  static int intersect(double x1, double y1, double x2, double y2, double x3, double y3, double x4, double y4);
+  // The corners a, c1, b, c2 of the plan rectangle of two positions, appended (clockwise
+  // with the y axis up). Equal x or y, or different heights: a message and 0.
+  BOOL GetRectFrom2Pos(const T_MEMBDLG_3DPOINT& a, const T_MEMBDLG_3DPOINT& b,
+                       std::vector<T_MEMBDLG_3DPOINT>& corners) const;
+  // Removes the points outside the rectangle (its border is inside); the number left, 0
+  // when there is no rectangle.
+  int FilterPointsBy2PosRect(const T_MEMBDLG_3DPOINT& a, const T_MEMBDLG_3DPOINT& b,
+                             std::vector<T_MEMBDLG_3DPOINT>& points) const;
+  // The visible tracing-line segments whose line separates the rectangle's corners
+  // strictly and whose ends are not both beyond one side (kind 1 only when asked).
+  BOOL GetTracingLineBy2PosRect(const T_MEMBDLG_3DPOINT& a, const T_MEMBDLG_3DPOINT& b, CUIntArray& keys,
+                                BOOL bKindOneOnly) const;
+  // The current story's members of the closed-area types (all of them / those with every
+  // point in the rectangle); their count.
+  int GetMembForClosedArea(CUIntArray& keys) const;
+  int GetMembBy2PosRectForClosedArea(const T_MEMBDLG_3DPOINT& a, const T_MEMBDLG_3DPOINT& b, CUIntArray& keys) const;
+  // The closed path of the current story around the plan position (an arc's bulge
+  // counts to its side); none found at all: a message and 0; none around it: 0.
+  BOOL GetClosedAreaPointIncludePos(const T_MEMBDLG_3DPOINT& pos, T_CPF_CYCLE_PATH& path) const;
+  // The first-point keys of the story's columns on the line p1-p2, nearest p1 first.
+  BOOL GetColumnPosOnLine(UINT nStory, const T_MEMBDLG_3DPOINT& p1, const T_MEMBDLG_3DPOINT& p2,
+                          CUIntArray& keys) const;
+  void MakeListByDistToLine(double x1, double y1, double x2, double y2, const CUIntArray& pointKeys,
+                            CUIntArray& list) const;
+  void MakeMapByDistToLine(double x1, double y1, double x2, double y2, const CUIntArray& pointKeys,
+                           CMap<UINT, UINT, double, double>& map) const;
+  // Appends the first-point keys of the story's columns within the four corners' range
+  // widened by the merge tolerance; the count of keys.
+  int GetColumnPosWithinRange(UINT nStory, const std::vector<T_MEMBDLG_3DPOINT>& corners, CUIntArray& keys) const;
+  // Along the line when given, else by x then y (stable).
+  void SortIntersectParts(std::vector<T_MEMBDLG_3DPOINT>& points, const T_LINE_G* pLine) const;
+  // The story of a global position and the position relative to its top: a point's own
+  // record, a member's story, or the story whose level range holds z.
+  BOOL ConvertGCSToPosOfStory(const T_MEMBDLG_3DPOINT& pos, T_MEMBDLG_3DPOINT& storyPos, UINT& nStory) const;
+  BOOL ConvertGCSToPosOfStory(double x, double y, double z, T_PONT_D& point) const;
   // On tracing-line segments (keys) at a level: the axis and window forms.
   int CreatePointByAxis(const CUIntArray& keys, double level);
   int CreatePointByWnd1(const CUIntArray& keys, double level);

@@ -298,12 +298,6 @@ void CCreateMembDlg2::OnBnClickedSlabAutoGen() {
   CreateAreaTypeMemberByAutoGen();
 }
 
-// Braces by two points and cantilever slabs send nothing until their own requests exist.
-int CCreateMembDlg2::CreateBraceTypeMemberBy2Pos(const T_MEMBDLG_3DPOINT&, const T_MEMBDLG_3DPOINT&, int) { return 0; }
-int CCreateMembDlg2::CreateCantileverSlabByMemb(CUIntArray&) { return 0; }
-int CCreateMembDlg2::CreateCantileverSlabByWnd1(const T_MEMBDLG_3DPOINT&) { return 0; }
-int CCreateMembDlg2::CreateCantileverSlabByWnd2(const std::vector<T_MEMBDLG_3DPOINT>&) { return 0; }
-
 int CCreateMembDlg2::CreateProcessWithSelectedTrLine() {
   CUIntArray keys;
   TracingLine_GetCurSelectedKeys(keys);

@@ -23,6 +23,9 @@ class CMap {
   void SetAt(ARG_KEY k, ARG_VALUE v) { m_m[KEY(k)] = v; }
   BOOL RemoveKey(ARG_KEY k) { return m_m.erase(KEY(k)) ? TRUE : FALSE; }
   void RemoveAll() { m_m.clear(); }
+  // Sizing the hash table has nothing to size here (the map is ordered); kept so that
+  // callers written for hashed maps build.
+  void InitHashTable(UINT, BOOL = TRUE) {}
 
   // A position is the address of the next entry; walking while the map changes is
   // not allowed, as with the original containers.

@@ -67,6 +67,9 @@ class Log {
   Req m_r;
 };
 
+// How far beside a member the automatic cantilever side is probed.
+constexpr double kSideProbe = 0.01;
+
 double Rounded(double v) { return std::fabs(v) < 1e-12 ? 0.0 : v; }
 
 // The plan region of a window (two corners) or a polygon, and its level (the first z).
@@ -174,50 +177,45 @@ int AreasInRegion(CModelerWriter& w, const T_MODELER2_PARAM_MEMB& m, const std::
   return w.Finish();
 }
 
-// A cantilever slab off one beam or wall.
+// A cantilever slab off one beam or wall: the rectangle `width` along the member's axis
+// (from its first to its last point) and `length` out from it, at the first point's level.
+bool SlabOnSide(CModelerWriter& w, const T_MEMB_D& member, double x, double y) {
+  CUIntArray onStory;
+  w.Memb()->GetKeyListOfStory(member.storyKey, onStory);
+  for (UINT k : onStory) {
+    T_MEMB_D s;
+    CPoint3DArray outline;
+    if (!w.Memb()->Get(k, s) || !CClassMemb::IsGeometryArea(s.type) || !w.Memb()->GetPontDList3D(k, outline)) continue;
+    std::vector<T_POINT2D> poly;
+    for (const T_POINT3D& q : outline) poly.push_back(T_POINT2D{q.x, q.y});
+    if (poly.size() >= 3 && DBGeom::PointInPolygon(poly, x, y)) return true;
+  }
+  return false;
+}
+
 void Cantilever(CModelerWriter& w, const T_MODELER2_PARAM_MEMB& m, const T_PARAM_CANTI_SLAB& c, UINT membKey) {
-  int type = 0;
+  T_MEMB_D member;
   CPoint3DArray pts;
-  if (!w.Memb()->GetMembType(membKey, type) || (type != 201 && type != 202 && type != 205) ||
+  if (!w.Memb()->Get(membKey, member) || (member.type != 201 && member.type != 202 && member.type != 205) ||
       !w.Memb()->GetPontDList3D(membKey, pts) || pts.GetSize() < 2)
     return;
   const T_POINT3D a = pts[0], b = pts[pts.GetSize() - 1];
-  double len = std::hypot(b.x - a.x, b.y - a.y);
-  if (len <= 1e-9 || c.length <= 0 || c.width <= 0) return;
-  double ux = (b.x - a.x) / len, uy = (b.y - a.y) / len;
-  double nx = -uy, ny = ux;  // left of I->J
-  double s0 = c.location == 0 ? c.offset : c.location == 2 ? len - c.offset - c.width : (len - c.width) / 2;
+  const double len = std::hypot(b.x - a.x, b.y - a.y);
+  if (len <= 1e-9 || !(c.length > 0) || !(c.width > 0)) return;
+  const double ux = (b.x - a.x) / len, uy = (b.y - a.y) / len;
+  const double nx = -uy, ny = ux;  // left of first -> last
+  const double s0 = c.location == 0 ? c.offset : c.location == 2 ? len - c.offset - c.width : (len - c.width) / 2;
   int side = c.direction == 1 ? -1 : 1;
   if (c.direction == 2) {
-    // The side where no slab of the story lies yet.
-    CArray<T_CPF_CYCLE_PATH> dummy;
-    CUIntArray keys;
-    T_POINT3D probe{a.x + ux * len / 2 + nx * 0.01, a.y + uy * len / 2 + ny * 0.01, a.z};
-    CPoint2DArray sq;
-    for (auto d : {T_POINT2D{-0.005, -0.005}, T_POINT2D{0.005, -0.005}, T_POINT2D{0.005, 0.005}, T_POINT2D{-0.005, 0.005}})
-      sq.Add(T_POINT2D{probe.x + d.x, probe.y + d.y});
-    T_MEMB_D rec;
-    w.Memb()->Get(membKey, rec);
-    CUIntArray stories;
-    stories.Add(rec.storyKey);
-    CUIntArray onStory;
-    w.Memb()->GetKeyListOfStory(rec.storyKey, onStory);
-    for (UINT k : onStory) {
-      T_MEMB_D s;
-      w.Memb()->Get(k, s);
-      if (!CClassMemb::IsGeometryArea(s.type)) continue;
-      CPoint3DArray outline;
-      w.Memb()->GetPontDList3D(k, outline);
-      std::vector<T_POINT2D> poly;
-      for (const T_POINT3D& q : outline) poly.push_back(T_POINT2D{q.x, q.y});
-      if (DBGeom::PointInPolygon(poly, probe.x, probe.y)) side = -1;
-    }
+    // The side without a slab: probe just left of the member's middle.
+    const double px = a.x + ux * len / 2 + nx * kSideProbe, py = a.y + uy * len / 2 + ny * kSideProbe;
+    if (SlabOnSide(w, member, px, py)) side = -1;
   }
-  double px = a.x + ux * s0, py = a.y + uy * s0;
-  double qx = px + ux * c.width, qy = py + uy * c.width;
-  double ox = nx * side * c.length, oy = ny * side * c.length;
+  const double px = a.x + ux * s0, py = a.y + uy * s0;
+  const double qx = px + ux * c.width, qy = py + uy * c.width;
+  const double ox = nx * side * c.length, oy = ny * side * c.length;
   std::vector<T_POINT3D> at = {{px, py, a.z}, {qx, qy, a.z}, {qx + ox, qy + oy, a.z}, {px + ox, py + oy, a.z}};
-  if (side < 0) std::reverse(at.begin(), at.end());
+  if (side < 0) std::reverse(at.begin(), at.end());  // counter-clockwise either way
   w.MemberAt(m, at);
 }
 
@@ -250,6 +248,42 @@ bool Same(const T_MEMBDLG_3DPOINT& a, const T_MEMBDLG_3DPOINT& b, double tol) {
   return std::fabs(a.x - b.x) <= tol && std::fabs(a.y - b.y) <= tol && std::fabs(a.z - b.z) <= tol;
 }
 T_POINT3D P3(const T_MEMBDLG_3DPOINT& p) { return T_POINT3D{p.x, p.y, p.z}; }
+
+// The members of a brace pattern (types 1 to 6) in the bay below two positions at one
+// level: A and B the positions' plan points, t their level, b the bottom of the story
+// whose range holds t, M the middle of A-B, h the bay's mid-height.
+bool BracePattern(CModelerWriter& w, const T_MEMBDLG_3DPOINT& p1, const T_MEMBDLG_3DPOINT& p2,
+                  const T_MODELER2_PARAM_MEMB& memb, std::vector<std::pair<T_POINT3D, T_POINT3D>>& bars) {
+  const double t = p1.z;
+  if (std::fabs(p1.z - p2.z) > w.MergeTol()) return false;
+  const double span = std::hypot(p2.x - p1.x, p2.y - p1.y);
+  UINT story = w.StoryAt(t);
+  double top = 0;
+  T_STOR_D s;
+  if (span <= w.MergeTol() || !story || !w.Stor()->GetTopLevel(story, top) || !w.Stor()->Get(story, s)) return false;
+  const double b = top - s.height;
+  if (t - b <= w.MergeTol()) return false;
+  auto at = [&](double f, double z) {
+    return T_POINT3D{Rounded(p1.x + (p2.x - p1.x) * f), Rounded(p1.y + (p2.y - p1.y) * f), z};
+  };
+  const double h = (t + b) / 2;
+  switch (memb.braceType) {
+    case 1: bars = {{at(0, b), at(1, t)}, {at(1, b), at(0, t)}}; break;  // cross
+    case 2: bars = {{at(0, b), at(1, t)}}; break;                        // one diagonal
+    case 3: bars = {{at(0, b), at(0.5, t)}, {at(1, b), at(0.5, t)}}; break;  // inverted V
+    case 4: bars = {{at(0, h), at(1, t)}, {at(0, h), at(1, b)}}; break;      // K, meeting at A's mid-height
+    case 5: bars = {{at(0, t), at(0.5, b)}, {at(1, t), at(0.5, b)}}; break;  // V
+    case 6: {                                                                 // eccentric, e1 apart, e2 down
+      const double gap = memb.e1 / span, drop = memb.e2;
+      if (!(memb.e1 >= 0) || !(drop >= 0) || memb.e1 >= span - w.MergeTol() || drop >= t - b - w.MergeTol())
+        return false;
+      bars = {{at(0, b), at(0.5 - gap / 2, t - drop)}, {at(1, b), at(0.5 + gap / 2, t - drop)}};
+      break;
+    }
+    default: return false;
+  }
+  return true;
+}
 
 }  // namespace
 
@@ -327,9 +361,12 @@ UINT CModeler2::GetOrCreatePoint(const T_PONT_D* pPoint, int nFlag) {
   CModelerWriter w;
   UINT key = 0;
   double top = 0;
-  if (pPoint && w.Ok() && w.Stor()->GetTopLevel(pPoint->storyKey, top)) {
-    key = w.Pont()->GetSamePointBy3DPos(T_POINT3D{pPoint->x, pPoint->y, top + pPoint->z}, w.MergeTol());
-    if (!key) key = w.PointRecord(*pPoint);
+  T_STOR_D s;
+  if (pPoint && w.Ok() && w.Stor()->GetTopLevel(pPoint->storyKey, top) && w.Stor()->Get(pPoint->storyKey, s)) {
+    T_PONT_D rec = *pPoint;
+    if (rec.flag == -1) rec.z -= s.height;  // given from the story's bottom, stored from its top
+    key = w.Pont()->GetSamePointBy3DPos(T_POINT3D{rec.x, rec.y, top + rec.z}, w.MergeTol());
+    if (!key) key = w.PointRecord(rec);
   }
   int written = w.Finish();
   if (!written && key && !w.Pont()->Exist(key)) key = 0;  // rolled back
@@ -408,7 +445,15 @@ int CModeler2::CreateBraceBy2Pos(const T_MEMBDLG_3DPOINT* p1, const T_MEMBDLG_3D
   Log log("CreateBraceBy2Pos");
   log.Text("p1", Pos(p1)).Text("p2", Pos(p2)).Record("memb", &memb).Int("flag", nFlag);
   CModelerWriter w;
-  if (p1 && p2 && w.Ok() && !Same(*p1, *p2, w.MergeTol())) w.MemberAt(memb, {P3(*p1), P3(*p2)});
+  if (!p1 || !p2 || !w.Ok() || Same(*p1, *p2, w.MergeTol())) LOG_DONE(log, w.Finish());
+  if (memb.braceType == 0) {
+    w.MemberAt(memb, {P3(*p1), P3(*p2)});
+    LOG_DONE(log, w.Finish());
+  }
+  std::vector<std::pair<T_POINT3D, T_POINT3D>> bars;
+  if (!BracePattern(w, *p1, *p2, memb, bars)) LOG_DONE(log, w.Finish());
+  for (const auto& bar : bars)
+    if (!w.MemberAt(memb, {bar.first, bar.second})) w.Fail();
   LOG_DONE(log, w.Finish());
 }
 

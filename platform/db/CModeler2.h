@@ -24,8 +24,31 @@
 // - Window and polygon forms act on what lies inside (border included): the tracing-line
 //   nodes of the current story's level for points and columns, the segment pieces for
 //   line members, the closed regions of the current story's members for area members,
-//   the beams and walls for cantilever slabs.
+//   the beams and walls for cantilever slabs (below).
 // - Area by pick: the smallest closed region of the current story around the position.
+// - GetOrCreatePoint: the record's z is from its story's top; with flag -1 (a point that
+//   belongs to the story above its own level range) it is from the story's bottom, and
+//   the point is stored with z from the top (the flag kept).
+// - Braces by two positions (CreateBraceBy2Pos): brace type 0 (free) one member between
+//   them. Types 1 to 6 need both positions at one level t (within the merge tolerance)
+//   and fill the bay below them down to the bottom b of the story whose range holds t:
+//   with A, B the positions in plan, M the middle of A-B and h = (t + b) / 2,
+//     1 cross: A(b)-B(t) and B(b)-A(t);      2 diagonal: A(b)-B(t);
+//     3 inverted V: A(b)-M(t) and B(b)-M(t); 4 K: A(h)-B(t) and A(h)-B(b);
+//     5 V: A(t)-M(b) and B(t)-M(b);
+//     6 eccentric: A(b) and B(b) to two points at t - e2, e1 apart about M (e1 and e2 of
+//       the member record; both at least 0, e1 shorter than A-B, e2 less than t - b).
+//   Anything else writes nothing.
+// - Cantilever slabs, per beam, wall or secondary beam (201, 202, 205; other members
+//   are passed over): a slab (the record's type) `length` out from the member's axis
+//   and `width` along it, at its first point's level. Along the axis from the first
+//   point to the last: location 0 starts `offset` from the first point, 2 ends `offset`
+//   before the last point, 1 is centred (offset not used); the slab may run past an end.
+//   Direction 0 (+) lies left of first -> last, 1 (-) right, 2 (automatic) left unless a
+//   slab of the member's story covers the point 0.01 m left of the member's middle, then
+//   right. A length or width not above 0 writes nothing. By members: the given keys; in
+//   a window or polygon: the members of the story at the first corner's level whose
+//   points all lie inside (border included).
 //
 // The modeller keeps a log of every request it received, refused ones too: its
 // operation, its arguments as texts and its result (GetRequestCount, GetRequest).

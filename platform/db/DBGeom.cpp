@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 namespace {
 constexpr double kPi = 3.14159265358979323846;
@@ -40,6 +41,44 @@ double T_LINE_G::Length() const {
   if (bArc && ArcAngles(*this, r, a0, sweep)) return r * std::fabs(sweep);
   return std::sqrt((end.x - start.x) * (end.x - start.x) + (end.y - start.y) * (end.y - start.y) +
                    (end.z - start.z) * (end.z - start.z));
+}
+
+BOOL T_LINE_G::SortByDist(CArray<T_POINT3D>& points, double tol, int order) const {
+  const INT_PTR n = points.GetSize();
+  std::vector<std::pair<double, T_POINT3D>> at;
+  at.reserve((size_t)n);
+  double r = 0, a0 = 0, sweep = 0;
+  if (bArc) {
+    if (!ArcAngles(*this, r, a0, sweep)) return FALSE;
+  } else if (n > 1 && std::hypot(end.x - start.x, end.y - start.y) <= 1e-12) {
+    return FALSE;
+  }
+  const double len = std::hypot(end.x - start.x, end.y - start.y);
+  for (const T_POINT3D& p : points) {
+    double d = 0.0;
+    if (bArc) {
+      // The sweep from the start toward the end, in the arc's own direction.
+      double a = std::atan2(p.y - centre.y, p.x - centre.x) - a0;
+      while (a > kPi) a -= 2 * kPi;
+      while (a < -kPi) a += 2 * kPi;
+      d = (sweep < 0 ? -a : a) * r;
+    } else if (len > 0) {
+      d = ((p.x - start.x) * (end.x - start.x) + (p.y - start.y) * (end.y - start.y)) / len;
+    }
+    at.emplace_back(order == 0 ? d : -d, p);
+  }
+  // Insertion keeps points within tol of each other in their order.
+  for (size_t i = 1; i < at.size(); ++i) {
+    auto cur = at[i];
+    size_t j = i;
+    while (j > 0 && at[j - 1].first > cur.first + tol) {
+      at[j] = at[j - 1];
+      --j;
+    }
+    at[j] = cur;
+  }
+  for (size_t i = 0; i < at.size(); ++i) points[(INT_PTR)i] = at[i].second;
+  return TRUE;
 }
 
 namespace DBGeom {

@@ -29,6 +29,13 @@ struct T_LINE_G {
   BOOL GetLineCenter(T_POINT3D& mid) const;
   // Length: the chord, or the arc's shorter way round.
   double Length() const;
+  // Orders the points along the line: by their plan distance from the start measured
+  // along the line (a straight line's direction, or the arc's sweep from its start, the
+  // shorter way round), ascending for order 0 and descending otherwise. Points whose
+  // distances differ by at most tol keep their order (a stable sort). 0 for an arc
+  // whose middle cannot be had, or a straight line of no plan length with more than one
+  // point; the points are then left as they were.
+  BOOL SortByDist(CArray<T_POINT3D>& points, double tol, int order = 0) const;
 };
 
 typedef CArray<T_POINT2D> CPoint2DArray;
