@@ -6,6 +6,7 @@
 #include <cmath>
 #include <functional>
 #include <string>
+#include <vector>
 #include "db/CClassCurv.h"
 #include "db/CClassMemb.h"
 #include "db/CClassPont.h"
@@ -409,6 +410,154 @@ TEST_F(Modeler, StairSlabsKeepTheirStepsAndCantileversStandOffTheirBeam) {
   EXPECT_DOUBLE_EQ(pts[0].x, 12.0);
   EXPECT_DOUBLE_EQ(pts[1].x, 14.0);
   EXPECT_DOUBLE_EQ(pts[2].y, 1.0);
+}
+
+// The ends of the members made since `before` (members in key order), as "x,y,z>x,y,z".
+std::vector<std::string> BarsSince(CClassMemb* memb, UINT before) {
+  std::vector<std::string> out;
+  CUIntArray keys;
+  memb->GetKeyList(keys);
+  for (UINT k : keys) {
+    if (k <= before) continue;
+    CPoint3DArray a;
+    memb->GetPontDList3D(k, a);
+    std::string s;
+    for (const T_POINT3D& p : a) {
+      char b[80];
+      std::snprintf(b, sizeof b, "%s%g,%g,%g", s.empty() ? "" : ">", p.x, p.y, p.z);
+      s += b;
+    }
+    out.push_back(s);
+  }
+  return out;
+}
+
+TEST_F(Modeler, BracePatternsFillTheBayBelowTwoPositionsAtOneLevel) {
+  // The bay from (0, 0) to (6, 0) at 1F's top (9.0) down to its bottom (4.5).
+  struct Case {
+    int type;
+    double e1, e2;
+    std::vector<std::string> bars;  // empty: refused
+  };
+  const std::vector<Case> cases = {
+      {0, 0, 0, {"0,0,9>6,0,9"}},
+      {1, 0, 0, {"0,0,4.5>6,0,9", "6,0,4.5>0,0,9"}},
+      {2, 0, 0, {"0,0,4.5>6,0,9"}},
+      {3, 0, 0, {"0,0,4.5>3,0,9", "6,0,4.5>3,0,9"}},
+      {4, 0, 0, {"0,0,6.75>6,0,9", "0,0,6.75>6,0,4.5"}},
+      {5, 0, 0, {"0,0,9>3,0,4.5", "6,0,9>3,0,4.5"}},
+      {6, 1, 0.5, {"0,0,4.5>2.5,0,8.5", "6,0,4.5>3.5,0,8.5"}},
+      {6, 6, 0.5, {}},   // the gap as wide as the bay
+      {6, 1, 4.5, {}},   // the drop as deep as the story
+      {7, 0, 0, {}},
+  };
+  const T_MEMBDLG_3DPOINT a = At(0, 0, 9), b = At(6, 0, 9);
+  for (const Case& c : cases) {
+    T_MODELER2_PARAM_MEMB brace = Param(206, 3);
+    brace.braceType = c.type, brace.e1 = c.e1, brace.e2 = c.e2;
+    const UINT before = memb->GetNewKey() - 1;
+    const int undo = db->GetUndoCount();
+    EXPECT_EQ(m->CreateBraceBy2Pos(&a, &b, brace, 1), c.bars.empty() ? 0 : 1) << c.type;
+    EXPECT_EQ(BarsSince(memb, before), c.bars) << c.type;
+    if (!c.bars.empty()) {
+      EXPECT_EQ(db->GetUndoCount(), undo + 1) << "one undo step: " << c.type;
+      ASSERT_TRUE(db->Undo());
+    }
+    EXPECT_EQ(memb->GetCount(), 0) << c.type;
+  }
+  // A pattern needs one level; a free brace does not.
+  T_MEMBDLG_3DPOINT low = At(6, 0, 4.5);
+  T_MODELER2_PARAM_MEMB cross = Param(206, 3);
+  cross.braceType = 1;
+  EXPECT_EQ(m->CreateBraceBy2Pos(&a, &low, cross, 1), 0);
+  cross.braceType = 0;
+  EXPECT_EQ(m->CreateBraceBy2Pos(&a, &low, cross, 1), 1);
+  EXPECT_EQ(BarsSince(memb, 0), std::vector<std::string>{"0,0,9>6,0,4.5"});
+}
+
+TEST_F(Modeler, CantileversTakeTheirPlaceAlongTheMemberAndTheirSide) {
+  // A beam along x from (0, 0) to (6, 0) on 1F; a slab already on its left (+y).
+  T_MEMBDLG_3DPOINT c = At(0, 0, 9), d = At(6, 0, 9), s1 = At(0, 0, 9), s2 = At(6, 3, 9);
+  T_MODELER2_PARAM_MEMB beamParam = Param(201, 2), slabParam = Param(301, 1);
+  ASSERT_EQ(m->CreateLineMembBy2Pos(&c, &d, beamParam, 1, nullptr, 0, 0, 0, 0), 1);
+  const UINT beam = 1;
+  struct Case {
+    int location, direction;
+    double offset;
+    std::string slab;
+  };
+  // Length 1 out, width 2 along; outlines counter-clockwise.
+  const std::vector<Case> cases = {
+      {0, 0, 0.5, "0.5,0,9>2.5,0,9>2.5,1,9>0.5,1,9"},
+      {1, 0, 9.0, "2,0,9>4,0,9>4,1,9>2,1,9"},  // centred: the offset is not used
+      {2, 0, 0.5, "3.5,0,9>5.5,0,9>5.5,1,9>3.5,1,9"},
+      {0, 1, 0.0, "0,-1,9>2,-1,9>2,0,9>0,0,9"},
+      {0, 2, 0.0, "0,1,9>2,1,9>2,0,9>0,0,9"},  // no slab yet: left; listed from the new corner
+  };
+  T_MODELER2_PARAM_MEMB slab = Param(301, 1);
+  slab.canti = 1;
+  for (const Case& k : cases) {
+    T_PARAM_CANTI_SLAB canti;
+    canti.length = 1.0, canti.width = 2.0, canti.offset = k.offset, canti.location = k.location,
+    canti.direction = k.direction;
+    const UINT before = memb->GetNewKey() - 1;
+    ASSERT_EQ(m->CreateCantileverSlabsOnMembs(Keys({beam}), slab, canti), 1) << k.location << k.direction;
+    const auto made = BarsSince(memb, before);
+    ASSERT_EQ(made.size(), 1u);
+    if (k.direction == 2) {
+      // Whatever the corner it starts from, it lies on the left.
+      T_POINT3D centre;
+      ASSERT_TRUE(memb->calcCenterMemb(before + 1, centre));
+      EXPECT_NEAR(centre.y, 0.5, 1e-12);
+    } else {
+      EXPECT_EQ(made[0], k.slab) << k.location << k.direction;
+    }
+    ASSERT_TRUE(db->Undo());
+  }
+  // With a slab on the left the automatic side is the right.
+  ASSERT_EQ(m->CreateAreaMembBy2Pos(&s1, &s2, slabParam, 1), 1);
+  T_PARAM_CANTI_SLAB automatic;
+  automatic.length = 1.0, automatic.width = 2.0, automatic.location = 1, automatic.direction = 2;
+  const UINT before = memb->GetNewKey() - 1;
+  ASSERT_EQ(m->CreateCantileverSlabsOnMembs(Keys({beam}), slab, automatic), 1);
+  T_POINT3D centre;
+  ASSERT_TRUE(memb->calcCenterMemb(before + 1, centre));
+  EXPECT_NEAR(centre.y, -0.5, 1e-12);
+  EXPECT_NEAR(centre.x, 3.0, 1e-12);
+  // Nothing for a slab picked as the member, or a length of 0.
+  EXPECT_EQ(m->CreateCantileverSlabsOnMembs(Keys({before}), slab, automatic), 0);
+  automatic.length = 0.0;
+  EXPECT_EQ(m->CreateCantileverSlabsOnMembs(Keys({beam}), slab, automatic), 0);
+}
+
+TEST_F(Modeler, CantileversInAWindowStandOffTheMembersWhollyInside) {
+  TwoBays();
+  T_PARAM_CANTI_SLAB canti;
+  canti.length = 1.0, canti.width = 2.0, canti.location = 1, canti.direction = 1;
+  T_MODELER2_PARAM_MEMB slab = Param(301, 1);
+  CPoint3DArray window;
+  window.Add(T_POINT3D{-1, -1, 9});
+  window.Add(T_POINT3D{7, 1, 9});  // holds the beam (0, 0)-(6, 0) alone
+  const UINT before = memb->GetNewKey() - 1;
+  ASSERT_EQ(m->CreateCantileverSlabsInWindow(window, slab, canti), 1);
+  EXPECT_EQ(BarsSince(memb, before), std::vector<std::string>{"2,-1,9>4,-1,9>4,0,9>2,0,9"});
+}
+
+TEST_F(Modeler, APointGivenFromItsStorysBottomIsStoredFromItsTop) {
+  // 1F runs from 4.5 to 9.0: z 0 from its bottom is 4.5, stored as -4.5 from its top.
+  T_PONT_D p;
+  p.x = 1, p.y = 2, p.z = 0.0, p.flag = -1, p.storyKey = f1;
+  const UINT key = m->GetOrCreatePoint(&p, 1);
+  ASSERT_NE(key, 0u);
+  T_POINT3D g;
+  ASSERT_TRUE(pont->Get3DPos(key, g));
+  EXPECT_DOUBLE_EQ(g.z, 4.5);
+  T_PONT_D stored;
+  ASSERT_TRUE(pont->Get(key, stored));
+  EXPECT_EQ(stored.storyKey, f1);
+  EXPECT_EQ(stored.flag, -1);
+  EXPECT_EQ(m->GetOrCreatePoint(&p, 1), key) << "found again, not made twice";
+  EXPECT_EQ(pont->GetCount(), 1);
 }
 
 }  // namespace
