@@ -219,10 +219,10 @@ class CCreateMembDlg2 : public CDBDlgBase, public I_ViewEventHandlerItem {
   // A brace between two positions; a brace type other than free needs both at one level
   // (else a message and 0).
   int CreateBraceTypeMemberBy2Pos(const T_MEMBDLG_3DPOINT& p1, const T_MEMBDLG_3DPOINT& p2, int nFlag);
-  // Whether a beam is free at one end (nothing but points and line members, types 0,
-  // 100 and 200, within the coordinate tolerance square of that end on its story): the
-  // key of its other end's point (the first end tested first, the last point being the
-  // second end); 0 when both ends are supported, for a non-beam or on a failed read.
+  // Whether a beam is a cantilever: free at exactly one end (nothing but points and line
+  // members, types 0, 100 and 200, within the coordinate tolerance square of that end on
+  // its story; its ends are its first and last points). The key of its supported end's
+  // point; 0 when both ends are supported or both free, for a non-beam or on a failed read.
   UINT CheckCantileverBeam(UINT nMembKey) const;
   // Point keys of two positions, made where the model has none: 1 when both keys were
   // appended. Positions on adjacent stories put the lower point on the higher story

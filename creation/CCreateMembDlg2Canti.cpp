@@ -145,11 +145,12 @@ UINT CCreateMembDlg2::CheckCantileverBeam(UINT nMembKey) const {
   };
   const T_PONT_D& first = points[0];
   const T_PONT_D& last = points[points.GetSize() - 1];
+  // A cantilever is held at exactly one end; a beam held at neither is none.
   const int atFirst = supported(first);
   if (atFirst < 0) return 0;
-  if (atFirst == 0) return last.key;
   const int atLast = supported(last);
-  return atLast == 0 ? first.key : 0;
+  if (atLast < 0 || atFirst == atLast) return 0;
+  return atFirst ? first.key : last.key;
 }
 
 // ---- Point keys ------------------------------------------------------------------------------

@@ -629,11 +629,14 @@ TEST_F(CreateMembInputTest, TracingLinesSelectedInAPerspectiveViewMakeColumns) {
   EXPECT_EQ(Arg("keys"), "1,2,3,4,5,6");
 }
 
-TEST_F(CreateMembInputTest, BracesByTwoPointsAndCantileverSlabsSendNothingYet) {
+TEST_F(CreateMembInputTest, BracesByTwoPointsAndCantileverSlabsReachTheirRequests) {
   Type(206, 2);
   Press(100, 100);
   Press(104, 100);
-  EXPECT_EQ(Count(), 0);
+  ASSERT_EQ(Count(), 1);
+  EXPECT_EQ(Last().op, "CreateBraceBy2Pos");
+  EXPECT_EQ(Arg("flag"), "1");
+  EXPECT_EQ(Arg("memb.canti"), "0");
   EXPECT_TRUE(tool->GetInputPoints().empty()) << "the input is complete and emptied";
 
   DrawBeams();
@@ -641,19 +644,40 @@ TEST_F(CreateMembInputTest, BracesByTwoPointsAndCantileverSlabsSendNothingYet) {
   Type(301, 1);
   ASSERT_TRUE(user.Click(IDC_CM_CANTI));
   ASSERT_TRUE(tool->GetDlgItem(IDC_CM_CANTI_LEN)->IsWindowVisible());
+  ASSERT_TRUE(user.Type(IDC_CM_CANTI_LEN, "1.5"));
+  ASSERT_TRUE(user.Type(IDC_CM_CANTI_WIDTH, "2"));
   Press(beams[0].x, beams[0].y);
-  EXPECT_EQ(Count(), 0);
+  ASSERT_EQ(Count(), 1);
+  EXPECT_EQ(Last().op, "CreateCantileverSlabsOnMembs");
+  EXPECT_EQ(Arg("canti.length"), "1.5");
+  EXPECT_EQ(Arg("canti.location"), "1");
+  EXPECT_EQ(Arg("canti.direction"), "2");
+  EXPECT_EQ(Last().result, 1);
+  EXPECT_EQ(Arg("keys"), std::to_string(beams[0].key));
+  EXPECT_EQ(Arg("memb.canti"), "1");
   EXPECT_EQ(tool->GetInputMembs().GetSize(), 0);
+  const char* ops[] = {"CreateCantileverSlabsInWindow", "CreateCantileverSlabsInPolygon"};
   for (int method : {5, 6}) {
     tool->SetCurMethod(method);
     Press(100, 100);
     Press(104, 104);
-    Press(100, 104);
-    Press(100, 100);
-    EXPECT_EQ(Count(), 0) << method;
+    if (method == 6) {
+      Press(100, 104);
+      Press(100, 100);
+    }
+    ASSERT_EQ(Count(), method - 3) << method;
+    EXPECT_EQ(Last().op, ops[method - 5]);
+    EXPECT_EQ(Arg("memb.canti"), "1");
   }
   events().LButtonDblClk();
-  EXPECT_EQ(Count(), 0);
+  EXPECT_EQ(Count(), 3);
+  // Without the cantilever group the same presses ask for plain slabs.
+  ASSERT_TRUE(user.Click(IDC_CM_CANTI));
+  tool->SetCurMethod(5);
+  Press(100, 100);
+  Press(104, 104);
+  EXPECT_EQ(Last().op, "CreateAreaMembsInWindow");
+  EXPECT_EQ(Arg("memb.canti"), "0");
 }
 
 TEST_F(CreateMembInputTest, WindowsAxesAndPolygonsShowTheWaitCursor) {
