@@ -308,7 +308,9 @@ class CCmdRecordGrid : public CTBCommon, public ICmdUpdateMirror {
     for (INT_PTR i = 0; i < records.GetSize(); ++i) {
       Rec old;
       if (!m_pTable->Get((UINT)std::atol(keyTexts[i].c_str()), old)) return 0;
-      names.Add(old.name);
+      // A record type without names is written by a grid of its own.
+      if constexpr (requires { old.name; }) names.Add(old.name);
+      else return 0;
       Rec r = *static_cast<Rec*>(records[i]);
       r.key = *static_cast<UINT*>(keys[i]);
       recs.Add(r);

@@ -28,6 +28,9 @@
 #include "levels/CModelCtrlDlg.h"
 #include "loads/CCMLoadCaseDlg.h"
 #include "loads/CCmdBeamLoadTypeDlg.h"
+#include "loads/CCmdNamedSlabLoadDlg.h"
+#include "loads/COutLineDefineDlg.h"
+#include "loads/CWindRigionDefineDlg.h"
 #include "properties/CCMSectItemDlg.h"
 #include "properties/CCMSectScaleFactorDlg.h"
 #include "properties/CModelDefProperty.h"
@@ -77,7 +80,8 @@ CmdModalRow s_modal[] = {
     {"CMembLoadAssignDlg", IDD_CMD_MEMB_LOAD_ASSIGN, CMD_PARENT_MAIN, CMD_PLACE_DEFAULT, nullptr, nullptr},
     {"CCMSectScaleFactorDlg", IDD_CMD_SECT_SCALE_FACTOR, CMD_PARENT_MAIN, CMD_PLACE_DEFAULT,
      [](CWnd* p, UINT) -> CInternationalDlg* { return new CCMSectScaleFactorDlg(p); }, nullptr},
-    {"CCmdNamedSlabLoadDlg", IDD_CMD_NAMED_SLAB_LOAD, CMD_PARENT_MAIN, CMD_PLACE_DEFAULT, nullptr, nullptr},
+    {"CCmdNamedSlabLoadDlg", IDD_CMD_NAMED_SLAB_LOAD, CMD_PARENT_MAIN, CMD_PLACE_DEFAULT,
+     [](CWnd* p, UINT) -> CInternationalDlg* { return new CCmdNamedSlabLoadDlg(p); }, nullptr},
     {"CCmdBeamLoadTypeDlg", IDD_CMD_BEAM_LOAD_TYPE, CMD_PARENT_MAIN, CMD_PLACE_DEFAULT,
      [](CWnd* p, UINT) -> CInternationalDlg* { return new CCmdBeamLoadTypeDlg(p); }, nullptr},
     {"CEtcPzefDlg", IDD_CMD_PZEF, CMD_PARENT_MAIN, CMD_PLACE_DEFAULT,
@@ -148,7 +152,8 @@ CmdModelessRow s_modeless[] = {
      [](CWnd* p) -> CDBDlgBase* { return new CDefMemberName(p); }, nullptr, nullptr},
     {"CCMLoadCaseDlg", IDD_CMD_LOAD_CASE, CMD_PLACE_DEFAULT, CMD_EXTRA_IGNORED,
      [](CWnd* p) -> CDBDlgBase* { return new CCMLoadCaseDlg(p); }, nullptr, nullptr},
-    {"CWindRigionDefineDlg", IDD_CMD_WIND_REGION, CMD_PLACE_DEFAULT, CMD_EXTRA_IGNORED, nullptr, nullptr, nullptr},
+    {"CWindRigionDefineDlg", IDD_CMD_WIND_REGION, CMD_PLACE_DEFAULT, CMD_EXTRA_IGNORED,
+     [](CWnd* p) -> CDBDlgBase* { return new CWindRigionDefineDlg(p); }, nullptr, nullptr},
     {"CCMStrtGrupDefDlg", IDD_CMD_STRT_GRUP, CMD_PLACE_DEFAULT, CMD_EXTRA_IGNORED,
      [](CWnd* p) -> CDBDlgBase* { return new CCMStrtGrupDefDlg(p); }, nullptr, nullptr},
     {"CCMSelectIdentityDlg", IDD_CMD_SELECT_IDENTITY, CMD_PLACE_DEFAULT, CMD_EXTRA_IGNORED,
@@ -162,7 +167,8 @@ CmdModelessRow s_modeless[] = {
      [](CWnd* p) -> CDBDlgBase* { return new CCmdDetailSlabDirDlg(p); }, nullptr, nullptr},
     {"CToolsDlg", IDD_CMD_TOOLS, CMD_PLACE_RIGHT, CMD_EXTRA_TOOL_MODE,
      [](CWnd* p) -> CDBDlgBase* { return new CToolsDlg(p); }, nullptr, &kToolsOps},
-    {"COutLineDefineDlg", IDD_CMD_OUTLINE_DEFINE, CMD_PLACE_DEFAULT, CMD_EXTRA_IGNORED, nullptr, nullptr, nullptr},
+    {"COutLineDefineDlg", IDD_CMD_OUTLINE_DEFINE, CMD_PLACE_DEFAULT, CMD_EXTRA_IGNORED,
+     [](CWnd* p) -> CDBDlgBase* { return new COutLineDefineDlg(p); }, nullptr, nullptr},
 };
 
 constexpr int kModalCount = (int)(sizeof s_modal / sizeof s_modal[0]);

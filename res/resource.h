@@ -1596,3 +1596,19 @@
 #define IDC_TOOLS_POST_FORCE_SFD_VAL    16441
 #define IDC_TOOLS_POST_FORCE_BMD_VAL    16442
 #define IDC_TOOLS_POST_FORCE_DEFORM_VAL 16443
+// Named slab loads (CCmdNamedSlabLoadDlg).
+#define IDC_NSBL_GRID                   14444
+#define IDC_NSBL_CLOSE                  14459
+#define IDC_NSBL_SELF_WEIGHT            15715
+#define IDC_NSBL_SLAB_SW                14547
+// Wind-load outlines (COutLineDefineDlg) and shielding faces (CWindRigionDefineDlg).
+#define IDC_WR_GROUP                    16269
+#define IDC_WR_NAME                     14399
+#define IDC_WR_STORY_FROM               16270
+#define IDC_WR_STORY_TO                 16271
+#define IDC_WR_POINTS                   16272
+#define IDC_WR_LIST                     16273
+#define IDC_WR_ADD                      16274
+#define IDC_WR_MODIFY                   16275
+#define IDC_WR_DELETE                   16276
+#define IDC_WR_CLOSE                    14442

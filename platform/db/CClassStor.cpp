@@ -80,6 +80,14 @@ void CClassStor::GetKeyList(CUIntArray& keys, UINT mdulKey, UINT planKey) const 
     });
 }
 
+void CClassStor::GetKeyListByPlanK(CUIntArray& keys, UINT planKey) const {
+  keys.RemoveAll();
+  if (Set())
+    Set()->ForEach([&](UINT k, const T_STOR_D& r) {
+      if (r.planKey == planKey) keys.Add(k);
+    });
+}
+
 void CClassStor::GetKeyListReverse(CUIntArray& keys, UINT mdulKey) const {
   GetKeyList(keys, mdulKey);
   std::reverse(keys.begin(), keys.end());

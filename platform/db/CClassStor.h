@@ -32,6 +32,9 @@ class CClassStor : public DB_CTable<T_STOR_D> {
   // Every story of every tower, in reverse table order.
   void GetKeyListReverse(CUIntArray& keys) const;
   void GetList(CUIntArray& keys, CArray<T_STOR_D>& recs, UINT mdulKey) const;
+  // The stories of every tower that use a standard floor (0: those that use none), in
+  // sequence order. Walks the stories (a model has few).
+  void GetKeyListByPlanK(CUIntArray& keys, UINT planKey) const;
   UINT GetKey(const CString& name, UINT mdulKey) const;
   BOOL IsBaseStor(UINT key) const { return key == BASE_STORY; }
   // The base story's key (the top of the base), 0 when there is none.

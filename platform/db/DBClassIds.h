@@ -81,6 +81,9 @@ enum DB_CLASS_ID : unsigned {
   DB_CLASS_SPFC = 125,  // spectrum functions
   DB_CLASS_SMPT = 126,  // settlement groups
   DB_CLASS_SMLC = 127,  // settlement load cases
+  // The wind load's outlines and shielding faces.
+  DB_CLASS_OTLN = 130,
+  DB_CLASS_LWRD = 131,
   // The analysis model (the analysis database): 80 to 99.
   DB_CLASS_PNODE = 80,
   DB_CLASS_PMEMB = 81,
