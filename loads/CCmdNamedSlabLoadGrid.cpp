@@ -160,10 +160,14 @@ int CCmdNamedSlabLoadGrid::ModifyRecord(ROWCOL row) {
   T_NSBL_D rec;
   if (!RowToRecord(row, shownKey, rec)) return 0;
   rec = OverStored(oldKey, rec);
-  // The same name again: saved in place under the row's key.
+  // The same name again: saved in place under the row's key (nothing written when nothing
+  // changed, so no empty step joins the undo list).
   if (now == before && oldKey) {
     rec.key = oldKey;
-    return m_pTable->TR_Modify(oldKey, rec) ? 1 : 0;
+    T_NSBL_D stored;
+    const bool same = m_pTable->Get(oldKey, stored) && stored.DL == rec.DL && stored.LL == rec.LL &&
+                      stored.description == rec.description;
+    return same || m_pTable->TR_Modify(oldKey, rec) ? 1 : 0;
   }
   const UINT newKey = KeyOfName(now);
   if (!newKey) return 0;

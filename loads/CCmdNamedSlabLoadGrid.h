@@ -14,7 +14,7 @@
 // - A row whose name changed moves its record to the new name's key: the addition under
 //   the new key and the deletion of the old one are one transaction (one undo), and a new
 //   name that already has a load refuses the move ("..._already_exists"). A row whose name
-//   is unchanged is modified in place.
+//   is unchanged is modified in place; one saved unchanged writes nothing.
 // - A DL or LL whose shown text was left alone keeps its stored value.
 // - A delete of several rows is one transaction, keyed by the rows' IDs before editing.
 // - The Name choices are the slab names in key order; RefreshNameChoices rebuilds them.

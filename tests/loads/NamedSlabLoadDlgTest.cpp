@@ -159,8 +159,9 @@ TEST_F(NamedSlabLoadTest, PastedRowsTakeTheirNamesKeysAndTheSameNameModifiesInPl
     ASSERT_TRUE(u.Paste(grid, 3, Col(g, G::COL_NAME), "S3\t1\t0.5\troof"));
     EXPECT_EQ(Loads(), "1:7/3/pasted 2:4/2/ 3:1/0.5/roof");
     EXPECT_EQ(db->GetUndoCount(), steps + 2);
-    // The same name chosen again: saved in place.
+    // The same name chosen again: saved in place (unchanged: nothing written).
     ASSERT_TRUE(u.EditCell(grid, 2, Col(g, G::COL_NAME), "S2"));
+    EXPECT_EQ(db->GetUndoCount(), steps + 2);
     ASSERT_TRUE(u.EditCell(grid, 2, Col(g, G::COL_LL), "2.5"));
     EXPECT_EQ(Loads(), "1:7/3/pasted 2:4/2.5/ 3:1/0.5/roof");
     // A pasted rename moves the record, as a typed one does.
