@@ -69,6 +69,29 @@ TEST_F(Stories, DeletingAStandardFloorLeavesItsStoriesWithout) {
   EXPECT_EQ(got.planKey, p2);
 }
 
+// The stories of one standard floor come from every tower, in sequence order.
+TEST_F(Stories, StoriesOfAStandardFloorInSequenceOrder) {
+  Build();
+  const UINT p2 = plan->GetKey("P2");
+  for (const char* name : {"T1", "2F"}) {
+    T_STOR_D s;
+    const UINT k = stor->GetKey(name, name[0] == 'T' ? 2 : 1);
+    ASSERT_TRUE(stor->Get(k, s));
+    s.planKey = p2;
+    ASSERT_TRUE(stor->TR_Modify(k, s));
+  }
+  auto names = [&](UINT planKey) {
+    CUIntArray k;
+    stor->GetKeyListByPlanK(k, planKey);
+    std::string out;
+    for (UINT key : k) out += (out.empty() ? "" : ",") + std::string(stor->GetName(key).c_str());
+    return out;
+  };
+  EXPECT_EQ(names(p2), "2F,T1");
+  EXPECT_EQ(names(1), "Base,1F,3F,T2");
+  EXPECT_EQ(names(99), "");
+}
+
 TEST_F(Stories, NamesAreUniquePerTower) {
   Build();
   EXPECT_TRUE(stor->TR_Add(Story("1F", 2)));
