@@ -1,5 +1,7 @@
 #include "loads/COutLineDlgBase.h"
 
+#include <algorithm>
+
 #include "afx/AfxMessageBox.h"
 #include "afx/CDataExchange.h"
 #include "db/CClassMdul.h"
