@@ -39,6 +39,7 @@
 #include "res/resource.h"
 #include "selection/CCMBndrGrupDefDlg.h"
 #include "selection/CCMSelectIdentityDlg.h"
+#include "selection/CCMUnselectIdentityDlg.h"
 #include "selection/CCMStrtGrupDefDlg.h"
 #include "selection/CDefMemberName.h"
 #include "tools/CToolsDlg.h"
@@ -158,7 +159,8 @@ CmdModelessRow s_modeless[] = {
      [](CWnd* p) -> CDBDlgBase* { return new CCMStrtGrupDefDlg(p); }, nullptr, nullptr},
     {"CCMSelectIdentityDlg", IDD_CMD_SELECT_IDENTITY, CMD_PLACE_DEFAULT, CMD_EXTRA_IGNORED,
      [](CWnd* p) -> CDBDlgBase* { return new CCMSelectIdentityDlg(p); }, nullptr, nullptr},
-    {"CCMUnselectIdentityDlg", IDD_CMD_UNSELECT_IDENTITY, CMD_PLACE_DEFAULT, CMD_EXTRA_IGNORED, nullptr, nullptr, nullptr},
+    {"CCMUnselectIdentityDlg", IDD_CMD_UNSELECT_IDENTITY, CMD_PLACE_DEFAULT, CMD_EXTRA_IGNORED,
+     [](CWnd* p) -> CDBDlgBase* { return new CCMUnselectIdentityDlg(p); }, nullptr, nullptr},
     {"CSelectActiveIdentityDlg", IDD_CMD_SELECT_ACTIVE_IDENTITY, CMD_PLACE_RIGHT, CMD_EXTRA_IGNORED, nullptr, nullptr, nullptr},
     {"CCmdAnalCtrlDlg", IDD_CMD_ANAL_CTRL, CMD_PLACE_DEFAULT, CMD_EXTRA_IGNORED,
      [](CWnd* p) -> CDBDlgBase* { return new CCmdAnalCtrlTabDlg(p); }, nullptr, nullptr},

@@ -1519,6 +1519,23 @@
 #define IDC_SELID_PICK_THIK             14360
 #define IDC_SELID_MULTI_PICK            14333
 #define IDC_SELID_CLOSE                 14259
+// Unselect by identity (IDD_CMD_UNSELECT_IDENTITY); the buttons keep the select window's ids.
+#define IDC_UNSELID_CHK_PONT            16227
+#define IDC_UNSELID_PONT_NO             16228
+#define IDC_UNSELID_CHK_MEMB            16229
+#define IDC_UNSELID_MEMB_NO             16230
+#define IDC_UNSELID_CATEGORY            16231
+#define IDC_UNSELID_LIST                16232
+#define IDC_UNSELID_PICK_TYPE           16233
+#define IDC_UNSELID_PICK_MATL           16234
+#define IDC_UNSELID_PICK_SECT           16235
+#define IDC_UNSELID_PICK_THIK           16236
+#define IDC_UNSELID_MULTI_PICK          16237
+#define IDC_UNSELID_SPARE               16238
+#define IDC_UNSELID_CHK_NODE            16239
+#define IDC_UNSELID_NODE_NO             16240
+#define IDC_UNSELID_CHK_ELEM            16241
+#define IDC_UNSELID_ELEM_NO             16242
 // Slab detail settings (CCmdDetailSlabDlg, IDD_CMD_DETAIL_SLAB).
 #define IDC_DASB_STORY                  16343
 #define IDC_DASB_MESH                   16344

@@ -13,5 +13,8 @@ class CSelectListEdit : public CEdit {
   ~CSelectListEdit() override = default;
   BOOL PreTranslateMessage(MSG* pMsg) override;
 
+  // The Return rule above for any edit; non-zero when the key was taken.
+  static BOOL PostKillFocusOnReturn(CEdit& edit, MSG* pMsg);
+
   DECLARE_MESSAGE_MAP()
 };

@@ -75,6 +75,10 @@ void CViewCtrl::Tell(int hint) {
 }
 
 void CViewCtrl::Remember() {
+  if (m_nStep > 0) {
+    if (m_bStepRemembered) return;
+    m_bStepRemembered = TRUE;
+  }
   for (int k = 0; k < KINDS; ++k) m_prev[k] = m_sel[k].order;
 }
 
@@ -178,6 +182,8 @@ void CViewCtrl::SelectPrevious() {
       if (!before.Contains(key)) m_cur[k].push_back(key);
     m_prev[k].swap(now);
   }
+  // Inside a step the selection from before it stays the previous one.
+  if (m_nStep > 0) m_bStepRemembered = TRUE;
   Tell(HINT_SELECT);
 }
 
@@ -205,6 +211,7 @@ BOOL CViewCtrl::DropDeleted() {
 }
 
 void CViewCtrl::Clear() {
+  m_bStepRemembered = FALSE;
   for (int k = 0; k < KINDS; ++k) {
     m_sel[k] = Set();
     m_cur[k].clear();

@@ -12,6 +12,9 @@
 //
 // The previous selection is the selection as it was before the last call that changed it
 // (deletions aside); SelectPrevious brings it back, so that two calls swap back and forth.
+// Calls made while a step is open (BeginStep ... EndStep, or a CStep in scope) are one
+// change for SelectPrevious: the previous selection is the one from before the first of
+// them. Listeners still hear every call.
 // Costs: a call over k keys is O(k) plus O(s) for the s selected keys it remembers as the
 // previous selection; the whole-kind reads and writes are O(n) in the table.
 #pragma once
@@ -99,6 +102,27 @@ class CViewCtrl {
   // replaced by another).
   void Clear();
 
+  // Steps nest; only the outermost one counts.
+  void BeginStep() { ++m_nStep; }
+  void EndStep() {
+    if (m_nStep > 0 && --m_nStep == 0) m_bStepRemembered = FALSE;
+  }
+  // A step for as long as it is in scope.
+  class CStep {
+   public:
+    explicit CStep(CViewCtrl* pCtrl) : m_pCtrl(pCtrl) {
+      if (m_pCtrl) m_pCtrl->BeginStep();
+    }
+    ~CStep() {
+      if (m_pCtrl) m_pCtrl->EndStep();
+    }
+    CStep(const CStep&) = delete;
+    CStep& operator=(const CStep&) = delete;
+
+   private:
+    CViewCtrl* m_pCtrl;
+  };
+
   void GetAllSelectedPont(CUIntArray& keys) const { Copy(m_sel[PONT].order, keys); }
   void GetAllSelectedMemb(CUIntArray& keys) const { Copy(m_sel[MEMB].order, keys); }
   void GetAllSelectedPNode(CUIntArray& keys) const { Copy(m_sel[PNODE].order, keys); }
@@ -143,4 +167,6 @@ class CViewCtrl {
   Set m_sel[KINDS];
   std::vector<UINT> m_cur[KINDS];
   std::vector<UINT> m_prev[KINDS];
+  int m_nStep = 0;
+  BOOL m_bStepRemembered = FALSE;  // the open step has set the previous selection
 };

@@ -146,22 +146,23 @@ TEST_F(DialogFactoryTest, BothTablesHoldTheirNamesInOrder) {
 
 // The rows whose dialogs are not built yet. Building a dialog takes its row off the list;
 // every other row must build its dialog on the row's template.
-const char* const kModalNotBuilt[] = {
+// Either list may be empty.
+const std::vector<std::string> kModalNotBuilt = {
     "CMembLoadAssignDlg",
-    };
-const char* const kModelessNotBuilt[] = {
-    "CCMUnselectIdentityDlg", "CSelectActiveIdentityDlg",
-    "CMActiveIdentityDlg"};
+};
+const std::vector<std::string> kModelessNotBuilt = {
+    "CSelectActiveIdentityDlg",
+    "CMActiveIdentityDlg",
+};
 
-template <size_t N>
-bool Listed(const char* const (&names)[N], const char* name) {
-  for (const char* n : names)
-    if (std::string(n) == name) return true;
+bool Listed(const std::vector<std::string>& names, const char* name) {
+  for (const std::string& n : names)
+    if (n == name) return true;
   return false;
 }
 
 TEST_F(DialogFactoryTest, EveryModalRowBuildsItsDialogOnItsTemplateOrIsListedAsNotBuilt) {
-  for (const char* n : kModalNotBuilt) EXPECT_NE(CmdDialogTable::FindModal(n), nullptr) << n << " is no row";
+  for (const std::string& n : kModalNotBuilt) EXPECT_NE(CmdDialogTable::FindModal(n.c_str()), nullptr) << n << " is no row";
   for (int i = 0; i < CmdDialogTable::GetModalCount(); ++i) {
     const CmdModalRow& row = CmdDialogTable::GetModalRow(i);
     if (row.nTemplate == 0) continue;  // the name that never builds anything, below
@@ -184,7 +185,7 @@ TEST_F(DialogFactoryTest, EveryModalRowBuildsItsDialogOnItsTemplateOrIsListedAsN
 }
 
 TEST_F(DialogFactoryTest, EveryModelessRowBuildsItsDialogOnItsTemplateOrIsListedAsNotBuilt) {
-  for (const char* n : kModelessNotBuilt) EXPECT_NE(CmdDialogTable::FindModeless(n), nullptr) << n << " is no row";
+  for (const std::string& n : kModelessNotBuilt) EXPECT_NE(CmdDialogTable::FindModeless(n.c_str()), nullptr) << n << " is no row";
   for (int i = 0; i < CmdDialogTable::GetModelessCount(); ++i) {
     const CmdModelessRow& row = CmdDialogTable::GetModelessRow(i);
     int extra = row.extra == CMD_EXTRA_TOOL_MODE ? CMD_TOOL_BY_MENU : 0;

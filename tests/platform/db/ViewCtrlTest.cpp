@@ -161,6 +161,40 @@ TEST_F(ViewCtrl, PreviousBringsBackTheSelectionBeforeTheLastChangeAndTwiceSwapsB
   EXPECT_EQ(Sel(CViewCtrl::MEMB), (std::vector<UINT>{3}));
 }
 
+TEST_F(ViewCtrl, CallsInAStepAreOneChangeForPrevious) {
+  vc->Select(nullptr, Keys({1, 2}), Keys({3}), none, none, 0, 0, 1);
+  const int calls = listener.calls;
+  {
+    CViewCtrl::CStep step(vc);
+    vc->SelectAll(nullptr);
+    {
+      CViewCtrl::CStep inner(vc);
+      vc->UnSelectMemb(nullptr, Keys({3, 4}));
+    }
+    vc->UnSelectPont(nullptr, Keys({1}));
+  }
+  EXPECT_EQ(listener.calls, calls + 3) << "the listeners hear every call";
+  EXPECT_EQ(Sel(CViewCtrl::PONT).size(), 11u);
+  vc->SelectPrevious();
+  EXPECT_EQ(Sel(CViewCtrl::PONT), (std::vector<UINT>{1, 2}));
+  EXPECT_EQ(Sel(CViewCtrl::MEMB), (std::vector<UINT>{3}));
+  vc->SelectPrevious();
+  EXPECT_EQ(Sel(CViewCtrl::MEMB).size(), 8u) << "and back to the step's end";
+  // After the step each call is a change of its own again; Previous inside a step keeps
+  // the selection from before the step.
+  vc->UnselectAll(nullptr);
+  vc->SelectPont(nullptr, Keys({5}), 1, 1, 1, 1, 1, 1);
+  vc->SelectPrevious();
+  EXPECT_TRUE(Sel(CViewCtrl::PONT).empty());
+  vc->BeginStep();
+  vc->SelectPrevious();
+  vc->SelectPont(nullptr, Keys({6}), 1, 1, 1, 1, 1, 1);
+  vc->EndStep();
+  vc->EndStep();  // unbalanced: no effect
+  vc->SelectPrevious();
+  EXPECT_TRUE(Sel(CViewCtrl::PONT).empty());
+}
+
 TEST_F(ViewCtrl, DeletedObjectsLeaveTheSelectionAndTheWindowsHearIt) {
   T_GRUP_D g;
   g.name = "G";
