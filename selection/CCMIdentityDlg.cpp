@@ -289,14 +289,23 @@ void CCMIdentityDlg::UpdateBuffer(UINT nDBID) {
   DB_CDataBase* db = GetCurrentDB(m_nMode);
   if (!db || db->GetID() != nDBID || !db->HasUpdateRecords()) return;
   const UINT cat = GetCurCategory();
-  if (cat == QUERY_MEMB_TYPE) return;
+  // The member-type list never changes; an unselected set changes with its table, as new
+  // objects come unselected.
+  BOOL refill = FALSE, objects = FALSE;
+  const BOOL wantList = cat != QUERY_MEMB_TYPE, wantObjects = m_spec.bUnselected;
   POSITION pos = db->GetFirstUpdatePosition();
-  while (pos) {
+  while (pos && ((wantList && !refill) || (wantObjects && !objects))) {
     const DB_CUpdateRecord* r = db->GetNextUpdate(pos);
-    if (r && CSelectProcs::ListFollowsTable(cat, r->m_nClassID)) {
-      MakeList(cat);
-      return;
-    }
+    if (!r) continue;
+    if (wantList && CSelectProcs::ListFollowsTable(cat, r->m_nClassID)) refill = TRUE;
+    if (wantObjects && KindOfTable(r->m_nClassID) >= 0) objects = TRUE;
+  }
+  if (refill) MakeList(cat);
+  if (objects) {
+    ShowSelectedPontNo();
+    ShowSelectedMembNo();
+    ShowSelectedNodeNo();
+    ShowSelectedElemNo();
   }
 }
 
@@ -340,11 +349,21 @@ void CCMIdentityDlg::GetSet(CViewCtrl::Kind kind, BOOL bSelected, CUIntArray& ke
   }
 }
 
+namespace {
+// The table of each kind.
+constexpr UINT kKindClass[CViewCtrl::KINDS] = {CClassPont::m_nClassID, CClassMemb::m_nClassID,
+                                               CClassPNode::m_nClassID, CClassPMemb::m_nClassID};
+}  // namespace
+
+int CCMIdentityDlg::KindOfTable(UINT nClassID) {
+  for (int k = 0; k < CViewCtrl::KINDS; ++k)
+    if (kKindClass[k] == nClassID) return k;
+  return -1;
+}
+
 DB_CDataClass* CCMIdentityDlg::KindTable(CViewCtrl::Kind kind) const {
-  static constexpr UINT kClass[CViewCtrl::KINDS] = {CClassPont::m_nClassID, CClassMemb::m_nClassID,
-                                                    CClassPNode::m_nClassID, CClassPMemb::m_nClassID};
   DB_CDataBase* db = GetCurrentDB(m_nMode);
-  return db ? db->GetClass(kClass[kind]) : nullptr;
+  return db ? db->GetClass(kKindClass[kind]) : nullptr;
 }
 
 BOOL CCMIdentityDlg::GetList(EIdentityList what, CViewCtrl::Kind kind, const CUIntArray& result,

@@ -18,8 +18,10 @@
 // - A button or a typed list that takes two calls of the selection control makes them one
 //   step, so that Previous returns to the selection from before the click.
 // - Records of the current category's tables (materials, sections, thicknesses, stories of
-//   either model, structure groups) refill the list once per transaction; others change
-//   nothing. Hints 7 and 8 (and 29 in pre-processing) run ChangeCurMode.
+//   either model, structure groups) refill the list once per transaction. Where the edits
+//   show the unselected objects, records of the object tables rewrite them (an object
+//   added comes unselected, one deleted leaves the set without a selection hint).
+// - Hints 7 and 8 (and 29 in pre-processing) run ChangeCurMode.
 // - The member-type pick takes, in mode 0, the 1-based position in the building model's
 //   type list; in mode 1 the element type code. Either is matched by the item data.
 // - The analysis-model rows are moved onto the building-model rows once, and the window
@@ -129,7 +131,8 @@ class CCMIdentityDlg : public CDBDlgBase, public CDBUpdateConnector {
   LRESULT OnMouseEditPick(WPARAM wParam, LPARAM lParam);
   void SelectPickedItem(UINT nID);
   void SelectListItemByData(UINT data);
-  // Refills the current list when the mode's database changed one of its tables.
+  // Refills the current list when the mode's database changed one of its tables; where
+  // the edits show the unselected objects, rewrites them when their tables changed.
   void UpdateBuffer(UINT nDBID);
 
   // The attribute query.
@@ -182,6 +185,8 @@ class CCMIdentityDlg : public CDBDlgBase, public CDBUpdateConnector {
   BOOL GetList(EIdentityList what, CViewCtrl::Kind kind, const CUIntArray& result, CUIntArray& keys) const;
   void GetSet(CViewCtrl::Kind kind, BOOL bSelected, CUIntArray& keys) const;
   DB_CDataClass* KindTable(CViewCtrl::Kind kind) const;
+  // The kind whose objects the table holds; -1 for any other table.
+  static int KindOfTable(UINT nClassID);
   // Hands the two lists of the mode to the call, in the kind order.
   void Apply(EIdentityCall call, const CUIntArray& objs, const CUIntArray& membs);
   // Runs the query for the kinds whose list is not NULL; FALSE when the condition is not

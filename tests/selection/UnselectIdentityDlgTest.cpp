@@ -148,6 +148,27 @@ TEST_F(UnselectIdentityDlg, TypedListsBecomeTheUnselectedObjectsOfTheirKind) {
   EXPECT_EQ(Sel(CViewCtrl::MEMB), "1,2,4,5,6");
 }
 
+TEST_F(UnselectIdentityDlg, ObjectsAddedOrDeletedElsewhereRewriteTheEdits) {
+  Open();
+  Vc()->Select(nullptr, Keys({1, 2}), Keys({1, 2, 3, 4, 5, 6}), none, none, 0, 0, 1);
+  EXPECT_EQ(Text(IDC_UNSELID_MEMB_NO), "");
+  T_MEMB_D m;
+  ASSERT_TRUE(Table<CClassMemb>()->Get(1, m));
+  m.key = 0, m.number = 0;
+  ASSERT_TRUE(Table<CClassMemb>()->TR_Add(m));
+  EXPECT_EQ(Text(IDC_UNSELID_MEMB_NO), "7") << "a new member comes unselected";
+  // Leaving the edit as it shows applies what it shows: the selection stays.
+  ASSERT_TRUE(user.Type(IDC_UNSELID_MEMB_NO, "7"));
+  EXPECT_EQ(Sel(CViewCtrl::MEMB), "1,2,3,4,5,6");
+  ASSERT_TRUE(Table<CClassMemb>()->TR_Del(7u));
+  EXPECT_EQ(Text(IDC_UNSELID_MEMB_NO), "") << "an unselected member deleted";
+  T_PONT_D p;
+  ASSERT_TRUE(Table<CClassPont>()->Get(1, p));
+  p.key = 0, p.number = 0, p.x = 30;
+  ASSERT_TRUE(Table<CClassPont>()->TR_Add(p));
+  EXPECT_EQ(Text(IDC_UNSELID_PONT_NO), "3to9");
+}
+
 TEST_F(UnselectIdentityDlg, PreviousAfterAReplaceReturnsToTheSelectionBeforeTheClick) {
   Open();
   Vc()->Select(nullptr, Keys({2}), Keys({4}), none, none, 0, 0, 1);
