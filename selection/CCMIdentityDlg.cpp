@@ -29,15 +29,15 @@ void CCMIdentityDlg::CAnalysisFollower::OnUpdate(CView*, LPARAM lHint, CObject* 
   m_pDlg->OnUpdateHint(lHint, h ? h->m_nDBID : 0);
 }
 
-CCMIdentityDlg::CCMIdentityDlg(const CIdentityDlgSpec& spec, CWnd* pParent)
-    : CDBDlgBase(spec.nIDD, pParent), m_spec(spec) {
+CCMIdentityDlg::CCMIdentityDlg(const CIdentityDlgTable& table, CWnd* pParent)
+    : CDBDlgBase(table.nIDD, pParent), m_table(table) {
   for (int k : {CViewCtrl::PONT, CViewCtrl::MEMB}) {
-    m_rowsBuilding.Add(spec.nCheck[k]);
-    m_rowsBuilding.Add(spec.nNumber[k]);
+    m_rowsBuilding.Add(table.nCheck[k]);
+    m_rowsBuilding.Add(table.nNumber[k]);
   }
   for (int k : {CViewCtrl::PNODE, CViewCtrl::PMEMB}) {
-    m_rowsAnalysis.Add(spec.nCheck[k]);
-    m_rowsAnalysis.Add(spec.nNumber[k]);
+    m_rowsAnalysis.Add(table.nCheck[k]);
+    m_rowsAnalysis.Add(table.nNumber[k]);
   }
 }
 
@@ -45,7 +45,7 @@ CCMIdentityDlg::~CCMIdentityDlg() = default;
 
 void CCMIdentityDlg::DoDataExchange(CDataExchange* pDX) {
   CDBDlgBase::DoDataExchange(pDX);
-  const CIdentityDlgSpec& s = m_spec;
+  const CIdentityDlgTable& s = m_table;
   DDX_Control(pDX, s.nSpare, m_cobxSpare);
   DDX_Control(pDX, s.nPickThik, m_editThik);
   DDX_Control(pDX, s.nPickSect, m_editSect);
@@ -66,10 +66,10 @@ BOOL CCMIdentityDlg::OnInitDialog() {
   // The analysis rows take the places of the building rows; the window ends 15 px below
   // Close.
   CRect pont, node, close, self;
-  GetDlgItem(m_spec.nNumber[CViewCtrl::PONT])->GetWindowRect(&pont);
-  GetDlgItem(m_spec.nNumber[CViewCtrl::PNODE])->GetWindowRect(&node);
+  GetDlgItem(m_table.nNumber[CViewCtrl::PONT])->GetWindowRect(&pont);
+  GetDlgItem(m_table.nNumber[CViewCtrl::PNODE])->GetWindowRect(&node);
   CDlgUtil::CtrlMoveDistY(this, m_rowsAnalysis, pont.top - node.top, TRUE);
-  GetDlgItem(m_spec.nClose)->GetWindowRect(&close);
+  GetDlgItem(m_table.nClose)->GetWindowRect(&close);
   GetWindowRect(&self);
   MoveWindow(self.left, self.top, self.Width(), close.bottom + 15 - self.top, TRUE);
   InitPickEdits();
@@ -108,7 +108,7 @@ void CCMIdentityDlg::ApplyTyped(CViewCtrl::Kind kind, int nMode) {
   CString text;
   NumberEdit(kind).GetWindowText(text);
   DB_CDataBase* db = GetCurrentDB(m_nMode);
-  if (!m_spec.bUnselected) {
+  if (!m_table.bUnselected) {
     CSelectProcs::ApplyTypedList(db, kind, text);
     return;
   }
@@ -149,7 +149,7 @@ void CCMIdentityDlg::ShowSet(CViewCtrl::Kind kind, int nMode) {
   DB_CDataBase* db = GetCurrentDB(m_nMode);
   if (!db) return;
   CUIntArray keys;
-  GetSet(kind, !m_spec.bUnselected, keys);
+  GetSet(kind, !m_table.bUnselected, keys);
   CString text;
   if (CSelectProcs::GetKeysText(db, kind, keys, text)) edit.SetWindowText(text);
 }
@@ -188,7 +188,7 @@ UINT CCMIdentityDlg::GetCurCategory() const {
 
 void CCMIdentityDlg::MakeList(UINT nCategory) {
   DB_CDataBase* db = GetCurrentDB(m_nMode);
-  if (nCategory != QUERY_MEMB_TYPE || !m_spec.bNumberedTypes) {
+  if (nCategory != QUERY_MEMB_TYPE || !m_table.bNumberedTypes) {
     CSelectProcs::FillList(m_listAttr, m_nMode, db, nCategory);
     return;
   }
@@ -220,10 +220,10 @@ void CCMIdentityDlg::ChangeCategory(UINT nCategory) {
   const struct {
     UINT nCategory;
     UINT nEditID;
-  } picks[] = {{QUERY_MEMB_TYPE, m_spec.nPickType},
-               {QUERY_MATERIAL, m_spec.nPickMatl},
-               {QUERY_SECTION, m_spec.nPickSect},
-               {QUERY_THICKNESS, m_spec.nPickThik}};
+  } picks[] = {{QUERY_MEMB_TYPE, m_table.nPickType},
+               {QUERY_MATERIAL, m_table.nPickMatl},
+               {QUERY_SECTION, m_table.nPickSect},
+               {QUERY_THICKNESS, m_table.nPickThik}};
   CWnd* shown = nullptr;
   for (const auto& p : picks) {
     CWnd* edit = GetDlgItem(p.nEditID);
@@ -264,13 +264,13 @@ LRESULT CCMIdentityDlg::OnMouseEditPick(WPARAM wParam, LPARAM) {
 void CCMIdentityDlg::SelectPickedItem(UINT nID) {
   if (m_chkMultiPick.GetCheck() != BST_CHECKED && m_listAttr.GetCount() > 0) m_listAttr.SetSel(-1, FALSE);
   UINT key = 0;
-  if (nID == m_spec.nPickSect) {
+  if (nID == m_table.nPickSect) {
     if (m_editSect.GetKey(key)) SelectListItemByData(key);
-  } else if (nID == m_spec.nPickMatl) {
+  } else if (nID == m_table.nPickMatl) {
     if (m_editMatl.GetKey(key)) SelectListItemByData(key);
-  } else if (nID == m_spec.nPickThik) {
+  } else if (nID == m_table.nPickThik) {
     if (m_editThik.GetKey(key)) SelectListItemByData(key);
-  } else if (nID == m_spec.nPickType && m_editMembType.GetKey(key)) {
+  } else if (nID == m_table.nPickType && m_editMembType.GetKey(key)) {
     // Mode 1: the element type code itself; mode 0: a position in the type list.
     if (m_nMode == 1) {
       SelectListItemByData(key);
@@ -292,7 +292,7 @@ void CCMIdentityDlg::UpdateBuffer(UINT nDBID) {
   // The member-type list never changes; an unselected set changes with its table, as new
   // objects come unselected.
   BOOL refill = FALSE, objects = FALSE;
-  const BOOL wantList = cat != QUERY_MEMB_TYPE, wantObjects = m_spec.bUnselected;
+  const BOOL wantList = cat != QUERY_MEMB_TYPE, wantObjects = m_table.bUnselected;
   POSITION pos = db->GetFirstUpdatePosition();
   while (pos && ((wantList && !refill) || (wantObjects && !objects))) {
     const DB_CUpdateRecord* r = db->GetNextUpdate(pos);
@@ -397,7 +397,7 @@ BOOL CCMIdentityDlg::GetList(EIdentityList what, CViewCtrl::Kind kind, const CUI
 }
 
 void CCMIdentityDlg::RunButton(EButton button) {
-  const CIdentityButton& b = m_spec.buttons[button];
+  const CIdentityButton& b = m_table.buttons[button];
   DB_CDataBase* db = GetCurrentDB(m_nMode);
   if (!db) return;
   if (b.call == IDCALL_PREVIOUS) {

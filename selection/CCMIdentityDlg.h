@@ -1,5 +1,5 @@
 // What the select-by-identity and unselect-by-identity windows share: one implementation
-// driven by a table (CIdentityDlgSpec) of the window's control ids, of the set its number
+// driven by a table (CIdentityDlgTable) of the window's control ids, of the set its number
 // edits show and take (the selected or the unselected objects), of how its member-type
 // items read, and of what each of its eight buttons hands to the selection control.
 //
@@ -69,7 +69,7 @@ struct CIdentityButton {
   EIdentityCall call;
 };
 
-struct CIdentityDlgSpec {
+struct CIdentityDlgTable {
   UINT nIDD;
   // Per kind, in the order points, members, nodes, elements.
   UINT nCheck[CViewCtrl::KINDS];
@@ -92,7 +92,6 @@ class CCMIdentityDlg : public CDBDlgBase, public CDBUpdateConnector {
   ~CCMIdentityDlg() override;
 
   BOOL OnInitDialog() override;
-  const CIdentityDlgSpec& GetSpec() const { return m_spec; }
 
   // Mode and databases.
   int GetCurMode() const;
@@ -156,7 +155,7 @@ class CCMIdentityDlg : public CDBDlgBase, public CDBUpdateConnector {
 
  protected:
   // The table must outlive the window (a static of the concrete window's file).
-  CCMIdentityDlg(const CIdentityDlgSpec& spec, CWnd* pParent);
+  CCMIdentityDlg(const CIdentityDlgTable& table, CWnd* pParent);
   // The concrete window's number edit of the kind.
   virtual CEdit& NumberEdit(CViewCtrl::Kind kind) = 0;
 
@@ -193,7 +192,7 @@ class CCMIdentityDlg : public CDBDlgBase, public CDBUpdateConnector {
   // valid.
   BOOL Query(CUIntArray* pObjs, CUIntArray* pMembs) const;
 
-  const CIdentityDlgSpec& m_spec;
+  const CIdentityDlgTable& m_table;
   CComboBox m_cobxCategory;
   CComboBox m_cobxSpare;
   CListBox m_listAttr;

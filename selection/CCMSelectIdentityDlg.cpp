@@ -30,7 +30,7 @@ END_MESSAGE_MAP()
 namespace {
 // Buttons in the order All, None, Inverse, Previous, Add, Delete, Replace, Intersect: the
 // list of a checked kind, of a cleared kind, then the call.
-const CIdentityDlgSpec kSpec = {
+const CIdentityDlgTable kTable = {
     IDD_CMD_SELECT_IDENTITY,
     {IDC_SELID_CHK_PONT, IDC_SELID_CHK_MEMB, IDC_SELID_CHK_NODE, IDC_SELID_CHK_ELEM},
     {IDC_SELID_PONT_NO, IDC_SELID_MEMB_NO, IDC_SELID_NODE_NO, IDC_SELID_ELEM_NO},
@@ -56,6 +56,6 @@ const CIdentityDlgSpec kSpec = {
 };
 }  // namespace
 
-CCMSelectIdentityDlg::CCMSelectIdentityDlg(CWnd* pParent) : CCMIdentityDlg(kSpec, pParent) {}
+CCMSelectIdentityDlg::CCMSelectIdentityDlg(CWnd* pParent) : CCMIdentityDlg(kTable, pParent) {}
 
 CCMSelectIdentityDlg::~CCMSelectIdentityDlg() = default;

@@ -31,7 +31,7 @@ namespace {
 // Buttons in the order All, None, Inverse, Previous, Add, Delete, Replace, Intersect: the
 // list of a checked kind, of a cleared kind, then the call. A cleared kind hands over
 // nothing, or its unselected objects where the unselected sets are rebuilt.
-const CIdentityDlgSpec kSpec = {
+const CIdentityDlgTable kTable = {
     IDD_CMD_UNSELECT_IDENTITY,
     {IDC_UNSELID_CHK_PONT, IDC_UNSELID_CHK_MEMB, IDC_UNSELID_CHK_NODE, IDC_UNSELID_CHK_ELEM},
     {IDC_UNSELID_PONT_NO, IDC_UNSELID_MEMB_NO, IDC_UNSELID_NODE_NO, IDC_UNSELID_ELEM_NO},
@@ -57,6 +57,6 @@ const CIdentityDlgSpec kSpec = {
 };
 }  // namespace
 
-CCMUnselectIdentityDlg::CCMUnselectIdentityDlg(CWnd* pParent) : CCMIdentityDlg(kSpec, pParent) {}
+CCMUnselectIdentityDlg::CCMUnselectIdentityDlg(CWnd* pParent) : CCMIdentityDlg(kTable, pParent) {}
 
 CCMUnselectIdentityDlg::~CCMUnselectIdentityDlg() = default;

@@ -58,7 +58,7 @@ class SelectIdentityDlg : public SelectFixture {
 
   CCMSelectIdentityDlg* dlg = nullptr;
   CUserDriver user;
-  const CUIntArray none;
+  const CUIntArray none{};
 };
 
 TEST_F(SelectIdentityDlg, TypedListsSelectExactlyThatKindAndShowWhatGotSelected) {

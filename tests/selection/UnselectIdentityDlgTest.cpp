@@ -50,7 +50,7 @@ class UnselectIdentityDlg : public SelectFixture {
 
   CCMUnselectIdentityDlg* dlg = nullptr;
   CUserDriver user;
-  const CUIntArray none;
+  const CUIntArray none{};
 };
 
 TEST_F(UnselectIdentityDlg, ButtonsChangeTheUnselectedSetsOfTheCheckedKindsOnly) {

@@ -57,7 +57,7 @@ class ViewCtrl : public DbTest {
   }
   CViewCtrl* vc = nullptr;
   RecordingListener listener;
-  const CUIntArray none;
+  const CUIntArray none{};
 };
 
 TEST_F(ViewCtrl, SelectAddsOrReplacesPerKindAndTellsTheWindows) {
