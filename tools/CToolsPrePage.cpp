@@ -58,13 +58,16 @@ RefreshAction ActionOf(int code) {
   return REFRESH_NONE;
 }
 
-// The member fills by member type; the types without a fill here keep the list.
+// The member fills by member type; the types without a fill keep the list.
 struct MembFill {
   int type;
   void (CToolsPrePage::*fill)(UINT, T_MEMB_D, int);
 };
 constexpr MembFill kMembFills[] = {
-    {101, &CToolsPrePage::FillColumnAttrList},
+    {101, &CToolsPrePage::FillColumnAttrList}, {201, &CToolsPrePage::FillBeamAttrList},
+    {205, &CToolsPrePage::FillSBeamAttrList},  {202, &CToolsPrePage::FillWallAttrList},
+    {301, &CToolsPrePage::FillSlabAttrList},   {206, &CToolsPrePage::FillBraceAttrList},
+    {200, &CToolsPrePage::FillLineAttrList},
 };
 
 template <class T>
@@ -253,10 +256,6 @@ void CToolsPrePage::FillMembAttrList(UINT membKey, int nRefresh) {
     if (f.type == rec.type) (this->*f.fill)(membKey, rec, nRefresh);
 }
 
-void CToolsPrePage::FillPontAttrList(UINT /*pontKey*/, int /*nRefresh*/) {
-  // The point rows are not filled yet: the list keeps what it shows.
-}
-
 void CToolsPrePage::ResetPontAttrList() {
   m_list.RemoveAll();
   m_nShownKind = LIST_PONT;
@@ -320,7 +319,7 @@ LRESULT CToolsPrePage::OnAttrDataChanged(WPARAM wParam, LPARAM) {
 }
 
 LRESULT CToolsPrePage::OnDeleteAttrData(WPARAM, LPARAM) {
-  // No row of the fills here carries the delete button: nothing to delete.
+  // Deleting the data a row shows is not offered yet: the message changes nothing.
   return 0;
 }
 

@@ -3,10 +3,20 @@
 // (the tool window hands it over, ShowObjectAttr) or by its number typed into the number
 // edit (Return, or a pick taken by the edit: ApplyInputNumber).
 //
-// What is on the list (the shown-list kind): -1 nothing yet; 1 the point groups (empty
-// after a start, the Point radio or a failed point entry); 2 the empty member groups;
-// 3 a column's rows. Point rows and the rows of the other member types are not filled
-// here: for them the list keeps what it showed.
+// What is on the list (the shown-list kind): -1 nothing yet; 1 a point's rows, or the
+// empty point groups (after a start, the Point radio or a failed point entry); 2 the
+// empty member groups; 3 to 9 the rows of a column, beam, secondary beam, wall, slab,
+// brace or line member. A member of another type (a lintel, a stair slab of type 306, an
+// area member) leaves the list as it was.
+//
+// The fills (one file per kind of object) rebuild the whole list from the attribute
+// record the attribute control reads, and set the control's current object and the
+// shown-list kind first. A fill that cannot read a key list it needs (materials,
+// sections, thicknesses, wall openings, opening types) keeps the rows added so far and
+// leaves the groups closed; a complete fill opens every group. No fill shows a message.
+// Connected-point lists leave out their gaps. A release or support code past the last
+// choice selects nothing. Only the wall-opening rows and the point's four load and
+// boundary rows carry the delete message (WM_PROPLIST_PRE_DEL).
 //
 // The object-type text ("p" or "m") and the shown key name the object whose rows a data
 // change refills: the attribute control (CMembDataCtrl) notifies the page with
@@ -28,6 +38,7 @@
 #include "afx/CStatic.h"
 #include "db/CMembDataCtrl.h"
 #include "db/T_MATR_D.h"
+#include "db/T_MBTP_D.h"
 #include "db/T_MEMB_D.h"
 #include "tools/CMembEdit.h"
 #include "ui/CDlgChild.h"
@@ -51,8 +62,8 @@ class CToolsPrePage : public CDlgChild {
     LIST_WALL = 6, LIST_SLAB = 7, LIST_BRACE = 8, LIST_LINE = 9,
   };
   enum : int { PARAM_POINT = 14, PARAM_MEMBER = 17 };
-  // The strips of the member rows: three 14 x 14 icons.
-  enum : int { BITMAP_MEMB_ROWS = 14270 };
+  // The strips: member rows and wall-opening rows three 14 x 14 icons, point rows four.
+  enum : int { BITMAP_MEMB_ROWS = 14270, BITMAP_WALL_OPENING = 14269, BITMAP_PONT_ROWS = 14228 };
   static UINT WM_PROPLIST_PRE_DEL;
 
   CToolsPrePage(CToolsDlg* pOwner, CWnd* pParent);
@@ -68,6 +79,12 @@ class CToolsPrePage : public CDlgChild {
   void FillMembAttrList(UINT membKey, int nRefresh);
   void FillPontAttrList(UINT pontKey, int nRefresh);
   void FillColumnAttrList(UINT membKey, T_MEMB_D memb, int nRefresh);
+  void FillBeamAttrList(UINT membKey, T_MEMB_D memb, int nRefresh);
+  void FillSBeamAttrList(UINT membKey, T_MEMB_D memb, int nRefresh);
+  void FillWallAttrList(UINT membKey, T_MEMB_D memb, int nRefresh);
+  void FillSlabAttrList(UINT membKey, T_MEMB_D memb, int nRefresh);
+  void FillBraceAttrList(UINT membKey, T_MEMB_D memb, int nRefresh);
+  void FillLineAttrList(UINT membKey, T_MEMB_D memb, int nRefresh);
   void ResetPontAttrList();
   void ResetMembAttrList();
   void OnClickedClose();
@@ -107,6 +124,32 @@ class CToolsPrePage : public CDlgChild {
   // Adds the key to the view's selection of points (bMemb 0) or members (1).
   void SelectInView(BOOL bMemb, UINT key);
   CString Str(const char* key) const;
+
+  // Row building blocks shared by the member fills (CToolsPrePageRows.cpp).
+  // Sets the control's current object, reads the attribute record, sets the shown-list
+  // kind and clears the list.
+  void BeginMembFill(int nObjClass, UINT membKey, int nListKind, int nRefresh);
+  // ID, type and story rows.
+  void AddIdTypeStoryRows(UINT membKey, const T_MEMB_D& memb, const CString& typeText);
+  // The material and section rows of a line member with a section; 0 when a key list is
+  // missing (the fill stops).
+  BOOL AddMaterialSectionRows(UINT membKey);
+  // The concrete material row and the thickness row under that label; 0 when the
+  // thickness key list is missing (the fill stops).
+  BOOL AddConcreteThicknessRows(UINT membKey, const CString& thikLabel);
+  void AddLengthRow();
+  void AddBetaAngleRow();
+  void AddConnectedPointsRow();
+  void AddTemperatureRow();
+  // The member's design-type record (initialised when it has none).
+  T_MBTP_D ReadDesignTypes(UINT dsgnKey) const;
+  BOOL IsAutoMembTypeMode() const;
+  // The seismic-grade row: a choice row, or in automatic member-type mode the grade text.
+  void AddSeismicGradeRow(UINT membKey, int nWall, UINT first, UINT third);
+  void AddTextRow(const CString& label, const CString& text, UINT first, UINT third);
+  void AddChoiceRow(const CString& label, CStringArray& choices, int sel, UINT first, UINT third);
+  // The beam and secondary-beam rows, with the control's object class and the list kind.
+  void FillBeamRows(UINT membKey, const T_MEMB_D& memb, int nRefresh, int nObjClass, int nListKind);
 
   int m_nRadio = 0;
   CMembEdit m_edit;

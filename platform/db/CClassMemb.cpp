@@ -4,6 +4,7 @@
 #include <cmath>
 #include <unordered_map>
 #include <unordered_set>
+#include "db/CClassAwop.h"
 #include "db/CClassCurv.h"
 #include "db/CClassGrup.h"
 #include "db/CClassMasg.h"
@@ -95,6 +96,7 @@ void CClassMemb::DeleteDependants(const std::vector<UINT>& keys) {
   std::sort(goneCurves.begin(), goneCurves.end());
   std::sort(goneDsgns.begin(), goneDsgns.end());
   if (auto* stik = static_cast<CClassStik*>(m_pDB->GetClass(CClassStik::m_nClassID))) stik->EraseOf(keys);
+  if (auto* awop = static_cast<CClassAwop*>(m_pDB->GetClass(CClassAwop::m_nClassID))) awop->EraseOf(keys);
   EraseAssignedData(keys);
   if (auto* curv = static_cast<CClassCurv*>(m_pDB->GetClass(CClassCurv::m_nClassID))) curv->EraseOf(goneCurves);
   if (auto* mbtp = static_cast<CClassMbtp*>(m_pDB->GetClass(CClassMbtp::m_nClassID))) mbtp->EraseOf(goneDsgns);

@@ -2,7 +2,6 @@
 
 #include "db/DB_CTableRegistry.h"
 
-DB_REGISTER_TABLE(CClassAwop);
 DB_REGISTER_TABLE(CClassRigd);
 DB_REGISTER_TABLE(CClassDrls);
 DB_REGISTER_TABLE(CClassSkew);
@@ -24,7 +23,7 @@ const char* DB_OwnedTableCode(UINT nClassID) {
     UINT id;
     const char* code;
   } kCodes[] = {
-      {DB_CLASS_AWOP, "AWOP"}, {DB_CLASS_RIGD, "RIGD"}, {DB_CLASS_DRLS, "DRLS"}, {DB_CLASS_SKEW, "SKEW"},
+      {DB_CLASS_RIGD, "RIGD"}, {DB_CLASS_DRLS, "DRLS"}, {DB_CLASS_SKEW, "SKEW"},
       {DB_CLASS_CGLP, "CGLP"}, {DB_CLASS_SSPT, "SSPT"}, {DB_CLASS_ARLD, "ARLD"}, {DB_CLASS_BMLA, "BMLA"},
       {DB_CLASS_EXPL, "EXPL"}, {DB_CLASS_SWGT, "SWGT"}, {DB_CLASS_STMP, "STMP"}, {DB_CLASS_PTMP, "PTMP"},
       {DB_CLASS_PMAS, "PMAS"}, {DB_CLASS_SPFC, "SPFC"}, {DB_CLASS_SMPT, "SMPT"}, {DB_CLASS_SMLC, "SMLC"},

@@ -3,13 +3,14 @@
 // are keyed tables like any other and are written only by field (`put`); the project
 // status counts their records. One record type and table class a class id:
 //
-//   AWOP wall openings            RIGD rigid links              DRLS diaphragm disconnections
-//   SKEW point local axes         CGLP changed general-link properties
+//   RIGD rigid links              DRLS diaphragm disconnections SKEW point local axes
+//   CGLP changed general-link properties
 //   SSPT surface supports         ARLD area loads               BMLA assigned beam loads
 //   EXPL exceptions to pattern loading                          SWGT member self weight
 //   STMP system temperature       PTMP point temperatures       PMAS point masses
 //   SPFC spectrum functions       SMPT settlement groups        SMLC settlement load cases
 #pragma once
+#include "db/CClassAwop.h"
 #include "db/DB_CTable.h"
 
 // The four-letter code of an owned table's class id; NULL for any other id.
@@ -34,7 +35,6 @@ class DB_COwnedTable : public DB_CTable<T_OWNED_D<ID>> {
   DB_COwnedTable() : DB_CTable<T_OWNED_D<ID>>(ID) {}
 };
 
-using CClassAwop = DB_COwnedTable<DB_CLASS_AWOP>;
 using CClassRigd = DB_COwnedTable<DB_CLASS_RIGD>;
 using CClassDrls = DB_COwnedTable<DB_CLASS_DRLS>;
 using CClassSkew = DB_COwnedTable<DB_CLASS_SKEW>;

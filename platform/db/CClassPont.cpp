@@ -5,6 +5,7 @@
 #include <unordered_map>
 #include "db/CClassGrup.h"
 #include "db/CClassMasg.h"
+#include "db/CClassPtld.h"
 #include "db/CClassStor.h"
 #include "db/DB_CTableRegistry.h"
 
@@ -92,4 +93,13 @@ void CClassPont::GetKeyListNearPlan(double x, double y, double r, CUIntArray& ke
 void CClassPont::DeleteDependants(const std::vector<UINT>& keys) {
   if (auto* grup = static_cast<CClassGrup*>(m_pDB->GetClass(CClassGrup::m_nClassID))) grup->TakeOut(keys, FALSE);
   if (auto* pasg = static_cast<CClassPasg*>(m_pDB->GetClass(CClassPasg::m_nClassID))) pasg->EraseOf(keys);
+  // The points' loads and specified displacements.
+  if (auto* ptld = static_cast<CClassPtld*>(m_pDB->GetClass(CClassPtld::m_nClassID))) {
+    std::vector<UINT> loads;
+    CUIntArray of;
+    for (UINT k : keys)
+      if (ptld->GetKeyListByPont(k, of)) loads.insert(loads.end(), of.vec().begin(), of.vec().end());
+    std::sort(loads.begin(), loads.end());
+    if (!loads.empty()) ptld->EraseOf(loads);
+  }
 }

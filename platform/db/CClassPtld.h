@@ -1,8 +1,13 @@
-// Point records of loads: each names its point (`owner`, not checked) and its kind, 0 a
-// point load, 1 a specified displacement. Written only by field (`put`) for now. The table
-// keeps how many records of each kind it holds through every write, undo and load, so the
-// project status reads the point loads and the specified displacements without a walk.
+// Point records of loads: each names its point (`pont`, not checked), its static load case
+// (`loadCase`) and its kind, 0 a point load, 1 a specified displacement, with a count `n`
+// (0: none given) and six components `v` (forces and moments, or displacements and
+// rotations, along X, Y, Z). Written only by field (`put`) for now. The table keeps how
+// many records of each kind it holds through every write, undo and load, so the project
+// status reads the point loads and the specified displacements without a walk; the
+// records of a point are found through an index on `pont` (GetKeyListByPont).
 #pragma once
+#include <map>
+#include <set>
 #include "db/DB_CTable.h"
 
 struct T_PTLD_D;
@@ -15,15 +20,21 @@ class CPtldCounts {
   void Clear() { *this = CPtldCounts(); }
   BOOL Uses(UINT, UINT) const { return FALSE; }
   int Count(Kind k) const { return (int)k >= 0 && (int)k < (int)KINDS ? m_count[k] : 0; }
+  // The record keys of a point, ascending.
+  void KeysOf(UINT pont, CUIntArray& keys) const;
 
  private:
   int m_count[KINDS] = {};
+  std::map<UINT, std::set<UINT>> m_byPont;
 };
 
 struct T_PTLD_D {
   UINT key = 0;
-  UINT owner = 0;  // the point's key
-  int kind = 0;    // CPtldCounts::Kind; other values are kept and counted by neither
+  UINT pont = 0;      // the point's key
+  UINT loadCase = 0;  // the static load case's key
+  int kind = 0;       // CPtldCounts::Kind; other values are kept and counted by neither
+  int n = 0;
+  double v[6] = {0, 0, 0, 0, 0, 0};
 
   using Index = CPtldCounts;
   void Initialize() { *this = T_PTLD_D(); }
@@ -36,14 +47,6 @@ class CClassPtld : public DB_CTable<T_PTLD_D> {
   CClassPtld() : DB_CTable(m_nClassID) {}
   // Records of that kind; O(1).
   int GetCountOf(CPtldCounts::Kind kind) const { return Set() ? Set()->Extra().Count(kind) : 0; }
-  // The keys of a point's records of one kind, in table order; FALSE when it has none.
-  // Walks the table: it serves single deletions, not per-point reads over a whole model.
-  BOOL GetKeyListOfPoint(UINT pont, int kind, CUIntArray& keys) const {
-    keys.RemoveAll();
-    if (Set())
-      Set()->ForEach([&](UINT k, const T_PTLD_D& r) {
-        if (r.owner == pont && r.kind == kind) keys.Add(k);
-      });
-    return !keys.IsEmpty();
-  }
+  // The keys of the point's records, ascending; non-zero when it has any.
+  BOOL GetKeyListByPont(UINT pont, CUIntArray& keys) const;
 };

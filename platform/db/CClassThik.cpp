@@ -24,7 +24,7 @@ BOOL CClassThik::GetThikForThikName(UINT key, double& t) const {
 }
 
 BOOL CClassStik::CheckRecord(const T_STIK_D& r) const {
-  return std::isfinite(r.b) && std::isfinite(r.h) && std::isfinite(r.extraThick);
+  return std::isfinite(r.b) && std::isfinite(r.h) && std::isfinite(r.extra);
 }
 
 double CClassStik::GetConvertThickness(double w, double h, double t) {

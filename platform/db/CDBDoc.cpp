@@ -283,7 +283,7 @@ const DB_CFlatField* ListElement(const DB_CRecordDesc& desc, const CString& path
   int open = path.Find('[');
   if (open <= 0 || path.GetLength() < open + 3 || path[path.GetLength() - 1] != ']') return nullptr;
   const DB_CFlatField* f = DB_FindField(desc, path.Left(open));
-  if (!f || f->type != DBF_UINTLIST) return nullptr;
+  if (!f || (f->type != DBF_UINTLIST && f->type != DBF_REALLIST)) return nullptr;
   CString digits = path.Mid(open + 1, path.GetLength() - open - 2);
   index = 0;
   for (int i = 0; i < digits.GetLength(); ++i) {

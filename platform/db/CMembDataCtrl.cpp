@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include "afx/CWnd.h"
+#include "db/CClassAwop.h"
 #include "db/CClassCmld.h"
 #include "db/CClassMasg.h"
 #include "db/CClassMatl.h"
@@ -368,6 +369,22 @@ BOOL CMembDataCtrl::GetPointAttr(T_PATR_D& rec, int) {
   T_PASG_D a = AssignedOf<T_PASG_D>(TableOf<CClassPasg>(db), m_nObjKey);
   rec.support = a.support;
   rec.link = a.link;
+  // Loads and specified displacements, in the order of their keys.
+  auto* ptld = TableOf<CClassPtld>(db);
+  auto* stld = TableOf<CClassStld>(db);
+  CUIntArray loads;
+  if (ptld) ptld->GetKeyListByPont(m_nObjKey, loads);
+  for (UINT k : loads) {
+    T_PTLD_D r;
+    if (!ptld->Get(k, r) || (r.kind != CPtldCounts::LOAD && r.kind != CPtldCounts::DISPLACEMENT)) continue;
+    T_LATR_D e;
+    e.loadCaseKey = r.loadCase;
+    e.loadKey = k;
+    T_STLD_D lc;
+    if (stld && stld->Get(r.loadCase, lc)) e.name = lc.name;
+    e.flag = r.n;
+    (r.kind == CPtldCounts::LOAD ? rec.pointLoads : rec.specifiedDisps).Add(e);
+  }
   return TRUE;
 }
 
@@ -410,7 +427,8 @@ BOOL CMembDataCtrl::GetMemberAttr(T_MATR_D& rec, int) {
   rec.release = a.release;
   rec.offset = a.offset;
   rec.slabEdge = a.slabEdge;
-  rec.openFlag = a.openFlag;
+  auto* awop = TableOf<CClassAwop>(db);
+  rec.openFlag = a.openFlag || (awop && awop->Exist(m_nObjKey)) ? 1 : 0;
   rec.stiffFlag = a.stiffFlag;
   rec.decFact = a.decFact;
   rec.momFlag = a.momFlag, rec.torFlag = a.torFlag, rec.seisFlag = a.seisFlag, rec.effFlag = a.effFlag;
@@ -713,17 +731,22 @@ BOOL CMembDataCtrl::DeletePontData(int nCode) {
     auto* pasg = TableOf<CClassPasg>(t.db);
     T_PASG_D a = AssignedOf<T_PASG_D>(pasg, m_nObjKey);
     switch (nCode) {
-      case ATRUP_PONT_LOAD:
-      case ATRUP_PONT_DISP: {
-        // Every record of that kind on the point goes, in one step.
-        auto* ptld = TableOf<CClassPtld>(t.db);
-        CUIntArray keys;
-        const int kind = nCode == ATRUP_PONT_LOAD ? CPtldCounts::LOAD : CPtldCounts::DISPLACEMENT;
-        ok = ptld && ptld->GetKeyListOfPoint(m_nObjKey, kind, keys) && ptld->TR_Del(keys);
-        return Log("DeletePontData", {Int(nCode)}, ok) ? (Notify(nCode), TRUE) : FALSE;
-      }
       case ATRUP_PONT_SUPPORT: a.support.Empty(); break;
       case ATRUP_PONT_ELINK: a.link = 0; break;
+      case ATRUP_PONT_LOAD:
+      case ATRUP_PONT_DISP: {
+        // Every record of that kind the point has, in one step.
+        const int kind = nCode == ATRUP_PONT_LOAD ? CPtldCounts::LOAD : CPtldCounts::DISPLACEMENT;
+        auto* ptld = TableOf<CClassPtld>(t.db);
+        CUIntArray all, gone;
+        if (ptld) ptld->GetKeyListByPont(m_nObjKey, all);
+        for (UINT k : all) {
+          T_PTLD_D r;
+          if (ptld->Get(k, r) && r.kind == kind) gone.Add(k);
+        }
+        ok = !gone.IsEmpty() && ptld->TR_Del(gone);
+        return Log("DeletePontData", {Int(nCode)}, ok) ? (Notify(nCode), TRUE) : FALSE;
+      }
       default: ok = FALSE;
     }
     ok = ok && StoreAssigned(pasg, a);
@@ -759,6 +782,18 @@ BOOL CMembDataCtrl::DeleteMembData(int nCode, int nIndex) {
     if (k.code != nCode) continue;
     ok = ok && k.carries(t.m.type) &&
          (k.column ? DeleteOfMemb(TableOf<CClassCmld>(t.db), m_nObjKey) : DeleteOfMemb(TableOf<CClassLnld>(t.db), m_nObjKey));
+    return done(ok);
+  }
+  if (nCode == ATRUP_WALL_OPENING) {
+    // The opening at the index; the record goes with its last opening.
+    auto* awop = TableOf<CClassAwop>(t.db);
+    T_AWOP_D r;
+    ok = ok && t.m.type == 202 && awop && awop->Get(m_nObjKey, r) && nIndex >= 0 && nIndex < r.twop.GetSize();
+    if (ok) {
+      r.twop.RemoveAt(nIndex);
+      r.pos.RemoveAt(nIndex);
+      ok = r.twop.IsEmpty() ? awop->TR_Del(m_nObjKey) : awop->TR_Modify(m_nObjKey, r);
+    }
     return done(ok);
   }
   if (nCode == ATRUP_UNCERT_FACT) {
@@ -814,7 +849,7 @@ BOOL CMembDataCtrl::DeleteMembData(int nCode, int nIndex) {
         ok = prel && prel->GetKeyListFromMembK(m_nObjKey, links) && !links.IsEmpty() && prel->TR_Del(links);
         return Log("DeleteMembData", {Int(nCode), Int(nIndex)}, ok) ? (Notify(nCode), TRUE) : FALSE;
       }
-      default: ok = FALSE;  // point loads, displacements and openings are kept elsewhere
+      default: ok = FALSE;
     }
     ok = ok && StoreAssigned(masg, a);
   }

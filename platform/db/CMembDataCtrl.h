@@ -16,7 +16,10 @@
 // attribute controls of the process together, in the order asked.
 //
 // Where the data live: coordinates, material, section, thickness and beta angle in the
-// member and point records; design types in the member's T_MBTP_D (a new record when the
+// member and point records; a point's loads and specified displacements in PTLD (one
+// T_LATR_D a record of the point: the load case's name and the record's count n as the
+// flag); a wall's openings in AWOP (the opening flag is set while the wall has a record
+// there, or its assigned data say so); design types in the member's T_MBTP_D (a new record when the
 // member has none or shares it with other members); the data assigned to members, points
 // and elements in MASG, PASG and EASG (db/T_MASG_D.h), whose record goes when nothing is
 // left assigned; a member's loads in CMLD and LNLD, its uncertain load-combination
@@ -149,8 +152,10 @@ class CMembDataCtrl {
   // (CClassLnld) of a beam, lintel or secondary beam, 205 of a wall, 206 of a line member;
   // another member type, or a member without such loads, is refused. 226 removes the
   // member's uncertain load-combination factor records (CClassUccf) and the factor of its
-  // assigned data in one step. Point loads (102), specified displacements (103) and wall
-  // openings (212) have no table in this model: refused.
+  // assigned data in one step. 102 and 103 remove every point load or specified
+  // displacement of the point (CClassPtld); 212 removes the wall's opening at nIndex (the
+  // wall's opening record, CClassAwop, goes with its last opening); refused when there is
+  // none there.
   BOOL DeletePontData(int nCode);
   BOOL DeleteMembData(int nCode, int nIndex);
   BOOL DeletePMembData(int& nCode);

@@ -149,9 +149,9 @@ UINT CModelerWriter::Member(const T_MODELER2_PARAM_MEMB& p, const std::vector<UI
     s.key = m.key;
     s.b = p.stairW;
     s.h = p.stairH;
-    s.userThick = p.stairUser;
+    s.flag = p.stairUser;
     double t = thik ? thik->GetThickness(m.thikKey) : 0.0;
-    s.extraThick = (p.stairUser ? p.stairT : CClassStik::GetConvertThickness(p.stairW, p.stairH, t)) - t;
+    s.extra = (p.stairUser ? p.stairT : CClassStik::GetConvertThickness(p.stairW, p.stairH, t)) - t;
     if (!stik || !stik->TR_Add(s)) {
       m_bFailed = TRUE;
       return 0;

@@ -62,8 +62,9 @@ enum DB_CLASS_ID : unsigned {
   DB_CLASS_SDIR = 73,
   // The project information.
   DB_CLASS_PJCF = 110,
-  // Tables the project status counts that hold, for now, only what their records belong
-  // to (CClassOwned.h), and the point loads (CClassPtld.h).
+  // Tables the project status counts: the walls' openings (CClassAwop.h), the point loads
+  // (CClassPtld.h) and those that hold, for now, only what their records belong to
+  // (CClassOwned.h).
   DB_CLASS_AWOP = 111,  // wall openings
   DB_CLASS_PTLD = 112,  // point loads and specified displacements
   DB_CLASS_RIGD = 113,  // rigid links
@@ -84,6 +85,8 @@ enum DB_CLASS_ID : unsigned {
   // The wind load's outlines and shielding faces.
   DB_CLASS_OTLN = 130,
   DB_CLASS_LWRD = 131,
+  // The catalogue of slab load types.
+  DB_CLASS_SLTP = 150,
   // The analysis model (the analysis database): 80 to 99.
   DB_CLASS_PNODE = 80,
   DB_CLASS_PMEMB = 81,

@@ -63,8 +63,12 @@ void DB_ConvertRecord(const DB_CRecordDesc& desc, void* rec, const CUnitCtrl* pU
 }
 
 BOOL DB_AllRealsFinite(const DB_CRecordDesc& desc, const void* rec) {
-  for (const DB_CFlatField& f : DB_FlatFields(desc))
+  for (const DB_CFlatField& f : DB_FlatFields(desc)) {
     if (f.type == DBF_DOUBLE && !std::isfinite(*(const double*)f.Addr(rec))) return FALSE;
+    if (f.type == DBF_REALLIST)
+      for (double v : *(const CArray<double>*)f.Addr(rec))
+        if (!std::isfinite(v)) return FALSE;
+  }
   return TRUE;
 }
 
@@ -126,6 +130,16 @@ CString DB_FieldText(const DB_CFlatField& f, const void* rec, BOOL bRaw) {
       }
       break;
     }
+    case DBF_REALLIST: {
+      const CArray<double>& a = *(const CArray<double>*)p;
+      if (a.IsEmpty()) return CString("-");
+      for (INT_PTR i = 0; i < a.GetSize(); ++i) {
+        CString e;
+        e.Format(i ? ",%.15g" : "%.15g", a[i]);
+        s += e;
+      }
+      break;
+    }
     case DBF_RECORD: break;
   }
   return s;
@@ -146,6 +160,28 @@ bool ParseKey(const std::string& t, UINT& k) {
   k = v < 0 ? 0xFFFFFFFFu : (UINT)v;
   return true;
 }
+// A finite real and nothing else.
+bool ParseReal(const std::string& t, double& d) {
+  if (t.empty()) return false;
+  char* end = nullptr;
+  d = std::strtod(t.c_str(), &end);
+  return end && !*end && std::isfinite(d);
+}
+// A comma-separated list of items, "-" for none; false when an item does not parse.
+template <class T, class Array, class Parse>
+bool ParseList(const std::string& t, Array& out, Parse parse) {
+  out.RemoveAll();
+  if (t == "-") return true;
+  size_t at = 0;
+  for (;;) {
+    size_t comma = t.find(',', at);
+    T v{};
+    if (!parse(t.substr(at, comma == std::string::npos ? std::string::npos : comma - at), v)) return false;
+    out.Add(v);
+    if (comma == std::string::npos) return true;
+    at = comma + 1;
+  }
+}
 }  // namespace
 
 BOOL DB_SetFieldText(const DB_CFlatField& f, void* rec, const CString& text, int nIndex) {
@@ -165,10 +201,8 @@ BOOL DB_SetFieldText(const DB_CFlatField& f, void* rec, const CString& text, int
       return TRUE;
     }
     case DBF_DOUBLE: {
-      if (t.empty()) return FALSE;
-      char* end = nullptr;
-      double d = std::strtod(t.c_str(), &end);
-      if (!end || *end || !std::isfinite(d)) return FALSE;
+      double d = 0.0;
+      if (!ParseReal(t, d)) return FALSE;
       *(double*)p = d;
       return TRUE;
     }
@@ -188,17 +222,20 @@ BOOL DB_SetFieldText(const DB_CFlatField& f, void* rec, const CString& text, int
         return TRUE;
       }
       CUIntArray out;
-      if (t != "-") {
-        size_t at = 0;
-        for (;;) {
-          size_t comma = t.find(',', at);
-          UINT k = 0;
-          if (!ParseKey(t.substr(at, comma == std::string::npos ? std::string::npos : comma - at), k)) return FALSE;
-          out.Add(k);
-          if (comma == std::string::npos) break;
-          at = comma + 1;
-        }
+      if (!ParseList<UINT>(t, out, ParseKey)) return FALSE;
+      a = out;
+      return TRUE;
+    }
+    case DBF_REALLIST: {
+      CArray<double>& a = *(CArray<double>*)p;
+      if (nIndex >= 0) {
+        double d = 0.0;
+        if (nIndex > a.GetSize() || !ParseReal(t, d)) return FALSE;
+        a.SetAtGrow(nIndex, d);
+        return TRUE;
       }
+      CArray<double> out;
+      if (!ParseList<double>(t, out, ParseReal)) return FALSE;
       a = out;
       return TRUE;
     }

@@ -11,7 +11,9 @@
 //
 // A CUIntArray member is one field holding a list of keys of any length (a member's
 // points): dumped as "1,2,3" ("-" when empty), stored in model files as a blob of 32-bit
-// unsigned integers.
+// unsigned integers. A CArray<double> member is likewise one field holding a list of reals
+// (a wall's opening positions): dumped as "1.5,3" with %.15g ("-" when empty), stored as a
+// blob of 64-bit IEEE doubles, finite like every real, never converted between units.
 //
 // The record's key is not a field: tables keep it beside the record (records that carry
 // a `key` member have it kept equal to the table's key).
@@ -25,7 +27,7 @@
 
 class CUnitCtrl;
 
-enum DB_FIELD_TYPE { DBF_INT, DBF_UINT, DBF_DOUBLE, DBF_STRING, DBF_CHARS, DBF_RECORD, DBF_UINTLIST };
+enum DB_FIELD_TYPE { DBF_INT, DBF_UINT, DBF_DOUBLE, DBF_STRING, DBF_CHARS, DBF_RECORD, DBF_UINTLIST, DBF_REALLIST };
 
 struct DB_CRecordDesc;
 
@@ -65,6 +67,7 @@ template <class V> constexpr DB_FIELD_TYPE ScalarType() {
   else if constexpr (std::is_same_v<V, double>) return DBF_DOUBLE;
   else if constexpr (std::is_same_v<V, CString>) return DBF_STRING;
   else if constexpr (std::is_same_v<V, CUIntArray>) return DBF_UINTLIST;
+  else if constexpr (std::is_same_v<V, CArray<double>>) return DBF_REALLIST;
   else return DBF_RECORD;
 }
 }  // namespace db_detail

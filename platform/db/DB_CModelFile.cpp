@@ -9,6 +9,7 @@
 #include <climits>
 #include <cmath>
 #include <cstdio>
+#include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <map>
@@ -95,6 +96,18 @@ void SaveRecord(void* c, UINT key, const void* rec) {
         b.reserve((size_t)a.GetSize() * 4);
         for (UINT k : a)
           for (int i = 0; i < 4; ++i) b.push_back((unsigned char)(k >> (8 * i)));
+        sqlite3_bind_blob(st, col, b.data(), (int)b.size(), SQLITE_TRANSIENT);
+        break;
+      }
+      case DBF_REALLIST: {
+        const CArray<double>& a = *(const CArray<double>*)p;
+        std::vector<unsigned char> b;
+        b.reserve((size_t)a.GetSize() * 8);
+        for (double d : a) {
+          std::uint64_t bits = 0;
+          std::memcpy(&bits, &d, 8);
+          for (int i = 0; i < 8; ++i) b.push_back((unsigned char)(bits >> (8 * i)));
+        }
         sqlite3_bind_blob(st, col, b.data(), (int)b.size(), SQLITE_TRANSIENT);
         break;
       }
@@ -200,6 +213,24 @@ class RowSource : public DB_CRecordSource {
             a.Add((UINT)b[i] | (UINT)b[i + 1] << 8 | (UINT)b[i + 2] << 16 | (UINT)b[i + 3] << 24);
           break;
         }
+        case DBF_REALLIST: {  // 64-bit IEEE doubles, least significant byte first
+          const unsigned char* b = (const unsigned char*)sqlite3_column_blob(m_st, c);
+          int n = sqlite3_column_bytes(m_st, c);
+          if (n % 8) {
+            failed = true;
+            return FALSE;
+          }
+          CArray<double>& a = *(CArray<double>*)p;
+          a.RemoveAll();
+          for (int i = 0; b && i < n; i += 8) {
+            std::uint64_t bits = 0;
+            for (int j = 0; j < 8; ++j) bits |= (std::uint64_t)b[i + j] << (8 * j);
+            double d = 0.0;
+            std::memcpy(&d, &bits, 8);
+            a.Add(d);
+          }
+          break;
+        }
         case DBF_RECORD: break;
       }
     }
@@ -246,6 +277,7 @@ const FormerColumn kFormerColumns[] = {
     {"MBTP", "slot4", "value[3]"},    {"MBTP", "slot5", "value[4]"},    {"MBTP", "slot6", "value[5]"},
     {"MBTP", "auto1", "autoFlag[0]"}, {"MBTP", "auto2", "autoFlag[1]"}, {"MBTP", "auto3", "autoFlag[2]"},
     {"MBTP", "auto4", "autoFlag[3]"}, {"MBTP", "auto5", "autoFlag[4]"}, {"MBTP", "auto6", "autoFlag[5]"},
+    {"STIK", "extraThick", "extra"},  {"STIK", "userThick", "flag"},  {"PTLD", "owner", "pont"},
 };
 
 const DB_CFlatField* FindColumn(const DB_CStoreBase& store, const char* name) {

@@ -90,8 +90,8 @@ const DB_CRecordDesc& T_STIK_D::Desc() {
   static const DB_CRecordDesc d("STIK", DB_CLASS_STIK, {
       DBField<&T_STIK_D::b>("b", UNIT_LENGTH),
       DBField<&T_STIK_D::h>("h", UNIT_LENGTH),
-      DBField<&T_STIK_D::extraThick>("extraThick", UNIT_LENGTH),
-      DBField<&T_STIK_D::userThick>("userThick"),
+      DBField<&T_STIK_D::extra>("extra", UNIT_LENGTH),
+      DBField<&T_STIK_D::flag>("flag"),
   });
   return d;
 }

@@ -23,8 +23,8 @@ struct T_STIK_D {
   UINT key = 0;
   double b = 0.0;
   double h = 0.0;
-  double extraThick = 0.0;
-  int userThick = 0;
+  double extra = 0.0;  // m
+  int flag = 0;
 
   void Initialize() { *this = T_STIK_D(); }
   static const DB_CRecordDesc& Desc();

@@ -332,45 +332,6 @@ TEST_F(MembData, LoadsAndUncertainFactorsAreDeletedAsOneStep) {
   EXPECT_FALSE(ctrl.DeleteMembData(ATRUP_WALL_OPENING, 0));
 }
 
-// Point loads and specified displacements: a deletion removes every record of its kind
-// on the current point, and only those, in one undo step; with none left it is refused.
-TEST_F(MembData, PointLoadsAndDisplacementsAreDeletedByKind) {
-  auto* ptld = Table<CClassPtld>();
-  const auto put = [&](UINT owner, int kind) {
-    T_PTLD_D r;
-    r.owner = owner, r.kind = kind;
-    ASSERT_TRUE(ptld->TR_Add(r));
-  };
-  put(a, CPtldCounts::LOAD), put(a, CPtldCounts::DISPLACEMENT), put(b, CPtldCounts::LOAD), put(a, CPtldCounts::LOAD);
-  const auto held = [&](UINT owner, int kind) {
-    CUIntArray keys;
-    ptld->GetKeyListOfPoint(owner, kind, keys);
-    return (int)keys.GetSize();
-  };
-  ctrl.m_nObjClass = CMembDataCtrl::OBJ_PONT, ctrl.m_nObjKey = a;
-  const int undo = db->GetUndoCount();
-  wnd.codes.clear();
-  ASSERT_TRUE(ctrl.DeletePontData(ATRUP_PONT_LOAD));
-  EXPECT_EQ(db->GetUndoCount(), undo + 1);
-  EXPECT_EQ(wnd.codes, std::vector<int>{ATRUP_PONT_LOAD});
-  EXPECT_EQ(held(a, CPtldCounts::LOAD), 0);
-  EXPECT_EQ(held(a, CPtldCounts::DISPLACEMENT), 1);
-  EXPECT_EQ(held(b, CPtldCounts::LOAD), 1);
-  wnd.codes.clear();
-  EXPECT_FALSE(ctrl.DeletePontData(ATRUP_PONT_LOAD));
-  EXPECT_TRUE(wnd.codes.empty());
-  ASSERT_TRUE(ctrl.DeletePontData(ATRUP_PONT_DISP));
-  EXPECT_EQ(held(a, CPtldCounts::DISPLACEMENT), 0);
-  EXPECT_EQ(ptld->GetCountOf(CPtldCounts::LOAD), 1);
-  ASSERT_TRUE(db->Undo());
-  ASSERT_TRUE(db->Undo());
-  EXPECT_EQ(held(a, CPtldCounts::LOAD), 2);
-  EXPECT_EQ(held(a, CPtldCounts::DISPLACEMENT), 1);
-  // A member is no point.
-  ctrl.m_nObjClass = CMembDataCtrl::OBJ_BEAM, ctrl.m_nObjKey = beam;
-  EXPECT_FALSE(ctrl.DeletePontData(ATRUP_PONT_LOAD));
-}
-
 // The load pictures: one entry per load case, the number of the member's loads in it.
 TEST_F(MembData, LoadEntriesAndTheFactorRecordAreRead) {
   T_CMLD_D l;

@@ -395,7 +395,7 @@ TEST_F(Modeler, StairSlabsKeepTheirStepsAndCantileversStandOffTheirBeam) {
   auto* stik = static_cast<CClassStik*>(db->GetClass(CClassStik::m_nClassID));
   T_STIK_D s;
   ASSERT_TRUE(stik->Get(1u, s));
-  EXPECT_NEAR(s.extraThick, CClassStik::GetConvertThickness(0.3, 0.15, 0.12) - 0.12, 1e-15);
+  EXPECT_NEAR(s.extra, CClassStik::GetConvertThickness(0.3, 0.15, 0.12) - 0.12, 1e-15);
   // A 2 x 1 cantilever centred on a 6 m beam along x, on its left (+y).
   T_MEMBDLG_3DPOINT c = At(10, 0, 9), d = At(16, 0, 9);
   T_MODELER2_PARAM_MEMB beam = Param(201, 2);

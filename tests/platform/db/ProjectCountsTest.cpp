@@ -201,7 +201,7 @@ TEST_F(ProjectCounts, SupportsAndPointLoadKindsAreCountedByTheirTables) {
   EXPECT_EQ(Count<CClassSpts>(), 1);
 
   T_PTLD_D load;
-  load.owner = a;
+  load.pont = a;
   ASSERT_TRUE(ptld->TR_Add(load));
   ASSERT_TRUE(ptld->TR_Add(load));
   load.kind = 1;
@@ -225,7 +225,7 @@ TEST_F(ProjectCounts, OwnedTablesHoldTheirOwnerAndDumpIt) {
   CStringArray fields;
   fields.Add("owner=12");
   CString bad;
-  for (const char* code : {"AWOP", "RIGD", "DRLS", "SKEW", "CGLP", "SSPT", "ARLD", "BMLA", "EXPL", "SWGT", "STMP",
+  for (const char* code : {"RIGD", "DRLS", "SKEW", "CGLP", "SSPT", "ARLD", "BMLA", "EXPL", "SWGT", "STMP",
                            "PTMP", "PMAS", "SPFC", "SMPT", "SMLC"}) {
     SCOPED_TRACE(code);
     EXPECT_EQ(doc->PutRecord(code, 4, fields, bad), 1);
