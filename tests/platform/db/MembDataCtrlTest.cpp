@@ -10,6 +10,7 @@
 #include <sqlite3.h>
 #include <unistd.h>
 #include "afx/CWnd.h"
+#include "db/CClassAwop.h"
 #include "db/CClassCmld.h"
 #include "db/CClassMasg.h"
 #include "db/CClassMatl.h"
@@ -612,6 +613,138 @@ TEST_F(MembData, AnElementShowsItsModelDataAndDeletesItsOwn) {
   EXPECT_FALSE(ctrl.DeletePMembData(k));
   db->Undo();
   EXPECT_TRUE(doc->HasRecord("EASG", column));
+}
+
+// ---- Point loads and wall openings ----
+
+// A point's loads and specified displacements are its PTLD records, one entry each in key
+// order with the load case's name and the count; deleting one kind removes every record of
+// that kind of the point in one step, and deleting the point takes its records along.
+TEST_F(MembData, PointLoadsAndDisplacementsAreReadAndDeletedByKind) {
+  auto* ptld = Table<CClassPtld>();
+  auto add = [&](UINT pt, UINT lc, int kind, int n) {
+    T_PTLD_D r;
+    r.pont = pt, r.loadCase = lc, r.kind = kind, r.n = n, r.v[2] = -10;
+    UINT key = ptld->GetNewKey();
+    EXPECT_TRUE(ptld->TR_Add(r));
+    return key;
+  };
+  add(a, 2, 0, 0);
+  add(a, 1, 1, 3);
+  add(b, 1, 0, 1);
+  add(a, 1, 0, 2);
+  add(a, 99, 0, 1);  // a load case that is gone: no name
+  add(a, 1, 7, 1);   // neither kind: not shown
+  ctrl.m_nObjClass = CMembDataCtrl::OBJ_PONT, ctrl.m_nObjKey = a;
+  T_PATR_D p;
+  ASSERT_TRUE(ctrl.GetPointAttr(p, 1));
+  auto text = [](const CArray<T_LATR_D>& l) {
+    std::string s;
+    for (const T_LATR_D& e : l) s += std::string(e.name.c_str()) + ":" + std::to_string(e.flag) + ";";
+    return s;
+  };
+  EXPECT_EQ(text(p.pointLoads), "LL:0;DL:2;:1;");
+  EXPECT_EQ(text(p.specifiedDisps), "DL:3;");
+
+  wnd.codes.clear();
+  const int undo = db->GetUndoCount();
+  ASSERT_TRUE(ctrl.DeletePontData(ATRUP_PONT_LOAD));
+  EXPECT_EQ(db->GetUndoCount(), undo + 1);
+  EXPECT_EQ(wnd.codes, std::vector<int>{ATRUP_PONT_LOAD});
+  ASSERT_TRUE(ctrl.GetPointAttr(p, 0));
+  EXPECT_TRUE(p.pointLoads.IsEmpty());
+  EXPECT_EQ(text(p.specifiedDisps), "DL:3;");
+  EXPECT_FALSE(ctrl.DeletePontData(ATRUP_PONT_LOAD)) << "nothing left to delete";
+  CUIntArray keys;
+  ASSERT_TRUE(ptld->GetKeyListByPont(b, keys));
+  EXPECT_EQ(keys.GetSize(), 1) << "the other point keeps its load";
+  ASSERT_TRUE(db->Undo());
+  ASSERT_TRUE(ctrl.GetPointAttr(p, 0));
+  EXPECT_EQ(text(p.pointLoads), "LL:0;DL:2;:1;");
+  ASSERT_TRUE(ctrl.DeletePontData(ATRUP_PONT_DISP));
+  ASSERT_TRUE(ctrl.GetPointAttr(p, 0));
+  EXPECT_TRUE(p.specifiedDisps.IsEmpty());
+
+  // A point that goes takes its records along.
+  const UINT lone = Point(9, 9);
+  add(lone, 1, 0, 1);
+  const int count = ptld->GetCount();
+  ASSERT_TRUE(pont->TR_Del(lone));
+  EXPECT_EQ(ptld->GetCount(), count - 1);
+  EXPECT_FALSE(ptld->GetKeyListByPont(lone, keys));
+}
+
+// A wall's openings are its AWOP record; the opening flag follows the record; an opening
+// is deleted by its index, the record with the last one; the record goes with its wall.
+TEST_F(MembData, WallOpeningsAreReadAndDeletedByIndex) {
+  EXPECT_EQ(Attr(CMembDataCtrl::OBJ_WALL, wall).openFlag, 0);
+  put("AWOP", wall, {"twop=1,2,3", "pos=0.5,2,4.25"});
+  EXPECT_EQ(Attr(CMembDataCtrl::OBJ_WALL, wall).openFlag, 1);
+  wnd.codes.clear();
+  ASSERT_TRUE(ctrl.DeleteMembData(ATRUP_WALL_OPENING, 1));
+  EXPECT_EQ(wnd.codes, std::vector<int>{ATRUP_WALL_OPENING});
+  CString dump;
+  ASSERT_TRUE(doc->DumpTable("AWOP", dump));
+  EXPECT_EQ(std::string(dump.c_str()), "table AWOP 1\n" + std::to_string(wall) + " twop=1,3 pos=0.5,4.25\n");
+  for (int bad : {-1, 2}) EXPECT_FALSE(ctrl.DeleteMembData(ATRUP_WALL_OPENING, bad)) << bad;
+  ctrl.m_nObjClass = CMembDataCtrl::OBJ_BEAM, ctrl.m_nObjKey = beam;
+  EXPECT_FALSE(ctrl.DeleteMembData(ATRUP_WALL_OPENING, 0)) << "a beam has no openings";
+  ctrl.m_nObjClass = CMembDataCtrl::OBJ_WALL, ctrl.m_nObjKey = wall;
+  ASSERT_TRUE(ctrl.DeleteMembData(ATRUP_WALL_OPENING, 0));
+  ASSERT_TRUE(ctrl.DeleteMembData(ATRUP_WALL_OPENING, 0));
+  EXPECT_EQ(doc->GetRecordCount("AWOP"), 0) << "the last opening takes the record";
+  EXPECT_EQ(Attr(CMembDataCtrl::OBJ_WALL, wall).openFlag, 0);
+  ASSERT_TRUE(db->Undo());
+  EXPECT_EQ(doc->GetRecordCount("AWOP"), 1);
+  ASSERT_TRUE(memb->TR_Del(wall));
+  EXPECT_EQ(doc->GetRecordCount("AWOP"), 0) << "the record goes with its wall";
+}
+
+// A real list is a field of its own: dumped, put whole or by element, refused when a word
+// is no finite number, kept equal in length to its key list, saved and read back. Files
+// written with the former names of the stair and point-load columns read alike.
+TEST_F(MembData, RealListsAndRenamedColumnsSurviveModelFiles) {
+  CStringArray f;
+  CString bad;
+  auto putFields = [&](const char* code, UINT key, std::initializer_list<const char*> fields) {
+    f.RemoveAll();
+    for (const char* x : fields) f.Add(x);
+    return doc->PutRecord(code, key, f, bad);
+  };
+  EXPECT_EQ(putFields("AWOP", wall, {"twop=4,5", "pos=1.5,-"}), -1) << "no number";
+  EXPECT_EQ(putFields("AWOP", wall, {"twop=4,5", "pos=1.5,inf"}), -1) << "not finite";
+  EXPECT_EQ(putFields("AWOP", wall, {"twop=4,5", "pos=1.5"}), 0) << "lists of unequal length";
+  EXPECT_EQ(putFields("AWOP", wall, {"twop=4,5", "pos=1.5,3"}), 1);
+  EXPECT_EQ(putFields("AWOP", wall, {"twop[2]=6", "pos[2]=0.125"}), 1);
+  put("STIK", slab, {"b=0.28", "h=0.16", "extra=0.08", "flag=1"});
+  put("PTLD", 3, {"kind=1", "loadCase=2", "n=4", "v[5]=2.5"});
+  CString awop, stik, ptld;
+  doc->DumpTable("AWOP", awop);
+  doc->DumpTable("STIK", stik);
+  doc->DumpTable("PTLD", ptld);
+  EXPECT_EQ(std::string(awop.c_str()), "table AWOP 1\n" + std::to_string(wall) + " twop=4,5,6 pos=1.5,3,0.125\n");
+  EXPECT_EQ(std::string(stik.c_str()), "table STIK 1\n" + std::to_string(slab) + " b=0.28 h=0.16 extra=0.08 flag=1\n");
+  EXPECT_EQ(std::string(ptld.c_str()), "table PTLD 1\n3 pont=0 loadCase=2 kind=1 n=4 v[0]=0 v[1]=0 v[2]=0 v[3]=0 v[4]=0 v[5]=2.5\n");
+
+  const std::string path = ::testing::TempDir() + "wall_openings_" + std::to_string((long)getpid()) + ".zel";
+  CString err;
+  ASSERT_TRUE(doc->SaveModel(path.c_str(), err)) << err.c_str();
+  sqlite3* file = nullptr;
+  ASSERT_EQ(sqlite3_open(path.c_str(), &file), SQLITE_OK);
+  const char* sql =
+      "ALTER TABLE STIK RENAME COLUMN extra TO extraThick; ALTER TABLE STIK RENAME COLUMN flag TO userThick;"
+      "ALTER TABLE PTLD RENAME COLUMN pont TO owner;";
+  ASSERT_EQ(sqlite3_exec(file, sql, nullptr, nullptr, nullptr), SQLITE_OK) << sqlite3_errmsg(file);
+  sqlite3_close(file);
+  CDBDoc other(FALSE);
+  ASSERT_TRUE(other.OpenModel(path.c_str(), err)) << err.c_str();
+  for (const char* code : {"AWOP", "STIK", "PTLD"}) {
+    CString mine, theirs;
+    doc->DumpTable(code, mine);
+    other.DumpTable(code, theirs);
+    EXPECT_EQ(theirs, mine) << code;
+  }
+  unlink(path.c_str());
 }
 
 }  // namespace
