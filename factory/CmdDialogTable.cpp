@@ -31,6 +31,7 @@
 #include "loads/CCmdNamedSlabLoadDlg.h"
 #include "loads/COutLineDefineDlg.h"
 #include "loads/CWindRigionDefineDlg.h"
+#include "loads/CMembLoadAssignDlg.h"
 #include "properties/CCMSectItemDlg.h"
 #include "properties/CCMSectScaleFactorDlg.h"
 #include "properties/CModelDefProperty.h"
@@ -78,7 +79,8 @@ CmdModalRow s_modal[] = {
      [](CWnd* p, UINT) -> CInternationalDlg* { return new CModelCtrlDlg(p); }, nullptr},
     // The performance-analysis name builds nothing: -1, as an unknown name.
     {"CCmdAnalPerfDlg", 0, CMD_PARENT_NONE, CMD_NO_PLACEMENT, nullptr, nullptr},
-    {"CMembLoadAssignDlg", IDD_CMD_MEMB_LOAD_ASSIGN, CMD_PARENT_MAIN, CMD_PLACE_DEFAULT, nullptr, nullptr},
+    {"CMembLoadAssignDlg", IDD_CMD_MEMB_LOAD_ASSIGN, CMD_PARENT_MAIN, CMD_PLACE_DEFAULT,
+     [](CWnd* p, UINT) -> CInternationalDlg* { return new CMembLoadAssignDlg(p); }, nullptr},
     {"CCMSectScaleFactorDlg", IDD_CMD_SECT_SCALE_FACTOR, CMD_PARENT_MAIN, CMD_PLACE_DEFAULT,
      [](CWnd* p, UINT) -> CInternationalDlg* { return new CCMSectScaleFactorDlg(p); }, nullptr},
     {"CCmdNamedSlabLoadDlg", IDD_CMD_NAMED_SLAB_LOAD, CMD_PARENT_MAIN, CMD_PLACE_DEFAULT,

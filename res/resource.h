@@ -1629,3 +1629,28 @@
 #define IDC_WR_MODIFY                   16275
 #define IDC_WR_DELETE                   16276
 #define IDC_WR_CLOSE                    14442
+
+// Member load assignment (CMembLoadAssignDlg, its grid CMembLoadAssignGrid) and the
+// multiple assignment (CMembLoadSelectDlg).
+#define IDD_CMD_MEMB_LOAD_SELECT        14030
+#define IDC_MBLD_KIND_POINT             14456
+#define IDC_MBLD_KIND_LINE              14458
+#define IDC_MBLD_KIND_AREA              14457
+#define IDC_MBLD_MEMB_TYPE              14452
+#define IDC_MBLD_FILTER_PLANS           14461
+#define IDC_MBLD_FILTER_LOADED          14462
+#define IDC_MBLD_FILTER_UNLOADED        14463
+#define IDC_MBLD_FORMAT                 14561
+#define IDC_MBLD_GRID                   14444
+#define IDC_MBLD_LOAD_TYPES             14557
+#define IDC_MBLD_MULTIPLE               14443
+#define IDC_MBLD_CLOSE                  14278
+#define IDC_MBLS_MEMBERS                14453
+#define IDC_MBLS_PLANS_CAPTION          14455
+#define IDC_MBLS_PLANS                  14454
+#define IDC_MBLS_LOAD_CAPTION           14465
+#define IDC_MBLS_LOAD_TYPE              14464
+#define IDC_MBLS_MORE                   14558
+#define IDC_MBLS_OK                     14352
+#define IDC_MBLS_CANCEL                 14377
+#define IDC_MBLS_APPLY                  14374

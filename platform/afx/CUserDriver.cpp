@@ -360,6 +360,12 @@ int CUserDriver::CheckItem(CWnd* pCtl, int index, int nCheck) {
   if (!(w->style & (LBS_MULTIPLESEL | LBS_EXTENDEDSEL))) {
     w->curSel = index;
     if (w->style & LBS_NOTIFY) AfxNotifyParent(w, LBN_SELCHANGE);
+  } else if (w->style & LBS_EXTENDEDSEL) {
+    // A plain click in an extended-selection list selects the item alone.
+    for (AfxItem& it : w->items) it.state &= ~1u;
+    w->items[(size_t)index].state |= 1u;
+    w->curSel = w->caret = index;
+    if (w->style & LBS_NOTIFY) AfxNotifyParent(w, LBN_SELCHANGE);
   }
   if ((w = AfxWnd(h)) && index < (int)w->items.size() && w->items[(size_t)index].check != nCheck) {
     w->items[(size_t)index].check = nCheck;

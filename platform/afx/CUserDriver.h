@@ -22,7 +22,8 @@
 //   Key:                  WM_KEYDOWN then WM_KEYUP, each through the message loop's path
 //                         (PreTranslateMessage up the window tree, the dialog manager:
 //                         Return, Escape, Tab), else to the control
-//   CheckItem (check list box): LBN_SELCHANGE for the click, then CLBN_CHKCHANGE
+//   CheckItem (check list box): LBN_SELCHANGE for the click (an extended-selection list
+//                         then has the item alone selected), then CLBN_CHKCHANGE
 //   Scroll:               WM_HSCROLL/WM_VSCROLL to the parent (a scroll-bar control) or
 //                         to the window itself (its own bar), then SB_ENDSCROLL
 //   Slide:                WM_HSCROLL/WM_VSCROLL TB_THUMBTRACK, TB_THUMBPOSITION, TB_ENDTRACK

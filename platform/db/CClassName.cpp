@@ -1,5 +1,6 @@
 #include "db/CClassName.h"
 
+#include "db/CClassMbld.h"
 #include "db/CClassMemb.h"
 #include "db/CClassNsbl.h"
 #include "db/CCobxName.h"
@@ -47,7 +48,13 @@ int CClassName::GetRefCount(UINT key) const {
     n += memb->GetCountByName(r->type, r->name);
   if (const DB_CStoreBase* nsbl = m_pDB->GetStore(CClassNsbl::m_nClassID))
     if (nsbl->Record(key)) ++n;
+  if (const auto* mbld = static_cast<const CClassMbld*>(m_pDB->GetClass(CClassMbld::m_nClassID)))
+    n += mbld->GetCountOfName(key);
   return n;
+}
+
+void CClassName::DeleteDependants(const std::vector<UINT>& keys) {
+  if (auto* mbld = static_cast<CClassMbld*>(m_pDB->GetClass(CClassMbld::m_nClassID))) mbld->EraseOfNames(keys);
 }
 
 // ---- named slab loads -----------------------------------------------------------------------

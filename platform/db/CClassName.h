@@ -29,9 +29,14 @@ class CClassName : public DB_CTable<T_NAME_D> {
   // The keys of the names of one member type, in table order (an index of the types).
   void GetKeyListOfType(int type, CUIntArray& keys) const;
   // What uses the name of that key: the members of the name's type that bear its text,
-  // plus 1 when a named slab load is stored under its key. 0 for an unknown key. O(1):
-  // the member table counts its members by type and name.
+  // plus 1 when a named slab load is stored under its key, plus its member load
+  // assignments (CClassMbld). 0 for an unknown key. O(1): the member table counts its
+  // members by type and name, the assignment table its records by name.
   int GetRefCount(UINT key) const;
+
+ protected:
+  // Deleted names take their member load assignments with them, in the same transaction.
+  void DeleteDependants(const std::vector<UINT>& keys) override;
 };
 
 class CDataName : public DB_CDataImage<T_NAME_D> {};

@@ -1,5 +1,6 @@
 #include "db/CClassPlan.h"
 
+#include "db/CClassMbld.h"
 #include "db/CClassStor.h"
 #include "db/DB_CTableRegistry.h"
 
@@ -38,4 +39,5 @@ BOOL CClassPlan::TR_ModifySlabType(const CStringArray& oldNames, const CArray<T_
 void CClassPlan::DeleteDependants(const std::vector<UINT>& keys) {
   auto* pStor = static_cast<CClassStor*>(m_pDB->GetClass(CClassStor::m_nClassID));
   if (pStor) pStor->ClearPlans(keys);
+  if (auto* pMbld = static_cast<CClassMbld*>(m_pDB->GetClass(CClassMbld::m_nClassID))) pMbld->EraseOfPlans(keys);
 }

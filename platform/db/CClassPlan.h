@@ -1,5 +1,6 @@
 // Standard floors. Deleting standard floors leaves the stories that used them without a
-// standard floor (plan key 0), in the same transaction.
+// standard floor (plan key 0), and deletes their member load assignments (CClassMbld), in
+// the same transaction.
 #pragma once
 #include "db/DB_CTable.h"
 #include "db/T_PLAN_D.h"

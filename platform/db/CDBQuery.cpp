@@ -2,10 +2,15 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <string>
 #include <type_traits>
+#include <unordered_set>
 #include <vector>
 
 #include "db/CClassGrup.h"
+#include "db/CClassName.h"
+#include "db/CDBDoc.h"
+#include "db/CMDBCtrl.h"
 #include "db/CClassMemb.h"
 #include "db/CClassPMemb.h"
 #include "db/CClassPont.h"
@@ -181,4 +186,58 @@ BOOL CDBQuery::GetKeyListByAttrPre(DB_CDataBase* pDB, const CQueryCondition& con
 BOOL CDBQuery::GetKeyListByAttr(DB_CDataBase* pDB, const CQueryCondition& cond, CUIntArray* pNodes,
                                 CUIntArray* pElems) {
   return Query<AnalysisModel>(pDB, cond, pNodes, pElems);
+}
+
+namespace {
+
+// The building model whose analysis model db holds: db itself for a model database, else
+// the model database of the current document when db is its analysis database.
+DB_CDataBase* BuildingModelOf(DB_CDataBase* db) {
+  if (db->GetID() != DB_ID_POST) return db;
+  CDBDoc* doc = CDBDoc::m_pDBDoc;
+  return doc && doc->GetMDBCtrl()->GetDBPost() == db ? doc->GetModelDB() : nullptr;
+}
+
+std::string NamedKey(int type, const CString& name) {
+  std::string k((const char*)&type, sizeof type);
+  k += name.str();
+  return k;
+}
+
+}  // namespace
+
+BOOL CDBQuery::GetKeyListByNamePre(DB_CDataBase* pDB, const CUIntArray& nameKeys, CUIntArray* pPonts,
+                                   CUIntArray* pMembs) {
+  if (!pDB) return FALSE;
+  if (pPonts) pPonts->RemoveAll();
+  if (pMembs) pMembs->RemoveAll();
+  DB_CDataBase* model = BuildingModelOf(pDB);
+  const auto* names = Records<T_NAME_D>(model, DB_CLASS_NAME);
+  const auto* membSet = Records<T_MEMB_D>(model, DB_CLASS_MEMB);
+  if (!names || !membSet || (!pPonts && !pMembs)) return TRUE;
+  std::unordered_set<std::string> wanted;
+  for (UINT k : nameKeys)
+    if (const T_NAME_D* n = names->Find(k)) wanted.insert(NamedKey(n->type, n->name));
+  if (wanted.empty()) return TRUE;
+
+  const bool analysis = model != pDB;
+  const auto* elems = analysis ? Records<T_PMEMB_D>(pDB, DB_CLASS_PMEMB) : nullptr;
+  const DB_CStoreBase* pontStore = pDB->GetStore(analysis ? (UINT)DB_CLASS_PNODE : (UINT)DB_CLASS_PONT);
+  std::vector<UINT> ponts, membs;
+  membSet->ForEach([&](UINT k, const T_MEMB_D& m) {
+    if (m.name.IsEmpty() || !wanted.count(NamedKey(m.type, m.name))) return;
+    const CUIntArray* points = &m.points;
+    if (analysis) {
+      const T_PMEMB_D* e = elems ? elems->Find(k) : nullptr;
+      if (!e) return;
+      points = &e->nodes;
+    }
+    membs.push_back(k);
+    if (pPonts && pontStore)
+      for (UINT p : *points)
+        if (p != T_MEMB_D::GAP_POINT && pontStore->Exist(p)) ponts.push_back(p);
+  });
+  Finish(ponts, pPonts);
+  Finish(membs, pMembs);
+  return TRUE;
 }

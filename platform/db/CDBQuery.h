@@ -52,4 +52,15 @@ class CDBQuery {
                                   CUIntArray* pMembs);
   static BOOL GetKeyListByAttr(DB_CDataBase* pDB, const CQueryCondition& cond, CUIntArray* pNodes,
                                CUIntArray* pElems);
+  // The members that bear the member names of those keys (CClassName of the building
+  // model; a member bears a name when its type is the name's type and its name the name's
+  // text), and their points. On the analysis database (DB_ID_POST) the elements of those
+  // members and their nodes instead; the names and members are then read in the building
+  // model of the current document, whose analysis database it must be (else nothing
+  // matches). Keys that name
+  // no name are skipped. Lists as GetKeyListByAttrPre: either may be NULL, a list given is
+  // emptied, then receives existing keys ascending, each once, gaps left out. One walk
+  // over the members; 0 only for a NULL database.
+  static BOOL GetKeyListByNamePre(DB_CDataBase* pDB, const CUIntArray& nameKeys, CUIntArray* pPonts,
+                                  CUIntArray* pMembs);
 };

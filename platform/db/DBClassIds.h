@@ -87,6 +87,9 @@ enum DB_CLASS_ID : unsigned {
   DB_CLASS_LWRD = 131,
   // The catalogue of slab load types.
   DB_CLASS_SLTP = 150,
+  // Member load types and their assignment to member names per standard floor.
+  DB_CLASS_LDTP = 135,
+  DB_CLASS_MBLD = 136,
   // The analysis model (the analysis database): 80 to 99.
   DB_CLASS_PNODE = 80,
   DB_CLASS_PMEMB = 81,

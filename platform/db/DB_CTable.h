@@ -57,6 +57,11 @@ class DB_CTable : public DB_CDataClass {
     if (!Set()) return;
     Set()->ForEach([&](UINT k, const T& r) { keys.Add(k); recs.Add(r); });
   }
+  // Calls f (key, record) for every record in sequence order, without copying them; f
+  // must not write to the table.
+  template <class F> void ForEachRecord(F&& f) const {
+    if (Set()) Set()->ForEach(f);
+  }
   // Key of the record of that name (in the whole table), 0 when none.
   UINT GetKey(const CString& name) const { return Set() ? Set()->FindName(0, name) : 0; }
   // 1-based position, -1 when absent.
