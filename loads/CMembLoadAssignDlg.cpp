@@ -296,14 +296,18 @@ void CMembLoadAssignDlg::UpdateBuffer(const DB_CDataBase& db) {
     loadTypes = loadTypes || IsLoadTypeCode(u->m_nCode);
     assignments = assignments || IsAssignCode(u->m_nCode);
   }
+  ROWCOL row = 0, col = 0;
+  const BOOL had = m_pGrid->GetCurrentCell(row, col);
   if (loadTypes) {
-    ROWCOL row = 0, col = 0;
-    const BOOL had = m_pGrid->GetCurrentCell(row, col);
     const bool inLoad = had && col == CMembLoadAssignGrid::LOAD_GRID_COL;
     if (inLoad) m_pGrid->SetCurrentCell(row, col - 1);
     m_pGrid->RefreshLoadTypeChoices(CMembLoadAssignGrid::LOAD_GRID_COL);
     if (inLoad) m_pGrid->SetCurrentCell(row, col);
   }
-  // A load type renamed or deleted shows in the rows too.
-  if (assignments || loadTypes) m_pGrid->MakeItemEx(nullptr, -2, 0);
+  // A load type renamed or deleted shows in the rows too. The rebuild keeps the current
+  // cell where it was.
+  if (assignments || loadTypes) {
+    m_pGrid->MakeItemEx(nullptr, -2, 0);
+    if (had && row < m_pGrid->GetRowCount()) m_pGrid->SetCurrentCell(row, col);
+  }
 }

@@ -263,8 +263,9 @@ void CMembLoadAssignGrid::WriteRow(ROWCOL nRow, UINT key, const T_MBLD_D& rec) {
     if (ROWCOL c = GetColumnNoFor(i)) SetValueRange(CGXRange(nRow, c), (LPCTSTR)text[i]);
 }
 
-void CMembLoadAssignGrid::FillAllRows(int n, CUIntArray&) {
+void CMembLoadAssignGrid::FillAllRows(int, CUIntArray&) {
   const size_t plans = (size_t)m_plans.GetSize();
+  const int n = (int)(plans * m_nameKeys.vec().size());
   CClassMbld* mbld = Mbld();
   T_MBLD_D rec;
   for (int i = 0; plans && i < n; ++i) {
