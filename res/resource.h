@@ -1654,3 +1654,22 @@
 #define IDC_MBLS_OK                     14352
 #define IDC_MBLS_CANCEL                 14377
 #define IDC_MBLS_APPLY                  14374
+
+// Query window (CCmdQueryDlg).
+#define IDD_CMD_QUERY                   14266
+#define IDC_QUERY_NUMBER                16478
+#define IDC_QUERY_NUMBER_LABEL          16479
+#define IDC_QUERY_TAB                   16480
+#define IDC_QUERY_DIST                  16481
+#define IDC_QUERY_ANGLE                 16482
+#define IDC_QUERY_C_LABEL               16483
+#define IDC_QUERY_P1_LABEL              16484
+#define IDC_QUERY_P2_LABEL              16485
+#define IDC_QUERY_C                     16486
+#define IDC_QUERY_P1                    16487
+#define IDC_QUERY_P2                    16488
+#define IDC_QUERY_DETAIL                16489
+#define IDC_QUERY_RESULT                16491
+#define IDC_QUERY_ADVANCED              16492
+#define IDB_QUERY_ADVANCED_OFF          14169
+#define IDB_QUERY_ADVANCED_ON           14170

@@ -2,6 +2,7 @@
 // database, which CPostModel rebuilds from the building model; nothing checks that an
 // element's nodes or keys exist there, since the building model already did.
 #pragma once
+#include "db/DBGeom.h"
 #include "db/DB_CTable.h"
 #include "db/T_PMEMB_D.h"
 
@@ -31,6 +32,24 @@ class CClassPMemb : public DB_CTable<T_PMEMB_D> {
   // The element types a user selects by: those of CClassMemb::GetMembTypeList with walls
   // as 209, named by the text of "IDS_PMEMB_TYPE_<code>".
   static void GetMembTypeList(CUIntArray& codes, CStringArray& names);
+
+  // ---- Element facts (the query window) ----
+  // The element's material, section and thickness keys, as the record holds them.
+  BOOL GetMatlSectThik(const T_PMEMB_D& rec, UINT& matl, UINT& sect, UINT& thik) const;
+  // 1 with the length of a line element (arcs along the arc), 2 with the area of an area
+  // element's outline up to its first gap, 0 when neither can be measured (a missing node,
+  // too few nodes, another type). Walls (204, 209, 210) are line elements.
+  int GetLengthArea(UINT key, const T_PMEMB_D& rec, double& value) const;
+  static BOOL IsCurvMember(const T_PMEMB_D& rec) {
+    for (UINT c : rec.curves)
+      if (c) return TRUE;
+    return FALSE;
+  }
+  // The first edge: the first two nodes and, for a first curve key other than 0, the arc
+  // about that curve's centre. The analysis database holds no curves: the centre is read
+  // from the building model of the current document (CDBDoc::m_pDBDoc), where the curve
+  // keys belong. FALSE for a missing node or curve.
+  BOOL GetLineInfo(const T_PMEMB_D& rec, T_LINE_G& line) const;
 };
 
 class CClassPStor : public DB_CTable<T_PSTOR_D> {
@@ -46,6 +65,8 @@ class CClassPStor : public DB_CTable<T_PSTOR_D> {
 
   // Every story, in reverse table order.
   void GetKeyListReverse(CUIntArray& keys) const;
+  // "TOWER:STORY" of the analysis model's tower and story; empty for a missing story.
+  CString GetNameWithModule(UINT key, const char* = nullptr) const;
 };
 
 class CClassPMdul : public DB_CTable<T_PMDUL_D> {

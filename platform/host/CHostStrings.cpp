@@ -16,6 +16,7 @@ struct SuffixPlaceholder {
 };
 const SuffixPlaceholder kSuffixes[] = {
     {'d', "%d"}, {'u', "%u"}, {'s', "%s"}, {'g', "%g"}, {'f', "%f"}, {'e', "%e"}, {'n', "\n"},
+    {'G', "%G"},
 };
 
 const char* PlaceholderOf(char c) {

@@ -9,7 +9,7 @@
 // A key the table does not hold resolves to the key itself with the placeholders its
 // suffix names: the trailing "_X" groups whose letter is a printf conversion, each in
 // order, joined to the rest by single blanks; "_n" stands for a line break:
-//   _d %d   _u %u   _s %s   _g %g   _f %f   _e %e   _n a line break
+//   _d %d   _u %u   _s %s   _g %g   _f %f   _e %e   _n a line break   _G %G
 // so "IDS_X_g_s" resolves to "IDS_X %g %s" and "IDS_A_s_n" to "IDS_A %s\n". Other letters
 // end the suffix: "IDS_Q_x_s_g" resolves to "IDS_Q_x %s %g".
 #pragma once

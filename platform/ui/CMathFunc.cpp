@@ -52,3 +52,17 @@ double CMathFunc::mathCrossAngle2D(double refX, double refY, double x, double y)
   if (a < 0.0) a += 360.0;
   return a >= 360.0 ? 0.0 : a;
 }
+
+BOOL CMathFunc::mathNormalize(const T_POINT3D& in, T_POINT3D& out) {
+  out = in;
+  const double len = mathNormalize(out);
+  if (len == 0.0 || !std::isfinite(len)) {
+    out = T_POINT3D();
+    return FALSE;
+  }
+  return TRUE;
+}
+
+double CMathFunc::mathCrossAngle2D(const T_POINT3D& ref, const T_POINT3D& u) {
+  return mathCrossAngle2D(ref.x, ref.y, u.x, u.y);
+}

@@ -12,7 +12,10 @@
 //   is a zero vector. mathCrossAngle2D is the plan angle from the reference vector to the
 //   other, counter-clockwise, in degrees 0 (included) to 360 (excluded); 0 when either is a
 //   zero vector.
+// - The forms on whole vectors: mathNormalize(in, out) gives FALSE and a zero out for a
+//   zero or non-finite vector; mathCrossAngle2D(ref, u) reads only the plan parts.
 #pragma once
+#include "afx/AfxTypes.h"
 #include "db/DBGeom.h"
 
 class CMathFunc {
@@ -24,6 +27,8 @@ class CMathFunc {
   static double mathLength(const T_POINT3D& a, const T_POINT3D& b);
   static double mathLength(const T_POINT3D& v);
   static double mathNormalize(T_POINT3D& v);
+  static BOOL mathNormalize(const T_POINT3D& in, T_POINT3D& out);
   static double mathCrossAngle(const T_POINT3D& v1, const T_POINT3D& v2);
   static double mathCrossAngle2D(double refX, double refY, double x, double y);
+  static double mathCrossAngle2D(const T_POINT3D& ref, const T_POINT3D& u);
 };

@@ -42,6 +42,10 @@ class CMouseEdit2 : public CEdit, public CCommandTool2 {
   CWnd* GetLButtonDownNotifyWindow() const { return m_pPickWnd; }
   void SetMouseSnapMode();
 
+  // A flag of the edit that its owner sets (1 when it builds the edit) and clears; what
+  // the flag changes belongs to the edit's owner, not to the picking above.
+  int m_bOwnerFlag = 0;
+
   BOOL OnView_LButtonDown() override;
   BOOL PreTranslateMessage(MSG* pMsg) override;
 

@@ -10,6 +10,7 @@
 #include "host/CScenarioCommands.h"
 #include "host/HostDialogs.h"
 #include "res/resource.h"
+#include "tools/CCmdQueryDlg.h"
 
 namespace {
 
@@ -34,6 +35,19 @@ CDialog* CreateMembDlg2(CScenarioContext&) {
   return tool;
 }
 
+// A new query window each time; ARG selects its tab (ChangeQueryType).
+CDialog* CreateQueryDlg(CScenarioContext& ctx) {
+  auto* dlg = new CCmdQueryDlg(nullptr);
+  if (!dlg->Create(IDD_CMD_QUERY, nullptr)) {
+    delete dlg;
+    return nullptr;
+  }
+  dlg->ShowWindow(SW_SHOW);
+  int tab = 0;
+  if (ctx.ArgCount() > 1 && ctx.ArgInt(1, tab)) dlg->ChangeQueryType(tab);
+  return dlg;
+}
+
 struct CreatedClass {
   const char* name;
   int maxArgs;  // after the class name
@@ -41,6 +55,7 @@ struct CreatedClass {
 };
 const CreatedClass kClasses[] = {
     {"CCreateMembDlg2", 0, CreateMembDlg2},
+    {"CCmdQueryDlg", 1, CreateQueryDlg},
 };
 
 Status Create(CScenarioContext& ctx) {
@@ -49,6 +64,8 @@ Status Create(CScenarioContext& ctx) {
     if (ctx.Arg(0) == k.name) c = &k;
   if (!c) return Status::Bad("not a window the application creates: " + ctx.Arg(0));
   if (ctx.ArgCount() - 1 > c->maxArgs) return Status::Bad(CString("too many arguments for ") + c->name);
+  int n = 0;
+  if (ctx.ArgCount() > 1 && !ctx.ArgInt(1, n)) return Status::Bad("not a number: " + ctx.Arg(1));
   Status s = HostEnsureModel(ctx);
   if (!s.IsOk()) return s;
   ctx.Session().MarkDialogAction();
@@ -58,6 +75,6 @@ Status Create(CScenarioContext& ctx) {
   return Status::Ok();
 }
 
-const CScenarioCommandRegistrar s_create("create", 1, 2, Create, "CCreateMembDlg2");
+const CScenarioCommandRegistrar s_create("create", 1, 2, Create, "CCreateMembDlg2 | CCmdQueryDlg [TAB]");
 
 }  // namespace
