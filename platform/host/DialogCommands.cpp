@@ -309,7 +309,11 @@ Status ExpectText(CScenarioContext& ctx) {
   if (!c) return Status::Failed("no control " + ctx.Arg(0));
   CString text;
   c->GetWindowText(text);
-  if (text == ctx.Arg(1)) return Status::Ok();
+  // Carriage returns are not compared (a multi-line edit holds "\r\n").
+  CString found = text, wanted = ctx.Arg(1);
+  found.Remove('\r');
+  wanted.Remove('\r');
+  if (found == wanted) return Status::Ok();
   return Status::Failed("text " + AfxQuoteText(text));
 }
 

@@ -64,7 +64,11 @@ Status ExpectMessageKey(CScenarioContext& ctx) {
 Status ExpectOutputText(CScenarioContext& ctx, const CString& text) {
   const CHostMessage* m = ctx.App().GetMessages().LastOutput();
   if (!m) return Status::Failed("no output");
-  if (m->m_strText == text) return Status::Ok();
+  // Carriage returns are not compared (multi-line texts end their lines with "\r\n").
+  CString found = m->m_strText, wanted = text;
+  found.Remove('\r');
+  wanted.Remove('\r');
+  if (found == wanted) return Status::Ok();
   return Status::Failed(m->Format());
 }
 
