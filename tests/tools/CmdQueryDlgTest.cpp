@@ -319,6 +319,13 @@ TEST_F(CmdQueryDlgTest, DetailButtonOpensTheAttributeWindowOnTheQueriedObject) {
 
   user.SelectTab(IDC_QUERY_TAB, 1);
   user.Type(IDC_QUERY_NUMBER, std::to_string(Table<CClassMemb>()->GetMembNoByKey(column)).c_str());
+  // The factory refuses the attribute window while the view selects: the query stays.
+  I_ModelBase::SetObjectSelectionModeST(1);
+  user.Click(IDC_QUERY_DETAIL);
+  EXPECT_FALSE(CToolsDlg::IsAlive());
+  EXPECT_FALSE(PumpClosed());
+  I_ModelBase::SetObjectSelectionModeST(0);
+
   user.Click(IDC_QUERY_DETAIL);
   ASSERT_TRUE(CToolsDlg::IsAlive());
   EXPECT_EQ(CToolsDlg::GetMySelf()->GetCurObjKey(), column);
