@@ -75,6 +75,6 @@ Status Create(CScenarioContext& ctx) {
   return Status::Ok();
 }
 
-const CScenarioCommandRegistrar s_create("create", 1, 2, Create, "CCreateMembDlg2 | CCmdQueryDlg [TAB]");
+const CScenarioCommandRegistrar s_create("create", 1, 2, Create, "CCreateMembDlg2");
 
 }  // namespace
