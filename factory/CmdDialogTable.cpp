@@ -41,6 +41,8 @@
 #include "selection/CCMBndrGrupDefDlg.h"
 #include "selection/CCMSelectIdentityDlg.h"
 #include "selection/CCMUnselectIdentityDlg.h"
+#include "selection/CMActiveIdentityDlg.h"
+#include "selection/CSelectActiveIdentityDlg.h"
 #include "selection/CCMStrtGrupDefDlg.h"
 #include "selection/CDefMemberName.h"
 #include "tools/CToolsDlg.h"
@@ -163,10 +165,12 @@ CmdModelessRow s_modeless[] = {
      [](CWnd* p) -> CDBDlgBase* { return new CCMSelectIdentityDlg(p); }, nullptr, nullptr},
     {"CCMUnselectIdentityDlg", IDD_CMD_UNSELECT_IDENTITY, CMD_PLACE_DEFAULT, CMD_EXTRA_IGNORED,
      [](CWnd* p) -> CDBDlgBase* { return new CCMUnselectIdentityDlg(p); }, nullptr, nullptr},
-    {"CSelectActiveIdentityDlg", IDD_CMD_SELECT_ACTIVE_IDENTITY, CMD_PLACE_RIGHT, CMD_EXTRA_IGNORED, nullptr, nullptr, nullptr},
+    {"CSelectActiveIdentityDlg", IDD_CMD_SELECT_ACTIVE_IDENTITY, CMD_PLACE_RIGHT, CMD_EXTRA_IGNORED,
+     [](CWnd* p) -> CDBDlgBase* { return new CSelectActiveIdentityDlg(p); }, nullptr, nullptr},
     {"CCmdAnalCtrlDlg", IDD_CMD_ANAL_CTRL, CMD_PLACE_DEFAULT, CMD_EXTRA_IGNORED,
      [](CWnd* p) -> CDBDlgBase* { return new CCmdAnalCtrlTabDlg(p); }, nullptr, nullptr},
-    {"CMActiveIdentityDlg", IDD_CMD_ACTIVE_IDENTITY, CMD_PLACE_DEFAULT, CMD_EXTRA_IGNORED, nullptr, nullptr, nullptr},
+    {"CMActiveIdentityDlg", IDD_CMD_ACTIVE_IDENTITY, CMD_PLACE_DEFAULT, CMD_EXTRA_IGNORED,
+     [](CWnd* p) -> CDBDlgBase* { return new CMActiveIdentityDlg(p); }, nullptr, nullptr},
     {"CCmdDetailSlabDirDlg", IDD_CMD_DETAIL_SLAB_DIR, CMD_PLACE_DEFAULT, CMD_EXTRA_IGNORED,
      [](CWnd* p) -> CDBDlgBase* { return new CCmdDetailSlabDirDlg(p); }, nullptr, nullptr},
     {"CToolsDlg", IDD_CMD_TOOLS, CMD_PLACE_RIGHT, CMD_EXTRA_TOOL_MODE,

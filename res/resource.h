@@ -1673,3 +1673,34 @@
 #define IDC_QUERY_ADVANCED              16492
 #define IDB_QUERY_ADVANCED_OFF          14169
 #define IDB_QUERY_ADVANCED_ON           14170
+// Activation by attribute (CMActiveIdentityDlg, IDD_CMD_ACTIVE_IDENTITY).
+#define IDC_ACTID_TOWER                 10349
+#define IDC_ACTID_PLAN                  10350
+#define IDC_ACTID_STORY                 10339
+#define IDC_ACTID_MEMB_TYPE             10357
+#define IDC_ACTID_GROUP                 10351
+#define IDC_ACTID_NPLN                  10348
+#define IDC_ACTID_UCS                   10338
+#define IDC_ACTID_LIST                  9299
+#define IDC_ACTID_EXTENT_ALL            10356
+#define IDC_ACTID_EXTENT_FLOOR          10352
+#define IDC_ACTID_ACTIVATE              14374
+#define IDC_ACTID_ADD                   10346
+#define IDC_ACTID_REMOVE                10347
+#define IDC_ACTID_ALL                   10345
+#define IDC_ACTID_CLOSE                 16316
+// Select and activate by attribute (CSelectActiveIdentityDlg, IDD_CMD_SELECT_ACTIVE_IDENTITY).
+#define IDC_SELACT_MAIN                 16470
+#define IDC_SELACT_SUB                  9300
+#define IDC_SELACT_SCOPE_ALL            16471
+#define IDC_SELACT_SCOPE_STORY          16472
+#define IDC_SELACT_POINTS               16467
+#define IDC_SELACT_SELECT               14375
+#define IDC_SELACT_UNSELECT             10353
+#define IDC_SELACT_ACTIVATE             16473
+#define IDC_SELACT_INACTIVATE           16474
+#define IDC_SELACT_UNSELECT_ALL         10354
+#define IDC_SELACT_ACTIVATE_ALL         16476
+#define IDC_SELACT_ADD                  16468
+#define IDC_SELACT_INTERSECT            16469
+#define IDC_SELACT_CLOSE                16475

@@ -17,6 +17,10 @@ class CClassMdul : public DB_CTable<T_MDUL_D> {
 
   CClassMdul() : DB_CTable(m_nClassID) {}
 
+  // The towers by ascending start level (CClassStor::GetStartLevelofCurMdul), towers of one
+  // level in table order.
+  void GetKeyListByLevel(CUIntArray& keys) const;
+
  protected:
   BOOL CheckDelete(const std::vector<UINT>& keys) const override;
   BOOL CheckTable(UINT& badKey) const override;

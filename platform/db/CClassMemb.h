@@ -55,6 +55,10 @@ class CClassMemb : public DB_CTable<T_MEMB_D> {
   // The member types a user selects by: 101, 200, 201, 202, 203, 205, 206, 300, 301, 306,
   // with their names (GetMembTypeName).
   static void GetMembTypeList(CUIntArray& codes, CStringArray& names);
+  // Keeps in keys, in their order, the members whose type is listed (bKeep 1) or is not
+  // (bKeep 0); keys of no member go. Returns the count left. O(k) for k keys.
+  int FilterByMembType(CUIntArray& keys, const CUIntArray& types, int bKeep = 1) const;
+  int FilterByMembType(CUIntArray& keys, int type, int bKeep = 1) const;
   // The types whose members bound closed areas: 200, 201, 202, 205.
   static void GetMembTypeForClosedArea(CUIntArray& types);
   static BOOL IsCurvedMember(const T_MEMB_D& rec) {

@@ -50,6 +50,10 @@ class CClassPMemb : public DB_CTable<T_PMEMB_D> {
   // from the building model of the current document (CDBDoc::m_pDBDoc), where the curve
   // keys belong. FALSE for a missing node or curve.
   BOOL GetLineInfo(const T_PMEMB_D& rec, T_LINE_G& line) const;
+  // Keeps in keys, in their order, the elements whose type is listed (bKeep 1) or is not
+  // (bKeep 0); keys of no element go. Returns the count left.
+  int FilterByPMembType(CUIntArray& keys, const CUIntArray& types, int bKeep = 1) const;
+  int FilterByPMembType(CUIntArray& keys, int type, int bKeep = 1) const;
 };
 
 class CClassPStor : public DB_CTable<T_PSTOR_D> {
@@ -67,6 +71,8 @@ class CClassPStor : public DB_CTable<T_PSTOR_D> {
   void GetKeyListReverse(CUIntArray& keys) const;
   // "TOWER:STORY" of the analysis model's tower and story; empty for a missing story.
   CString GetNameWithModule(UINT key, const char* = nullptr) const;
+  // The stories of one tower, in reverse table order.
+  void GetKeyListReverse(CUIntArray& keys, UINT mdulKey) const;
 };
 
 class CClassPMdul : public DB_CTable<T_PMDUL_D> {
@@ -79,6 +85,11 @@ class CClassPMdul : public DB_CTable<T_PMDUL_D> {
     UR_PMDUL_MFS = DB_UR_CODE(DB_CLASS_PMDUL, DB_UR_MFS),
   };
   CClassPMdul() : DB_CTable(m_nClassID) {}
+
+  // The towers by ascending start level (the lowest bottom, level minus height, of their
+  // stories in the analysis database; 0 for a tower without stories), towers of one level
+  // in table order.
+  void GetKeyListByLevel(CUIntArray& keys) const;
 };
 
 class CClassPMatl : public DB_CTable<T_PMATL_D> {

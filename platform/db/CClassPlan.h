@@ -21,6 +21,8 @@ class CClassPlan : public DB_CTable<T_PLAN_D> {
   UINT GetCurPlan() const;
   // Makes an existing standard floor current (not a transaction); 0 when it does not exist.
   BOOL SetCurPlan(UINT key);
+  // Some story uses the standard floor (the stories are walked: a model has few).
+  BOOL IsPlanHavingStory(UINT key) const;
 
   // The modification of the standard-floor grid of the levels page, whose rows carry
   // only the name and the slab type: the floor found by its old name takes the record's

@@ -37,6 +37,10 @@ class CClassStor : public DB_CTable<T_STOR_D> {
   void GetKeyListByPlanK(CUIntArray& keys, UINT planKey) const;
   UINT GetKey(const CString& name, UINT mdulKey) const;
   BOOL IsBaseStor(UINT key) const { return key == BASE_STORY; }
+  // No member stands on the story while the model has members (in a model without
+  // members no story is empty), as CCobxStor::ExceptEmptyStory reads it. FALSE for a
+  // missing story.
+  BOOL IsEmptyStory(UINT key) const;
   // The base story's key (the top of the base), 0 when there is none.
   UINT GetBaseTopStorKey() const { return Exist(BASE_STORY) ? BASE_STORY : 0; }
   // The lowest story of a tower (the base story for the main tower), 0 when it has none.

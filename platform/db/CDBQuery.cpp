@@ -1,6 +1,8 @@
 #include "db/CDBQuery.h"
 
 #include <algorithm>
+#include <cmath>
+#include <unordered_map>
 #include <cstdlib>
 #include <string>
 #include <type_traits>
@@ -11,6 +13,8 @@
 #include "db/CClassName.h"
 #include "db/CDBDoc.h"
 #include "db/CMDBCtrl.h"
+#include "db/CClassNpln.h"
+#include "db/CFlagCtrl.h"
 #include "db/CClassMemb.h"
 #include "db/CClassPMemb.h"
 #include "db/CClassPont.h"
@@ -63,6 +67,74 @@ struct AnalysisModel {
   static const CUIntArray& Points(const Memb& m) { return m.nodes; }
 };
 
+// The points lying in one of the listed planes (within the coordinate tolerance of the
+// document whose model this is), and the members whose points all do. Reads the building
+// model whichever model asked: nodes and elements carry the keys of their points and
+// members.
+void QueryPlanes(DB_CDataBase* db, const std::vector<UINT>& planeKeys, std::vector<UINT>& ponts,
+                 std::vector<UINT>& membs, bool wantMembs) {
+  const auto* planes = Records<T_NPLN_D>(db, DB_CLASS_NPLN);
+  if (!planes) return;
+  struct Plane {
+    double x, y, z, nx, ny, nz;
+  };
+  std::vector<Plane> ps;
+  for (UINT k : planeKeys)
+    if (const T_NPLN_D* r = planes->Find(k)) {
+      const double len = std::sqrt(r->nx * r->nx + r->ny * r->ny + r->nz * r->nz);
+      if (len > 0.0 && std::isfinite(len)) ps.push_back({r->x, r->y, r->z, r->nx / len, r->ny / len, r->nz / len});
+    }
+  if (ps.empty()) return;
+  CDBDoc* doc = CDBDoc::m_pDBDoc;
+  const double tol = doc && doc->GetModelDB() == db ? doc->GetFlagCtrl()->GetGeneralCoordinateToleranceCurrentUnit()
+                                                    : CFlagCtrl().GetGeneralCoordinateToleranceCurrentUnit();
+  // Story tops, once per story.
+  std::unordered_map<UINT, double> tops;
+  auto* stor = static_cast<CClassStor*>(db->GetClass(CClassStor::m_nClassID));
+  if (const auto* stories = Records<T_STOR_D>(db, DB_CLASS_STOR))
+    stories->ForEach([&](UINT k, const T_STOR_D&) {
+      double top = 0.0;
+      if (stor && stor->GetTopLevel(k, top)) tops.emplace(k, top);
+    });
+  // The points of each plane.
+  std::vector<CKeyBits> inPlane(ps.size());
+  if (const auto* points = Records<T_PONT_D>(db, DB_CLASS_PONT))
+    points->ForEach([&](UINT k, const T_PONT_D& p) {
+      const auto it = tops.find(p.storyKey);
+      if (it == tops.end()) return;
+      const double z = it->second + p.z;
+      bool any = false;
+      for (size_t i = 0; i < ps.size(); ++i) {
+        const Plane& pl = ps[i];
+        if (std::fabs((p.x - pl.x) * pl.nx + (p.y - pl.y) * pl.ny + (z - pl.z) * pl.nz) <= tol) {
+          inPlane[i].Insert(k);
+          any = true;
+        }
+      }
+      if (any) ponts.push_back(k);
+    });
+  if (!wantMembs) return;
+  // A member lies in a plane when all its points lie in that one plane.
+  if (const auto* members = Records<T_MEMB_D>(db, DB_CLASS_MEMB))
+    members->ForEach([&](UINT k, const T_MEMB_D& m) {
+      for (const CKeyBits& plane : inPlane) {
+        bool any = false, all = true;
+        for (UINT p : m.points) {
+          if (p == T_MEMB_D::GAP_POINT) continue;
+          if (!plane.Contains(p)) {
+            all = false;
+            break;
+          }
+          any = true;
+        }
+        if (any && all) {
+          membs.push_back(k);
+          return;
+        }
+      }
+    });
+}
+
 template <class M>
 BOOL Query(DB_CDataBase* db, const CQueryCondition& cond, CUIntArray* pPonts, CUIntArray* pMembs) {
   if (!db) return FALSE;
@@ -77,6 +149,13 @@ BOOL Query(DB_CDataBase* db, const CQueryCondition& cond, CUIntArray* pPonts, CU
   constexpr bool kBuilding = std::is_same_v<M, BuildingModel>;
   const UINT kPont = kBuilding ? (UINT)DB_CLASS_PONT : (UINT)DB_CLASS_PNODE;
   const DB_CStoreBase* pontStore = db->GetStore(kPont);
+
+  if (cat == QUERY_NPLN) {
+    QueryPlanes(db, keyList, ponts, membs, pMembs != nullptr);
+    Finish(ponts, pPonts);
+    Finish(membs, pMembs);
+    return TRUE;
+  }
 
   if (cat == QUERY_GROUP) {
     const auto* grups = Records<T_GRUP_D>(db, DB_CLASS_GRUP);

@@ -9,6 +9,11 @@
 //   (4), QUERY_STOR (21) their own key of it; QUERY_PLAN (22) and QUERY_MDUL (24) their
 //   story's standard floor or tower; QUERY_GROUP (25) the members a listed structure group
 //   holds that still exist. Any other category matches nothing.
+// QUERY_NPLN (26): the points lying in a listed named plane (CClassNpln) within the
+//   document's coordinate tolerance (CFlagCtrl), and the members whose points all lie in
+//   one listed plane. Both calls read the named planes, points and members of pDB, the
+//   building model: the analysis model's nodes and elements carry the keys of the points
+//   and members they come from.
 // Points (nodes) matched: the points of the matched members, and for 21, 22 and 24 also
 // the points standing on a matched story; for 25 the group's points that still exist.
 //

@@ -90,6 +90,8 @@ enum DB_CLASS_ID : unsigned {
   // Member load types and their assignment to member names per standard floor.
   DB_CLASS_LDTP = 135,
   DB_CLASS_MBLD = 136,
+  // Named planes.
+  DB_CLASS_NPLN = 140,
   // The analysis model (the analysis database): 80 to 99.
   DB_CLASS_PNODE = 80,
   DB_CLASS_PMEMB = 81,

@@ -15,6 +15,7 @@
 #include <vector>
 #include "afx/AfxTypes.h"
 #include "afx/CArray.h"
+#include "view/CActiveSet.h"
 
 class CDBDoc;
 
@@ -48,6 +49,38 @@ class I_ModelBase {
   // document.
   virtual int GetSelectedPont(CUIntArray& keys, int nOption);
   virtual int GetSelectedMemb(CUIntArray& keys, int nOption);
+
+  // ---- Activation ----
+  // What the view activates, per model: points and members of the document's model
+  // database, nodes and elements of its analysis database. Everything is active at first
+  // and after ActivateAll (both models). Keys of objects that do not exist are ignored;
+  // objects deleted later leave; an object added later is active only while everything
+  // of its kind is. Selection and snapping ignore activation. Every call returns 1, 0
+  // without a document; the ints are the view's own and unused here.
+  //
+  // ActivateNodeElems: exactly those nodes and elements become the analysis model's active
+  // objects. InactivateNodeElems: they leave it.
+  virtual int ActivateNodeElems(const CUIntArray& nodes, const CUIntArray& elems, int nOption);
+  virtual int InactivateNodeElems(const CUIntArray& nodes, const CUIntArray& elems);
+  // ActivateObjects: exactly those points and members become the building model's active
+  // objects (the two lists between are the view's other kinds, unused here; NULL is
+  // fine). InactivateObjects: they leave it.
+  virtual int ActivateObjects(const CUIntArray& ponts, const CUIntArray* pList2, const CUIntArray* pList3,
+                              const CUIntArray& membs, int nOption);
+  virtual int InactivateObjects(const CUIntArray& ponts, const CUIntArray* pList2, const CUIntArray* pList3,
+                                const CUIntArray& membs, int nOption);
+  virtual int ActivateAll();
+  // nChange 1 adds the objects to, 2 takes them from the active objects of the model the
+  // view shows: the analysis model (first nodes, second elements) in post-processing or in
+  // the analysis view, else the building model (first points, second members). Any other
+  // change does nothing (0).
+  virtual int ChangeActiveObjects(const CUIntArray& first, const CUIntArray& second, int nOption, int nChange);
+  // The active objects' keys, ascending (every existing key while everything is active).
+  virtual int GetActiveObjects(CUIntArray& membs, CUIntArray& ponts);
+  virtual int GetActiveNodeElems(CUIntArray& elems, CUIntArray& nodes);
+  // Everything of the kind is active (CViewCtrl kinds: PONT, MEMB, PNODE, PMEMB).
+  BOOL IsAllActive(int nKind) const;
+
   void SetDocument(CDBDoc* pDoc) { m_pDoc = pDoc; }
 
   // ---- Kind ----
@@ -113,6 +146,7 @@ class I_ModelBase {
 
  private:
   CDBDoc* m_pDoc;
+  CActiveSet m_active[4];  // by CViewCtrl kind
   ViewKind m_kind = VIEW_PLAN;
   int m_nSelectMode = 0;
   std::set<int> m_states;
