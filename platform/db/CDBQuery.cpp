@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <unordered_map>
 #include <cstdlib>
 #include <string>
@@ -46,9 +47,22 @@ BOOL ReadKeys(const CQueryCondition& cond, CKeyBits& keys, std::vector<UINT>& li
   return !list.empty();
 }
 
+// Ascending, each key once. Keys that are dense (the largest not far above the count, as
+// table keys are) go through a bitmap in O(n + max / 64), others are sorted.
 void Finish(std::vector<UINT>& v, CUIntArray* out) {
   if (!out) return;
-  if (!std::is_sorted(v.begin(), v.end())) std::sort(v.begin(), v.end());
+  if (!std::is_sorted(v.begin(), v.end())) {
+    const UINT top = *std::max_element(v.begin(), v.end());
+    if (v.size() >= 1024 && (size_t)top / 64 <= v.size() * 4) {
+      std::vector<uint64_t> bits((size_t)top / 64 + 1);
+      for (UINT k : v) bits[k >> 6] |= (uint64_t)1 << (k & 63);
+      v.clear();
+      for (size_t w = 0; w < bits.size(); ++w)
+        for (uint64_t b = bits[w]; b; b &= b - 1) v.push_back((UINT)(w * 64 + (size_t)__builtin_ctzll(b)));
+    } else {
+      std::sort(v.begin(), v.end());
+    }
+  }
   v.erase(std::unique(v.begin(), v.end()), v.end());
   out->vec().swap(v);
 }
