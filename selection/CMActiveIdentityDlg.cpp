@@ -170,9 +170,10 @@ void CMActiveIdentityDlg::OnCmdActiveallButton() {
 // ---- Following the databases ----
 
 void CMActiveIdentityDlg::UpdateBuffer(UINT nDBID) {
-  DB_CDataBase* db = GetCurrentDB(m_nMode);
-  if (!db || db->GetID() != nDBID || !db->HasUpdateRecords()) return;
   const UINT code = CodeOf(m_nCategory);
+  // Named planes live in the model database in either mode.
+  DB_CDataBase* db = GetCurrentDB(code == QUERY_NPLN ? 0 : m_nMode);
+  if (!db || db->GetID() != nDBID || !db->HasUpdateRecords()) return;
   POSITION pos = db->GetFirstUpdatePosition();
   while (pos) {
     const DB_CUpdateRecord* r = db->GetNextUpdate(pos);

@@ -279,16 +279,17 @@ void CSelectActiveIdentityDlg::OnCmdIntersect() {
 // ---- Following the databases ----
 
 void CSelectActiveIdentityDlg::UpdateBuffer(UINT nDBID) {
-  DB_CDataBase* db = GetCurrentDB(m_nMode);
-  if (!db || db->GetID() != nDBID || !db->HasUpdateRecords()) return;
   const int cur = m_listMain.GetCurSel();
   const UINT code = cur < 0 ? 0 : (UINT)m_listMain.GetItemData(cur);
+  // Named planes live in the model database in either mode.
+  DB_CDataBase* db = GetCurrentDB(code == QUERY_NPLN ? 0 : m_nMode);
+  if (!db || db->GetID() != nDBID || !db->HasUpdateRecords()) return;
   POSITION pos = db->GetFirstUpdatePosition();
   while (pos) {
     const DB_CUpdateRecord* r = db->GetNextUpdate(pos);
     if (r && CActiveLists::FollowsTable(CActiveLists::SELECT_ACTIVATE, code, r->m_nClassID)) {
       DB_CDataBase* model = m_pDBDoc ? m_pDBDoc->GetModelDB() : GetCurrentDB(0);
-      CActiveLists::Fill(CActiveLists::SELECT_ACTIVATE, m_listSub, m_nMode, db, model, code);
+      CActiveLists::Fill(CActiveLists::SELECT_ACTIVATE, m_listSub, m_nMode, GetCurrentDB(m_nMode), model, code);
       return;
     }
   }

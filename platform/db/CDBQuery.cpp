@@ -102,21 +102,31 @@ void QueryPlanes(DB_CDataBase* db, const std::vector<UINT>& planeKeys, std::vect
   CDBDoc* doc = CDBDoc::m_pDBDoc;
   const double tol = doc && doc->GetModelDB() == db ? doc->GetFlagCtrl()->GetGeneralCoordinateToleranceCurrentUnit()
                                                     : CFlagCtrl().GetGeneralCoordinateToleranceCurrentUnit();
-  // Story tops, once per story.
-  std::unordered_map<UINT, double> tops;
+  // Story tops, once per story, by key (NaN: no such story); a model has few stories.
+  std::unordered_map<UINT, double> topOf;
+  UINT maxStory = 0;
   auto* stor = static_cast<CClassStor*>(db->GetClass(CClassStor::m_nClassID));
   if (const auto* stories = Records<T_STOR_D>(db, DB_CLASS_STOR))
     stories->ForEach([&](UINT k, const T_STOR_D&) {
       double top = 0.0;
-      if (stor && stor->GetTopLevel(k, top)) tops.emplace(k, top);
+      if (stor && stor->GetTopLevel(k, top)) topOf.emplace(k, top), maxStory = std::max(maxStory, k);
     });
+  const bool flat = maxStory < (1u << 20);
+  std::vector<double> tops(flat ? (size_t)maxStory + 1 : 0, std::nan(""));
+  for (const auto& t : topOf)
+    if (flat) tops[t.first] = t.second;
+  auto topLevel = [&](UINT story) {
+    if (flat) return story < tops.size() ? tops[story] : std::nan("");
+    const auto it = topOf.find(story);
+    return it == topOf.end() ? std::nan("") : it->second;
+  };
   // The points of each plane.
   std::vector<CKeyBits> inPlane(ps.size());
   if (const auto* points = Records<T_PONT_D>(db, DB_CLASS_PONT))
     points->ForEach([&](UINT k, const T_PONT_D& p) {
-      const auto it = tops.find(p.storyKey);
-      if (it == tops.end()) return;
-      const double z = it->second + p.z;
+      const double top = topLevel(p.storyKey);
+      if (std::isnan(top)) return;
+      const double z = top + p.z;
       bool any = false;
       for (size_t i = 0; i < ps.size(); ++i) {
         const Plane& pl = ps[i];
@@ -127,15 +137,25 @@ void QueryPlanes(DB_CDataBase* db, const std::vector<UINT>& planeKeys, std::vect
       }
       if (any) ponts.push_back(k);
     });
-  if (!wantMembs) return;
-  // A member lies in a plane when all its points lie in that one plane.
-  if (const auto* members = Records<T_MEMB_D>(db, DB_CLASS_MEMB))
-    members->ForEach([&](UINT k, const T_MEMB_D& m) {
+  if (!wantMembs || ponts.empty()) return;
+  // A member lies in a plane when all its points lie in that one plane: the candidates are
+  // the members at the points found (an index), not the whole table.
+  auto* memb = static_cast<CClassMemb*>(db->GetClass(CClassMemb::m_nClassID));
+  const auto* members = Records<T_MEMB_D>(db, DB_CLASS_MEMB);
+  if (!memb || !members) return;
+  CKeyBits seen;
+  CUIntArray atPoint;
+  for (UINT p : ponts) {
+    memb->GetKeyListOfPoint(p, atPoint);
+    for (UINT k : atPoint) {
+      if (!seen.Insert(k)) continue;
+      const T_MEMB_D* m = members->Find(k);
+      if (!m) continue;
       for (const CKeyBits& plane : inPlane) {
         bool any = false, all = true;
-        for (UINT p : m.points) {
-          if (p == T_MEMB_D::GAP_POINT) continue;
-          if (!plane.Contains(p)) {
+        for (UINT q : m->points) {
+          if (q == T_MEMB_D::GAP_POINT) continue;
+          if (!plane.Contains(q)) {
             all = false;
             break;
           }
@@ -143,10 +163,11 @@ void QueryPlanes(DB_CDataBase* db, const std::vector<UINT>& planeKeys, std::vect
         }
         if (any && all) {
           membs.push_back(k);
-          return;
+          break;
         }
       }
-    });
+    }
+  }
 }
 
 template <class M>

@@ -27,10 +27,14 @@ class DB_CSeqIndex {
   uint32_t Last() const;
   uint32_t Next(uint32_t slot) const;        // NIL after the last
   uint32_t Prev(uint32_t slot) const;        // NIL before the first
-  // Visits every slot in sequence order, leaf by leaf: no lookup per slot.
-  template <class F> void ForEachSlot(F&& f) const {
-    for (uint32_t l = m_first; l != NIL; l = m_n[l].next)
-      for (uint16_t i = 0; i < m_n[l].n; ++i) f(m_n[l].item[i]);
+  // Calls f(slot) for every slot in sequence order, leaf by leaf (the sequence must not
+  // change meanwhile).
+  template <class F>
+  void ForEachSlot(F&& f) const {
+    for (uint32_t l = m_first; l != NIL; l = m_n[l].next) {
+      const Node& leaf = m_n[l];
+      for (uint16_t i = 0; i < leaf.n; ++i) f(leaf.item[i]);
+    }
   }
   // Replaces the whole sequence by these slots, in O(n).
   void Build(const std::vector<uint32_t>& slots);

@@ -1,9 +1,8 @@
 // Which objects of one kind (points, members, nodes or elements) a model view has
 // activated: everything, or exactly a set of keys. Keys are kept as bits in pages of
 // 65536 keys, so a test, an insert or an erase is a few instructions and a walk gives the
-// keys ascending. The set holds only keys of objects that existed when they were put in;
-// readers leave out those that no longer exist. An object added later is active only
-// while everything is.
+// keys ascending. The caller's test decides which keys may go in (I_ModelBase: keys below
+// the table's next key); readers leave out those of no object.
 #pragma once
 #include <cstdint>
 #include <memory>

@@ -1,5 +1,6 @@
 // The view's activation (I_ModelBase, Activation).
 #include <algorithm>
+#include <type_traits>
 #include <vector>
 
 #include "db/CClassMemb.h"
@@ -8,6 +9,7 @@
 #include "db/CDBDoc.h"
 #include "db/CMDBCtrl.h"
 #include "db/CViewCtrl.h"
+#include "db/DB_CStore.h"
 #include "view/I_ModelBase.h"
 
 namespace {
@@ -36,12 +38,20 @@ void WithTable(CDBDoc* doc, int kind, F&& f) {
   }
 }
 
+// Keys at or above the table's next key name no object and are dropped at once; a key
+// below it that names none (one deleted before) is left out by every read.
 void SetOnly(CDBDoc* doc, CActiveSet& set, int kind, const CUIntArray& keys) {
-  WithTable(doc, kind, [&](auto* t) { set.SetOnly(keys, [t](UINT k) { return t && t->Exist(k); }); });
+  WithTable(doc, kind, [&](auto* t) {
+    const UINT next = t ? t->GetNewKey() : 0;
+    set.SetOnly(keys, [next](UINT k) { return k != 0 && k < next; });
+  });
 }
 
 void Add(CDBDoc* doc, CActiveSet& set, int kind, const CUIntArray& keys) {
-  WithTable(doc, kind, [&](auto* t) { set.Add(keys, [t](UINT k) { return t && t->Exist(k); }); });
+  WithTable(doc, kind, [&](auto* t) {
+    const UINT next = t ? t->GetNewKey() : 0;
+    set.Add(keys, [next](UINT k) { return k != 0 && k < next; });
+  });
 }
 
 void Remove(CDBDoc* doc, CActiveSet& set, int kind, const CUIntArray& keys) {
@@ -53,14 +63,32 @@ void Remove(CDBDoc* doc, CActiveSet& set, int kind, const CUIntArray& keys) {
   });
 }
 
+// Every key of the table, ascending: one walk, sorted only when the table is not in key
+// order.
+template <class T>
+void AllKeys(DB_CDataBase* db, UINT classId, CUIntArray& out) {
+  auto* store = db ? static_cast<DB_CStore<T>*>(db->GetStore(classId)) : nullptr;
+  if (!store) return;
+  std::vector<UINT>& v = out.vec();
+  v.resize((size_t)store->m_set.Count());
+  size_t i = 0;
+  UINT prev = 0;
+  bool sorted = true;
+  store->m_set.ForEach([&](UINT k, const T&) {
+    v[i++] = k;
+    sorted = sorted && k > prev;
+    prev = k;
+  });
+  if (!sorted) std::sort(v.begin(), v.end());
+}
+
 void Get(CDBDoc* doc, const CActiveSet& set, int kind, CUIntArray& out) {
   out.RemoveAll();
   WithTable(doc, kind, [&](auto* t) {
     if (!t) return;
     if (set.IsAll()) {
-      t->GetKeyList(out);
-      std::vector<UINT>& v = out.vec();
-      if (!std::is_sorted(v.begin(), v.end())) std::sort(v.begin(), v.end());
+      using Rec = typename std::remove_pointer_t<decltype(t)>::Rec;
+      AllKeys<Rec>(DBOfKind(doc, kind), std::remove_pointer_t<decltype(t)>::m_nClassID, out);
     } else {
       set.GetKeys(out, [t](UINT k) { return t->Exist(k); });
     }

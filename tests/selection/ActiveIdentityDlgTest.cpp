@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "db/CClassGrup.h"
+#include "db/CClassNpln.h"
 #include "db/CDBDoc.h"
 #include "frame/ICmdDialog.h"
 #include "res/resource.h"
@@ -123,11 +124,23 @@ TEST_F(ActiveIdentityDlg, ModeOneDisablesFloorsAndGroupsAndWorksOnNodesAndElemen
   ASSERT_TRUE(user.Click(IDC_ACTID_ADD));
   EXPECT_EQ(view->Take(), "ChangeActiveObjects1 1,2,3,7,8|1,2,6");
 
+  // A plane added while in mode 1 joins the list: planes live in the model database.
+  T_NPLN_D z0;
+  z0.name = "Z0";
+  ASSERT_TRUE(Table<CClassNpln>()->TR_Add(z0));
+  EXPECT_EQ(Items(), "Y0=1|X0=2|Z0=3");
+
   doc->SetPostMode(FALSE);
   doc->UpdateAllViews(nullptr, 8);
   EXPECT_EQ(dlg->GetMode(), 0);
   EXPECT_TRUE(Enabled(IDC_ACTID_PLAN));
   EXPECT_TRUE(Enabled(IDC_ACTID_GROUP));
+  // Groups chosen when the mode changes: stories again.
+  Category(IDC_ACTID_GROUP);
+  ToAnalysis();
+  EXPECT_EQ(Checked(IDC_ACTID_STORY), 1);
+  EXPECT_EQ(Checked(IDC_ACTID_GROUP), 0);
+  EXPECT_EQ(dlg->GetCategory(), 2);
 }
 
 TEST_F(ActiveIdentityDlg, ExtentRadiosShowForStoriesOnly) {
