@@ -125,5 +125,5 @@ class ActiveFixture : public SelectFixture {
   std::unique_ptr<CLoggingView> view;
   CUserDriver user;
   std::vector<int> dialogs;
-  const CUIntArray none;
+  const CUIntArray none{};
 };
