@@ -278,13 +278,6 @@ BOOL Query(DB_CDataBase* db, const CQueryCondition& cond, CUIntArray* pPonts, CU
     ponts.erase(std::remove_if(ponts.begin(), ponts.end(), [&](UINT p) { return !pontStore->Exist(p); }),
                 ponts.end());
   }
-  // Members share their points: the bits sort and merge them in one pass.
-  if (pPonts && ponts.size() > 1 && !std::is_sorted(ponts.begin(), ponts.end())) {
-    CKeyBits seen;
-    for (UINT p : ponts) seen.Insert(p);
-    ponts.clear();
-    seen.AppendTo(ponts);
-  }
   Finish(ponts, pPonts);
   Finish(membs, pMembs);
   return TRUE;

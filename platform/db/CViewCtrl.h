@@ -46,15 +46,6 @@ class CKeyBits {
     const size_t p = key >> 16;
     if (p < m_pages.size() && m_pages[p]) m_pages[p][(key & 0xFFFF) >> 6] &= ~((uint64_t)1 << (key & 63));
   }
-  // Appends the keys of the set in ascending order: O(keys + pages).
-  void AppendTo(std::vector<UINT>& out) const {
-    for (size_t p = 0; p < m_pages.size(); ++p) {
-      if (!m_pages[p]) continue;
-      for (UINT w = 0; w < 1024; ++w)
-        for (uint64_t bits = m_pages[p][w]; bits; bits &= bits - 1)
-          out.push_back((UINT)(p << 16) | (w << 6) | (UINT)__builtin_ctzll(bits));
-    }
-  }
 
  private:
   std::vector<std::unique_ptr<uint64_t[]>> m_pages;
