@@ -33,6 +33,8 @@ BEGIN_MESSAGE_MAP(CToolsPrePage, CDlgChild)
   ON_BN_CLICKED(IDC_TOOLS_MEMB_RADIO, &CToolsPrePage::OnPontMembRadio)
   ON_REGISTERED_MESSAGE(CPropList::WM_PROPLIST_CHANGED, &CToolsPrePage::OnPropChanged)
   ON_REGISTERED_MESSAGE(CToolsPrePage::WM_PROPLIST_PRE_DEL, &CToolsPrePage::OnDeleteAttrData)
+  ON_REGISTERED_MESSAGE(CPropList::WM_PROPLIST_CHANGE_VALUE, &CToolsPrePage::OnPropChangeValue)
+  ON_REGISTERED_MESSAGE(CPropList::WM_PROPLIST_COMMAND, &CToolsPrePage::OnPropCommand)
   ON_MESSAGE(WM_MEMBDATACTRL_CHANGED, &CToolsPrePage::OnAttrDataChanged)
   ON_REGISTERED_MESSAGE(CCommandTool2::WM_CMDTOOL_RUN_COMMAND, &CToolsPrePage::OnCmdToolRunCommand)
 END_MESSAGE_MAP()
@@ -315,11 +317,6 @@ LRESULT CToolsPrePage::OnAttrDataChanged(WPARAM wParam, LPARAM) {
       break;
   }
   OnPropChanged(0, 0);
-  return 0;
-}
-
-LRESULT CToolsPrePage::OnDeleteAttrData(WPARAM, LPARAM) {
-  // Deleting the data a row shows is not offered yet: the message changes nothing.
   return 0;
 }
 

@@ -34,6 +34,18 @@
 //
 // The page registers the window message "ID_PROPLIST_PRE_DEL" when the module loads
 // (WM_PROPLIST_PRE_DEL): the id of the delete button of the rows that offer deletion.
+//
+// Edits, commands and deletions (CToolsPrePageEdit.cpp, CToolsPrePageCommand.cpp) act on
+// the list's current row, found by its label among the rows of the shown-list kind; with
+// no current row, or a label no row of the kind has, they do nothing. They write only
+// through the attribute control and never refill the list themselves: a change the
+// control accepts comes back as WM_MEMBDATACTRL_CHANGED. A refused change leaves the
+// model and the page's attribute record as they were; the protection rows then show the
+// remembered protection text again, the column's support row (which stores nothing) its
+// stored choice. Buttons send their command ids to the main window (SendMessage, so the
+// command is handled on return), never an id of 0 or the page's delete message; the
+// first button of the design-type, protection, beta-angle and slab-load rows opens the
+// application's dock bar of the row, pre-set with the row's value.
 #pragma once
 #include "afx/CStatic.h"
 #include "db/CMembDataCtrl.h"
@@ -93,6 +105,19 @@ class CToolsPrePage : public CDlgChild {
   LRESULT OnAttrDataChanged(WPARAM wParam, LPARAM lParam);
   LRESULT OnCmdToolRunCommand(WPARAM wParam, LPARAM lParam);
   LRESULT OnDeleteAttrData(WPARAM wParam, LPARAM lParam);
+  // WM_PROPLIST_CHANGE_VALUE: wParam 1 (the value shown was committed again) is ignored by
+  // the guarded rows (material, section, thickness, design types, releases, grades).
+  LRESULT OnPropChangeValue(WPARAM wParam, LPARAM lParam);
+  // WM_PROPLIST_COMMAND: wParam the index of the pressed button, lParam the row.
+  LRESULT OnPropCommand(WPARAM wParam, LPARAM lParam);
+
+  // The current row's chosen record key (item data) to the attribute control; 1 when it
+  // was written, 0 for no row, item data 0 or a refusal.
+  int ApplyMaterialRow();
+  int ApplySectionRow();
+  int ApplyThicknessRow();
+  // The current row's number as the beta angle, then the analysis element follows it.
+  int ApplyBetaAngleRow();
 
   // The member's applied material: its own, else the one its story gives its kind.
   void GetAppliedMaterialKey(UINT membKey, UINT& matlKey);
@@ -150,6 +175,8 @@ class CToolsPrePage : public CDlgChild {
   void AddChoiceRow(const CString& label, CStringArray& choices, int sel, UINT first, UINT third);
   // The beam and secondary-beam rows, with the control's object class and the list kind.
   void FillBeamRows(UINT membKey, const T_MEMB_D& memb, int nRefresh, int nObjClass, int nListKind);
+  // The current row of the list; NULL when none (or a group).
+  CCmbBtnProp* CurrentRow() const;
 
   int m_nRadio = 0;
   CMembEdit m_edit;

@@ -1,5 +1,5 @@
 // The property-list lines: show props, prop ROW VALUE|#N, propsel ROW, propbutton ROW N,
-// expect prop ROW TEXT. The list is the first visible property list of the current dialog,
+// propdel ROW, expect prop ROW TEXT. The list is the first visible property list of the current dialog,
 // its pages included (depth first, in z order). A ROW is `#N` (0-based, groups not
 // counted) or a text: the first row whose label equals it, else the first whose label
 // begins with it. A row or list the user cannot reach, or a value the row does not take,
@@ -107,6 +107,23 @@ Status PropButton(CScenarioContext& ctx) {
   return Status::Ok();
 }
 
+// The user asks to delete the data of ROW: the row becomes current, then the list's owner
+// gets the attribute pages' delete requests ("ID_PROPLIST_PRE_DEL", "ID_PROPLIST_POST_DEL";
+// a page answers the one of its model), as the application's delete key sends them.
+Status PropDel(CScenarioContext& ctx) {
+  ctx.Session().MarkDialogAction();
+  CPropList* list = CurrentList(ctx);
+  CCmbBtnProp* row = list ? FindRow(list, ctx.Word(0)) : nullptr;
+  if (!row || !list->UserSelect(row) || list->GetCurSel() != row) return ctx.Refused();
+  static const UINT pre = RegisterWindowMessage("ID_PROPLIST_PRE_DEL");
+  static const UINT post = RegisterWindowMessage("ID_PROPLIST_POST_DEL");
+  if (CWnd* owner = list->GetParent())
+    for (UINT message : {pre, post})
+      if (owner->m_hWnd) owner->SendMessage(message, 0, (LPARAM)row);
+  AfterAction();
+  return Status::Ok();
+}
+
 CString NoCR(const CString& s) {
   CString t = s;
   t.Remove('\r');
@@ -128,6 +145,7 @@ const CScenarioCommandRegistrar s_commands[] = {
     {"prop", 2, 2, Prop, "ROW VALUE|#N"},
     {"propsel", 1, 1, PropSel, "ROW"},
     {"propbutton", 2, 2, PropButton, "ROW N"},
+    {"propdel", 1, 1, PropDel, "ROW"},
     {"expect prop", 2, 2, ExpectProp, "ROW TEXT"},
 };
 
