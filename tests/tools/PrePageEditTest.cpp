@@ -294,8 +294,10 @@ TEST_F(PrePageEditTest, WallDetailAndSlabLoadRows) {
   ASSERT_TRUE(Choose("IDS_CMD_ATTR_MEMB_WALL_DETAIL", "IDS_CMD_ATTR_YES"));
   EXPECT_EQ(Calls(), (std::vector<std::string>{"ModifyMembWDtail 1 =1"}));
   EXPECT_EQ(Value("IDS_CMD_ATTR_MEMB_WALL_DETAIL"), Text("IDS_CMD_ATTR_YES"));
+  // YES noticed again as a new value (wParam 0) while the flag is set: nothing.
   CMembDataCtrl::ClearCalls();
-  Page()->SendMessage(CPropList::WM_PROPLIST_CHANGE_VALUE, 0, 0);
+  ASSERT_TRUE(List().UserSelect(Row("IDS_CMD_ATTR_MEMB_WALL_DETAIL")));
+  Page()->SendMessage(CPropList::WM_PROPLIST_CHANGE_VALUE, 0, (LPARAM)Row("IDS_CMD_ATTR_MEMB_WALL_DETAIL"));
   EXPECT_TRUE(Calls().empty());
   ASSERT_TRUE(Choose("IDS_CMD_ATTR_MEMB_WALL_DETAIL", "IDS_CMD_ATTR_NO"));
   EXPECT_EQ(Calls(), (std::vector<std::string>{"ModifyMembWDtail 0 =1"}));
