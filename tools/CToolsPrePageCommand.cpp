@@ -5,7 +5,6 @@
 #include "db/T_DOCKBAR_PARAM.h"
 #include "tools/AttrChoices.h"
 #include "tools/CToolsPrePage.h"
-#include "ui/CMsgDll.h"
 #include "view/CDockDlgBarBase.h"
 
 namespace {
@@ -115,15 +114,15 @@ constexpr DeleteRow kDeleteRows[] = {
     {"IDS_CMD_ATTR_MEMB_UNCERT_LCOM_FCT", ATRUP_UNCERT_FACT, kColumn | kBeams},
 };
 
-CString Str(const char* key) { return CMsgDll::pfuncLoadStr(key, 0); }
-
 bool HasKind(unsigned kinds, int kind) { return kind >= 0 && kind < 32 && (kinds >> kind & 1u); }
 
-// The opening number of a wall-opening label ("OPENING : N"); 0 for another label or a
-// number that is not above 0.
-int OpeningNumber(const CString& label) {
-  const CString opening = Str("IDS_CMD_ATTR_MEMB_WALL_OPENING");
-  if (label.Find(opening) < 0 || label.Find(':') < 0) return 0;
+// A wall-opening row's label holds the opening text and a ":" ("OPENING : N").
+bool IsOpeningLabel(const CString& label, const CString& opening) {
+  return label.Find(opening) >= 0 && label.Find(':') >= 0;
+}
+
+// The number N of an opening row's label; 0 when it is not a number above 0.
+int OpeningNumber(const CString& label, const CString& opening) {
   CString prefix;
   prefix.Format("%s : ", opening.c_str());
   CString rest = label;
@@ -185,11 +184,7 @@ LRESULT CToolsPrePage::OnPropCommand(WPARAM wParam, LPARAM lParam) {
         CDockDlgBarBase::ShowDlgBarMode(d.mode, &param);
         break;
       }
-      case BAR_TEXT: {
-        const CString text2 = value;
-        CDockDlgBarBase::ShowDlgBarMode(d.mode, &text2);
-        break;
-      }
+      case BAR_TEXT: CDockDlgBarBase::ShowDlgBarMode(d.mode, &value); break;
     }
     return 0;
   }
@@ -205,8 +200,8 @@ LRESULT CToolsPrePage::OnDeleteAttrData(WPARAM, LPARAM) {
     if (!HasKind(d.kinds, m_nShownKind)) continue;
     if (d.code == OPENINGS) {
       const CString opening = Str(d.key);
-      if (label.Find(opening) < 0 || label.Find(':') < 0) continue;
-      if (const int n = OpeningNumber(label); n > 0) m_ctrl.DeleteMembData(ATRUP_WALL_OPENING, n - 1);
+      if (!IsOpeningLabel(label, opening)) continue;
+      if (const int n = OpeningNumber(label, opening); n > 0) m_ctrl.DeleteMembData(ATRUP_WALL_OPENING, n - 1);
       return 0;
     }
     if (label != Str(d.key)) continue;

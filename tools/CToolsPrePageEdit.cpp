@@ -1,7 +1,6 @@
 // Value editing on the building-model page: the row the user committed, found by its
 // label in the table of the shown-list kind, is converted into what the model stores and
 // handed to the attribute control.
-#include <cstring>
 #include "tools/AttrChoices.h"
 #include "tools/AttrRowText.h"
 #include "tools/CToolsPrePage.h"
