@@ -1,11 +1,9 @@
 #include "db/CIntsDlg.h"
 
-#include <cmath>
 #include "afx/AfxStyles.h"
-#include "db/CDBDoc.h"
 #include "db/CFlagCtrl.h"
 
-IMPLEMENT_DYNAMIC(CIntsDlg, CDialog)
+IMPLEMENT_DYNAMIC(CIntsDlg, CPositiveLengthDlg)
 
 namespace {
 
@@ -34,38 +32,20 @@ const AFX_DLGTEMPLATE kTemplate = {CIntsDlg::IDD,
                                    kItems,
                                    (int)(sizeof kItems / sizeof kItems[0])};
 
-CFlagCtrl* Flags() { return CDBDoc::m_pDBDoc ? CDBDoc::m_pDBDoc->GetFlagCtrl() : nullptr; }
-
 }  // namespace
 
-CIntsDlg::CIntsDlg(CWnd* pParent) { InitModalIndirect(&kTemplate, pParent); }
+CIntsDlg::CIntsDlg(CWnd* pParent) : CPositiveLengthDlg(&kTemplate, IDC_INTS_TOLERANCE, IDC_INTS_UNIT, pParent) {}
 
-BOOL CIntsDlg::OnInitDialog() {
-  CDialog::OnInitDialog();
-  m_edit.SubclassDlgItem(IDC_INTS_TOLERANCE, this);
-  m_unit.SubclassDlgItem(IDC_INTS_UNIT, this);
-  m_edit.SetUnitType(1);
-  m_unit.SetUnitType(1);
-  if (CFlagCtrl* flags = Flags()) {
-    m_edit.SetEditUnit(flags->GetCrossToleranceCurrentUnit());
-    CheckDlgButton(IDC_INTS_SPLIT_CROSSED, flags->GetSplitCrossedMembs() ? BST_CHECKED : BST_UNCHECKED);
-  } else {
-    m_edit.EnableWindow(FALSE);
-    if (CWnd* box = GetDlgItem(IDC_INTS_SPLIT_CROSSED)) box->EnableWindow(FALSE);
-  }
-  return TRUE;
+double CIntsDlg::LoadFlags(CFlagCtrl& flags) {
+  CheckDlgButton(IDC_INTS_SPLIT_CROSSED, flags.GetSplitCrossedMembs() ? BST_CHECKED : BST_UNCHECKED);
+  return flags.GetCrossToleranceCurrentUnit();
 }
 
-void CIntsDlg::OnOK() {
-  CFlagCtrl* flags = Flags();
-  if (flags) {
-    double d = 0.0;
-    if (!m_edit.GetShownValue(d) || !std::isfinite(d) || d <= 0.0) {
-      GotoDlgCtrl(&m_edit);
-      return;
-    }
-    flags->SetCrossTolerance(d);
-    flags->SetSplitCrossedMembs(IsDlgButtonChecked(IDC_INTS_SPLIT_CROSSED) == BST_CHECKED);
-  }
-  CDialog::OnOK();
+void CIntsDlg::StoreFlags(CFlagCtrl& flags, double length) {
+  flags.SetCrossTolerance(length);
+  flags.SetSplitCrossedMembs(IsDlgButtonChecked(IDC_INTS_SPLIT_CROSSED) == BST_CHECKED);
+}
+
+void CIntsDlg::DisableOthers() {
+  if (CWnd* box = GetDlgItem(IDC_INTS_SPLIT_CROSSED)) box->EnableWindow(FALSE);
 }

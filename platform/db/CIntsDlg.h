@@ -3,20 +3,13 @@
 // split as well as the new one. Run modally by the creation option panels' "..." beside
 // their crossing-split boxes.
 //
-// A small dialog of the database library with a plain template of its own, made here and
-// not taken from a resource script: the tolerance in an edit of the current length unit
-// with its unit label, the check box of the crossed members, OK and Cancel.
-//
-// Rules: OK stores both when the typed tolerance is a finite number above 0 (read in
-// current units, stored internal) and ends with IDOK; any other text keeps the dialog open
-// with the focus on the edit and stores nothing. Without a document the controls are
-// empty and disabled and OK stores nothing. Cancel stores nothing.
+// A positive-length dialog (CPositiveLengthDlg): the tolerance with its unit label and the
+// check box of the crossed members, both stored together by OK; without a document the
+// check box is disabled as well.
 #pragma once
-#include "afx/CDialog.h"
-#include "db/CEditUnit.h"
-#include "db/CTextUnit.h"
+#include "db/CPositiveLengthDlg.h"
 
-class CIntsDlg : public CDialog {
+class CIntsDlg : public CPositiveLengthDlg {
   DECLARE_DYNAMIC(CIntsDlg)
 
  public:
@@ -25,10 +18,8 @@ class CIntsDlg : public CDialog {
 
   explicit CIntsDlg(CWnd* pParent = nullptr);
 
-  BOOL OnInitDialog() override;
-  void OnOK() override;
-
- private:
-  CEditUnit m_edit;
-  CTextUnit m_unit;
+ protected:
+  double LoadFlags(CFlagCtrl& flags) override;
+  void StoreFlags(CFlagCtrl& flags, double length) override;
+  void DisableOthers() override;
 };

@@ -1,11 +1,9 @@
 #include "db/CToleranceDlg.h"
 
-#include <cmath>
 #include "afx/AfxStyles.h"
-#include "db/CDBDoc.h"
 #include "db/CFlagCtrl.h"
 
-IMPLEMENT_DYNAMIC(CToleranceDlg, CDialog)
+IMPLEMENT_DYNAMIC(CToleranceDlg, CPositiveLengthDlg)
 
 namespace {
 
@@ -32,34 +30,11 @@ const AFX_DLGTEMPLATE kTemplate = {CToleranceDlg::IDD,
                                    kItems,
                                    (int)(sizeof kItems / sizeof kItems[0])};
 
-CFlagCtrl* Flags() { return CDBDoc::m_pDBDoc ? CDBDoc::m_pDBDoc->GetFlagCtrl() : nullptr; }
-
 }  // namespace
 
-CToleranceDlg::CToleranceDlg(CWnd* pParent) { InitModalIndirect(&kTemplate, pParent); }
+CToleranceDlg::CToleranceDlg(CWnd* pParent)
+    : CPositiveLengthDlg(&kTemplate, IDC_TOLERANCE_EDIT, IDC_TOLERANCE_UNIT, pParent) {}
 
-BOOL CToleranceDlg::OnInitDialog() {
-  CDialog::OnInitDialog();
-  m_edit.SubclassDlgItem(IDC_TOLERANCE_EDIT, this);
-  m_unit.SubclassDlgItem(IDC_TOLERANCE_UNIT, this);
-  m_edit.SetUnitType(1);
-  m_unit.SetUnitType(1);
-  if (CFlagCtrl* flags = Flags())
-    m_edit.SetEditUnit(flags->GetMergeToleranceCurrentUnit());
-  else
-    m_edit.EnableWindow(FALSE);
-  return TRUE;
-}
+double CToleranceDlg::LoadFlags(CFlagCtrl& flags) { return flags.GetMergeToleranceCurrentUnit(); }
 
-void CToleranceDlg::OnOK() {
-  CFlagCtrl* flags = Flags();
-  if (flags) {
-    double d = 0.0;
-    if (!m_edit.GetShownValue(d) || !std::isfinite(d) || d <= 0.0) {
-      GotoDlgCtrl(&m_edit);
-      return;
-    }
-    flags->SetMergeTolerance(d);
-  }
-  CDialog::OnOK();
-}
+void CToleranceDlg::StoreFlags(CFlagCtrl& flags, double length) { flags.SetMergeTolerance(length); }

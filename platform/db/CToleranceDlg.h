@@ -2,20 +2,11 @@
 // two points closer than it in x, y and z are one point for the modeller. Run modally by
 // the creation option panels' "..." beside "merge duplicate points".
 //
-// A small dialog of the database library with a plain template of its own, made here and
-// not taken from a resource script: the tolerance in an edit of the current length unit
-// with its unit label, OK and Cancel.
-//
-// Rules: OK stores a typed tolerance that is a finite number above 0 (read in current
-// units, stored internal) and ends with IDOK; any other text keeps the dialog open with
-// the focus on the edit and stores nothing. Without a document the edit is empty and
-// disabled and OK stores nothing. Cancel stores nothing.
+// A positive-length dialog (CPositiveLengthDlg) of the tolerance alone, with its unit label.
 #pragma once
-#include "afx/CDialog.h"
-#include "db/CEditUnit.h"
-#include "db/CTextUnit.h"
+#include "db/CPositiveLengthDlg.h"
 
-class CToleranceDlg : public CDialog {
+class CToleranceDlg : public CPositiveLengthDlg {
   DECLARE_DYNAMIC(CToleranceDlg)
 
  public:
@@ -24,10 +15,7 @@ class CToleranceDlg : public CDialog {
 
   explicit CToleranceDlg(CWnd* pParent = nullptr);
 
-  BOOL OnInitDialog() override;
-  void OnOK() override;
-
- private:
-  CEditUnit m_edit;
-  CTextUnit m_unit;
+ protected:
+  double LoadFlags(CFlagCtrl& flags) override;
+  void StoreFlags(CFlagCtrl& flags, double length) override;
 };
