@@ -10,17 +10,14 @@
 #include <benchmark/benchmark.h>
 
 #include <chrono>
-#include <cmath>
 #include <map>
 #include <memory>
 #include <vector>
+#include "BenchModel.h"
 #include "db/CClassCmld.h"
 #include "db/CClassMasg.h"
-#include "db/CClassMdul.h"
 #include "db/CClassMemb.h"
-#include "db/CClassPont.h"
 #include "db/CClassStld.h"
-#include "db/CClassStor.h"
 #include "db/CClassThik.h"
 #include "db/CDBDoc.h"
 #include "db/CMembDataCtrl.h"
@@ -41,26 +38,11 @@ Frame& GetFrame(int n) {
   f = std::make_unique<Frame>();
   f->doc = std::make_unique<CDBDoc>(FALSE);
   DB_CDataBase* db = f->doc->GetModelDB();
-  auto* stor = static_cast<CClassStor*>(db->GetClass(CClassStor::m_nClassID));
-  auto* pont = static_cast<CClassPont*>(db->GetClass(CClassPont::m_nClassID));
   auto* memb = static_cast<CClassMemb*>(db->GetClass(CClassMemb::m_nClassID));
   auto* mbtp = static_cast<CClassMbtp*>(db->GetClass(CClassMbtp::m_nClassID));
   auto* masg = static_cast<CClassMasg*>(db->GetClass(CClassMasg::m_nClassID));
-  T_STOR_D s;
-  s.name = "1F";
-  s.planKey = 1;
-  stor->TR_Add(s);
-  const UINT story = stor->GetKey("1F", CClassMdul::MAIN_TOWER);
-  const int cols = (int)std::ceil(std::sqrt((double)n)) + 1;
-  const int rows = (n + cols - 2) / (cols - 1);
-  CArray<T_PONT_D> pts;
-  for (int r = 0; r < rows; ++r)
-    for (int c = 0; c < cols; ++c) {
-      T_PONT_D p;
-      p.x = c, p.y = r, p.storyKey = story;
-      pts.Add(p);
-    }
-  pont->TR_Add(pts);
+  CArray<T_MEMB_D> beams;
+  bench::AddFramePoints(*f->doc, n, beams);
   auto* stld = static_cast<CClassStld*>(db->GetClass(CClassStld::m_nClassID));
   auto* lnld = static_cast<CClassLnld*>(db->GetClass(CClassLnld::m_nClassID));
   for (const char* name : {"DL", "LL"}) {
@@ -71,34 +53,28 @@ Frame& GetFrame(int n) {
   CArray<T_LNLD_D> loads;
   CArray<T_MBTP_D> dsgns;
   CArray<T_MASG_D> asgs;
-  CArray<T_MEMB_D> beams;
-  for (int r = 0; r < rows && beams.GetSize() < n; ++r)
-    for (int c = 0; c + 1 < cols && beams.GetSize() < n; ++c) {
-      T_MEMB_D m;
-      m.type = 201, m.storyKey = story;
-      m.points.Add((UINT)(r * cols + c + 1));
-      m.points.Add((UINT)(r * cols + c + 2));
-      const UINT key = (UINT)beams.GetSize() + 1;
-      if (key % 2 == 0) {
-        T_MBTP_D d;
-        d.key = key, d.value[0] = 2, d.autoFlag[1] = 1;
-        dsgns.Add(d);
-        m.dsgnKey = key;
-      }
-      if (key % 4 == 0) {
-        T_MASG_D a;
-        a.key = key, a.tempFlag = 1, a.temp[0] = 20, a.release = "3";
-        asgs.Add(a);
-      }
-      if (key % 8 == 0)
-        for (UINT lc = 1; lc <= 2; ++lc) {
-          T_LNLD_D l;
-          l.memb = key, l.loadCase = lc, l.loadType = 3;
-          l.p[1] = 1.0, l.v[0] = l.v[1] = 5.0;
-          loads.Add(l);
-        }
-      beams.Add(m);
+  for (int i = 0; i < beams.GetSize(); ++i) {
+    T_MEMB_D& m = beams[i];
+    const UINT key = (UINT)i + 1;
+    if (key % 2 == 0) {
+      T_MBTP_D d;
+      d.key = key, d.value[0] = 2, d.autoFlag[1] = 1;
+      dsgns.Add(d);
+      m.dsgnKey = key;
     }
+    if (key % 4 == 0) {
+      T_MASG_D a;
+      a.key = key, a.tempFlag = 1, a.temp[0] = 20, a.release = "3";
+      asgs.Add(a);
+    }
+    if (key % 8 == 0)
+      for (UINT lc = 1; lc <= 2; ++lc) {
+        T_LNLD_D l;
+        l.memb = key, l.loadCase = lc, l.loadType = 3;
+        l.p[1] = 1.0, l.v[0] = l.v[1] = 5.0;
+        loads.Add(l);
+      }
+  }
   mbtp->TR_Add(dsgns);
   memb->TR_Add(beams);
   masg->TR_Add(asgs);

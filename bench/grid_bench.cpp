@@ -16,6 +16,7 @@
 #include <chrono>
 #include <map>
 #include <memory>
+#include "BenchModel.h"
 #include "db/CClassMdul.h"
 #include "db/CDBDoc.h"
 #include "db/DB_CUpdateListener.h"
@@ -46,12 +47,6 @@ class CBenchTowerGrid : public CCmdRecordGrid<CClassMdul> {
   }
 };
 
-class Replay : public DB_CUpdateListener {
- public:
-  CTBCommon* grid = nullptr;
-  void OnUpdate(CView*, LPARAM, CObject* hint) override { grid->UpdateBuffer(hint); }
-};
-
 // A document with n towers (the main tower and n - 1 more) and a grid on it.
 struct Setup {
   explicit Setup(int n) {
@@ -73,7 +68,7 @@ struct Setup {
   ~Setup() { replay.DisconnectDB(); }
   std::unique_ptr<CDBDoc> doc;
   std::unique_ptr<CBenchTowerGrid> grid;
-  Replay replay;
+  bench::GridReplay replay;
 };
 
 double FillNsPerRow(Setup& s, int n, int reps) {

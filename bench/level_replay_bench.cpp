@@ -29,6 +29,7 @@
 #include <memory>
 #include <random>
 #include <string>
+#include "BenchModel.h"
 #include "db/CClassMdul.h"
 #include "db/CClassStor.h"
 #include "db/CDBDoc.h"
@@ -41,20 +42,10 @@ namespace {
 // The thread's CPU time: the machine's other work (a shared build host) does not count.
 struct Clock {
   using time_point = double;
-  static double now() {
-    timespec ts;
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &ts);
-    return ts.tv_sec * 1e9 + ts.tv_nsec;
-  }
+  static double now() { return bench::ThreadCpuNs(); }
 };
 
 double Since(Clock::time_point t0) { return Clock::now() - t0; }
-
-class Replay : public DB_CUpdateListener {
- public:
-  CTBCommon* grid = nullptr;
-  void OnUpdate(CView*, LPARAM, CObject* hint) override { grid->UpdateBuffer(hint); }
-};
 
 // A document with towers (or stories of the main tower) and a grid connected to it.
 struct Setup {
@@ -68,7 +59,7 @@ struct Setup {
     for (int i = 1; i < towers; ++i) t.Add(Tower("T", i));
     if (!t.IsEmpty()) mdul->TR_Add(t);
     CArray<T_STOR_D> s;
-    for (int i = 1; i < stories; ++i) s.Add(Story("S", i));
+    for (int i = 1; i < stories; ++i) s.Add(bench::NumberedStory("S", i));
     if (!s.IsEmpty()) stor->TR_Add(s, 0, 1);
     db->ClearUndo();
     if (stories) {
@@ -92,14 +83,6 @@ struct Setup {
     t.name.Format("%s%07d", prefix, i);
     return t;
   }
-  static T_STOR_D Story(const char* prefix, int i) {
-    T_STOR_D s;
-    s.name.Format("%s%07d", prefix, i);
-    s.height = 3.0 + (i % 7) * 0.1;
-    s.planKey = 1;
-    s.mdulKey = 1;
-    return s;
-  }
   void Connect() { replay.ConnectDB(db); }
   // Puts the model back without the grid, then fills the grid again (not timed).
   void UndoUnseen() {
@@ -119,7 +102,7 @@ struct Setup {
   CClassStor* stor = nullptr;
   std::unique_ptr<CCmdMdulGrid2> mdulGrid;
   std::unique_ptr<CCmdStorGrid> storGrid;
-  Replay replay;
+  bench::GridReplay replay;
 };
 
 // ---- the cases: one timed transaction each, the model put back afterwards ----
@@ -181,7 +164,7 @@ double StoryAdd200(int n) {
   double ns = 0;
   for (int r = 0; r < 5; ++r) {
     CArray<T_STOR_D> stories;
-    for (int i = 0; i < 200; ++i) stories.Add(Setup::Story("A", i));
+    for (int i = 0; i < 200; ++i) stories.Add(bench::NumberedStory("A", i));
     auto t0 = Clock::now();
     s.stor->TR_Add(stories, 0, 1);
     ns += Since(t0);
@@ -219,26 +202,18 @@ double ModifyNs(int n) {
   return Since(t0) / reps;
 }
 
-// The best of a few runs of a case, so that one slow run (another process) does not
-// decide the ratio.
-double Best(const std::function<double()>& run, int times) {
-  double best = run();
-  for (int i = 1; i < times; ++i) best = std::min(best, run());
-  return best;
-}
-
 // Runs a case at its size and at the 10^3 baseline, in the same run.
 void Report(benchmark::State& state, const char* name, const std::function<double(int)>& at, int baseline) {
   static std::map<std::string, double> base;
   if (!base.count(name)) {
     at(baseline);  // warms the allocator and the caches, as the measured runs are
-    base[name] = Best([&] { return at(baseline); }, 5);
+    base[name] = bench::Best([&] { return at(baseline); }, 5);
   }
   const int n = (int)state.range(0);
   double ns = 0;
   int runs = 0;
   for (auto _ : state) {
-    ns += Best([&] { return at(n); }, n > baseline ? 2 : 5);
+    ns += bench::Best([&] { return at(n); }, n > baseline ? 2 : 5);
     ++runs;
   }
   state.counters["ns_per_transaction"] = ns / runs;

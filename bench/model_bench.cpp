@@ -18,14 +18,12 @@
 #include <benchmark/benchmark.h>
 
 #include <chrono>
-#include <cmath>
 #include <map>
 #include <memory>
 #include <vector>
+#include "BenchModel.h"
 #include "db/CClassMemb.h"
-#include "db/CClassMdul.h"
 #include "db/CClassPont.h"
-#include "db/CClassStor.h"
 #include "db/CDBDoc.h"
 #include "db/CModeler2.h"
 
@@ -49,36 +47,11 @@ Frame& GetFrame(int n) {
   f = std::make_unique<Frame>();
   f->doc = std::make_unique<CDBDoc>(FALSE);
   DB_CDataBase* db = f->doc->GetModelDB();
-  auto* stor = static_cast<CClassStor*>(db->GetClass(CClassStor::m_nClassID));
   f->pont = static_cast<CClassPont*>(db->GetClass(CClassPont::m_nClassID));
   f->memb = static_cast<CClassMemb*>(db->GetClass(CClassMemb::m_nClassID));
-  T_STOR_D s;
-  s.name = "1F";
-  s.planKey = 1;
-  s.height = 3.0;
-  stor->TR_Add(s);
-  f->story = stor->GetKey("1F", CClassMdul::MAIN_TOWER);
-  const int cols = (int)std::ceil(std::sqrt((double)n)) + 1;
-  f->cols = cols;
-  int rows = (n + cols - 2) / (cols - 1);
-  CArray<T_PONT_D> pts;
-  for (int r = 0; r < rows; ++r)
-    for (int c = 0; c < cols; ++c) {
-      T_PONT_D p;
-      p.x = c, p.y = r, p.storyKey = f->story;
-      pts.Add(p);
-    }
-  f->pont->TR_Add(pts);  // keys 1.. row by row
-  CArray<T_MEMB_D> beams;
-  for (int r = 0; r < rows && beams.GetSize() < n; ++r)
-    for (int c = 0; c + 1 < cols && beams.GetSize() < n; ++c) {
-      T_MEMB_D m;
-      m.type = 201, m.storyKey = f->story;
-      m.points.Add((UINT)(r * cols + c + 1));
-      m.points.Add((UINT)(r * cols + c + 2));
-      beams.Add(m);
-    }
-  f->memb->TR_Add(beams);
+  const bench::BeamFrame frame = bench::AddBeamFrame(*f->doc, n);
+  f->story = frame.story;
+  f->cols = frame.cols;
   db->ClearUndo();
   for (int i = 0; i < 64; ++i) f->sample.push_back((UINT)(1 + (long long)i * (n - 1) / 63));
   return *f;

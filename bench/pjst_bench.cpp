@@ -12,6 +12,7 @@
 #include <chrono>
 #include <map>
 #include <memory>
+#include "BenchModel.h"
 #include "afx/AfxScript.h"
 #include "analysis/CCMEtcPjst.h"
 #include "db/CClassMasg.h"
@@ -25,11 +26,6 @@
 namespace {
 
 using Clock = std::chrono::steady_clock;
-
-CHostApp& App() {
-  static CHostApp app;
-  return app;
-}
 
 CDBDoc& GetModel(int n) {
   static std::map<int, std::unique_ptr<CDBDoc>> cache;
@@ -82,7 +78,7 @@ CDBDoc& GetModel(int n) {
 }
 
 double MsPerOpening(int n) {
-  App();
+  bench::App();
   CDBDoc::m_pDBDoc = &GetModel(n);
   const int reps = 20;
   size_t sink = 0;

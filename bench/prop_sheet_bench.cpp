@@ -14,6 +14,7 @@
 #include <random>
 #include <string>
 
+#include "BenchModel.h"
 #include "afx/CUserDriver.h"
 #include "db/CClassSect.h"
 #include "db/CDBDoc.h"
@@ -23,12 +24,6 @@
 #include "res/resource.h"
 
 namespace {
-
-double CpuNow() {
-  timespec ts;
-  clock_gettime(CLOCK_THREAD_CPUTIME_ID, &ts);
-  return ts.tv_sec * 1e9 + ts.tv_nsec;
-}
 
 struct Model {
   std::unique_ptr<CHostApp> app = std::make_unique<CHostApp>();
@@ -60,30 +55,24 @@ struct Model {
 double FillNs(int n, bool shuffled) {
   Model m(n, shuffled);
   int tab = 1;
-  const double t0 = CpuNow();
+  const double t0 = bench::ThreadCpuNs();
   ICmdDialog::DoModeless("CModelDefProperty", nullptr, &tab);
-  const double ns = CpuNow() - t0;
+  const double ns = bench::ThreadCpuNs() - t0;
   if (CWnd* sheet = CUserDriver::FindDialog(IDD_CMD_MODEL_DEF_PROPERTY)) sheet->DestroyWindow();
   return ns / n;
-}
-
-double Best(const std::function<double()>& run, int times) {
-  double best = run();
-  for (int i = 1; i < times; ++i) best = std::min(best, run());
-  return best;
 }
 
 void Report(benchmark::State& state, bool shuffled) {
   static std::map<bool, double> base;
   if (!base.count(shuffled)) {
     FillNs(100, shuffled);
-    base[shuffled] = Best([&] { return FillNs(100, shuffled); }, 5);
+    base[shuffled] = bench::Best([&] { return FillNs(100, shuffled); }, 5);
   }
   const int n = (int)state.range(0);
   double ns = 0;
   int runs = 0;
   for (auto _ : state) {
-    ns += Best([&] { return FillNs(n, shuffled); }, n > 1000 ? 2 : 5);
+    ns += bench::Best([&] { return FillNs(n, shuffled); }, n > 1000 ? 2 : 5);
     ++runs;
   }
   state.counters["ns_per_row"] = ns / runs;

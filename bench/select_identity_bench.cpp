@@ -19,6 +19,7 @@
 #include <map>
 #include <memory>
 #include <vector>
+#include "BenchModel.h"
 #include "afx/CListBox.h"
 #include "afx/CUserDriver.h"
 #include "db/CClassMemb.h"
@@ -38,56 +39,15 @@ struct Model {
   std::vector<T_MEMB_D> recs;  // the members as a bare vector, key filled
 };
 
-CHostApp& App() {
-  static CHostApp app;
-  return app;
-}
-
-void AddBeams(CDBDoc& doc, int n, UINT firstPoint, std::vector<T_MEMB_D>* out) {
-  DB_CDataBase* db = doc.GetModelDB();
-  auto* pont = static_cast<CClassPont*>(db->GetClass(CClassPont::m_nClassID));
-  auto* memb = static_cast<CClassMemb*>(db->GetClass(CClassMemb::m_nClassID));
-  const int cols = (int)std::ceil(std::sqrt((double)n)) + 2;
-  const int rows = n / (cols - 1) + 1;
-  CArray<T_PONT_D> pts;
-  for (UINT story : {3u, 4u})
-    for (int r = 0; r < rows; ++r)
-      for (int c = 0; c < cols; ++c) {
-        T_PONT_D p;
-        p.x = c, p.y = r + firstPoint, p.storyKey = story;
-        pts.Add(p);
-      }
-  const UINT base = pont->GetNewKey();
-  pont->TR_Add(pts);
-  const UINT perStory = (UINT)(rows * cols);
-  CArray<T_MEMB_D> beams;
-  for (int i = 0; i < n; ++i) {
-    const int s = i & 1, j = i / 2, r = j / (cols - 1), c = j % (cols - 1);
-    T_MEMB_D m;
-    m.type = 201, m.storyKey = 3 + s, m.sectKey = (UINT)(i % 3 + 1);
-    m.points.Add(base + s * perStory + (UINT)(r * cols + c));
-    m.points.Add(base + s * perStory + (UINT)(r * cols + c + 1));
-    beams.Add(m);
-  }
-  const UINT first = memb->GetNewKey();
-  memb->TR_Add(beams);
-  if (out)
-    for (int i = 0; i < n; ++i) {
-      T_MEMB_D m = beams[i];
-      m.key = first + (UINT)i;
-      out->push_back(m);
-    }
-}
-
 Model& GetModel(int n) {
   static std::map<int, std::unique_ptr<Model>> cache;
   auto& m = cache[n];
   if (m) return *m;
-  App();
+  bench::App();
   m = std::make_unique<Model>();
   m->doc = std::make_unique<CDBDoc>();
   m->doc->NewSampleModel();
-  AddBeams(*m->doc, n, 0, &m->recs);
+  bench::AddSampleBeams(*m->doc, n, 0, &m->recs);
   m->doc->GetModelDB()->ClearUndo();
   return *m;
 }
@@ -182,7 +142,7 @@ BENCHMARK(BM_TypeMemberList)->RangeMultiplier(10)->Range(1000, 1000000)->Iterati
 
 // Seconds to add 10^5 members in one transaction, the window open or not.
 double AddMembers(bool open) {
-  App();
+  bench::App();
   CDBDoc doc;
   doc.NewSampleModel();
   CCMSelectIdentityDlg* dlg = nullptr;
@@ -193,7 +153,7 @@ double AddMembers(bool open) {
     CUserDriver(dlg).ChooseIndex(IDC_SELID_CATEGORY, 2);  // sections: members are no section
   }
   auto t0 = Clock::now();
-  AddBeams(doc, 100000, 0, nullptr);
+  bench::AddSampleBeams(doc, 100000, 0, nullptr);
   const double took = std::chrono::duration<double>(Clock::now() - t0).count();
   if (dlg) dlg->DestroyWindow();
   return took;

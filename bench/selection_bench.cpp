@@ -20,6 +20,7 @@
 #include <memory>
 #include <string>
 
+#include "BenchModel.h"
 #include "afx/CUserDriver.h"
 #include "db/CClassGrup.h"
 #include "db/CClassMemb.h"
@@ -34,20 +35,9 @@
 
 namespace {
 
-double Now() {
-  timespec ts;
-  clock_gettime(CLOCK_THREAD_CPUTIME_ID, &ts);
-  return ts.tv_sec * 1e9 + ts.tv_nsec;
-}
-
-CHostApp& App() {
-  static CHostApp app;
-  return app;
-}
-
 struct Model {
   Model() {
-    App();
+    bench::App();
     doc = std::make_unique<CDBDoc>();
     CDBDoc::m_pDBDoc = doc.get();
     db = doc->GetModelDB();
@@ -118,9 +108,9 @@ double SuffixAdd(int n) {
   suffix.Format("1to%d", k);
   user.Type(IDC_MNAME_NAME, "Q");
   user.Type(IDC_MNAME_SUFFIX, suffix);
-  const double t0 = Now();
+  const double t0 = bench::ThreadCpuNs();
   user.Click(IDC_MNAME_ADD);
-  const double t = Now() - t0;
+  const double t = bench::ThreadCpuNs() - t0;
   dlg->DestroyWindow();
   return t / k;
 }
@@ -137,9 +127,9 @@ double PurgeAll(int n) {
   });
   auto* dlg = Open<CDefMemberName>(m.doc.get(), IDD_CMD_DEF_MEMBER_NAME);
   CUserDriver user(dlg);
-  const double t0 = Now();
+  const double t0 = bench::ThreadCpuNs();
   user.Click(IDC_MNAME_DEL_ALL_UNUSED);
-  const double t = Now() - t0;
+  const double t = bench::ThreadCpuNs() - t0;
   dlg->DestroyWindow();
   return t / n;
 }
@@ -158,18 +148,12 @@ double PickGroup(int n) {
   I_ModelBase::SetCurMySelfST(&view);
   auto* dlg = Open<CCMStrtGrupDefDlg>(m.doc.get(), IDD_CMD_STRT_GRUP);
   CUserDriver user(dlg);
-  const double t0 = Now();
+  const double t0 = bench::ThreadCpuNs();
   user.ChooseIndex(IDC_SGRP_LIST, 0);
-  const double t = Now() - t0;
+  const double t = bench::ThreadCpuNs() - t0;
   dlg->DestroyWindow();
   I_ModelBase::SetCurMySelfST(nullptr);
   return t / n;
-}
-
-double Best(const std::function<double()>& run, int times) {
-  double best = run();
-  for (int i = 1; i < times; ++i) best = std::min(best, run());
-  return best;
 }
 
 void Report(benchmark::State& state, const char* name, const std::function<double(int)>& at) {
@@ -177,13 +161,13 @@ void Report(benchmark::State& state, const char* name, const std::function<doubl
   const int baseline = 1000;
   if (!base.count(name)) {
     at(baseline);
-    base[name] = Best([&] { return at(baseline); }, 5);
+    base[name] = bench::Best([&] { return at(baseline); }, 5);
   }
   const int n = (int)state.range(0);
   double ns = 0;
   int runs = 0;
   for (auto _ : state) {
-    ns += Best([&] { return at(n); }, n > baseline ? 2 : 5);
+    ns += bench::Best([&] { return at(n); }, n > baseline ? 2 : 5);
     ++runs;
   }
   state.counters["ns_per_unit"] = ns / runs;

@@ -19,6 +19,7 @@
 #include <memory>
 #include <string>
 
+#include "BenchModel.h"
 #include "afx/AfxScript.h"
 #include "afx/CUserDriver.h"
 #include "analysis/CCmdDetailSlabDirDlg.h"
@@ -36,19 +37,6 @@
 
 namespace {
 
-double CpuNow() {
-  timespec ts;
-  clock_gettime(CLOCK_THREAD_CPUTIME_ID, &ts);
-  return ts.tv_sec * 1e9 + ts.tv_nsec;
-}
-
-// One application for every model; made before the models kept between runs, so it ends
-// after them.
-CHostApp& App() {
-  static CHostApp app;
-  return app;
-}
-
 // A model of ten stories; members go on the first seven, the rest stay empty.
 struct Model {
   std::unique_ptr<CDBDoc> doc = std::make_unique<CDBDoc>();
@@ -58,7 +46,7 @@ struct Model {
   std::vector<UINT> stories;
 
   Model() {
-    App();
+    bench::App();
     view = std::make_unique<I_ModelBase>(doc.get());
     I_ModelBase::SetCurMySelfST(view.get());
     db = doc->GetModelDB();
@@ -118,7 +106,7 @@ struct Model {
 
 // Opening and closing the slab dialog once.
 double OpenNs(int n) {
-  App();
+  bench::App();
   static std::map<int, std::unique_ptr<Model>> models;
   auto& m = models[n];
   if (!m) {
@@ -128,12 +116,12 @@ double OpenNs(int n) {
   CDBDoc::m_pDBDoc = m->doc.get();
   I_ModelBase::SetCurMySelfST(m->view.get());
   const int reps = 20;
-  const double t0 = CpuNow();
+  const double t0 = bench::ThreadCpuNs();
   for (int i = 0; i < reps; ++i) {
     AfxQueueDialogScript([](CDialog& d) { d.EndDialog(IDCANCEL); });
     ICmdDialog::DoModal("CCmdDetailSlabDlg", nullptr);
   }
-  return (CpuNow() - t0) / reps;
+  return (bench::ThreadCpuNs() - t0) / reps;
 }
 
 // One Apply over k selected slabs, the window open.
@@ -148,32 +136,26 @@ double ApplyNs(int k) {
   CUIntArray all, none;
   m.memb->GetKeyList(all);
   m.db->GetViewCtrl()->Select(nullptr, none, all, none, none, 0, 0, 1);
-  const double t0 = CpuNow();
+  const double t0 = bench::ThreadCpuNs();
   user.Click(IDC_SDIR_APPLY);
-  const double ns = CpuNow() - t0;
+  const double ns = bench::ThreadCpuNs() - t0;
   auto* sdir = static_cast<CClassSdir*>(m.db->GetClass(CClassSdir::m_nClassID));
   if (sdir->GetCount() != k) return 0;  // nothing written: no measurement
   dlg->DestroyWindow();
   return ns;
 }
 
-double Best(const std::function<double()>& run, int times) {
-  double best = run();
-  for (int i = 1; i < times; ++i) best = std::min(best, run());
-  return best;
-}
-
 void Report(benchmark::State& state, const char* name, int baseline, const std::function<double(int)>& at) {
   static std::map<std::string, double> base;
   if (!base.count(name)) {
     at(baseline);
-    base[name] = Best([&] { return at(baseline); }, 5);
+    base[name] = bench::Best([&] { return at(baseline); }, 5);
   }
   const int n = (int)state.range(0);
   double ns = 0;
   int runs = 0;
   for (auto _ : state) {
-    ns += Best([&] { return at(n); }, 3);
+    ns += bench::Best([&] { return at(n); }, 3);
     ++runs;
   }
   state.counters["ns"] = ns / runs;

@@ -27,6 +27,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include "BenchModel.h"
 #include "db/CClassMatl.h"
 #include "db/CClassStor.h"
 #include "db/CDBDoc.h"
@@ -35,19 +36,6 @@
 #include "levels/CCmdPlanStoryGridMatl.h"
 
 namespace {
-
-// The thread's CPU time: the machine's other work (a shared build host) does not count.
-double Now() {
-  timespec ts;
-  clock_gettime(CLOCK_THREAD_CPUTIME_ID, &ts);
-  return ts.tv_sec * 1e9 + ts.tv_nsec;
-}
-
-class Replay : public DB_CUpdateListener {
- public:
-  CTBCommon* grid = nullptr;
-  void OnUpdate(CView*, LPARAM, CObject* hint) override { grid->UpdateBuffer(hint); }
-};
 
 // A document whose main tower has n stories (and three concrete materials) and a story
 // grid showing it.
@@ -66,7 +54,7 @@ struct SetupOf {
       matl->TR_Add(m);
     }
     CArray<T_STOR_D> s;
-    for (int i = 1; i < n; ++i) s.Add(Story("S", i));
+    for (int i = 1; i < n; ++i) s.Add(bench::NumberedStory("S", i));
     if (!s.IsEmpty()) stor->TR_Add(s, 0, 1);
     db->ClearUndo();
     grid = std::make_unique<Grid>(nullptr);
@@ -79,20 +67,12 @@ struct SetupOf {
     replay.DisconnectDB();
     if (CDBDoc::m_pDBDoc == doc.get()) CDBDoc::m_pDBDoc = nullptr;
   }
-  static T_STOR_D Story(const char* prefix, int i) {
-    T_STOR_D s;
-    s.name.Format("%s%07d", prefix, i);
-    s.height = 3.0 + (i % 7) * 0.1;
-    s.planKey = 1;
-    s.mdulKey = 1;
-    return s;
-  }
   std::unique_ptr<CDBDoc> doc;
   DB_CDataBase* db = nullptr;
   CClassStor* stor = nullptr;
   CClassMatl* matl = nullptr;
   std::unique_ptr<Grid> grid;
-  Replay replay;
+  bench::GridReplay replay;
 };
 using Setup = SetupOf<CCmdPlanStoryGrid>;
 using MatlSetup = SetupOf<CCmdPlanStoryGridMatl>;
@@ -103,9 +83,9 @@ ROWCOL Spread(int i, int n) { return 1 + (ROWCOL)((long long)(i % 64) * (n - 2) 
 double ShowTower(int n) {
   Setup s(n);
   const int reps = 5;
-  const double t0 = Now();
+  const double t0 = bench::ThreadCpuNs();
   for (int i = 0; i < reps; ++i) s.grid->ShowTower(1);
-  return (Now() - t0) / reps;
+  return (bench::ThreadCpuNs() - t0) / reps;
 }
 
 // One story of 64 spread over the tower changed per transaction by write (the stored
@@ -114,14 +94,14 @@ template <class Grid>
 double ReplayModifyOf(int n, const std::function<void(CClassStor&, T_STOR_D&, int)>& write) {
   SetupOf<Grid> s(n);
   const int reps = 100;
-  const double t0 = Now();
+  const double t0 = bench::ThreadCpuNs();
   for (int i = 0; i < reps; ++i) {
     const UINT key = 2 + (UINT)((long long)(i % 64) * (n - 2) / 63);
     T_STOR_D rec;
     s.stor->Get(key, rec);
     write(*s.stor, rec, i);
   }
-  return (Now() - t0) / reps;
+  return (bench::ThreadCpuNs() - t0) / reps;
 }
 
 double ReplayModify(int n) {
@@ -134,10 +114,10 @@ double ReplayModify(int n) {
 double AddStories(int n) {
   Setup s(n);
   CArray<T_STOR_D> stories;
-  for (int i = 0; i < n; ++i) stories.Add(Setup::Story("A", i));
-  const double t0 = Now();
+  for (int i = 0; i < n; ++i) stories.Add(bench::NumberedStory("A", i));
+  const double t0 = bench::ThreadCpuNs();
   s.stor->TR_Add(stories, 0, 1);
-  return Now() - t0;
+  return bench::ThreadCpuNs() - t0;
 }
 
 double EditHeight(int n) {
@@ -145,13 +125,13 @@ double EditHeight(int n) {
   CCmdPlanStoryGrid& g = *s.grid;
   const ROWCOL heightCol = g.GetColumnNoFor(CCmdPlanStoryGrid::COL_HEIGHT);
   const int reps = 100;
-  const double t0 = Now();
+  const double t0 = bench::ThreadCpuNs();
   for (int i = 0; i < reps; ++i) {
     CString text;
     text.Format("%.1f", 2.5 + (i % 5) * 0.1);
     g.UserEditCell((int)Spread(i, n), (int)heightCol, text.c_str());
   }
-  return (Now() - t0) / reps;
+  return (bench::ThreadCpuNs() - t0) / reps;
 }
 
 double MatlReplayModify(int n) {
@@ -165,21 +145,14 @@ double MatlReplayModify(int n) {
 double MatlAdded(int n) {
   MatlSetup s(n);
   const int reps = 100;
-  const double t0 = Now();
+  const double t0 = bench::ThreadCpuNs();
   for (int i = 0; i < reps; ++i) {
     T_MATL_D m;
     m.name.Format("C%d", 100 + i);
     m.type = "C";
     s.matl->TR_Add(m);
   }
-  return (Now() - t0) / reps;
-}
-
-// The best of a few runs, so that one slow run (another process) does not decide.
-double Best(const std::function<double()>& run, int times) {
-  double best = run();
-  for (int i = 1; i < times; ++i) best = std::min(best, run());
-  return best;
+  return (bench::ThreadCpuNs() - t0) / reps;
 }
 
 // Runs a case at its size and at the 10^3 baseline, in the same run.
@@ -188,13 +161,13 @@ void Report(benchmark::State& state, const char* name, const std::function<doubl
   const int baseline = 1000;
   if (!base.count(name)) {
     at(baseline);  // warms the allocator and the caches, as the measured runs are
-    base[name] = Best([&] { return at(baseline); }, 5);
+    base[name] = bench::Best([&] { return at(baseline); }, 5);
   }
   const int n = (int)state.range(0);
   double ns = 0;
   int runs = 0;
   for (auto _ : state) {
-    ns += Best([&] { return at(n); }, n > baseline ? 2 : 5);
+    ns += bench::Best([&] { return at(n); }, n > baseline ? 2 : 5);
     ++runs;
   }
   state.counters["ns"] = ns / runs;

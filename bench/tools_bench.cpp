@@ -13,6 +13,7 @@
 #include <map>
 #include <memory>
 #include <vector>
+#include "BenchModel.h"
 #include "db/CClassCmld.h"
 #include "db/CClassMasg.h"
 #include "db/CClassMemb.h"
@@ -32,11 +33,6 @@ struct Model {
   std::unique_ptr<CDBDoc> doc;
   std::vector<UINT> sample;
 };
-
-CHostApp& App() {
-  static CHostApp app;
-  return app;
-}
 
 Model& GetModel(int n) {
   static std::map<int, std::unique_ptr<Model>> cache;
@@ -103,7 +99,7 @@ Model& GetModel(int n) {
 }
 
 double NsPerFill(int n) {
-  App();
+  bench::App();
   Model& f = GetModel(n);
   CDBDoc::m_pDBDoc = f.doc.get();
   auto* dlg = new CToolsDlg(nullptr);

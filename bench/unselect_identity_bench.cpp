@@ -13,9 +13,9 @@
 #include <benchmark/benchmark.h>
 
 #include <chrono>
-#include <cmath>
 #include <map>
 #include <memory>
+#include "BenchModel.h"
 #include "afx/CUserDriver.h"
 #include "db/CClassMemb.h"
 #include "db/CClassPont.h"
@@ -29,45 +29,15 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-CHostApp& App() {
-  static CHostApp app;
-  return app;
-}
-
 CDBDoc& GetModel(int n) {
   static std::map<int, std::unique_ptr<CDBDoc>> cache;
   auto& doc = cache[n];
   if (doc) return *doc;
-  App();
+  bench::App();
   doc = std::make_unique<CDBDoc>();
   doc->NewSampleModel();
-  DB_CDataBase* db = doc->GetModelDB();
-  auto* pont = static_cast<CClassPont*>(db->GetClass(CClassPont::m_nClassID));
-  auto* memb = static_cast<CClassMemb*>(db->GetClass(CClassMemb::m_nClassID));
-  const int cols = (int)std::ceil(std::sqrt((double)n)) + 2;
-  const int rows = n / (cols - 1) + 1;
-  CArray<T_PONT_D> pts;
-  for (UINT story : {3u, 4u})
-    for (int r = 0; r < rows; ++r)
-      for (int c = 0; c < cols; ++c) {
-        T_PONT_D p;
-        p.x = c, p.y = r, p.storyKey = story;
-        pts.Add(p);
-      }
-  const UINT base = pont->GetNewKey();
-  pont->TR_Add(pts);
-  const UINT perStory = (UINT)(rows * cols);
-  CArray<T_MEMB_D> beams;
-  for (int i = 0; i < n; ++i) {
-    const int s = i & 1, j = i / 2, r = j / (cols - 1), c = j % (cols - 1);
-    T_MEMB_D m;
-    m.type = 201, m.storyKey = 3 + s, m.sectKey = (UINT)(i % 3 + 1);
-    m.points.Add(base + s * perStory + (UINT)(r * cols + c));
-    m.points.Add(base + s * perStory + (UINT)(r * cols + c + 1));
-    beams.Add(m);
-  }
-  memb->TR_Add(beams);
-  db->ClearUndo();
+  bench::AddSampleBeams(*doc, n, 0, nullptr);
+  doc->GetModelDB()->ClearUndo();
   return *doc;
 }
 
