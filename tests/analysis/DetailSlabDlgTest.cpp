@@ -28,6 +28,7 @@
 #include "frame/ICmdDialog.h"
 #include "host/CHostApp.h"
 #include "res/resource.h"
+#include "tests/platform/db/ThreeStoryFixture.h"
 #include "ui/CDlgModelessMgr.h"
 #include "ui/CMsgDll.h"
 #include "view/I_ModelBase.h"
@@ -36,24 +37,17 @@ namespace {
 
 using Script = std::function<void(CDialog&, CUserDriver&)>;
 
-class SlabModelTest : public ::testing::Test {
+class SlabModelTest : public ThreeStoryTest {
  protected:
   void SetUp() override {
     app = std::make_unique<CHostApp>();
-    doc = std::make_unique<CDBDoc>();
+    NewDocument();
     view = std::make_unique<I_ModelBase>(doc.get());
     I_ModelBase::SetCurMySelfST(view.get());
-    db = doc->GetModelDB();
     T_PLAN_D plan;
     ASSERT_TRUE(Table<CClassPlan>()->Get(1, plan));
     planName = plan.name.c_str();
-    for (const char* name : {"1F", "2F", "3F"}) {
-      T_STOR_D s;
-      s.name = name;
-      s.planKey = 1;
-      ASSERT_TRUE(Table<CClassStor>()->TR_Add(s));
-      stories.push_back(Table<CClassStor>()->GetKey(name, 1));
-    }
+    ASSERT_NO_FATAL_FAILURE(AddStories());
     slab1 = AddMemb(301, stories[0]);
     beam1 = AddMemb(201, stories[0]);
     slab2 = AddMemb(301, stories[1]);
@@ -67,29 +61,8 @@ class SlabModelTest : public ::testing::Test {
   void TearDown() override {
     AfxClearScriptQueue();
     view.reset();
-    doc.reset();
+    ThreeStoryTest::TearDown();
     app.reset();
-  }
-  template <class T> T* Table() { return static_cast<T*>(db->GetClass(T::m_nClassID)); }
-
-  UINT AddMemb(int type, UINT story, double x = 0.0) {
-    const int n = type >= 300 ? 4 : 2;
-    const double xs[] = {0, 1, 1, 0}, ys[] = {0, 0, 1, 1};
-    T_MEMB_D m;
-    m.type = type;
-    m.storyKey = story;
-    for (int i = 0; i < n; ++i) {
-      T_PONT_D p;
-      p.x = x + xs[i];
-      p.y = ys[i];
-      p.storyKey = story;
-      const UINT k = Table<CClassPont>()->GetNewKey();
-      EXPECT_TRUE(Table<CClassPont>()->TR_Add(p));
-      m.points.Add(k);
-    }
-    const UINT key = Table<CClassMemb>()->GetNewKey();
-    EXPECT_TRUE(Table<CClassMemb>()->TR_Add(m));
-    return key;
   }
   void SelectMembers(std::initializer_list<UINT> keys) {
     CUIntArray m, none;
@@ -115,11 +88,8 @@ class SlabModelTest : public ::testing::Test {
   static bool Checked(CDialog& d, int id) { return d.IsDlgButtonChecked(id) != 0; }
 
   std::unique_ptr<CHostApp> app;
-  std::unique_ptr<CDBDoc> doc;
   std::unique_ptr<I_ModelBase> view;
-  DB_CDataBase* db = nullptr;
   std::string planName;
-  std::vector<UINT> stories;
   UINT slab1 = 0, beam1 = 0, slab2 = 0, slab3 = 0, wall2 = 0;
 };
 

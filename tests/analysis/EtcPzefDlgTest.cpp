@@ -17,23 +17,15 @@
 #include "frame/ICmdDialog.h"
 #include "host/CHostApp.h"
 #include "res/resource.h"
+#include "tests/analysis/ModalDlgFixture.h"
 
 namespace {
 
-using Script = std::function<void(CDialog&, CUserDriver&)>;
-
-class EtcPzefDlgTest : public ::testing::Test {
+class EtcPzefDlgTest : public ModalDlgTest<CEtcPzefDlg> {
  protected:
   void SetUp() override {
-    app = std::make_unique<CHostApp>();
-    doc = std::make_unique<CDBDoc>();
+    ModalDlgTest::SetUp();
     pzef = static_cast<CClassPzef*>(doc->GetModelDB()->GetClass(CClassPzef::m_nClassID));
-    AfxClearMessageLog();
-  }
-  void TearDown() override {
-    AfxClearScriptQueue();
-    doc.reset();
-    app.reset();
   }
   void Store(const std::function<void(T_PZEF_D&)>& f) {
     T_PZEF_D p;
@@ -41,33 +33,12 @@ class EtcPzefDlgTest : public ::testing::Test {
     ASSERT_TRUE(pzef->TR_Add(p));
     app->ClearViewHints();
   }
-  INT_PTR Run(const Script& actions) {
-    AfxQueueDialogScript([actions](CDialog& d) {
-      CUserDriver user(&d);
-      actions(d, user);
-    });
-    CEtcPzefDlg dlg;
-    return dlg.DoModal();
-  }
   T_PZEF_D Stored() {
     T_PZEF_D p;
     EXPECT_TRUE(pzef->Get(p));
     return p;
   }
-  static std::string TextOf(CDialog& d, int id) {
-    CString s;
-    d.GetDlgItem(id)->GetWindowText(s);
-    return s.c_str();
-  }
-  static bool Enabled(CDialog& d, int id) { return d.GetDlgItem(id)->IsWindowEnabled() != 0; }
-  static bool Checked(CDialog& d, int id) { return d.IsDlgButtonChecked(id) != 0; }
-  std::string LastMessage() {
-    const AFX_MESSAGE_RECORD* m = AfxGetLastMessage();
-    return m ? m->text.c_str() : "";
-  }
 
-  std::unique_ptr<CHostApp> app;
-  std::unique_ptr<CDBDoc> doc;
   CClassPzef* pzef = nullptr;
 };
 

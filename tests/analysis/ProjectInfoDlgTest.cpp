@@ -26,10 +26,9 @@
 #include "frame/ICmdDialog.h"
 #include "host/CHostApp.h"
 #include "res/resource.h"
+#include "tests/analysis/ModalDlgFixture.h"
 
 namespace {
-
-using Script = std::function<void(CDialog&, CUserDriver&)>;
 
 // The edits of the record's fields, in the record's order.
 const int kFieldIds[CCMEtcPrjConf::FIELDS] = {14838, 14863, 14839, 14840, 14841, 14842, 14843,
@@ -37,7 +36,7 @@ const int kFieldIds[CCMEtcPrjConf::FIELDS] = {14838, 14863, 14839, 14840, 14841,
                                               14848, 14850, 14852, 14854, 14856, 14857};
 const int kFactIds[CCMEtcPrjConf::FACTS] = {14858, 14859, 14860, 14861, 14862};
 
-class ProjectInfoDlgTest : public ::testing::Test {
+class ProjectInfoDlgTest : public ModalDlgTest<CCMEtcPrjConf> {
  protected:
   void SetUp() override {
     const char* tz = std::getenv("TZ");
@@ -45,40 +44,19 @@ class ProjectInfoDlgTest : public ::testing::Test {
     hadTz = tz != nullptr;
     setenv("TZ", "UTC", 1);
     tzset();
-    app = std::make_unique<CHostApp>();
-    doc = std::make_unique<CDBDoc>();
+    ModalDlgTest::SetUp();
     ASSERT_TRUE(pjcf.ConnectToDB(doc->GetModelDB()));
     dir = std::filesystem::temp_directory_path() / ("vur_prjconf_" + std::to_string(getpid()));
     std::filesystem::create_directories(dir);
-    AfxClearMessageLog();
   }
   void TearDown() override {
-    AfxClearScriptQueue();
     pjcf.Disconnect();
-    doc.reset();
-    app.reset();
+    ModalDlgTest::TearDown();
     std::error_code ec;
     std::filesystem::remove_all(dir, ec);
     if (hadTz) setenv("TZ", oldTz.c_str(), 1);
     else unsetenv("TZ");
     tzset();
-  }
-  INT_PTR Run(const Script& actions) {
-    AfxQueueDialogScript([actions](CDialog& d) {
-      CUserDriver user(&d);
-      actions(d, user);
-    });
-    CCMEtcPrjConf dlg;
-    return dlg.DoModal();
-  }
-  static std::string TextOf(CDialog& d, int id) {
-    CString s;
-    d.GetDlgItem(id)->GetWindowText(s);
-    return s.c_str();
-  }
-  std::string LastMessage() {
-    const AFX_MESSAGE_RECORD* m = AfxGetLastMessage();
-    return m ? m->text.c_str() : "";
   }
   // Saves the model as NAME in the test folder with its times set to that UTC moment.
   std::string SaveAt(const char* name, time_t when) {
@@ -90,8 +68,6 @@ class ProjectInfoDlgTest : public ::testing::Test {
     return path;
   }
 
-  std::unique_ptr<CHostApp> app;
-  std::unique_ptr<CDBDoc> doc;
   CClassPjcf pjcf;
   std::filesystem::path dir;
   std::string oldTz;

@@ -21,6 +21,7 @@
 #include "db/CDBDoc.h"
 #include "db/DB_CUpdateListener.h"
 #include "db/DB_CUpdateRecord.h"
+#include "tests/platform/db/ThreeStoryFixture.h"
 
 namespace {
 
@@ -30,42 +31,8 @@ class Listener : public DB_CUpdateListener {
   int calls = 0;
 };
 
-class SlabSettingsTablesTest : public ::testing::Test {
+class SlabSettingsTablesTest : public ThreeStoryTest {
  protected:
-  void SetUp() override {
-    doc = std::make_unique<CDBDoc>();
-    db = doc->GetModelDB();
-    for (const char* name : {"1F", "2F", "3F"}) {
-      T_STOR_D s;
-      s.name = name;
-      s.planKey = 1;
-      ASSERT_TRUE(Table<CClassStor>()->TR_Add(s));
-      stories.push_back(Table<CClassStor>()->GetKey(name, 1));
-    }
-  }
-  void TearDown() override { doc.reset(); }
-  template <class T> T* Table() { return static_cast<T*>(db->GetClass(T::m_nClassID)); }
-
-  // A member of that type on the story: a square outline for an area member, else a line.
-  UINT AddMemb(int type, UINT story, double x = 0.0) {
-    const int n = type >= 300 ? 4 : 2;
-    const double xs[] = {0, 1, 1, 0}, ys[] = {0, 0, 1, 1};
-    T_MEMB_D m;
-    m.type = type;
-    m.storyKey = story;
-    for (int i = 0; i < n; ++i) {
-      T_PONT_D p;
-      p.x = x + xs[i];
-      p.y = ys[i];
-      p.storyKey = story;
-      const UINT k = Table<CClassPont>()->GetNewKey();
-      EXPECT_TRUE(Table<CClassPont>()->TR_Add(p));
-      m.points.Add(k);
-    }
-    const UINT key = Table<CClassMemb>()->GetNewKey();
-    EXPECT_TRUE(Table<CClassMemb>()->TR_Add(m));
-    return key;
-  }
   static CUIntArray Keys(std::initializer_list<UINT> ks) {
     CUIntArray a;
     for (UINT k : ks) a.Add(k);
@@ -83,10 +50,6 @@ class SlabSettingsTablesTest : public ::testing::Test {
     }
     return s;
   }
-
-  std::unique_ptr<CDBDoc> doc;
-  DB_CDataBase* db = nullptr;
-  std::vector<UINT> stories;
 };
 
 TEST_F(SlabSettingsTablesTest, LoadControlConsidersWindAndSeismicUnlessTold) {

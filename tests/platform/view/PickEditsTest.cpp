@@ -14,6 +14,7 @@
 #include "db/CClassStor.h"
 #include "db/CCobxMatl.h"
 #include "db/CDBDoc.h"
+#include "tests/platform/db/ControlDialogFixture.h"
 #include "view/CEditAttrPick.h"
 #include "view/CEditMatl.h"
 #include "view/CViewEventController.h"
@@ -40,46 +41,7 @@ BEGIN_MESSAGE_MAP(Notified, CWnd)
   ON_REGISTERED_MESSAGE(CMouseEdit2::WM_LBUTTONDOWN_FROM_MVIEW2, &Notified::OnPick)
 END_MESSAGE_MAP()
 
-class PickEdits : public ::testing::Test {
- protected:
-  void SetUp() override {
-    AfxDiscardQueuedMessages();
-    doc = std::make_unique<CDBDoc>();
-    doc->NewSampleModel();
-    ASSERT_TRUE(dlg.CreateEx(0, "#32770", "test", WS_POPUP | WS_VISIBLE, CRect(0, 0, 400, 300), nullptr, 0));
-    user.SetDialog(&dlg);
-  }
-  void TearDown() override {
-    dlg.DestroyWindow();
-    doc.reset();
-    EXPECT_EQ(0, AfxGetWindowCount()) << "a test left windows behind";
-  }
-  template <class Combo> void Make(Combo& c, UINT id, DWORD style = CBS_DROPDOWNLIST) {
-    ASSERT_TRUE(c.Create(WS_CHILD | WS_VISIBLE | WS_TABSTOP | style, CRect(0, 0, 120, 200), &dlg, id));
-  }
-  void MakeEdit(CEdit& e, UINT id) {
-    ASSERT_TRUE(e.Create(WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL, CRect(0, 0, 80, 20), &dlg, id));
-  }
-  static std::string Text(const CWnd& w) {
-    CString s;
-    w.GetWindowText(s);
-    return s.c_str();
-  }
-  static std::string Items(const CComboBox& c) {
-    std::string s;
-    for (int i = 0; i < c.GetCount(); ++i) {
-      CString t;
-      c.GetLBText(i, t);
-      s += (s.empty() ? "" : ",") + std::string(t.c_str()) + "=" + std::to_string(c.GetItemData(i));
-    }
-    return s;
-  }
-  template <class T> T* Table() { return static_cast<T*>(doc->GetModelDB()->GetClass(T::m_nClassID)); }
-
-  std::unique_ptr<CDBDoc> doc;
-  Notified dlg;
-  CUserDriver user;
-};
+class PickEdits : public ControlDialogTest<Notified> {};
 
 TEST_F(PickEdits, MaterialComboAndNumberEditFollowEachOther) {
   CCobxMatl combo;
