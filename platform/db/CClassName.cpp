@@ -55,6 +55,7 @@ int CClassName::GetRefCount(UINT key) const {
 
 void CClassName::DeleteDependants(const std::vector<UINT>& keys) {
   if (auto* mbld = static_cast<CClassMbld*>(m_pDB->GetClass(CClassMbld::m_nClassID))) mbld->EraseOfNames(keys);
+  if (auto* nsbl = static_cast<CClassNsbl*>(m_pDB->GetClass(CClassNsbl::m_nClassID))) nsbl->EraseOf(keys);
 }
 
 // ---- named slab loads -----------------------------------------------------------------------

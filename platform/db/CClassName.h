@@ -1,5 +1,6 @@
 // The member names of the model (T_NAME_D), and the named slab loads (CClassNsbl) that
-// hang on the slab names. The sample model holds the slab names "S1" and "S2".
+// hang on the slab names: a deleted name takes its slab load with it in the same
+// transaction. The sample model holds the slab names "S1" and "S2".
 // The name combo (CCobxName) offers, for each name kind, the names of its member type (kind
 // 1 points 100, 2 columns 101, 4 to 512 the line members 200 to 208, 1024 to 4096 the area
 // members 300 to 302; 2048 slabs 301),
@@ -35,7 +36,8 @@ class CClassName : public DB_CTable<T_NAME_D> {
   int GetRefCount(UINT key) const;
 
  protected:
-  // Deleted names take their member load assignments with them, in the same transaction.
+  // Deleted names take their member load assignments and their named slab loads with
+  // them, in the same transaction.
   void DeleteDependants(const std::vector<UINT>& keys) override;
 };
 

@@ -1,5 +1,6 @@
 // Member names and named slab loads: names unique within a member type, slab loads only
-// under slab names, the sample's slab names and the name combo's slab kind.
+// under slab names and gone with them, the sample's slab names and the name combo's slab
+// kind.
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -68,6 +69,40 @@ TEST_F(MemberNamesTest, SlabLoadsLiveOnlyUnderSlabNames) {
   EXPECT_FALSE(nsbl->TR_Add(keys, recs));
   ASSERT_TRUE(nsbl->Get(keys[0], got));
   EXPECT_DOUBLE_EQ(got.DL, 7) << "a refused array writes nothing";
+}
+
+TEST_F(MemberNamesTest, ADeletedSlabNameTakesItsLoadAlongAndUndoBringsBothBack) {
+  ASSERT_TRUE(names->TR_Add(Name("S9", CClassName::TYPE_SLAB)));
+  ASSERT_TRUE(names->TR_Add(Name("S8", CClassName::TYPE_SLAB)));
+  ASSERT_TRUE(names->TR_Add(Name("B9", 201)));
+  const UINT s9 = names->GetKey("S9", CClassName::TYPE_SLAB), s8 = names->GetKey("S8", CClassName::TYPE_SLAB);
+  const UINT b9 = names->GetKey("B9", 201);
+  T_NSBL_D l;
+  l.DL = 5;
+  l.LL = 2;
+  ASSERT_TRUE(nsbl->TR_Add(s9, l));
+  ASSERT_TRUE(nsbl->TR_Add(s8, l));
+  ASSERT_EQ(names->GetRefCount(s9), 1);
+  DB_CDataBase* db = doc->GetModelDB();
+  const int undo = db->GetUndoCount();
+  CUIntArray gone;
+  gone.Add(s9);
+  gone.Add(b9);
+  ASSERT_TRUE(names->TR_Del(gone)) << "a name in use by its slab load may still go";
+  EXPECT_EQ(db->GetUndoCount(), undo + 1) << "one transaction";
+  T_NSBL_D got;
+  EXPECT_FALSE(names->Exist(s9));
+  EXPECT_FALSE(nsbl->Get(s9, got)) << "no load is left under a key without its name";
+  EXPECT_TRUE(nsbl->Get(s8, got)) << "another name's load stays";
+  ASSERT_TRUE(db->Undo());
+  EXPECT_TRUE(names->Exist(s9));
+  EXPECT_TRUE(names->Exist(b9));
+  ASSERT_TRUE(nsbl->Get(s9, got));
+  EXPECT_DOUBLE_EQ(got.DL, 5);
+  EXPECT_DOUBLE_EQ(got.LL, 2);
+  ASSERT_TRUE(db->Redo());
+  EXPECT_FALSE(names->Exist(s9));
+  EXPECT_FALSE(nsbl->Get(s9, got));
 }
 
 TEST(MemberNamesSample, TheSampleHoldsSlabNamesWithTheirLoads) {
