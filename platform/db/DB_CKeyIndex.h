@@ -6,6 +6,7 @@
 // margin, so it costs at most a few words per key of the table's largest count; sparse or
 // composite keys stay in the hash. Keys are non-zero.
 #pragma once
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <utility>
@@ -23,6 +24,19 @@ class DB_CKeyIndex {
     }
   }
   bool Contains(uint32_t key) const { return Find(key) != nullptr; }
+  // Appends every key, ascending: the direct array in order, then the hashed keys (all
+  // above it) sorted. O(direct size + hashed keys log hashed keys).
+  void AppendKeysAscending(std::vector<uint32_t>& out) const {
+    out.reserve(out.size() + m_n);
+    const uint32_t n = (uint32_t)m_direct.size();
+    for (uint32_t k = 1; k < n; ++k)
+      if (m_direct[k] != NIL) out.push_back(k);
+    if (m_hashed == 0) return;
+    const size_t from = out.size();
+    for (const Entry& e : m_t)
+      if (e.key) out.push_back(e.key);
+    std::sort(out.begin() + (std::ptrdiff_t)from, out.end());
+  }
   // key must be non-zero and not present; slot must not be 0xFFFFFFFF.
   void Insert(uint32_t key, uint32_t slot) {
     if (key >= m_direct.size() && (size_t)key < DirectLimit(m_n + 1)) GrowDirect(key);

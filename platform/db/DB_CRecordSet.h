@@ -75,6 +75,11 @@ class DB_CRecordSet {
     return s ? &m_recs[*s] : nullptr;
   }
   BOOL Exist(UINT key) const { return m_keyIdx.Contains(key); }
+  // Every key, ascending (not in sequence order).
+  void GetKeysAscending(std::vector<UINT>& out) const {
+    out.clear();
+    m_keyIdx.AppendKeysAscending(out);
+  }
   // 0-based position, -1 when absent.
   int Pos(UINT key) const {
     const uint32_t* s = m_keyIdx.Find(key);

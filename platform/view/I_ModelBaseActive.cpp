@@ -63,23 +63,12 @@ void Remove(CDBDoc* doc, CActiveSet& set, int kind, const CUIntArray& keys) {
   });
 }
 
-// Every key of the table, ascending: one walk, sorted only when the table is not in key
-// order.
+// Every key of the table, ascending, from its key index.
 template <class T>
 void AllKeys(DB_CDataBase* db, UINT classId, CUIntArray& out) {
   auto* store = db ? static_cast<DB_CStore<T>*>(db->GetStore(classId)) : nullptr;
   if (!store) return;
-  std::vector<UINT>& v = out.vec();
-  v.resize((size_t)store->m_set.Count());
-  size_t i = 0;
-  UINT prev = 0;
-  bool sorted = true;
-  store->m_set.ForEach([&](UINT k, const T&) {
-    v[i++] = k;
-    sorted = sorted && k > prev;
-    prev = k;
-  });
-  if (!sorted) std::sort(v.begin(), v.end());
+  store->m_set.GetKeysAscending(out.vec());
 }
 
 void Get(CDBDoc* doc, const CActiveSet& set, int kind, CUIntArray& out) {

@@ -41,6 +41,11 @@ TEST(KeyIndex, AgreesWithAMap) {
         ASSERT_TRUE(got) << k;
         ASSERT_EQ(*got, slot);
       }
+      std::vector<uint32_t> want, keys;
+      for (const auto& [k, slot] : ref) want.push_back(k);
+      std::sort(want.begin(), want.end());
+      ix.AppendKeysAscending(keys);
+      ASSERT_EQ(keys, want);
     }
   }
   EXPECT_EQ(ix.Find(0), nullptr);
@@ -85,6 +90,12 @@ TEST(KeyIndex, KeysMoveToTheDirectArrayAsTheTableFills) {
     ix.Erase(2);  // twice: nothing
     for (uint32_t i = 0; i < 64; i += 2) ix.Erase((i + 1) << 20);
     EXPECT_EQ(ix.Size(), 10000u + 32u);
+    std::vector<uint32_t> all;
+    ix.AppendKeysAscending(all);
+    ASSERT_EQ(all.size(), 10000u + 32u);
+    EXPECT_TRUE(std::is_sorted(all.begin(), all.end()));
+    EXPECT_EQ(all.front(), 1u);
+    EXPECT_EQ(all.back(), 64u << 20);
     EXPECT_EQ(ix.Find(4), nullptr);
     ASSERT_TRUE(ix.Find(5));
     EXPECT_EQ(*ix.Find(5), 15u);
