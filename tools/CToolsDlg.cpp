@@ -41,7 +41,12 @@ BOOL CToolsDlg::OnInitDialog() {
   m_nShownMode = 0;
   m_bIsAlive = 1;
   InitDlg();
+  Connect();
   return TRUE;
+}
+
+void CToolsDlg::OnDBUpdate(const DB_CDataBase&) {
+  if (m_nShownMode == PAGE_PRE && m_pPrePage) m_pPrePage->OnModelChanged();
 }
 
 void CToolsDlg::InitDlg() {
@@ -142,5 +147,6 @@ BOOL CToolsDlg::PreTranslateMessage(MSG* pMsg) {
 
 void CToolsDlg::PostNcDestroy() {
   m_bIsAlive = 0;
+  Disconnect();
   CDBDlgBase::PostNcDestroy();
 }

@@ -13,8 +13,10 @@
 // ends. m_pMySelf points to the window while it lives; IsAlive answers 0 once its window
 // is gone.
 //
-// Esc clears the highlighted pick and still ends the window as a dialog key. The window
-// reacts to no database notice itself: its pages follow their attribute controls.
+// Esc clears the highlighted pick and still ends the window as a dialog key. The pages
+// follow their attribute controls; besides, every transaction of the model database (an
+// undo, another window's change) shows the building-model page's object again as the
+// model holds it, so that the page never shows values the model no longer has.
 #pragma once
 #include "ui/CDBDlgBase.h"
 #include "ui/CDBUpdateConnector.h"
@@ -71,6 +73,7 @@ class CToolsDlg : public CDBDlgBase, public CDBUpdateConnector, public I_ViewEve
   BOOL OnView_MouseMove() override { return FALSE; }
 
  private:
+  void OnDBUpdate(const DB_CDataBase& db) override;
   void ShowModePage();
   // Asks the current view to redraw its highlighted pick.
   static void RefreshViewHighlight();

@@ -298,6 +298,26 @@ LRESULT CToolsPrePage::OnPropChanged(WPARAM, LPARAM) {
   return 0;
 }
 
+void CToolsPrePage::OnModelChanged() {
+  if (m_nWriting || !m_hWnd || !m_nShownKey) return;
+  const BOOL bPont = m_strObjType == "p";
+  const BOOL bMemb = m_strObjType == "m";
+  if (!bPont && !bMemb) return;
+  const BOOL exists = bPont ? m_pPont && m_pPont->Exist(m_nShownKey) : m_pMemb && m_pMemb->Exist(m_nShownKey);
+  if (!exists) {
+    UINT& highlighted = bPont ? I_ModelBase::PONTKEY : I_ModelBase::MEMBKEY;
+    if (highlighted == m_nShownKey) highlighted = 0;
+    m_nShownKey = 0;
+    m_strObjType.Empty();
+    bPont ? ResetPontAttrList() : ResetMembAttrList();
+    m_edit.SetWindowText("");
+    return;
+  }
+  if (bPont) FillPontAttrList(m_nShownKey, 0);
+  else FillMembAttrList(m_nShownKey, 0);
+  ShowNumberOf(bPont ? 'p' : 'm', m_nShownKey);
+}
+
 LRESULT CToolsPrePage::OnAttrDataChanged(WPARAM wParam, LPARAM) {
   const BOOL bPont = m_strObjType == "p";
   const BOOL bMemb = m_strObjType == "m";

@@ -101,6 +101,11 @@ class CToolsPrePage : public CDlgChild {
   void ResetMembAttrList();
   void OnClickedClose();
 
+  // A transaction of the model (another window's change, an undo or a redo): the shown
+  // object is shown again as the model now holds it, or the list empties when the object
+  // is gone. Changes the page itself writes are left to its attribute control's notice.
+  void OnModelChanged();
+
   LRESULT OnPropChanged(WPARAM wParam, LPARAM lParam);
   LRESULT OnAttrDataChanged(WPARAM wParam, LPARAM lParam);
   LRESULT OnCmdToolRunCommand(WPARAM wParam, LPARAM lParam);
@@ -177,6 +182,14 @@ class CToolsPrePage : public CDlgChild {
   void FillBeamRows(UINT membKey, const T_MEMB_D& memb, int nRefresh, int nObjClass, int nListKind);
   // The current row of the list; NULL when none (or a group).
   CCmbBtnProp* CurrentRow() const;
+  // Held while a handler of the page may write through the attribute control.
+  struct CWriting {
+    explicit CWriting(CToolsPrePage& page) : m_page(page) { ++m_page.m_nWriting; }
+    ~CWriting() { --m_page.m_nWriting; }
+    CWriting(const CWriting&) = delete;
+    CWriting& operator=(const CWriting&) = delete;
+    CToolsPrePage& m_page;
+  };
 
   int m_nRadio = 0;
   CMembEdit m_edit;
@@ -188,6 +201,7 @@ class CToolsPrePage : public CDlgChild {
   int m_nPrevRadio = 0;
   CString m_strObjType;
   UINT m_nShownKey = 0;
+  int m_nWriting = 0;
   T_MATR_D m_matr;
   DB_CDataBase* m_pDB = nullptr;
   CClassPont* m_pPont = nullptr;

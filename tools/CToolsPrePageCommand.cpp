@@ -137,6 +137,7 @@ int OpeningNumber(const CString& label, const CString& opening) {
 }  // namespace
 
 LRESULT CToolsPrePage::OnPropCommand(WPARAM wParam, LPARAM lParam) {
+  const CWriting writing(*this);
   const CCmbBtnProp* cur = CurrentRow();
   if (!cur) return 0;
   const auto* pressed = lParam ? reinterpret_cast<const CCmbBtnProp*>(lParam) : cur;
@@ -193,6 +194,7 @@ LRESULT CToolsPrePage::OnPropCommand(WPARAM wParam, LPARAM lParam) {
 }
 
 LRESULT CToolsPrePage::OnDeleteAttrData(WPARAM, LPARAM) {
+  const CWriting writing(*this);
   const CCmbBtnProp* cur = CurrentRow();
   if (!cur) return 0;
   const CString label = cur->GetName();

@@ -169,6 +169,7 @@ int CToolsPrePage::ApplyBetaAngleRow() {
 }
 
 LRESULT CToolsPrePage::OnPropChangeValue(WPARAM wParam, LPARAM) {
+  const CWriting writing(*this);
   CCmbBtnProp* row = CurrentRow();
   if (!row) return 0;
   const EditRow* e = FindEditRow(m_nShownKind, row->GetName());

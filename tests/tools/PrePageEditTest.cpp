@@ -197,9 +197,11 @@ TEST_F(PrePageEditTest, ProtectionRowsRememberTheAcceptedTextAndShowItAgainAfter
   EXPECT_EQ(Page()->GetProtectText().str(), Text("IDS_CMD_ATTR_YES"));
   EXPECT_EQ(Design(col).value[4], 1);
 
-  // The member goes behind the page's back: the control refuses, nothing is written, and
-  // the row and the page's record keep the accepted choice.
+  // The member goes behind the page's back (the window no longer follows the model): the
+  // control refuses, nothing is written, and the row and the page's record keep the
+  // accepted choice.
   const T_DMTP_D block = Page()->GetAttrRecord().dmtp;
+  CToolsDlg::GetMySelf()->Disconnect();
   ASSERT_TRUE(memb->TR_Del(col));
   CMembDataCtrl::ClearCalls();
   ASSERT_TRUE(Choose("IDS_CMD_ATTR_MEMB_COL_PROTECT", "IDS_CMD_ATTR_NO"));
@@ -285,6 +287,43 @@ TEST_F(PrePageEditTest, MaterialSectionThicknessAndCoordinatesGoToTheControl) {
   ASSERT_TRUE(pont->Get(pts[1], p));
   EXPECT_DOUBLE_EQ(p.x, 7.5);
   EXPECT_DOUBLE_EQ(p.y, -2.0);
+}
+
+// A change the page did not write (another window, an undo, a redo) shows the object
+// again as the model holds it; an object that goes empties the list and its highlight.
+TEST_F(PrePageEditTest, ModelChangesAndUndoShowTheObjectAsTheModelHoldsIt) {
+  const UINT col = AddMemb(101, 1);
+  Show('m', col);
+  I_ModelBase::MEMBKEY = col;
+  const std::string before = Value("IDS_CMD_ATTR_MEMB_MATERIAL");
+  CCmbBtnProp* matl = Row("IDS_CMD_ATTR_MEMB_MATERIAL");
+  const int other = matl->GetSelected() == 0 ? 1 : 0;
+  T_MEMB_D m;
+  ASSERT_TRUE(memb->Get(col, m));
+  m.matlKey = matl->GetItemDataArray()[other];
+  ASSERT_TRUE(memb->TR_Modify(col, m));
+  const std::string after = Value("IDS_CMD_ATTR_MEMB_MATERIAL");
+  EXPECT_NE(after, before);
+  ASSERT_TRUE(db->Undo());
+  EXPECT_EQ(Value("IDS_CMD_ATTR_MEMB_MATERIAL"), before);
+  ASSERT_TRUE(db->Redo());
+  EXPECT_EQ(Value("IDS_CMD_ATTR_MEMB_MATERIAL"), after);
+  // The page's own change is shown once, by its control's notice.
+  ASSERT_TRUE(List().UserCommitChoice(Row("IDS_CMD_ATTR_MEMB_MATERIAL"), other == 0 ? 1 : 0));
+  EXPECT_EQ(Value("IDS_CMD_ATTR_MEMB_MATERIAL"), before);
+
+  ASSERT_TRUE(memb->TR_Del(col));
+  EXPECT_EQ(Value("IDS_CMD_ATTR_MEMB_MATERIAL"), "<no row>");
+  EXPECT_EQ(Page()->GetShownKey(), 0u);
+  EXPECT_EQ(I_ModelBase::MEMBKEY, 0u);
+
+  // A point moved elsewhere shows its new coordinate.
+  Show('p', pts[1]);
+  T_PONT_D p;
+  ASSERT_TRUE(pont->Get(pts[1], p));
+  p.x = 9.25;
+  ASSERT_TRUE(pont->TR_Modify(pts[1], p));
+  EXPECT_EQ(Value("IDS_CMD_ATTR_PONT_COORD_X"), "9.25");
 }
 
 TEST_F(PrePageEditTest, WallDetailAndSlabLoadRows) {

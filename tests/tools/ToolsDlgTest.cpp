@@ -321,10 +321,12 @@ TEST_F(ToolsDlgTest, DataChangeCodesRefillOrLeaveTheList) {
   ASSERT_EQ(Value("IDS_CMD_ATTR_MEMB_OFFSET"), "");
   T_MASG_D m;
   m.offset = "0.1, 0.2";
-  Assign(col, m);  // no notice reaches the page
+  Assign(col, m);  // the model's notice shows it
+  EXPECT_EQ(Value("IDS_CMD_ATTR_MEMB_OFFSET"), "0.1, 0.2");
   for (int code : {213, 108, 106, 227, 999}) {
+    List().RemoveAll();
     Page()->SendMessage(WM_MEMBDATACTRL_CHANGED, code);
-    EXPECT_EQ(Value("IDS_CMD_ATTR_MEMB_OFFSET"), "") << code << " refills nothing";
+    EXPECT_EQ(Value("IDS_CMD_ATTR_MEMB_OFFSET"), "<no row>") << code << " refills nothing";
     EXPECT_EQ(Page()->GetShownListKind(), CToolsPrePage::LIST_COLUMN) << code;
   }
   for (int code : {101, 105, 201, 234, 400}) {
