@@ -66,7 +66,7 @@ TEST_F(ErectSeqTest, AnIncrementThatIsNoWholeNumberIsRefused) {
 }
 
 TEST_F(ErectSeqTest, ARefusedWriteIsTold) {
-  Run("CAutoErectSeqDlg", [this](CDialog&, CUserDriver& user) {
+  Run("CAutoErectSeqDlg", [](CDialog&, CUserDriver& user) {
     CDBDoc* keep = CDBDoc::m_pDBDoc;
     CDBDoc::m_pDBDoc = nullptr;  // no document: nothing can be written
     user.Click(IDC_ERSQ_APPLY);

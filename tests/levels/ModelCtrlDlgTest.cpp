@@ -442,7 +442,7 @@ TEST_F(ModelCtrlDlgTest, WallOpeningsEditTheGroupOnlyOnOk) {
   EXPECT_EQ(before.noEdgeOpenHeight, group.noEdgeOpenHeight);
 
   // The ratio needs its check; OK keeps the ratio shown while the check is clear.
-  r = run([this](CDialog& d, CUserDriver& u) {
+  r = run([](CDialog& d, CUserDriver& u) {
     EXPECT_EQ("4.5", TextOf(d, IDC_WO_RATIO));
     EXPECT_FALSE(Enabled(d, IDC_WO_RATIO));
     EXPECT_FALSE(Enabled(d, IDC_WO_RATIO_LABEL));
