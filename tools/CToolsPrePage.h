@@ -47,6 +47,7 @@
 // first button of the design-type, protection, beta-angle and slab-load rows opens the
 // application's dock bar of the row, pre-set with the row's value.
 #pragma once
+#include <initializer_list>
 #include "afx/CStatic.h"
 #include "db/CMembDataCtrl.h"
 #include "db/T_MATR_D.h"
@@ -178,6 +179,37 @@ class CToolsPrePage : public CDlgChild {
   void AddSeismicGradeRow(UINT membKey, int nWall, UINT first, UINT third);
   void AddTextRow(const CString& label, const CString& text, UINT first, UINT third);
   void AddChoiceRow(const CString& label, CStringArray& choices, int sel, UINT first, UINT third);
+  // BeginMembFill, then the general rows of a member with a section (ID, type, story,
+  // material, section, length, beta angle, connected points); 0 when the fill stops.
+  BOOL BeginSectionMembFill(int nObjClass, UINT membKey, const T_MEMB_D& memb, int nListKind, int nRefresh);
+  // A design-type choice row; the n-th row of a table reads slot n of the design-type
+  // record. values: the stored values of the entries after AUTO, in list order; fallback:
+  // the position chosen for a value the list does not know.
+  struct DesignRowDef {
+    const char* key;
+    CStringArray* list;
+    bool hasAuto;
+    std::initializer_list<int> values;
+    int fallback;
+    UINT first, third;
+  };
+  // The design-type rows of a table whose last row is the protection row (its shown text
+  // is remembered as the protection text).
+  void AddDesignTypeRows(const T_MBTP_D& mbtp, DesignRowDef* rows, int nRows);
+  // The load group: the load row of the selector (see MakeLoadTexts), then temperature.
+  void AddLoadRows(UINT membKey, int nSelector, const char* labelKey, UINT first, UINT third);
+  // A choice row selected by the leading number of a stored code; a code past the last
+  // choice selects nothing.
+  void AddCodeChoiceRow(const char* labelKey, CStringArray& choices, const CString& code, UINT first, UINT third);
+  struct TextRowDef {
+    const char* key;
+    CString text;
+    UINT first, third;
+  };
+  // The design-factor group of a line member closing its fill: seismic grade, the text
+  // rows, the equivalent-moment factor of a steel member (when bEquivMom), the uncertain
+  // load-combination factor of an RC member that has one; then every group opens.
+  void AddFactorRowsAndExpand(UINT membKey, std::initializer_list<TextRowDef> rows, BOOL bEquivMom);
   // The beam and secondary-beam rows, with the control's object class and the list kind.
   void FillBeamRows(UINT membKey, const T_MEMB_D& memb, int nRefresh, int nObjClass, int nListKind);
   // The current row of the list; NULL when none (or a group).

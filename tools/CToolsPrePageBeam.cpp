@@ -16,12 +16,7 @@ void CToolsPrePage::FillSBeamAttrList(UINT membKey, T_MEMB_D memb, int nRefresh)
 }
 
 void CToolsPrePage::FillBeamRows(UINT membKey, const T_MEMB_D& memb, int nRefresh, int nObjClass, int nListKind) {
-  BeginMembFill(nObjClass, membKey, nListKind, nRefresh);
-  AddIdTypeStoryRows(membKey, memb, m_matr.typeText);
-  if (!AddMaterialSectionRows(membKey)) return;
-  AddLengthRow();
-  AddBetaAngleRow();
-  AddConnectedPointsRow();
+  if (!BeginSectionMembFill(nObjClass, membKey, memb, nListKind, nRefresh)) return;
 
   // Design member types. The stored values of the entries after AUTO, in list order:
   // frame GGR 2, GNR 3, YR 1; middle BR 2, JR 1, MR 0; yes/no 1, 0.
@@ -42,72 +37,41 @@ void CToolsPrePage::FillBeamRows(UINT membKey, const T_MEMB_D& memb, int nRefres
       if (!l->IsEmpty()) l->RemoveAt(0);
   const bool bAuto = !bAutoMode && m_matr.dmtp.lead;
   const std::initializer_list<int> kFrame = {2, 3, 1}, kMiddle = {2, 1, 0}, kYesNo = {1, 0};
-  struct DesignRow {
-    const char* key;
-    CStringArray* list;
-    bool hasAuto;
-    std::initializer_list<int> values;
-    int fallback;  // a value the list does not know: AUTO, or for the yes/no row NO
-    UINT first, third;
-  } rows[] = {
+  DesignRowDef rows[] = {
       {"IDS_CMD_ATTR_MEMB_BEAM_FRAME", &frame, bAuto, kFrame, 0, 34479, 34580},
       {"IDS_CMD_ATTR_MEMB_BEAM_CANTILEVER", &cantilever, bAuto, kYesNo, 0, 34479, 34581},
       {"IDS_CMD_ATTR_MEMB_BEAM_BJPB", &bjpb, bAuto, kYesNo, 0, 34479, 34582},
       {"IDS_CMD_ATTR_MEMB_BEAM_MIDDLE", &middle, bAuto, kMiddle, 0, 34479, 34583},
-      {"IDS_CMD_ATTR_MEMB_BEAM_TRANS", &trans, false, kYesNo, 1, 34479, 34584},
+      {"IDS_CMD_ATTR_MEMB_BEAM_TRANS", &trans, false, kYesNo, 1, 34479, 34584},  // unknown: NO
       {"IDS_CMD_ATTR_MEMB_BEAM_PROTECT", &protect, bAuto, kYesNo, 0, 34481, 34065},
   };
-  int slot = 0;
-  int sel[6] = {};
-  for (const DesignRow& r : rows) {
-    sel[slot] = AttrDesignPos(*r.list, r.hasAuto, mbtp.autoFlag[slot], mbtp.value[slot], r.values, r.fallback);
-    ++slot;
-  }
-  m_strProtect = sel[5] < protect.GetSize() ? protect[sel[5]] : CString();
-  slot = 0;
-  for (DesignRow& r : rows) AddChoiceRow(Str(r.key), *r.list, sel[slot++], r.first, r.third);
+  AddDesignTypeRows(mbtp, rows, 6);
 
-  // Loads.
-  m_list.AddGroupItem(Str("IDS_CMD_ATTR_MEMB_LOAD"));
-  CStringArray loads;
-  MakeLoadTexts(membKey, m_matr.length, 1, loads);
-  AddChoiceRow(Str("IDS_CMD_ATTR_MEMB_BEAM_LOAD"), loads, 0, 33850, 34586);
-  AddTemperatureRow();
+  AddLoadRows(membKey, 1, "IDS_CMD_ATTR_MEMB_BEAM_LOAD", 33850, 34586);
 
   // Boundary condition.
   m_list.AddGroupItem(Str("IDS_CMD_ATTR_MEMB_BOUNDR_COND"));
   CStringArray fixities;
   FillEndFixityChoices(fixities);
-  int release = AttrLeadingNumber(m_matr.release);
-  if (release >= fixities.GetSize()) release = -1;  // a code no choice has: nothing selected
-  AddChoiceRow(Str("IDS_CMD_ATTR_MEMB_RELEASE"), fixities, release, 32978, 34606);
+  AddCodeChoiceRow("IDS_CMD_ATTR_MEMB_RELEASE", fixities, m_matr.release, 32978, 34606);
   AddTextRow(Str("IDS_CMD_ATTR_MEMB_OFFSET"), m_matr.offset, 34210, 34513);
 
   // Design factors: the moment, torsion, seismic and effect factors count when their flag
   // is 1 within the tolerance.
-  m_list.AddGroupItem(Str("IDS_CMD_ATTR_MEMB_FACT"));
-  AddSeismicGradeRow(membKey, 0, 34405, 34498);
   auto set = [&](int flag) { return std::fabs(flag - 1.0) <= m_dTol; };
-  struct TextRow {
-    const char* key;
-    CString text;
-    UINT first, third;
-  } factors[] = {
-      {"IDS_CMD_ATTR_MEMB_STIFF_FACT", AttrStiffText(m_matr), 33776, 34506},
-      {"IDS_CMD_ATTR_MEMB_DEC_FACT", AttrFmt("%g", m_matr.decFact), 34408, 34500},
-      {"IDS_CMD_ATTR_MEMB_MOMENT_FACT", AttrFmt("%g", set(m_matr.momFlag) ? m_matr.momFact : 0.85), 34530, 34502},
-      {"IDS_CMD_ATTR_MEMB_TORSION_FACT", AttrFmt("%g", set(m_matr.torFlag) ? m_matr.torFact : 0.4), 33648, 34609},
-      {"IDS_CMD_ATTR_MEMB_SEIS_FACT", AttrFmt("%g", set(m_matr.seisFlag) ? m_matr.seisFact : 1.0), 33650, 34504},
-      {"IDS_CMD_ATTR_MEMB_EFFECT_FACT",
-       set(m_matr.effFlag) ? AttrFmt("%g, %g", m_matr.effFact[0], m_matr.effFact[1]) : AttrFmt("%g, %g", 1.0, 1.0),
-       34674, 34505},
-      {"IDS_CMD_ATTR_MEMB_UNBRACED_LENG", AttrUnbracedText(m_matr), 34675, 34671},
-      {"IDS_CMD_ATTR_MEMB_LIMITING_RATIO", AttrFmt("%g, %g", m_matr.limRatio[0], m_matr.limRatio[1]), 34676, 34672},
-  };
-  for (TextRow& r : factors) AddTextRow(Str(r.key), r.text, r.first, r.third);
-  if (m_pMemb && m_pMemb->IsSteel(m_matr.membKey))
-    AddTextRow(Str("IDS_CMD_ATTR_MEMB_EQUIV_MOM_FCT"), AttrFmt("%g", m_matr.equivMom), 34677, 34673);
-  if (HasUserDesignCoeffs() && m_pMemb && m_pMemb->IsRC(m_matr.membKey))
-    AddTextRow(Str("IDS_CMD_ATTR_MEMB_UNCERT_LCOM_FCT"), AttrFmt("%g", m_matr.uncertFact), 34708, 34709);
-  m_list.ExpandAll(TRUE);
+  AddFactorRowsAndExpand(
+      membKey,
+      {
+          {"IDS_CMD_ATTR_MEMB_STIFF_FACT", AttrStiffText(m_matr), 33776, 34506},
+          {"IDS_CMD_ATTR_MEMB_DEC_FACT", AttrFmt("%g", m_matr.decFact), 34408, 34500},
+          {"IDS_CMD_ATTR_MEMB_MOMENT_FACT", AttrFmt("%g", set(m_matr.momFlag) ? m_matr.momFact : 0.85), 34530, 34502},
+          {"IDS_CMD_ATTR_MEMB_TORSION_FACT", AttrFmt("%g", set(m_matr.torFlag) ? m_matr.torFact : 0.4), 33648, 34609},
+          {"IDS_CMD_ATTR_MEMB_SEIS_FACT", AttrFmt("%g", set(m_matr.seisFlag) ? m_matr.seisFact : 1.0), 33650, 34504},
+          {"IDS_CMD_ATTR_MEMB_EFFECT_FACT",
+           set(m_matr.effFlag) ? AttrFmt("%g, %g", m_matr.effFact[0], m_matr.effFact[1]) : AttrFmt("%g, %g", 1.0, 1.0),
+           34674, 34505},
+          {"IDS_CMD_ATTR_MEMB_UNBRACED_LENG", AttrUnbracedText(m_matr), 34675, 34671},
+          {"IDS_CMD_ATTR_MEMB_LIMITING_RATIO", AttrFmt("%g, %g", m_matr.limRatio[0], m_matr.limRatio[1]), 34676, 34672},
+      },
+      TRUE);
 }

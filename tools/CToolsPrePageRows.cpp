@@ -167,3 +167,52 @@ void CToolsPrePage::AddChoiceRow(const CString& label, CStringArray& choices, in
   CUIntArray ids = AttrMembStrip(first, third);
   m_list.AddItem(label, PROP_COL_COMBO, choices, ids, BITMAP_MEMB_ROWS, 0, 0.0, sel);
 }
+
+BOOL CToolsPrePage::BeginSectionMembFill(int nObjClass, UINT membKey, const T_MEMB_D& memb, int nListKind,
+                                         int nRefresh) {
+  BeginMembFill(nObjClass, membKey, nListKind, nRefresh);
+  AddIdTypeStoryRows(membKey, memb, m_matr.typeText);
+  if (!AddMaterialSectionRows(membKey)) return FALSE;
+  AddLengthRow();
+  AddBetaAngleRow();
+  AddConnectedPointsRow();
+  return TRUE;
+}
+
+void CToolsPrePage::AddDesignTypeRows(const T_MBTP_D& mbtp, DesignRowDef* rows, int nRows) {
+  CArray<int> sel;
+  for (int i = 0; i < nRows; ++i) {
+    const DesignRowDef& r = rows[i];
+    sel.Add(AttrDesignPos(*r.list, r.hasAuto, mbtp.autoFlag[i], mbtp.value[i], r.values, r.fallback));
+  }
+  const CStringArray& protect = *rows[nRows - 1].list;
+  const int protectSel = sel[nRows - 1];
+  m_strProtect = protectSel < protect.GetSize() ? protect[protectSel] : CString();
+  for (int i = 0; i < nRows; ++i) AddChoiceRow(Str(rows[i].key), *rows[i].list, sel[i], rows[i].first, rows[i].third);
+}
+
+void CToolsPrePage::AddLoadRows(UINT membKey, int nSelector, const char* labelKey, UINT first, UINT third) {
+  m_list.AddGroupItem(Str("IDS_CMD_ATTR_MEMB_LOAD"));
+  CStringArray loads;
+  MakeLoadTexts(membKey, m_matr.length, nSelector, loads);
+  AddChoiceRow(Str(labelKey), loads, 0, first, third);
+  AddTemperatureRow();
+}
+
+void CToolsPrePage::AddCodeChoiceRow(const char* labelKey, CStringArray& choices, const CString& code, UINT first,
+                                     UINT third) {
+  int sel = AttrLeadingNumber(code);
+  if (sel >= choices.GetSize()) sel = -1;
+  AddChoiceRow(Str(labelKey), choices, sel, first, third);
+}
+
+void CToolsPrePage::AddFactorRowsAndExpand(UINT membKey, std::initializer_list<TextRowDef> rows, BOOL bEquivMom) {
+  m_list.AddGroupItem(Str("IDS_CMD_ATTR_MEMB_FACT"));
+  AddSeismicGradeRow(membKey, 0, 34405, 34498);
+  for (const TextRowDef& r : rows) AddTextRow(Str(r.key), r.text, r.first, r.third);
+  if (bEquivMom && m_pMemb && m_pMemb->IsSteel(m_matr.membKey))
+    AddTextRow(Str("IDS_CMD_ATTR_MEMB_EQUIV_MOM_FCT"), AttrFmt("%g", m_matr.equivMom), 34677, 34673);
+  if (HasUserDesignCoeffs() && m_pMemb && m_pMemb->IsRC(m_matr.membKey))
+    AddTextRow(Str("IDS_CMD_ATTR_MEMB_UNCERT_LCOM_FCT"), AttrFmt("%g", m_matr.uncertFact), 34708, 34709);
+  m_list.ExpandAll(TRUE);
+}
