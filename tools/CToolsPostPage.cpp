@@ -71,16 +71,22 @@ constexpr DeleteMap kDeleteMap[] = {
     {"IDS_CMD_ATTR_MEMB_INELASTIC_HINGE", ATRUP_INELASTIC_HINGE, kColWall | kBeams | kBrace},
 };
 
-// The element fillers by element type; other types keep the list.
+// The element kinds by element type: the attribute control's object class and the
+// shown-list kind; other types keep the list.
 struct ElemFill {
   int type;
-  void (CToolsPostPage::*fill)(UINT, T_PMEMB_D, int);
+  int objClass;
+  int listKind;
 };
 constexpr ElemFill kElemFills[] = {
-    {101, &CToolsPostPage::FillColumnAttrList},     {201, &CToolsPostPage::FillBeamAttrList},
-    {205, &CToolsPostPage::FillSBeamAttrList},      {209, &CToolsPostPage::FillWallAttrList},
-    {204, &CToolsPostPage::FillWallHeightAttrList}, {210, &CToolsPostPage::FillWallHeightAttrList},
-    {301, &CToolsPostPage::FillSlabAttrList},       {206, &CToolsPostPage::FillBraceAttrList},
+    {101, CMembDataCtrl::OBJ_P_COLUMN, P::LIST_COLUMN},
+    {201, CMembDataCtrl::OBJ_P_BEAM, P::LIST_BEAM},
+    {205, CMembDataCtrl::OBJ_P_SBEAM, P::LIST_SBEAM},
+    {209, CMembDataCtrl::OBJ_P_WALL, P::LIST_WALL},
+    {204, CMembDataCtrl::OBJ_P_WALL_HEIGHT, P::LIST_WALL},
+    {210, CMembDataCtrl::OBJ_P_WALL_HEIGHT, P::LIST_WALL},
+    {301, CMembDataCtrl::OBJ_P_SLAB, P::LIST_SLAB},
+    {206, CMembDataCtrl::OBJ_P_BRACE, P::LIST_BRACE},
 };
 
 void SendToMain(UINT id) {
@@ -257,7 +263,7 @@ void CToolsPostPage::FillMembAttrList(UINT key, int nRefresh) {
   }
   for (const ElemFill& f : kElemFills)
     if (f.type == rec.type) {
-      (this->*f.fill)(key, rec, nRefresh);
+      FillElement(f.objClass, f.listKind, key, rec, nRefresh);
       return;
     }
 }

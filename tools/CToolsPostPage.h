@@ -67,14 +67,6 @@ class CToolsPostPage : public CDlgChild {
   void OnAttrForceToggle();
   void OnClickedClose();
 
-  void FillColumnAttrList(UINT key, T_PMEMB_D elem, int nRefresh);
-  void FillBeamAttrList(UINT key, T_PMEMB_D elem, int nRefresh);
-  void FillSBeamAttrList(UINT key, T_PMEMB_D elem, int nRefresh);
-  void FillWallHeightAttrList(UINT key, T_PMEMB_D elem, int nRefresh);
-  void FillWallAttrList(UINT key, T_PMEMB_D elem, int nRefresh);
-  void FillSlabAttrList(UINT key, T_PMEMB_D elem, int nRefresh);
-  void FillBraceAttrList(UINT key, T_PMEMB_D elem, int nRefresh);
-
   LRESULT OnPropChanged(WPARAM wParam, LPARAM lParam);
   LRESULT OnAttrDataChanged(WPARAM wParam, LPARAM lParam);
   LRESULT OnCmdToolRunCommand(WPARAM wParam, LPARAM lParam);
@@ -96,7 +88,8 @@ class CToolsPostPage : public CDlgChild {
   void DoDataExchange(CDataExchange* pDX) override;
 
  private:
-  // One filler: the attribute control's object class, the shown-list kind, the rows.
+  // Sets the attribute control's object (of the class given) and the shown-list kind,
+  // then fills the element's rows.
   void FillElement(int nObjClass, int nListKind, UINT key, const T_PMEMB_D& elem, int nRefresh);
   // The element becomes the whole element selection of the analysis database.
   void SelectOnly(UINT key);
