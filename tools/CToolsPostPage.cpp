@@ -10,6 +10,7 @@
 #include "db/CDBDoc.h"
 #include "db/CViewCtrl.h"
 #include "res/resource.h"
+#include "tools/AttrPageShared.h"
 #include "tools/CToolsDlg.h"
 #include "ui/CMsgDll.h"
 #include "ui/CStringParser.h"
@@ -115,27 +116,14 @@ void CToolsPostPage::DoDataExchange(CDataExchange* pDX) {
 BOOL CToolsPostPage::OnInitDialog() {
   CInternationalDlg::OnInitDialog();
   InitPropList();
-  m_edit.SetParamType(PARAM_ELEMENT, 1, 1);
-  m_edit.SetParentPage(this);
-  m_edit.SubclassDlgItem(IDC_TOOLS_POST_NUMBER, this);
-  m_edit.SetFocus();
+  AttachNumberEdit(m_edit, this, IDC_TOOLS_POST_NUMBER, PARAM_ELEMENT);
   CDBDoc* doc = CDBDoc::m_pDBDoc;
   m_pDB = doc ? doc->GetMDBCtrl()->GetDBPost() : nullptr;
   m_ctrl.Initialize(this);
   return TRUE;
 }
 
-void CToolsPostPage::InitPropList() {
-  CRect rc;
-  if (CWnd* place = GetDlgItem(IDC_TOOLS_POST_LIST_PLACE)) {
-    place->GetClientRect(&rc);
-    place->MapWindowPoints(this, &rc);
-  }
-  m_list.InitList(WS_CHILD | WS_VISIBLE | WS_BORDER | WS_TABSTOP, rc, this);
-  m_list.SetHeaderInfo(1, Str("IDS_CMD_ATTR_HEADER_ATTR"), Str("IDS_CMD_ATTR_HEADER_DATA"));
-  m_list.SetVSDotNetLook(TRUE);
-  m_list.EnableScrollBar(1, 0);
-}
+void CToolsPostPage::InitPropList() { InitAttrPropList(*this, IDC_TOOLS_POST_LIST_PLACE, m_list); }
 
 I_ViewEventHandlerItem* CToolsPostPage::GetEditHandlerItem() {
   return m_hWnd && m_edit.m_hWnd ? static_cast<I_ViewEventHandlerItem*>(&m_edit) : nullptr;
@@ -150,12 +138,9 @@ void CToolsPostPage::SetInitDataByMenu() {
 }
 
 void CToolsPostPage::ResetMembAttrList() {
-  m_list.RemoveAll();
   m_nShownKind = LIST_EMPTY;
-  m_list.SetKey(0);
-  for (const char* key : {"IDS_CMD_ATTR_MEMB_GENERAL", "IDS_CMD_ATTR_MEMB_COL_DSN_MEMB_TYPE", "IDS_CMD_ATTR_MEMB_LOAD",
-                          "IDS_CMD_ATTR_MEMB_FACT", "IDS_CMD_ATTR_MEMB_NON_LINEAR_HINGE"})
-    m_list.AddGroupItem(Str(key));
+  ResetAttrGroups(m_list, {"IDS_CMD_ATTR_MEMB_GENERAL", "IDS_CMD_ATTR_MEMB_COL_DSN_MEMB_TYPE", "IDS_CMD_ATTR_MEMB_LOAD",
+                           "IDS_CMD_ATTR_MEMB_FACT", "IDS_CMD_ATTR_MEMB_NON_LINEAR_HINGE"});
 }
 
 void CToolsPostPage::SelectOnly(UINT key) {
@@ -247,9 +232,7 @@ void CToolsPostPage::ShowForceCtrls(int nCmdShow) {
     if (CWnd* w = GetDlgItem(id)) w->ShowWindow(nCmdShow);
 }
 
-void CToolsPostPage::OnClickedClose() {
-  if (m_pOwner && m_pOwner->m_hWnd) m_pOwner->PostMessage(WM_CLOSE);
-}
+void CToolsPostPage::OnClickedClose() { CloseAttrOwner(m_pOwner); }
 
 void CToolsPostPage::FillMembAttrList(UINT key, int nRefresh) {
   CClassPMemb table;

@@ -17,6 +17,7 @@
 #include "db/CViewCtrl.h"
 #include "res/resource.h"
 #include "tools/AttrLoadTexts.h"
+#include "tools/AttrPageShared.h"
 #include "tools/CToolsDlg.h"
 #include "ui/CMsgDll.h"
 #include "ui/GMsg.h"
@@ -99,10 +100,7 @@ void CToolsPrePage::DoDataExchange(CDataExchange* pDX) {
 BOOL CToolsPrePage::OnInitDialog() {
   CInternationalDlg::OnInitDialog();
   InitPropList();
-  SetParamType(m_nRadio == 0 ? PARAM_POINT : PARAM_MEMBER);
-  m_edit.SetParentPage(this);
-  m_edit.SubclassDlgItem(IDC_TOOLS_NUMBER, this);
-  m_edit.SetFocus();
+  AttachNumberEdit(m_edit, this, IDC_TOOLS_NUMBER, m_nRadio == 0 ? PARAM_POINT : PARAM_MEMBER);
   CDBDoc* doc = CDBDoc::m_pDBDoc;
   m_pDB = doc ? doc->GetMDBCtrl()->GetModelDB() : nullptr;
   m_pPont = TableOf<CClassPont>(m_pDB);
@@ -114,17 +112,7 @@ BOOL CToolsPrePage::OnInitDialog() {
   return TRUE;
 }
 
-void CToolsPrePage::InitPropList() {
-  CRect rc;
-  if (CWnd* place = GetDlgItem(IDC_TOOLS_LIST_PLACE)) {
-    place->GetClientRect(&rc);
-    place->MapWindowPoints(this, &rc);
-  }
-  m_list.InitList(WS_CHILD | WS_VISIBLE | WS_BORDER | WS_TABSTOP, rc, this);
-  m_list.SetHeaderInfo(1, Str("IDS_CMD_ATTR_HEADER_ATTR"), Str("IDS_CMD_ATTR_HEADER_DATA"));
-  m_list.SetVSDotNetLook(TRUE);
-  m_list.EnableScrollBar(1, 0);
-}
+void CToolsPrePage::InitPropList() { InitAttrPropList(*this, IDC_TOOLS_LIST_PLACE, m_list); }
 
 const I_ViewEventHandlerItem* CToolsPrePage::GetNumberEditHandler() const {
   return m_hWnd && m_edit.m_hWnd ? static_cast<const I_ViewEventHandlerItem*>(&m_edit) : nullptr;
@@ -259,25 +247,17 @@ void CToolsPrePage::FillMembAttrList(UINT membKey, int nRefresh) {
 }
 
 void CToolsPrePage::ResetPontAttrList() {
-  m_list.RemoveAll();
   m_nShownKind = LIST_PONT;
-  m_list.SetKey(0);
-  for (const char* key : {"IDS_CMD_ATTR_PONT_GENERAL", "IDS_CMD_ATTR_PONT_LOAD", "IDS_CMD_ATTR_PONT_BOUNDARY"})
-    m_list.AddGroupItem(Str(key));
+  ResetAttrGroups(m_list, {"IDS_CMD_ATTR_PONT_GENERAL", "IDS_CMD_ATTR_PONT_LOAD", "IDS_CMD_ATTR_PONT_BOUNDARY"});
 }
 
 void CToolsPrePage::ResetMembAttrList() {
-  m_list.RemoveAll();
   m_nShownKind = LIST_MEMB_EMPTY;
-  m_list.SetKey(0);
-  for (const char* key : {"IDS_CMD_ATTR_PONT_GENERAL", "IDS_CMD_ATTR_MEMB_COL_DSN_MEMB_TYPE", "IDS_CMD_ATTR_MEMB_LOAD",
-                          "IDS_CMD_ATTR_MEMB_BOUNDR_COND", "IDS_CMD_ATTR_MEMB_FACT"})
-    m_list.AddGroupItem(Str(key));
+  ResetAttrGroups(m_list, {"IDS_CMD_ATTR_PONT_GENERAL", "IDS_CMD_ATTR_MEMB_COL_DSN_MEMB_TYPE", "IDS_CMD_ATTR_MEMB_LOAD",
+                           "IDS_CMD_ATTR_MEMB_BOUNDR_COND", "IDS_CMD_ATTR_MEMB_FACT"});
 }
 
-void CToolsPrePage::OnClickedClose() {
-  if (m_pOwner && m_pOwner->m_hWnd) m_pOwner->PostMessage(WM_CLOSE);
-}
+void CToolsPrePage::OnClickedClose() { CloseAttrOwner(m_pOwner); }
 
 LRESULT CToolsPrePage::OnPropChanged(WPARAM, LPARAM) {
   if (!m_pDB) return 0;
