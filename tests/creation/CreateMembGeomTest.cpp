@@ -2,52 +2,18 @@
 // rectangles of two positions and what lies in them, the segment test, the closed area
 // around a position, column points on a line and in a range, point ordering and the
 // story of a global position.
-#include <gtest/gtest.h>
-
 #include <cmath>
-#include <memory>
+#include <cstdio>
 #include <string>
 #include <vector>
-#include "afx/AfxMessageBox.h"
-#include "creation/CCreateMembDlg2.h"
-#include "db/CClassMemb.h"
-#include "db/CClassPont.h"
-#include "db/CClassStor.h"
-#include "db/CDBDoc.h"
+
 #include "db/CModeler2.h"
-#include "host/CHostApp.h"
-#include "res/resource.h"
-#include "view/I_ModelBase.h"
+#include "tests/creation/CreateMembFixture.h"
 
 namespace {
 
-class CreateMembGeomTest : public ::testing::Test {
+class CreateMembGeomTest : public CreateMembFixture {
  protected:
-  void SetUp() override {
-    app = std::make_unique<CHostApp>();
-    doc = std::make_unique<CDBDoc>();
-    doc->NewSampleModel();
-    stor = static_cast<CClassStor*>(doc->GetModelDB()->GetClass(CClassStor::m_nClassID));
-    memb = static_cast<CClassMemb*>(doc->GetModelDB()->GetClass(CClassMemb::m_nClassID));
-    pont = static_cast<CClassPont*>(doc->GetModelDB()->GetClass(CClassPont::m_nClassID));
-    f1 = stor->GetKey("1F", 1);
-    b1 = stor->GetKey("B1", 1);
-    view = std::make_unique<I_ModelBase>(doc.get());
-    I_ModelBase::SetCurMySelfST(view.get());
-    view->SetPlanView(f1);
-    stor->SetCurStor(f1);
-    tool = new CCreateMembDlg2(nullptr);
-    EXPECT_TRUE(tool->Create(IDD_CMD_CREATE_MEMB, IDD_CMD_CREATE_MEMB));
-    AfxClearMessageLog();
-  }
-  void TearDown() override {
-    if (CCreateMembDlg2* t = CCreateMembDlg2::GetMySelf())
-      if (t->m_hWnd) t->DestroyWindow();
-    view.reset();
-    doc.reset();
-    app.reset();
-  }
-  static T_MEMBDLG_3DPOINT At(double x, double y, double z = 9.0) { return T_MEMBDLG_3DPOINT{x, y, z}; }
   // A beam of 1F between two plan points; its key.
   UINT Beam(double x1, double y1, double x2, double y2) {
     T_MODELER2_PARAM_MEMB p;
@@ -76,7 +42,6 @@ class CreateMembGeomTest : public ::testing::Test {
     T_MEMB_D r;
     return memb->Get(membKey, r) ? r.points[0] : 0;
   }
-  std::string LastMessage() { return AfxGetLastMessage() ? std::string(AfxGetLastMessage()->text) : ""; }
   static std::string Text(const std::vector<T_MEMBDLG_3DPOINT>& pts) {
     std::string s;
     for (const T_MEMBDLG_3DPOINT& p : pts) {
@@ -91,15 +56,6 @@ class CreateMembGeomTest : public ::testing::Test {
     for (UINT k : keys) s += (s.empty() ? "" : ",") + std::to_string(k);
     return s;
   }
-
-  std::unique_ptr<CHostApp> app;
-  std::unique_ptr<CDBDoc> doc;
-  std::unique_ptr<I_ModelBase> view;
-  CClassStor* stor = nullptr;
-  CClassMemb* memb = nullptr;
-  CClassPont* pont = nullptr;
-  UINT f1 = 0, b1 = 0;
-  CCreateMembDlg2* tool = nullptr;
 };
 
 TEST_F(CreateMembGeomTest, TwoPositionsGiveTheirRectangleClockwiseOrAMessage) {
