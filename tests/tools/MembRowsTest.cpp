@@ -8,67 +8,38 @@
 #include <memory>
 #include <string>
 #include <vector>
-#include "afx/AfxScript.h"
 #include "db/CClassAwop.h"
 #include "db/CClassMasg.h"
 #include "db/CClassMatl.h"
-#include "db/CClassMemb.h"
-#include "db/CClassPont.h"
 #include "db/CClassPtld.h"
 #include "db/CClassSltp.h"
-#include "db/CClassStor.h"
 #include "db/CClassThik.h"
 #include "db/CClassTwop.h"
 #include "db/CClassUccf.h"
-#include "db/CDBDoc.h"
 #include "frame/ICmdDialog.h"
-#include "host/CHostApp.h"
+#include "tests/tools/ToolsFixture.h"
 #include "tools/AttrRowText.h"
-#include "tools/CToolsDlg.h"
 #include "tools/CToolsPrePage.h"
-#include "view/I_ModelBase.h"
 
 namespace {
 
 constexpr UINT GAP = 0xFFFFFFFFu;
 
-class MembRowsTest : public ::testing::Test {
+class MembRowsTest : public ToolsFixture {
  protected:
   void SetUp() override {
-    app = std::make_unique<CHostApp>();
-    doc = std::make_unique<CDBDoc>();
-    doc->NewSampleModel();
-    view = std::make_unique<I_ModelBase>(doc.get());
-    I_ModelBase::SetCurMySelfST(view.get());
-    I_ModelBase::PONTKEY = I_ModelBase::MEMBKEY = 0;
-    db = doc->GetModelDB();
+    ToolsFixture::SetUp();
     memb = Table<CClassMemb>();
     pont = Table<CClassPont>();
     for (double x : {0.0, 6.0, 6.0, 0.0}) {
       T_PONT_D p;
-      p.storyKey = 3, p.x = x, p.y = pts.size() >= 2 ? 5.0 : 0.0;
-      pts.push_back(pont->GetNewKey());
-      ASSERT_TRUE(pont->TR_Add(p));
+      p.storyKey = STORY, p.x = x, p.y = pts.size() >= 2 ? 5.0 : 0.0;
+      pts.push_back(0);
+      ASSERT_TRUE(AddRecord<CClassPont>(p, pts.back()));
     }
-    // The story gives its members C35 (key 2) unless they have a material of their own.
-    auto* stor = Table<CClassStor>();
-    T_STOR_D st;
-    ASSERT_TRUE(stor->Get(3, st));
-    st.singleMatl = 1, st.allMatlKey = 2;
-    ASSERT_TRUE(stor->TR_Modify(3, st));
+    StoryGivesC35();
+    if (HasFatalFailure()) return;
     ASSERT_EQ(Open(), 1);
-  }
-  void TearDown() override {
-    if (CToolsDlg* d = CToolsDlg::GetMySelf()) d->DestroyWindow();
-    AfxClearScriptQueue();
-    I_ModelBase::PONTKEY = I_ModelBase::MEMBKEY = 0;
-    view.reset();
-    doc.reset();
-    app.reset();
-  }
-  template <class T>
-  T* Table() {
-    return static_cast<T*>(db->GetClass(T::m_nClassID));
   }
   int Open() {
     int mode = CMD_TOOL_BY_MENU;
@@ -76,12 +47,7 @@ class MembRowsTest : public ::testing::Test {
   }
   // A member on the test points (all four for a slab, the first two otherwise).
   UINT AddMemb(int type, UINT sect, UINT matl = 0, UINT thik = 0, UINT dsgn = 0) {
-    T_MEMB_D m;
-    m.type = type, m.storyKey = 3, m.sectKey = sect, m.matlKey = matl, m.thikKey = thik, m.dsgnKey = dsgn;
-    for (size_t i = 0; i < (type == 301 ? 4u : 2u); ++i) m.points.Add(pts[i]);
-    UINT key = memb->GetNewKey();
-    EXPECT_TRUE(memb->TR_Add(m));
-    return key;
+    return AddMember(type, std::vector<UINT>(pts.begin(), pts.begin() + (type == 301 ? 4 : 2)), sect, matl, thik, dsgn);
   }
   UINT AddDesign(std::initializer_list<int> values, std::initializer_list<int> flags = {}) {
     T_MBTP_D d;
@@ -89,9 +55,7 @@ class MembRowsTest : public ::testing::Test {
     for (int v : values) d.value[i++] = v;
     i = 0;
     for (int f : flags) d.autoFlag[i++] = f;
-    auto* t = Table<CClassMbtp>();
-    d.key = t->GetNewKey();
-    EXPECT_TRUE(t->TR_Add(d));
+    EXPECT_TRUE(AddRecord<CClassMbtp>(d, d.key));
     return d.key;
   }
   void Assign(UINT key, T_MASG_D rec) {
@@ -131,7 +95,6 @@ class MembRowsTest : public ::testing::Test {
     for (int i = 0; i < List().GetRowCount(); ++i) out.push_back(List().GetRow(i)->GetName().c_str());
     return out;
   }
-  std::string Text(const char* key) { return app->LoadStr(key); }
   CCmbBtnProp* Row(const std::string& label) { return List().FindRow(CString(label.c_str())); }
   CCmbBtnProp* RowOf(const char* key) { return Row(Text(key)); }
   // The row whose label begins with the text of the key.
@@ -140,10 +103,7 @@ class MembRowsTest : public ::testing::Test {
       if (std::string(List().GetRow(i)->GetName().c_str()).rfind(Text(key), 0) == 0) return List().GetRow(i);
     return nullptr;
   }
-  std::string Value(const char* key) {
-    CCmbBtnProp* r = RowOf(key);
-    return r ? r->FormatProperty().c_str() : "<no row>";
-  }
+  std::string Value(const char* key) { return ValueOf(RowOf(key)); }
   // "A,B,C @SEL" of a choice row.
   std::string Choices(const char* key) {
     CCmbBtnProp* r = RowOf(key);
@@ -159,10 +119,6 @@ class MembRowsTest : public ::testing::Test {
   }
   std::string No(UINT pontKey) { return std::to_string(pont->GetPontNoByKey(pontKey)); }
 
-  std::unique_ptr<CHostApp> app;
-  std::unique_ptr<CDBDoc> doc;
-  std::unique_ptr<I_ModelBase> view;
-  DB_CDataBase* db = nullptr;
   CClassMemb* memb = nullptr;
   CClassPont* pont = nullptr;
   std::vector<UINT> pts;

@@ -1,0 +1,105 @@
+// The ground the tool-window tests stand on: a host, the sample model with a view on it,
+// and the few record adders and list readers they all use. A derived SetUp calls this
+// SetUp first; TearDown closes the attribute tool window if a test left it open and undoes
+// the view's remembered picks, so no test sees another's.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+#include "afx/AfxScript.h"
+#include "db/CClassMemb.h"
+#include "db/CClassPont.h"
+#include "db/CClassStor.h"
+#include "db/CDBDoc.h"
+#include "host/CHostApp.h"
+#include "tools/CToolsDlg.h"
+#include "uiutil/CPropList.h"
+#include "view/I_ModelBase.h"
+
+class ToolsFixture : public ::testing::Test {
+ protected:
+  // The story every point and member of these tests lies on.
+  static constexpr UINT STORY = 3;
+
+  void SetUp() override {
+    app = std::make_unique<CHostApp>();
+    doc = std::make_unique<CDBDoc>();
+    doc->NewSampleModel();
+    view = std::make_unique<I_ModelBase>(doc.get());
+    I_ModelBase::SetCurMySelfST(view.get());
+    I_ModelBase::PONTKEY = I_ModelBase::MEMBKEY = 0;
+    db = doc->GetModelDB();
+  }
+  void TearDown() override {
+    if (CToolsDlg* d = CToolsDlg::GetMySelf()) d->DestroyWindow();
+    AfxClearScriptQueue();
+    I_ModelBase::PONTKEY = I_ModelBase::MEMBKEY = 0;
+    view.reset();
+    doc.reset();
+    app.reset();
+  }
+
+  template <class T>
+  static T* TableOf(DB_CDataBase* d) {
+    return static_cast<T*>(d->GetClass(T::m_nClassID));
+  }
+  template <class T>
+  T* Table() {
+    return TableOf<T>(db);
+  }
+
+  // Adds the record under the table's next key, given back in key; false when refused.
+  template <class T, class R>
+  bool AddRecord(const R& rec, UINT& key) {
+    T* t = Table<T>();
+    key = t->GetNewKey();
+    return t->TR_Add(rec);
+  }
+  // A point on the story; its key.
+  UINT AddPoint(double x, double y, double z = 0, UINT number = 0) {
+    T_PONT_D r;
+    r.storyKey = STORY, r.x = x, r.y = y, r.z = z, r.number = number;
+    UINT key = 0;
+    EXPECT_TRUE(AddRecord<CClassPont>(r, key));
+    return key;
+  }
+  // A member on the story through the points; its key.
+  UINT AddMember(int type, const std::vector<UINT>& points, UINT sect, UINT matl = 0, UINT thik = 0, UINT dsgn = 0,
+                 const std::vector<UINT>& curves = {}) {
+    T_MEMB_D m;
+    m.type = type, m.storyKey = STORY, m.sectKey = sect, m.matlKey = matl, m.thikKey = thik, m.dsgnKey = dsgn;
+    for (UINT p : points) m.points.Add(p);
+    for (UINT c : curves) m.curves.Add(c);
+    UINT key = 0;
+    EXPECT_TRUE(AddRecord<CClassMemb>(m, key));
+    return key;
+  }
+  // The story gives its members C35 (key 2) unless they have a material of their own.
+  void StoryGivesC35() {
+    auto* stor = Table<CClassStor>();
+    T_STOR_D st;
+    ASSERT_TRUE(stor->Get(STORY, st));
+    st.singleMatl = 1, st.allMatlKey = 2;
+    ASSERT_TRUE(stor->TR_Modify(STORY, st));
+  }
+
+  std::string Text(const char* key) { return app->LoadStr(key); }
+  // The row of a list labelled with the text of the key; null when none.
+  CCmbBtnProp* RowIn(CPropList& list, const char* key) { return list.FindRow(CString(Text(key).c_str())); }
+  // The row's value as shown, "<no row>" when there is none.
+  static std::string ValueOf(const CCmbBtnProp* r) { return r ? r->FormatProperty().c_str() : "<no row>"; }
+  // The commands the main window got, oldest first.
+  std::vector<UINT> Commands() {
+    std::vector<UINT> ids;
+    for (const CHostCommand& c : app->GetHostMainWnd().GetCommands()) ids.push_back(c.m_nID);
+    return ids;
+  }
+
+  std::unique_ptr<CHostApp> app;
+  std::unique_ptr<CDBDoc> doc;
+  std::unique_ptr<I_ModelBase> view;
+  DB_CDataBase* db = nullptr;
+};
