@@ -7,24 +7,17 @@
 #include <memory>
 #include <string>
 #include <vector>
-#include "afx/AfxScript.h"
 #include "db/CClassAwop.h"
 #include "db/CClassMasg.h"
-#include "db/CClassMemb.h"
-#include "db/CClassPont.h"
 #include "db/CClassPtld.h"
 #include "db/CClassSltp.h"
-#include "db/CClassStor.h"
 #include "db/CClassThik.h"
 #include "db/CClassTwop.h"
-#include "db/CDBDoc.h"
 #include "db/T_DOCKBAR_PARAM.h"
 #include "frame/ICmdDialog.h"
-#include "host/CHostApp.h"
-#include "tools/CToolsDlg.h"
+#include "tests/tools/ToolsFixture.h"
 #include "tools/CToolsPrePage.h"
 #include "view/CDockDlgBarBase.h"
-#include "view/I_ModelBase.h"
 
 namespace {
 
@@ -33,29 +26,20 @@ void BarHook(int nMode, const void* pParam) {
   g_bars.push_back(std::to_string(nMode) + " " + CDockDlgBarBase::Describe(nMode, pParam).c_str());
 }
 
-class PrePageEditTest : public ::testing::Test {
+class PrePageEditTest : public ToolsFixture {
  protected:
   void SetUp() override {
-    app = std::make_unique<CHostApp>();
-    doc = std::make_unique<CDBDoc>();
-    doc->NewSampleModel();
-    view = std::make_unique<I_ModelBase>(doc.get());
-    I_ModelBase::SetCurMySelfST(view.get());
-    I_ModelBase::PONTKEY = I_ModelBase::MEMBKEY = 0;
-    db = doc->GetModelDB();
+    ToolsFixture::SetUp();
     memb = Table<CClassMemb>();
     pont = Table<CClassPont>();
     for (double x : {0.0, 6.0, 6.0, 0.0}) {
       T_PONT_D p;
-      p.storyKey = 3, p.x = x, p.y = pts.size() >= 2 ? 5.0 : 0.0;
-      pts.push_back(pont->GetNewKey());
-      ASSERT_TRUE(pont->TR_Add(p));
+      p.storyKey = STORY, p.x = x, p.y = pts.size() >= 2 ? 5.0 : 0.0;
+      pts.push_back(0);
+      ASSERT_TRUE(AddRecord<CClassPont>(p, pts.back()));
     }
-    auto* stor = Table<CClassStor>();
-    T_STOR_D st;
-    ASSERT_TRUE(stor->Get(3, st));
-    st.singleMatl = 1, st.allMatlKey = 2;
-    ASSERT_TRUE(stor->TR_Modify(3, st));
+    StoryGivesC35();
+    if (HasFatalFailure()) return;
     int mode = CMD_TOOL_BY_MENU;
     ASSERT_EQ(ICmdDialog::DoModeless("CToolsDlg", nullptr, &mode), 1);
     previousHook = CDockDlgBarBase::SetHook(&BarHook);
@@ -63,24 +47,10 @@ class PrePageEditTest : public ::testing::Test {
   }
   void TearDown() override {
     CDockDlgBarBase::SetHook(previousHook);
-    if (CToolsDlg* d = CToolsDlg::GetMySelf()) d->DestroyWindow();
-    AfxClearScriptQueue();
-    I_ModelBase::PONTKEY = I_ModelBase::MEMBKEY = 0;
-    view.reset();
-    doc.reset();
-    app.reset();
-  }
-  template <class T>
-  T* Table() {
-    return static_cast<T*>(db->GetClass(T::m_nClassID));
+    ToolsFixture::TearDown();
   }
   UINT AddMemb(int type, UINT sect, UINT thik = 0, UINT dsgn = 0) {
-    T_MEMB_D m;
-    m.type = type, m.storyKey = 3, m.sectKey = sect, m.thikKey = thik, m.dsgnKey = dsgn;
-    for (size_t i = 0; i < (type == 301 ? 4u : 2u); ++i) m.points.Add(pts[i]);
-    UINT key = memb->GetNewKey();
-    EXPECT_TRUE(memb->TR_Add(m));
-    return key;
+    return AddMember(type, std::vector<UINT>(pts.begin(), pts.begin() + (type == 301 ? 4 : 2)), sect, 0, thik, dsgn);
   }
   void Assign(UINT key, T_MASG_D rec) {
     rec.key = key;
@@ -95,16 +65,12 @@ class PrePageEditTest : public ::testing::Test {
   }
   CToolsPrePage* Page() { return CToolsDlg::GetMySelf()->GetPrePage(); }
   CPropList& List() { return Page()->GetPropList(); }
-  std::string Text(const char* key) { return app->LoadStr(key); }
   CCmbBtnProp* Row(const char* key) {
-    CCmbBtnProp* r = List().FindRow(CString(Text(key).c_str()));
+    CCmbBtnProp* r = RowIn(List(), key);
     EXPECT_TRUE(r) << key;
     return r;
   }
-  std::string Value(const char* key) {
-    CCmbBtnProp* r = List().FindRow(CString(Text(key).c_str()));
-    return r ? r->FormatProperty().c_str() : "<no row>";
-  }
+  std::string Value(const char* key) { return ValueOf(RowIn(List(), key)); }
   BOOL Choose(const char* rowKey, const char* choiceKey) {
     return List().UserCommitText(Row(rowKey), CString(Text(choiceKey).c_str()));
   }
@@ -119,11 +85,6 @@ class PrePageEditTest : public ::testing::Test {
     }
     return out;
   }
-  std::vector<UINT> Commands() {
-    std::vector<UINT> out;
-    for (const CHostCommand& c : app->GetHostMainWnd().GetCommands()) out.push_back(c.m_nID);
-    return out;
-  }
   void Press(const char* rowKey, int index) { ASSERT_TRUE(List().UserPressButton(Row(rowKey), index)); }
   void Delete(CCmbBtnProp* row) {
     ASSERT_TRUE(row);
@@ -133,9 +94,7 @@ class PrePageEditTest : public ::testing::Test {
   UINT AutoDesign() {
     T_MBTP_D d;
     for (int& f : d.autoFlag) f = 1;
-    auto* t = Table<CClassMbtp>();
-    d.key = t->GetNewKey();
-    EXPECT_TRUE(t->TR_Add(d));
+    EXPECT_TRUE(AddRecord<CClassMbtp>(d, d.key));
     return d.key;
   }
   T_MBTP_D Design(UINT membKey) {
@@ -146,10 +105,6 @@ class PrePageEditTest : public ::testing::Test {
     return d;
   }
 
-  std::unique_ptr<CHostApp> app;
-  std::unique_ptr<CDBDoc> doc;
-  std::unique_ptr<I_ModelBase> view;
-  DB_CDataBase* db = nullptr;
   CClassMemb* memb = nullptr;
   CClassPont* pont = nullptr;
   std::vector<UINT> pts;
