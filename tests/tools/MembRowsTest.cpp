@@ -31,12 +31,8 @@ class MembRowsTest : public ToolsFixture {
     ToolsFixture::SetUp();
     memb = Table<CClassMemb>();
     pont = Table<CClassPont>();
-    for (double x : {0.0, 6.0, 6.0, 0.0}) {
-      T_PONT_D p;
-      p.storyKey = STORY, p.x = x, p.y = pts.size() >= 2 ? 5.0 : 0.0;
-      pts.push_back(0);
-      ASSERT_TRUE(AddRecord<CClassPont>(p, pts.back()));
-    }
+    AddCorners();
+    if (HasFatalFailure()) return;
     StoryGivesC35();
     if (HasFatalFailure()) return;
     ASSERT_EQ(Open(), 1);
@@ -121,7 +117,6 @@ class MembRowsTest : public ToolsFixture {
 
   CClassMemb* memb = nullptr;
   CClassPont* pont = nullptr;
-  std::vector<UINT> pts;
 };
 
 // ---- beams and secondary beams ---------------------------------------------------------

@@ -32,12 +32,8 @@ class PrePageEditTest : public ToolsFixture {
     ToolsFixture::SetUp();
     memb = Table<CClassMemb>();
     pont = Table<CClassPont>();
-    for (double x : {0.0, 6.0, 6.0, 0.0}) {
-      T_PONT_D p;
-      p.storyKey = STORY, p.x = x, p.y = pts.size() >= 2 ? 5.0 : 0.0;
-      pts.push_back(0);
-      ASSERT_TRUE(AddRecord<CClassPont>(p, pts.back()));
-    }
+    AddCorners();
+    if (HasFatalFailure()) return;
     StoryGivesC35();
     if (HasFatalFailure()) return;
     int mode = CMD_TOOL_BY_MENU;
@@ -107,7 +103,6 @@ class PrePageEditTest : public ToolsFixture {
 
   CClassMemb* memb = nullptr;
   CClassPont* pont = nullptr;
-  std::vector<UINT> pts;
   CDockDlgBarBase::HOOK previousHook = nullptr;
 };
 

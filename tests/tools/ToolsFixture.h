@@ -77,6 +77,16 @@ class ToolsFixture : public ::testing::Test {
     EXPECT_TRUE(AddRecord<CClassMemb>(m, key));
     return key;
   }
+  // The corners of a 6 by 5 bay on the story into pts: (0, 0), (6, 0), (6, 5), (0, 5).
+  void AddCorners() {
+    const double xy[4][2] = {{0, 0}, {6, 0}, {6, 5}, {0, 5}};
+    for (const auto& c : xy) {
+      T_PONT_D p;
+      p.storyKey = STORY, p.x = c[0], p.y = c[1];
+      pts.push_back(0);
+      ASSERT_TRUE(AddRecord<CClassPont>(p, pts.back()));
+    }
+  }
   // The story gives its members C35 (key 2) unless they have a material of their own.
   void StoryGivesC35() {
     auto* stor = Table<CClassStor>();
@@ -102,4 +112,5 @@ class ToolsFixture : public ::testing::Test {
   std::unique_ptr<CDBDoc> doc;
   std::unique_ptr<I_ModelBase> view;
   DB_CDataBase* db = nullptr;
+  std::vector<UINT> pts;  // AddCorners
 };
