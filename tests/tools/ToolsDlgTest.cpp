@@ -7,74 +7,34 @@
 #include <string>
 #include <vector>
 #include "afx/AfxMessageBox.h"
-#include "afx/AfxScript.h"
 #include "afx/CUserDriver.h"
 #include "db/CClassMasg.h"
-#include "db/CClassMemb.h"
-#include "db/CClassPont.h"
 #include "db/CClassSect.h"
-#include "db/CClassStor.h"
 #include "db/CClassUccf.h"
-#include "db/CDBDoc.h"
 #include "frame/ICmdDialog.h"
-#include "host/CHostApp.h"
 #include "res/resource.h"
-#include "tools/CToolsDlg.h"
+#include "tests/tools/ToolsFixture.h"
 #include "tools/CToolsPrePage.h"
-#include "view/I_ModelBase.h"
 
 namespace {
 
-class ToolsDlgTest : public ::testing::Test {
+class ToolsDlgTest : public ToolsFixture {
  protected:
   void SetUp() override {
-    app = std::make_unique<CHostApp>();
-    doc = std::make_unique<CDBDoc>();
-    doc->NewSampleModel();
-    view = std::make_unique<I_ModelBase>(doc.get());
-    I_ModelBase::SetCurMySelfST(view.get());
-    I_ModelBase::PONTKEY = I_ModelBase::MEMBKEY = 0;
-    db = doc->GetModelDB();
+    ToolsFixture::SetUp();
     memb = Table<CClassMemb>();
-    auto* pont = Table<CClassPont>();
     T_PONT_D p;
-    p.storyKey = 3;
-    a = pont->GetNewKey();
-    ASSERT_TRUE(pont->TR_Add(p));
+    p.storyKey = STORY;
+    ASSERT_TRUE(AddRecord<CClassPont>(p, a));
     p.x = 6;
-    b = pont->GetNewKey();
-    ASSERT_TRUE(pont->TR_Add(p));
-    // The story gives its members C35 (key 2) unless they have a material of their own.
-    auto* stor = Table<CClassStor>();
-    T_STOR_D st;
-    ASSERT_TRUE(stor->Get(3, st));
-    st.singleMatl = 1, st.allMatlKey = 2;
-    ASSERT_TRUE(stor->TR_Modify(3, st));
+    ASSERT_TRUE(AddRecord<CClassPont>(p, b));
+    StoryGivesC35();
+    if (HasFatalFailure()) return;
     col = AddMemb(101, 1, 0);
     steel = AddMemb(101, 3, 4);  // Q235 of its own
     app->GetHostMainWnd().ClearCommands();
   }
-  void TearDown() override {
-    if (CToolsDlg* d = CToolsDlg::GetMySelf()) d->DestroyWindow();
-    AfxClearScriptQueue();
-    I_ModelBase::PONTKEY = I_ModelBase::MEMBKEY = 0;
-    view.reset();
-    doc.reset();
-    app.reset();
-  }
-  template <class T>
-  T* Table() {
-    return static_cast<T*>(db->GetClass(T::m_nClassID));
-  }
-  UINT AddMemb(int type, UINT sect, UINT matl) {
-    T_MEMB_D m;
-    m.type = type, m.storyKey = 3, m.sectKey = sect, m.matlKey = matl;
-    m.points.Add(a);
-    m.points.Add(b);
-    UINT key = memb->GetNewKey();
-    EXPECT_TRUE(memb->TR_Add(m));
-    return key;
-  }
+  UINT AddMemb(int type, UINT sect, UINT matl) { return AddMember(type, {a, b}, sect, matl); }
   void Assign(UINT key, const T_MASG_D& rec) {
     T_MASG_D r = rec;
     r.key = key;
@@ -98,22 +58,14 @@ class ToolsDlgTest : public ::testing::Test {
     }
     return out;
   }
-  CCmbBtnProp* Row(const char* label) { return List().FindRow(CString(app->LoadStr(label))); }
-  std::string Value(const char* label) {
-    CCmbBtnProp* r = Row(label);
-    return r ? r->FormatProperty().c_str() : "<no row>";
-  }
+  CCmbBtnProp* Row(const char* label) { return RowIn(List(), label); }
+  std::string Value(const char* label) { return ValueOf(Row(label)); }
   std::string Choices(const char* label) {
     CCmbBtnProp* r = Row(label);
     if (!r) return "<no row>";
     std::string s;
     for (INT_PTR i = 0; i < r->GetChoices().GetSize(); ++i) s += (i ? "," : "") + std::string(r->GetChoices()[i].c_str());
     return s + " @" + std::to_string(r->GetSelected());
-  }
-  std::vector<UINT> Commands() {
-    std::vector<UINT> ids;
-    for (const CHostCommand& c : app->GetHostMainWnd().GetCommands()) ids.push_back(c.m_nID);
-    return ids;
   }
   void Pick(char type, UINT key) {
     app->GetViewEvents().SetSnappedObject(type == 'p' ? CViewEventController::SNAP_POINT : CViewEventController::SNAP_MEMB,
@@ -124,17 +76,12 @@ class ToolsDlgTest : public ::testing::Test {
     Page()->GetNumberEdit().SetWindowText(text.c_str());
     Page()->ApplyInputNumber();
   }
-  std::string Text(const char* key) { return app->LoadStr(key); }
   std::vector<UINT> SelectedMembs() {
     CUIntArray k;
     db->GetViewCtrl()->GetAllSelectedMemb(k);
     return k.vec();
   }
 
-  std::unique_ptr<CHostApp> app;
-  std::unique_ptr<CDBDoc> doc;
-  std::unique_ptr<I_ModelBase> view;
-  DB_CDataBase* db = nullptr;
   CClassMemb* memb = nullptr;
   UINT a = 0, b = 0, col = 0, steel = 0;
 };
