@@ -9,25 +9,19 @@
 #include <string>
 #include <vector>
 #include "afx/AfxMessageBox.h"
-#include "afx/AfxScript.h"
 #include "afx/CUserDriver.h"
 #include "db/CClassCmld.h"
 #include "db/CClassMasg.h"
-#include "db/CClassMemb.h"
 #include "db/CClassPMemb.h"
-#include "db/CClassPont.h"
 #include "db/CClassStld.h"
-#include "db/CDBDoc.h"
 #include "db/CViewCtrl.h"
 #include "frame/ICmdDialog.h"
-#include "host/CHostApp.h"
 #include "res/resource.h"
-#include "tools/CToolsDlg.h"
+#include "tests/tools/ToolsFixture.h"
 #include "tools/CToolsPostPage.h"
 #include "tools/ElemAttrRows.h"
 #include "view/CViewEventController.h"
 #include "view/I_MainFrameBase.h"
-#include "view/I_ModelBase.h"
 
 namespace {
 
@@ -55,66 +49,29 @@ Lines ItemsOf(CPropList& list) {
   return out;
 }
 
-class ToolsPostPageTest : public ::testing::Test {
+class ToolsPostPageTest : public ToolsFixture {
  protected:
   void SetUp() override {
-    app = std::make_unique<CHostApp>();
-    doc = std::make_unique<CDBDoc>();
-    doc->NewSampleModel();
-    view = std::make_unique<I_ModelBase>(doc.get());
-    I_ModelBase::SetCurMySelfST(view.get());
-    I_ModelBase::PONTKEY = I_ModelBase::MEMBKEY = 0;
-    db = doc->GetModelDB();
-    auto* pont = Table<CClassPont>(db);
-    const double xy[4][2] = {{0, 0}, {6, 0}, {6, 5}, {0, 5}};
-    for (const auto& p : xy) {
-      T_PONT_D r;
-      r.storyKey = 3, r.x = p[0], r.y = p[1];
-      pts.push_back(pont->GetNewKey());
-      ASSERT_TRUE(pont->TR_Add(r));
-    }
-    col = AddMemb(101, {pts[0], pts[1]}, 1, 0);
-    beam = AddMemb(201, {pts[0], pts[1]}, 2, 0);
-    sbeam = AddMemb(205, {pts[1], pts[2]}, 2, 0);
-    wall = AddMemb(202, {pts[2], pts[3]}, 0, 1);
-    slab = AddMemb(301, {pts[0], pts[1], pts[2], pts[3]}, 0, 2);
-    brace = AddMemb(206, {pts[3], pts[0]}, 3, 0);
+    ToolsFixture::SetUp();
+    AddCorners();
+    if (HasFatalFailure()) return;
+    col = AddMember(101, {pts[0], pts[1]}, 1);
+    beam = AddMember(201, {pts[0], pts[1]}, 2);
+    sbeam = AddMember(205, {pts[1], pts[2]}, 2);
+    wall = AddMember(202, {pts[2], pts[3]}, 0, 0, 1);
+    slab = AddMember(301, {pts[0], pts[1], pts[2], pts[3]}, 0, 0, 2);
+    brace = AddMember(206, {pts[3], pts[0]}, 3);
     ASSERT_EQ(ICmdDialog::DoModeless("CToolsDlg", nullptr, &menuMode), 1);
     doc->SetPostMode(TRUE);
     post = doc->GetMDBCtrl()->GetDBPost();
     app->GetHostMainWnd().ClearCommands();
     CMembDataCtrl::ClearCalls();
   }
-  void TearDown() override {
-    if (CToolsDlg* d = CToolsDlg::GetMySelf()) d->DestroyWindow();
-    AfxClearScriptQueue();
-    I_ModelBase::PONTKEY = I_ModelBase::MEMBKEY = 0;
-    view.reset();
-    doc.reset();
-    app.reset();
-  }
-  template <class T>
-  static T* Table(DB_CDataBase* d) {
-    return static_cast<T*>(d->GetClass(T::m_nClassID));
-  }
-  UINT AddMemb(int type, std::vector<UINT> points, UINT sect, UINT thik) {
-    T_MEMB_D m;
-    m.type = type, m.storyKey = 3, m.sectKey = sect, m.thikKey = thik;
-    for (UINT p : points) m.points.Add(p);
-    auto* memb = Table<CClassMemb>(db);
-    UINT key = memb->GetNewKey();
-    EXPECT_TRUE(memb->TR_Add(m));
-    return key;
-  }
   CToolsPostPage* Page() { return CToolsDlg::GetMySelf() ? CToolsDlg::GetMySelf()->GetPostPage() : nullptr; }
   CPropList& List() { return Page()->GetPropList(); }
   Lines Items() { return ItemsOf(List()); }
-  CCmbBtnProp* Row(const char* label) { return List().FindRow(CString(app->LoadStr(label))); }
-  std::string Value(const char* label) {
-    CCmbBtnProp* r = Row(label);
-    return r ? r->FormatProperty().c_str() : "<no row>";
-  }
-  std::string Text(const char* key) { return app->LoadStr(key); }
+  CCmbBtnProp* Row(const char* label) { return RowIn(List(), label); }
+  std::string Value(const char* label) { return ValueOf(Row(label)); }
   void Pick(UINT key) {
     app->GetViewEvents().SetSnappedObject(CViewEventController::SNAP_MEMB, key);
     CToolsDlg::GetMySelf()->SetSnappedPtData();
@@ -135,15 +92,10 @@ class ToolsPostPageTest : public ::testing::Test {
     Page()->GetNumberEdit().GetWindowText(s);
     return s.c_str();
   }
-  std::vector<UINT> Commands() {
-    std::vector<UINT> ids;
-    for (const CHostCommand& c : app->GetHostMainWnd().GetCommands()) ids.push_back(c.m_nID);
-    return ids;
-  }
   void PutEasg(UINT key, const T_EASG_D& rec) {
     T_EASG_D r = rec;
     r.key = key;
-    auto* t = Table<CClassEasg>(db);
+    auto* t = Table<CClassEasg>();
     ASSERT_TRUE(t->Exist(key) ? t->TR_Modify(key, r) : t->TR_Add(key, r));
   }
   Lines EmptyGroups() {
@@ -155,12 +107,7 @@ class ToolsPostPageTest : public ::testing::Test {
   }
 
   int menuMode = CMD_TOOL_BY_MENU;
-  std::unique_ptr<CHostApp> app;
-  std::unique_ptr<CDBDoc> doc;
-  std::unique_ptr<I_ModelBase> view;
-  DB_CDataBase* db = nullptr;
   DB_CDataBase* post = nullptr;
-  std::vector<UINT> pts;
   UINT col = 0, beam = 0, sbeam = 0, wall = 0, slab = 0, brace = 0;
 };
 
@@ -262,7 +209,7 @@ TEST_F(ToolsPostPageTest, AnElementTypeWithoutRowsTakesTheNumberAndTheSelectionB
   line.type = 200, line.storyKey = 3;
   line.nodes.Add(pts[0]);
   line.nodes.Add(pts[2]);
-  auto* pmemb = Table<CClassPMemb>(post);
+  auto* pmemb = TableOf<CClassPMemb>(post);
   const UINT key = pmemb->GetNewKey();
   ASSERT_TRUE(pmemb->TR_Add(key, line));
   CToolsDlg::GetMySelf()->SetInitDataByMenu();
@@ -445,12 +392,12 @@ TEST_F(ToolsPostPageTest, EachElementKindHasItsGroupsAndRows) {
 
 TEST_F(ToolsPostPageTest, ElementLoadsOfferOneChoicePerLoadCaseWithLoads) {
   // The sample's load cases DL (1) and LL (2), and a third one without loads.
-  auto* stld = Table<CClassStld>(db);
+  auto* stld = Table<CClassStld>();
   const UINT dl = 1, ll = 2;
   T_STLD_D lc;
   lc.name = "WX", lc.type = "W";
   ASSERT_TRUE(stld->TR_Add(lc));
-  auto* cmld = Table<CClassCmld>(db);
+  auto* cmld = Table<CClassCmld>();
   T_CMLD_D r;
   r.memb = col, r.loadCase = dl, r.loadType = 1, r.v[0] = 12;
   ASSERT_TRUE(cmld->TR_Add(r));
