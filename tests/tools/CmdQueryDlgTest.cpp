@@ -9,19 +9,12 @@
 #include <string>
 #include <vector>
 #include "afx/AfxMessageQueue.h"
-#include "afx/AfxScript.h"
 #include "afx/CUserDriver.h"
 #include "db/CClassCurv.h"
-#include "db/CClassMemb.h"
-#include "db/CClassPont.h"
-#include "db/CClassStor.h"
-#include "db/CDBDoc.h"
-#include "host/CHostApp.h"
 #include "res/resource.h"
+#include "tests/tools/ToolsFixture.h"
 #include "tools/CCmdQueryDlg.h"
-#include "tools/CToolsDlg.h"
 #include "ui/GMsg.h"
-#include "view/I_ModelBase.h"
 
 namespace {
 
@@ -43,52 +36,24 @@ std::string Fmt(const char* key, A... args) {
   return GMakeMsg(key, args...).c_str();
 }
 
-class CmdQueryDlgTest : public ::testing::Test {
+class CmdQueryDlgTest : public ToolsFixture {
  protected:
   void SetUp() override {
-    app = std::make_unique<CHostApp>();
-    doc = std::make_unique<CDBDoc>();
-    doc->NewSampleModel();
-    view = std::make_unique<I_ModelBase>(doc.get());
-    I_ModelBase::SetCurMySelfST(view.get());
-    I_ModelBase::PONTKEY = I_ModelBase::MEMBKEY = 0;
-    db = doc->GetModelDB();
+    ToolsFixture::SetUp();
     // Points 11 (0, 0, 0) and 12 (3, 4, 0.5) on story 3, a third at (0, 6).
-    p1 = AddPont(0, 0, 0, 11);
-    p2 = AddPont(3, 4, 0.5, 12);
-    p3 = AddPont(0, 6, 0, 0);
+    p1 = AddPoint(0, 0, 0, 11);
+    p2 = AddPoint(3, 4, 0.5, 12);
+    p3 = AddPoint(0, 6, 0, 0);
     column = AddMemb(101, {p1, p2}, {});
     dlg = new CCmdQueryDlg(nullptr);
     ASSERT_TRUE(dlg->Create(IDD_CMD_QUERY, nullptr));
   }
   void TearDown() override {
     if (dlg) dlg->DestroyWindow();
-    if (CToolsDlg* t = CToolsDlg::GetMySelf()) t->DestroyWindow();
-    AfxClearScriptQueue();
-    I_ModelBase::PONTKEY = I_ModelBase::MEMBKEY = 0;
-    view.reset();
-    doc.reset();
-    app.reset();
-  }
-  template <class T>
-  T* Table() {
-    return static_cast<T*>(db->GetClass(T::m_nClassID));
-  }
-  UINT AddPont(double x, double y, double z, UINT number) {
-    T_PONT_D r;
-    r.storyKey = 3, r.x = x, r.y = y, r.z = z, r.number = number;
-    UINT key = Table<CClassPont>()->GetNewKey();
-    EXPECT_TRUE(Table<CClassPont>()->TR_Add(r));
-    return key;
+    ToolsFixture::TearDown();
   }
   UINT AddMemb(int type, std::vector<UINT> points, std::vector<UINT> curves) {
-    T_MEMB_D m;
-    m.type = type, m.storyKey = 3, m.sectKey = 1;
-    for (UINT p : points) m.points.Add(p);
-    for (UINT c : curves) m.curves.Add(c);
-    UINT key = Table<CClassMemb>()->GetNewKey();
-    EXPECT_TRUE(Table<CClassMemb>()->TR_Add(m));
-    return key;
+    return AddMember(type, points, 1, 0, 0, 0, curves);
   }
   // The number typed and Return pressed: the lines of the result edit, which the message
   // window got as they stand.
@@ -129,10 +94,6 @@ class CmdQueryDlgTest : public ::testing::Test {
     return true;
   }
 
-  std::unique_ptr<CHostApp> app;
-  std::unique_ptr<CDBDoc> doc;
-  std::unique_ptr<I_ModelBase> view;
-  DB_CDataBase* db = nullptr;
   CCmdQueryDlg* dlg = nullptr;
   UINT p1 = 0, p2 = 0, p3 = 0, column = 0;
 };
@@ -189,14 +150,14 @@ TEST_F(CmdQueryDlgTest, PostModeQueriesNodesByKeyOnTheFirstTab) {
 TEST_F(CmdQueryDlgTest, MemberTextLeavesOutGapsAndShowsAnArc) {
   T_MEMB_D slab;
   slab.type = 301, slab.storyKey = 3;
-  UINT p4 = AddPont(6, 0, 0, 0);
+  UINT p4 = AddPoint(6, 0, 0, 0);
   for (UINT p : {p1, p4, p3, T_MEMB_D::GAP_POINT, p2}) slab.points.Add(p);
-  UINT slabKey = Table<CClassMemb>()->GetNewKey();
-  ASSERT_TRUE(Table<CClassMemb>()->TR_Add(slab));
+  UINT slabKey = 0;
+  ASSERT_TRUE(AddRecord<CClassMemb>(slab, slabKey));
   T_CURV_D curve;
   curve.cx = 0, curve.cy = 3, curve.cz = 9;
-  UINT curveKey = Table<CClassCurv>()->GetNewKey();
-  ASSERT_TRUE(Table<CClassCurv>()->TR_Add(curve));
+  UINT curveKey = 0;
+  ASSERT_TRUE(AddRecord<CClassCurv>(curve, curveKey));
   UINT arc = AddMemb(201, {p1, p3}, {curveKey});
   UINT slabNo = Table<CClassMemb>()->GetMembNoByKey(slabKey);
   UINT arcNo = Table<CClassMemb>()->GetMembNoByKey(arc);
