@@ -65,27 +65,7 @@ class MembRowsTest : public ToolsFixture {
   void Refill() { Page()->SendMessage(WM_MEMBDATACTRL_CHANGED, 201); }
   // The list one item a line: "[G] TITLE" (closed groups marked) or
   // "LABEL|KIND|VALUE|SEL|BUTTONS@BITMAP".
-  std::vector<std::string> Items() {
-    std::vector<std::string> out;
-    for (int i = 0; i < List().GetItemCount(); ++i) {
-      CBCGPProp* it = List().GetItem(i);
-      if (it->IsGroup()) {
-        out.push_back("[G] " + std::string(it->GetName().c_str()) + (it->IsExpanded() ? "" : " (closed)"));
-        continue;
-      }
-      auto* r = static_cast<CCmbBtnProp*>(it);
-      std::string s = std::string(r->GetName().c_str()) + "|" + std::to_string((int)r->GetColType()) + "|" +
-                      r->FormatProperty().c_str();
-      if (r->IsChoiceRow()) s += "|" + std::to_string(r->GetSelected());
-      if (!r->GetButtons().IsEmpty()) {
-        s += "|";
-        for (UINT id : r->GetButtons()) s += std::to_string(id) + ",";
-        s += "@" + std::to_string(r->GetBitmap());
-      }
-      out.push_back(s);
-    }
-    return out;
-  }
+  std::vector<std::string> Items() { return ItemLines(List(), ITEM_CLOSED | ITEM_SEL | ITEM_BUTTONS); }
   std::vector<std::string> Labels() {
     std::vector<std::string> out;
     for (int i = 0; i < List().GetRowCount(); ++i) out.push_back(List().GetRow(i)->GetName().c_str());
@@ -101,13 +81,7 @@ class MembRowsTest : public ToolsFixture {
   }
   std::string Value(const char* key) { return ValueOf(RowOf(key)); }
   // "A,B,C @SEL" of a choice row.
-  std::string Choices(const char* key) {
-    CCmbBtnProp* r = RowOf(key);
-    if (!r) return "<no row>";
-    std::string s;
-    for (INT_PTR i = 0; i < r->GetChoices().GetSize(); ++i) s += (i ? "," : "") + std::string(r->GetChoices()[i].c_str());
-    return s + " @" + std::to_string(r->GetSelected());
-  }
+  std::string Choices(const char* key) { return ChoicesOf(RowOf(key)); }
   std::string Texts(std::initializer_list<const char*> keys) {
     std::string s;
     for (const char* k : keys) s += (s.empty() ? "" : ",") + Text(k);
@@ -126,11 +100,7 @@ TEST_F(MembRowsTest, BeamRowsInOrderAndASecondaryBeamShowsTheSameRows) {
   Show('m', beam);
   EXPECT_EQ(Page()->GetShownListKind(), CToolsPrePage::LIST_BEAM);
   EXPECT_EQ(Page()->GetAttrCtrl().m_nObjClass, CMembDataCtrl::OBJ_BEAM);
-  struct Expected {
-    const char* label;
-    int kind;
-    UINT first, third;
-  } rows[] = {
+  const std::vector<StripRow> rows = {
       {"IDS_CMD_ATTR_MEMB_ID", 0, 0, 0},
       {"IDS_CMD_ATTR_MEMB_MEMB_TYPE", 0, 0, 0},
       {"IDS_CMD_ATTR_PONT_STORY", 0, 0, 0},
@@ -159,18 +129,7 @@ TEST_F(MembRowsTest, BeamRowsInOrderAndASecondaryBeamShowsTheSameRows) {
       {"IDS_CMD_ATTR_MEMB_UNBRACED_LENG", 3, 34675, 34671},
       {"IDS_CMD_ATTR_MEMB_LIMITING_RATIO", 3, 34676, 34672},
   };
-  ASSERT_EQ(List().GetRowCount(), (int)std::size(rows)) << "a concrete beam without a factor record";
-  for (int i = 0; i < List().GetRowCount(); ++i) {
-    CCmbBtnProp* r = List().GetRow(i);
-    EXPECT_EQ(std::string(r->GetName().c_str()).rfind(Text(rows[i].label), 0), 0u) << i << " " << rows[i].label;
-    EXPECT_EQ((int)r->GetColType(), rows[i].kind) << rows[i].label;
-    if (rows[i].first) {
-      EXPECT_EQ(r->GetButtons().vec(), (std::vector<UINT>{rows[i].first, 0, rows[i].third})) << rows[i].label;
-      EXPECT_EQ(r->GetBitmap(), 14270) << rows[i].label;
-    } else {
-      EXPECT_TRUE(r->GetButtons().IsEmpty()) << rows[i].label;
-    }
-  }
+  ASSERT_NO_FATAL_FAILURE(ExpectStripRows(List(), rows, "a concrete beam without a factor record", true));
   const auto beamItems = Items();
   for (const std::string& s : beamItems) EXPECT_EQ(s.find("(closed)"), std::string::npos) << s;
 

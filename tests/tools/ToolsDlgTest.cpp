@@ -44,29 +44,10 @@ class ToolsDlgTest : public ToolsFixture {
   CToolsPrePage* Page() { return CToolsDlg::GetMySelf() ? CToolsDlg::GetMySelf()->GetPrePage() : nullptr; }
   CPropList& List() { return Page()->GetPropList(); }
   // The list as cmdhost shows it, one item a line: "[G] TITLE" or "LABEL|KIND|VALUE|SEL".
-  std::vector<std::string> Items() {
-    std::vector<std::string> out;
-    for (int i = 0; i < List().GetItemCount(); ++i) {
-      CBCGPProp* it = List().GetItem(i);
-      if (it->IsGroup()) {
-        out.push_back("[G] " + std::string(it->GetName().c_str()) + (it->IsExpanded() ? "" : " (closed)"));
-        continue;
-      }
-      auto* r = static_cast<CCmbBtnProp*>(it);
-      out.push_back(std::string(r->GetName().c_str()) + "|" + std::to_string((int)r->GetColType()) + "|" +
-                    r->FormatProperty().c_str() + (r->IsChoiceRow() ? "|" + std::to_string(r->GetSelected()) : ""));
-    }
-    return out;
-  }
+  std::vector<std::string> Items() { return ItemLines(List(), ITEM_CLOSED | ITEM_SEL); }
   CCmbBtnProp* Row(const char* label) { return RowIn(List(), label); }
   std::string Value(const char* label) { return ValueOf(Row(label)); }
-  std::string Choices(const char* label) {
-    CCmbBtnProp* r = Row(label);
-    if (!r) return "<no row>";
-    std::string s;
-    for (INT_PTR i = 0; i < r->GetChoices().GetSize(); ++i) s += (i ? "," : "") + std::string(r->GetChoices()[i].c_str());
-    return s + " @" + std::to_string(r->GetSelected());
-  }
+  std::string Choices(const char* label) { return ChoicesOf(Row(label)); }
   void Pick(char type, UINT key) {
     app->GetViewEvents().SetSnappedObject(type == 'p' ? CViewEventController::SNAP_POINT : CViewEventController::SNAP_MEMB,
                                           key);
@@ -308,11 +289,7 @@ TEST_F(ToolsDlgTest, AMemberWithoutRowsKeepsThePreviousRows) {
 TEST_F(ToolsDlgTest, ColumnRowsInOrderWithTheirStrips) {
   ASSERT_EQ(Open(CMD_TOOL_BY_MENU), 1);
   Pick('m', col);
-  struct Expected {
-    const char* label;
-    int kind;
-    UINT first, third;
-  } rows[] = {
+  const std::vector<StripRow> rows = {
       {"IDS_CMD_ATTR_MEMB_ID", 0, 0, 0},
       {"IDS_CMD_ATTR_MEMB_MEMB_TYPE", 0, 0, 0},
       {"IDS_CMD_ATTR_PONT_STORY", 0, 0, 0},
@@ -338,16 +315,7 @@ TEST_F(ToolsDlgTest, ColumnRowsInOrderWithTheirStrips) {
       {"IDS_CMD_ATTR_MEMB_UNBRACED_LENG", 3, 34675, 34671},
       {"IDS_CMD_ATTR_MEMB_LIMITING_RATIO", 3, 34676, 34672},
   };
-  ASSERT_EQ(List().GetRowCount(), (int)std::size(rows)) << "a concrete column without a factor record";
-  for (int i = 0; i < List().GetRowCount(); ++i) {
-    CCmbBtnProp* r = List().GetRow(i);
-    EXPECT_EQ(std::string(r->GetName().c_str()).rfind(Text(rows[i].label), 0), 0u) << i << " " << rows[i].label;
-    EXPECT_EQ((int)r->GetColType(), rows[i].kind) << rows[i].label;
-    if (rows[i].first) {
-      EXPECT_EQ(r->GetButtons().vec(), (std::vector<UINT>{rows[i].first, 0, rows[i].third})) << rows[i].label;
-      EXPECT_EQ(r->GetBitmap(), 14270) << rows[i].label;
-    }
-  }
+  ASSERT_NO_FATAL_FAILURE(ExpectStripRows(List(), rows, "a concrete column without a factor record", false));
   int groups = 0;
   for (const std::string& s : Items())
     if (s.rfind("[G]", 0) == 0) {

@@ -19,6 +19,45 @@
 #include "uiutil/CPropList.h"
 #include "view/I_ModelBase.h"
 
+// The list readers, for the tests with this fixture and those without.
+
+// The row's value as shown, "<no row>" when there is none.
+inline std::string ValueOf(const CCmbBtnProp* r) { return r ? r->FormatProperty().c_str() : "<no row>"; }
+// "A,B,C @SEL" of a choice row, "<no row>" when there is none.
+inline std::string ChoicesOf(CCmbBtnProp* r) {
+  if (!r) return "<no row>";
+  std::string s;
+  for (INT_PTR i = 0; i < r->GetChoices().GetSize(); ++i) s += (i ? "," : "") + std::string(r->GetChoices()[i].c_str());
+  return s + " @" + std::to_string(r->GetSelected());
+}
+// What ItemLines writes beyond "[G] TITLE" and "LABEL|KIND|VALUE".
+enum ItemParts { ITEM_CLOSED = 1, ITEM_SEL = 2, ITEM_BUTTONS = 4 };
+// The list one item a line: "[G] TITLE", with " (closed)" after a closed group
+// (ITEM_CLOSED), or "LABEL|KIND|VALUE", then "|SEL" on a choice row (ITEM_SEL) and
+// "|ID,ID,...,@BITMAP" on a row with buttons (ITEM_BUTTONS).
+inline std::vector<std::string> ItemLines(CPropList& list, int parts) {
+  std::vector<std::string> out;
+  for (int i = 0; i < list.GetItemCount(); ++i) {
+    CBCGPProp* it = list.GetItem(i);
+    if (it->IsGroup()) {
+      out.push_back("[G] " + std::string(it->GetName().c_str()) +
+                    ((parts & ITEM_CLOSED) && !it->IsExpanded() ? " (closed)" : ""));
+      continue;
+    }
+    auto* r = static_cast<CCmbBtnProp*>(it);
+    std::string s = std::string(r->GetName().c_str()) + "|" + std::to_string((int)r->GetColType()) + "|" +
+                    r->FormatProperty().c_str();
+    if ((parts & ITEM_SEL) && r->IsChoiceRow()) s += "|" + std::to_string(r->GetSelected());
+    if ((parts & ITEM_BUTTONS) && !r->GetButtons().IsEmpty()) {
+      s += "|";
+      for (UINT id : r->GetButtons()) s += std::to_string(id) + ",";
+      s += "@" + std::to_string(r->GetBitmap());
+    }
+    out.push_back(s);
+  }
+  return out;
+}
+
 class ToolsFixture : public ::testing::Test {
  protected:
   // The story every point and member of these tests lies on.
@@ -97,10 +136,31 @@ class ToolsFixture : public ::testing::Test {
   }
 
   std::string Text(const char* key) { return app->LoadStr(key); }
+  // A row as a test expects it: its label's text key (a unit may follow the text), its
+  // kind, and the first and third buttons of its strip (0: no strip).
+  struct StripRow {
+    const char* label;
+    int kind;
+    UINT first, third;
+  };
+  // The list's rows are those of the table, in order; a strip is "FIRST, 0, THIRD" on the
+  // member bitmap. With othersBare the rows without a strip have no buttons at all.
+  void ExpectStripRows(CPropList& list, const std::vector<StripRow>& rows, const char* what, bool othersBare) {
+    ASSERT_EQ(list.GetRowCount(), (int)rows.size()) << what;
+    for (int i = 0; i < list.GetRowCount(); ++i) {
+      CCmbBtnProp* r = list.GetRow(i);
+      EXPECT_EQ(std::string(r->GetName().c_str()).rfind(Text(rows[i].label), 0), 0u) << i << " " << rows[i].label;
+      EXPECT_EQ((int)r->GetColType(), rows[i].kind) << rows[i].label;
+      if (rows[i].first) {
+        EXPECT_EQ(r->GetButtons().vec(), (std::vector<UINT>{rows[i].first, 0, rows[i].third})) << rows[i].label;
+        EXPECT_EQ(r->GetBitmap(), 14270) << rows[i].label;
+      } else if (othersBare) {
+        EXPECT_TRUE(r->GetButtons().IsEmpty()) << rows[i].label;
+      }
+    }
+  }
   // The row of a list labelled with the text of the key; null when none.
   CCmbBtnProp* RowIn(CPropList& list, const char* key) { return list.FindRow(CString(Text(key).c_str())); }
-  // The row's value as shown, "<no row>" when there is none.
-  static std::string ValueOf(const CCmbBtnProp* r) { return r ? r->FormatProperty().c_str() : "<no row>"; }
   // The commands the main window got, oldest first.
   std::vector<UINT> Commands() {
     std::vector<UINT> ids;

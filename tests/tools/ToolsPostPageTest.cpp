@@ -33,22 +33,6 @@ std::string WindowText(const CWnd* w) {
   return s.c_str();
 }
 
-// The list as lines: "[G] TITLE" for a group, "LABEL|KIND|VALUE" for a row.
-Lines ItemsOf(CPropList& list) {
-  Lines out;
-  for (int i = 0; i < list.GetItemCount(); ++i) {
-    CBCGPProp* it = list.GetItem(i);
-    if (it->IsGroup()) {
-      out.push_back("[G] " + std::string(it->GetName().c_str()));
-      continue;
-    }
-    auto* r = static_cast<CCmbBtnProp*>(it);
-    out.push_back(std::string(r->GetName().c_str()) + "|" + std::to_string((int)r->GetColType()) + "|" +
-                  r->FormatProperty().c_str());
-  }
-  return out;
-}
-
 class ToolsPostPageTest : public ToolsFixture {
  protected:
   void SetUp() override {
@@ -69,7 +53,8 @@ class ToolsPostPageTest : public ToolsFixture {
   }
   CToolsPostPage* Page() { return CToolsDlg::GetMySelf() ? CToolsDlg::GetMySelf()->GetPostPage() : nullptr; }
   CPropList& List() { return Page()->GetPropList(); }
-  Lines Items() { return ItemsOf(List()); }
+  // The list as lines: "[G] TITLE" for a group, "LABEL|KIND|VALUE" for a row.
+  Lines Items() { return ItemLines(List(), 0); }
   CCmbBtnProp* Row(const char* label) { return RowIn(List(), label); }
   std::string Value(const char* label) { return ValueOf(Row(label)); }
   void Pick(UINT key) {
@@ -429,12 +414,9 @@ class ElemRowsTest : public ::testing::Test {
     T_ELEM_ROWS_PARAM p;
     p.elemType = type, p.subtype = subtype, p.tol = 1e-3, p.delMsg = 0xC123;
     EXPECT_TRUE(FillElemAttrRows(list, matr, p));
-    return ItemsOf(list);
+    return ItemLines(list, 0);
   }
-  std::string Value(const char* label) {
-    CCmbBtnProp* r = list.FindRow(CString(app->LoadStr(label)));
-    return r ? r->FormatProperty().c_str() : "<no row>";
-  }
+  std::string Value(const char* label) { return ValueOf(list.FindRow(CString(app->LoadStr(label)))); }
   std::string Text(const char* key) { return app->LoadStr(key); }
   // The design rows' values, in order.
   std::vector<std::string> DesignValues() {
