@@ -1,7 +1,5 @@
 #include "loads/CCmdBeamLoadTypeGrid.h"
 
-#include <cstdlib>
-
 namespace {
 using G = CCmdBeamLoadTypeGrid;
 const CCmdGridColumn kColumns[G::COL_COUNT] = {
@@ -12,30 +10,9 @@ const CCmdGridColumn kColumns[G::COL_COUNT] = {
     {"IDS_WG_CMD_LOAD_TYPE_GRID_LL", "live", TB_COL_REAL, "%.3g", 110, true, true, "0."},
     {"IDS_WG_CMD_LOAD_TYPE_GRID_Description", "desc", TB_COL_TEXT, nullptr, 127, true, false, ""},
 };
-const int kRowHeaderWidth = 25;
-const int kHeaderHeight = 36;
-
-UINT KeyOf(const CString& text) { return (UINT)std::atol(text.c_str()); }
 }  // namespace
 
-CCmdBeamLoadTypeGrid::CCmdBeamLoadTypeGrid() : CCmdRecordGrid<CClassBltp>(nullptr) { SetColumns(kColumns, COL_COUNT); }
-
-void CCmdBeamLoadTypeGrid::Initialize() {
-  CTBCommon::Initialize();
-  CCmdDrawLock lock(*this);
-  ChangeStandardStyle(CGXStyle().SetFontSize(10));
-  SetRowHeight(0, 0, kHeaderHeight);
-  SetColWidth(0, 0, kRowHeaderWidth);
-  const std::vector<int> widths = GetColumnWidths();
-  for (size_t i = 0; i < widths.size(); ++i) SetColWidth(GetColumnNoFor((int)i), GetColumnNoFor((int)i), widths[i]);
-  const ROWCOL id = GetColumnNoFor(COL_ID);
-  HideColsByIntend(id, id, TRUE);
-}
-
-void CCmdBeamLoadTypeGrid::FillGrid() {
-  CCmdDrawLock lock(*this);
-  MakeItemEx(nullptr, -2, 0);
-}
+CCmdBeamLoadTypeGrid::CCmdBeamLoadTypeGrid() { SetColumns(kColumns, COL_COUNT); }
 
 // A pasted row's ID names no record: the table gives every new row its key.
 int CCmdBeamLoadTypeGrid::AddRecords(CPtrArray&, CPtrArray& records) {
@@ -46,16 +23,6 @@ int CCmdBeamLoadTypeGrid::AddRecords(CPtrArray&, CPtrArray& records) {
     recs.Add(r);
   }
   return m_pTable && m_pTable->TR_Add(recs) ? 1 : 0;
-}
-
-// The keys are the rows' ID cells as they were before the edit, last row first.
-int CCmdBeamLoadTypeGrid::DeleteRecords(CUIntArray& rows) {
-  if (rows.IsEmpty()) return 1;
-  CUIntArray keys;
-  const ROWCOL idCol = GetColumnNoFor(COL_ID);
-  for (INT_PTR i = rows.GetSize() - 1; i >= 0; --i)
-    if (UINT k = KeyOf(GetValueRowColBeforeEdit(rows[i], idCol))) keys.Add(k);
-  return m_pTable && m_pTable->TR_Del(keys) ? 1 : 0;
 }
 
 int CCmdBeamLoadTypeGrid::ModifyRecords(CStringArray& keyTexts, CPtrArray&, CPtrArray& records) {
@@ -88,9 +55,4 @@ T_BLTP_D CCmdBeamLoadTypeGrid::OverStored(UINT key, const T_BLTP_D& row) const {
   }
   rec.key = key;
   return rec;
-}
-
-int CCmdBeamLoadTypeGrid::ValidateField(LPCTSTR text, int index) {
-  if (index < 0 || index >= COL_COUNT) return 0;
-  return CCmdRecordGrid::ValidateField(text, index);
 }

@@ -13,28 +13,16 @@
 // - A delete of several rows is one transaction.
 // - The grid follows every transaction of the table, applied once per transaction.
 #pragma once
-#include "common/CCmdRecordGrid.h"
 #include "db/CClassBltp.h"
+#include "loads/CCmdLoadTypeGridBase.h"
 
-class CCmdBeamLoadTypeGrid : public CCmdRecordGrid<CClassBltp> {
+class CCmdBeamLoadTypeGrid : public CCmdLoadTypeGridBase<CClassBltp> {
  public:
-  enum { COL_ID = 0, COL_NAME, COL_DL, COL_LL, COL_DESC, COL_COUNT };
-
   CCmdBeamLoadTypeGrid();
 
-  // Sets the grid up (subclassed on its control first): styles, header height, widths.
-  void Initialize() override;
-  // Fills every row from the table.
-  void FillGrid();
-
-  int GetNameColumnIndex() override { return COL_NAME; }
-  LPCTSTR GetNotEnteredKey() override { return "IDS_CMD_GRID_ERR_Not_Entered"; }
   int AddRecords(CPtrArray& keys, CPtrArray& records) override;
-  int DeleteRecords(CUIntArray& rows) override;
   int ModifyRecords(CStringArray& keyTexts, CPtrArray& keys, CPtrArray& records) override;
   int ModifyRecord(ROWCOL row) override;
-  // A column index past the five is invalid, without a message.
-  int ValidateField(LPCTSTR text, int index) override;
 
  private:
   // The record to write over the stored one of key: the row's fields, the stored leading

@@ -1,6 +1,5 @@
 #include "loads/CCmdNamedSlabLoadGrid.h"
 
-#include <cstdlib>
 #include <unordered_set>
 
 namespace {
@@ -13,15 +12,11 @@ const CCmdGridColumn kColumns[G::COL_COUNT] = {
     {"IDS_WG_CMD_LOAD_TYPE_GRID_LL", "LL", TB_COL_REAL, "%.3g", 110, true, true, "0."},
     {"IDS_WG_CMD_LOAD_TYPE_GRID_Description", "description", TB_COL_TEXT, nullptr, 127, true, false, ""},
 };
-const int kRowHeaderWidth = 25;
-const int kHeaderHeight = 36;
 const char kAlreadyExists[] = "IDS_WG_CMD_LOAD_SL_WARNING_already_exists";
 const char kNotSlabName[] = "IDS_WG_CMD_LOAD_SL_WARNING_not_slab_name";
-
-UINT KeyOf(const CString& text) { return (UINT)std::atol(text.c_str()); }
 }  // namespace
 
-CCmdNamedSlabLoadGrid::CCmdNamedSlabLoadGrid() : CCmdRecordGrid<CClassNsbl>(nullptr) {
+CCmdNamedSlabLoadGrid::CCmdNamedSlabLoadGrid()  {
   m_pName = FetchTable<CClassName>();
   SetColumns(kColumns, COL_COUNT);
 }
@@ -29,19 +24,8 @@ CCmdNamedSlabLoadGrid::CCmdNamedSlabLoadGrid() : CCmdRecordGrid<CClassNsbl>(null
 void CCmdNamedSlabLoadGrid::Initialize() {
   CTBCommon::Initialize();
   CCmdDrawLock lock(*this);
-  ChangeStandardStyle(CGXStyle().SetFontSize(10));
-  SetRowHeight(0, 0, kHeaderHeight);
-  SetColWidth(0, 0, kRowHeaderWidth);
-  const std::vector<int> widths = GetColumnWidths();
-  for (size_t i = 0; i < widths.size(); ++i) SetColWidth(GetColumnNoFor((int)i), GetColumnNoFor((int)i), widths[i]);
-  const ROWCOL id = GetColumnNoFor(COL_ID);
-  HideColsByIntend(id, id, TRUE);
+  LayOutColumns();
   RefreshNameChoices();
-}
-
-void CCmdNamedSlabLoadGrid::FillGrid() {
-  CCmdDrawLock lock(*this);
-  MakeItemEx(nullptr, -2, 0);
 }
 
 CString CCmdNamedSlabLoadGrid::GetNameChoices() const {
@@ -211,19 +195,4 @@ int CCmdNamedSlabLoadGrid::ModifyRecords(CStringArray& keyTexts, CPtrArray& keys
     recs.Add(OverStored(oldKey, *static_cast<T_NSBL_D*>(records[i])));
   }
   return WriteMoves(oldKeys, newKeys, recs);
-}
-
-// The keys are the rows' ID cells as they were before the edit, last row first.
-int CCmdNamedSlabLoadGrid::DeleteRecords(CUIntArray& rows) {
-  if (rows.IsEmpty()) return 1;
-  CUIntArray keys;
-  const ROWCOL idCol = GetColumnNoFor(COL_ID);
-  for (INT_PTR i = rows.GetSize() - 1; i >= 0; --i)
-    if (UINT k = KeyOf(GetValueRowColBeforeEdit(rows[i], idCol))) keys.Add(k);
-  return m_pTable && m_pTable->TR_Del(keys) ? 1 : 0;
-}
-
-int CCmdNamedSlabLoadGrid::ValidateField(LPCTSTR text, int index) {
-  if (index < 0 || index >= COL_COUNT) return 0;
-  return CCmdRecordGrid::ValidateField(text, index);
 }

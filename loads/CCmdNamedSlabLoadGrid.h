@@ -20,37 +20,28 @@
 // - The Name choices are the slab names in key order; RefreshNameChoices rebuilds them.
 // - The grid follows every transaction of the table, applied once per transaction.
 #pragma once
-#include "common/CCmdRecordGrid.h"
 #include "db/CClassName.h"
 #include "db/CClassNsbl.h"
+#include "loads/CCmdLoadTypeGridBase.h"
 
-class CCmdNamedSlabLoadGrid : public CCmdRecordGrid<CClassNsbl> {
+class CCmdNamedSlabLoadGrid : public CCmdLoadTypeGridBase<CClassNsbl> {
  public:
-  enum { COL_ID = 0, COL_NAME, COL_DL, COL_LL, COL_DESC, COL_COUNT };
-
   CCmdNamedSlabLoadGrid();
 
   // Sets the grid up (subclassed on its control first): styles, header height, widths,
   // the Name choices.
   void Initialize() override;
-  // Fills every row from the table.
-  void FillGrid();
   // The Name column's choices built again from the slab names; rows keep their texts.
   void RefreshNameChoices();
   // "S1\nS2\n": every slab name in key order, each followed by "\n".
   CString GetNameChoices() const;
 
   int OnInsertEmptyRecord(ROWCOL row) override;
-  int GetNameColumnIndex() override { return COL_NAME; }
-  LPCTSTR GetNotEnteredKey() override { return "IDS_CMD_GRID_ERR_Not_Entered"; }
   int AddRecords(CPtrArray& keys, CPtrArray& records) override;
   int AddRecord(ROWCOL row) override;
-  int DeleteRecords(CUIntArray& rows) override;
   int ModifyRecords(CStringArray& keyTexts, CPtrArray& keys, CPtrArray& records) override;
   int ModifyRecord(ROWCOL row) override;
   int NewRecordFromStrings(CStringArray& strings, CUIntArray& map, CPtrArray& keys, CPtrArray& records) override;
-  // A column index past the five is invalid, without a message.
-  int ValidateField(LPCTSTR text, int index) override;
 
  protected:
   void FieldToText(int index, const T_NSBL_D& rec, CString& text) override;
