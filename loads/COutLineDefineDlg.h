@@ -10,11 +10,10 @@
 //   the same standard floor, in sequence order, the start story chosen.
 // - The list shows name, tower (the end story's), start story, end story and points.
 #pragma once
-#include "loads/COutLineDlgBase.h"
+#include "db/CClassOtln.h"
+#include "loads/COutLineTableDlg.h"
 
-class CClassOtln;
-
-class COutLineDefineDlg : public COutLineDlgBase {
+class COutLineDefineDlg : public COutLineTableDlg<CClassOtln> {
   DECLARE_DYNAMIC(COutLineDefineDlg)
 
  public:
@@ -25,19 +24,10 @@ class COutLineDefineDlg : public COutLineDlgBase {
 
  protected:
   void DoDataExchange(CDataExchange* pDX) override;
-  UINT GetTableID() const override;
-  const Column* GetColumns(int& n) const override;
-  void ReadList(CUIntArray& keys, std::vector<T_WIND_RANGE>& recs) const override;
-  BOOL ReadRecord(UINT key, T_WIND_RANGE& rec) const override;
-  BOOL AddRecord(const T_WIND_RANGE& rec) override;
-  BOOL ModifyRecord(UINT key, const T_WIND_RANGE& rec) override;
-  BOOL DeleteRecords(const CUIntArray& keys) override;
   void InitControls() override;
   void ReadName(T_WIND_RANGE& rec) override;
 
  private:
-  CClassOtln* Otln() const;
-
   CComboBox m_cmbName;
 
   DECLARE_MESSAGE_MAP()

@@ -29,15 +29,14 @@ const int kMapBuckets = 97;
 const int kMaxPicks = 100;
 
 void Tell(const char* key) { AfxMessageBox(CMsgDll::pfuncLoadStr(key, 0)); }
-
-template <class T>
-T* Table(DB_CDataBase* db) {
-  return db ? static_cast<T*>(db->GetClass(T::m_nClassID)) : nullptr;
-}
 }  // namespace
 
-COutLineDlgBase::COutLineDlgBase(UINT nIDTemplate, CWnd* pParent)
-    : CDBDlgBase(nIDTemplate, pParent), m_rowToKey(kMapBuckets), m_keyToRow(kMapBuckets) {
+COutLineDlgBase::COutLineDlgBase(UINT nIDTemplate, CWnd* pParent, const Column* cols, int nCols)
+    : CDBDlgBase(nIDTemplate, pParent),
+      m_pColumns(cols),
+      m_nColumns(nCols),
+      m_rowToKey(kMapBuckets),
+      m_keyToRow(kMapBuckets) {
   m_editPoints.SetParamType(CParamTool::KIND_POINT, kMaxPicks, 0);
 }
 
@@ -63,8 +62,8 @@ BOOL COutLineDlgBase::OnInitDialog() {
 DB_CDataBase* COutLineDlgBase::ModelDB() const { return m_pMDBCtrl ? m_pMDBCtrl->GetModelDB() : nullptr; }
 
 void COutLineDlgBase::SetListCtrlHeader() {
-  int n = 0;
-  const Column* cols = GetColumns(n);
+  const Column* cols = m_pColumns;
+  const int n = m_nColumns;
   for (int i = 0; i < n; ++i)
     m_listRegion.InsertColumn(i, CMsgDll::pfuncLoadStr(cols[i].titleKey, 0), cols[i].format, cols[i].width);
   m_listRegion.SetExtendedStyle(m_listRegion.GetExtendedStyle() | LVS_EX_FULLROWSELECT);
@@ -93,7 +92,7 @@ BOOL COutLineDlgBase::SelectEndStory(UINT key) {
 
 CString COutLineDlgBase::PointsText(const CUIntArray& keys) const {
   CString text;
-  const auto* pont = Table<CClassPont>(ModelDB());
+  const auto* pont = ModelTable<CClassPont>();
   for (UINT k : keys) {
     const UINT no = pont ? pont->GetPontNoByKey(k) : 0;
     if (!no) continue;
@@ -108,14 +107,13 @@ void COutLineDlgBase::UpdateNameList() {
   m_rowToKey.clear();
   m_keyToRow.clear();
   m_listRegion.DeleteAllItems();
-  DB_CDataBase* db = ModelDB();
-  const auto* stor = Table<CClassStor>(db);
-  const auto* mdul = Table<CClassMdul>(db);
+  const auto* stor = ModelTable<CClassStor>();
+  const auto* mdul = ModelTable<CClassMdul>();
   CUIntArray keys;
   std::vector<T_WIND_RANGE> recs;
   ReadList(keys, recs);
-  int n = 0;
-  const Column* cols = GetColumns(n);
+  const Column* cols = m_pColumns;
+  const int n = m_nColumns;
   for (INT_PTR i = 0; i < keys.GetSize() && (size_t)i < recs.size(); ++i) {
     const T_WIND_RANGE& r = recs[(size_t)i];
     T_STOR_D from, to;
@@ -159,7 +157,7 @@ BOOL COutLineDlgBase::ReadPoints(CUIntArray& keys) {
   CString text;
   m_editPoints.GetWindowText(text);
   CUIntArray numbers;
-  const auto* pont = Table<CClassPont>(ModelDB());
+  const auto* pont = ModelTable<CClassPont>();
   BOOL ok = pont && CStringParser::GetNodeList(text, numbers);
   CUIntArray found;
   for (INT_PTR i = 0; ok && i < numbers.GetSize(); ++i) {

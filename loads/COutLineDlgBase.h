@@ -1,8 +1,9 @@
 // What the wind-load outline dialog (COutLineDefineDlg) and the shielding-face dialog
 // (CWindRigionDefineDlg) share: a modeless window (one per document) that lists the
 // records of its table - a run of stories and a list of plan points each - and adds,
-// modifies and deletes them, each as one transaction. A derived dialog gives its table,
-// its list columns, its story boxes and, for outlines, the name.
+// modifies and deletes them, each as one transaction. A derived dialog gives its list
+// columns (a table that outlives it), its table (COutLineTableDlg), its story boxes and,
+// for outlines, the name.
 //
 // Rules:
 // - The point edit (CMouseEdit2, point numbers, 100 at most per input) takes typed numbers
@@ -31,12 +32,12 @@
 #include "afx/CComboBox.h"
 #include "afx/CListCtrl.h"
 #include "db/CCobxStor.h"
+#include "db/DB_CDataBase.h"
 #include "ui/CDBDlgBase.h"
 #include "ui/CDBUpdateConnector.h"
 #include "view/CMouseEdit2.h"
 
 class CMDBCtrl;
-class DB_CDataBase;
 struct NMHDR;
 
 // One record of either table as the dialogs handle it (the name is empty for faces).
@@ -61,7 +62,7 @@ class COutLineDlgBase : public CDBDlgBase, public CDBUpdateConnector {
     Content content;
   };
 
-  COutLineDlgBase(UINT nIDTemplate, CWnd* pParent);
+  COutLineDlgBase(UINT nIDTemplate, CWnd* pParent, const Column* cols, int nCols);
 
   BOOL OnInitDialog() override;
   void SetListCtrlHeader();
@@ -96,7 +97,6 @@ class COutLineDlgBase : public CDBDlgBase, public CDBUpdateConnector {
 
   // ---- what a derived dialog gives -------------------------------------------------------
   virtual UINT GetTableID() const = 0;
-  virtual const Column* GetColumns(int& n) const = 0;
   virtual void ReadList(CUIntArray& keys, std::vector<T_WIND_RANGE>& recs) const = 0;
   virtual BOOL ReadRecord(UINT key, T_WIND_RANGE& rec) const = 0;
   virtual BOOL AddRecord(const T_WIND_RANGE& rec) = 0;
@@ -109,6 +109,11 @@ class COutLineDlgBase : public CDBDlgBase, public CDBUpdateConnector {
 
   // The tables of the model database (NULL before OnInitDialog).
   DB_CDataBase* ModelDB() const;
+  template <class T>
+  T* ModelTable() const {
+    DB_CDataBase* db = ModelDB();
+    return db ? static_cast<T*>(db->GetClass(T::m_nClassID)) : nullptr;
+  }
   // The selected end story's key, 0 when none.
   UINT GetEndStory() const;
   BOOL SelectEndStory(UINT key);
@@ -130,6 +135,8 @@ class COutLineDlgBase : public CDBDlgBase, public CDBUpdateConnector {
   CString PointsText(const CUIntArray& keys) const;
   void ShowRecord(int row);
 
+  const Column* m_pColumns;
+  int m_nColumns;
   std::unordered_map<int, UINT> m_rowToKey;
   std::unordered_map<UINT, int> m_keyToRow;
   UINT m_nLastKey = 0;

@@ -9,11 +9,10 @@
 //   than one tower every entry reads "Tower:Story".
 // - The list shows tower (the end story's), start story, end story and points.
 #pragma once
-#include "loads/COutLineDlgBase.h"
+#include "db/CClassLwrd.h"
+#include "loads/COutLineTableDlg.h"
 
-class CClassLwrd;
-
-class CWindRigionDefineDlg : public COutLineDlgBase {
+class CWindRigionDefineDlg : public COutLineTableDlg<CClassLwrd> {
   DECLARE_DYNAMIC(CWindRigionDefineDlg)
 
  public:
@@ -23,16 +22,7 @@ class CWindRigionDefineDlg : public COutLineDlgBase {
   void SetEndStoryCmb() override;
 
  protected:
-  UINT GetTableID() const override;
-  const Column* GetColumns(int& n) const override;
-  void ReadList(CUIntArray& keys, std::vector<T_WIND_RANGE>& recs) const override;
-  BOOL ReadRecord(UINT key, T_WIND_RANGE& rec) const override;
-  BOOL AddRecord(const T_WIND_RANGE& rec) override;
-  BOOL ModifyRecord(UINT key, const T_WIND_RANGE& rec) override;
-  BOOL DeleteRecords(const CUIntArray& keys) override;
 
  private:
-  CClassLwrd* Lwrd() const;
-
   DECLARE_MESSAGE_MAP()
 };
