@@ -1,7 +1,6 @@
 #include "selection/CCMIdentityDlg.h"
 
 #include "afx/CDataExchange.h"
-#include "common/CCmdNodeElemMode.h"
 #include "db/CClassMemb.h"
 #include "db/CClassPMemb.h"
 #include "db/CClassPont.h"
@@ -12,7 +11,7 @@
 #include "ui/CArrayUtil.h"
 #include "ui/CDlgUtil.h"
 
-IMPLEMENT_DYNAMIC(CCMIdentityDlg, CDBDlgBase)
+IMPLEMENT_DYNAMIC(CCMIdentityDlg, CModeFollowDlg)
 
 namespace {
 const CUIntArray& Empty() {
@@ -24,13 +23,8 @@ BOOL NeedsQuery(EIdentityList l) {
 }
 }  // namespace
 
-void CCMIdentityDlg::CAnalysisFollower::OnUpdate(CView*, LPARAM lHint, CObject* pHint) {
-  const auto* h = dynamic_cast<const T_UPDATE_HINT*>(pHint);
-  m_pDlg->OnUpdateHint(lHint, h ? h->m_nDBID : 0);
-}
-
 CCMIdentityDlg::CCMIdentityDlg(const CIdentityDlgTable& table, CWnd* pParent)
-    : CDBDlgBase(table.nIDD, pParent), m_table(table) {
+    : CModeFollowDlg(table.nIDD, pParent), m_table(table) {
   for (int k : {CViewCtrl::PONT, CViewCtrl::MEMB}) {
     m_rowsBuilding.Add(table.nCheck[k]);
     m_rowsBuilding.Add(table.nNumber[k]);
@@ -74,14 +68,10 @@ BOOL CCMIdentityDlg::OnInitDialog() {
   MoveWindow(self.left, self.top, self.Width(), close.bottom + 15 - self.top, TRUE);
   InitPickEdits();
   InitCheckStates();
-  if (m_pDBDoc) m_follower.ConnectDB(m_pDBDoc->GetMDBCtrl()->GetDBPost());
+  FollowAnalysisDB();
   ChangeCurMode();
   return TRUE;
 }
-
-int CCMIdentityDlg::GetCurMode() const { return CCmdNodeElemMode::IsNodeElemMode(); }
-
-DB_CDataBase* CCMIdentityDlg::GetCurrentDB(int nMode) const { return CCmdNodeElemMode::GetCurrentDB(nMode); }
 
 void CCMIdentityDlg::InitCheckStates() {
   for (int k = 0; k < CViewCtrl::KINDS; ++k) {
@@ -451,36 +441,18 @@ void CCMIdentityDlg::OnCmdClose() { DestroyWindow(); }
 
 // ---- Following the databases ----
 
-void CCMIdentityDlg::OnDBUpdate(const DB_CDataBase& db) { OnUpdateHint(DB_HINT_DATA_CHANGED, db.GetID()); }
-
-void CCMIdentityDlg::OnHint(LPARAM lHint, CObject* pHint) {
-  const auto* h = dynamic_cast<const T_UPDATE_HINT*>(pHint);
-  OnUpdateHint(lHint, h ? h->m_nDBID : 0);
-}
-
 void CCMIdentityDlg::OnUpdateHint(LPARAM lHint, UINT nDBID) {
   if (!m_hWnd) return;
-  switch (lHint) {
-    case 0:
-    case 1:
-    case DB_HINT_DATA_CHANGED: UpdateBuffer(nDBID); break;
-    case CViewCtrl::HINT_SELECT:
-    case CViewCtrl::HINT_UNSELECT: {
-      DB_CDataBase* db = GetCurrentDB(m_nMode);
-      if (!db || db->GetID() != nDBID) break;
-      // Every selection change of the mode's database rewrites the mode's edits, also
-      // when the change left a kind's current list empty.
-      ShowSelectedPontNo();
-      ShowSelectedMembNo();
-      ShowSelectedNodeNo();
-      ShowSelectedElemNo();
-      break;
-    }
-    case 7:
-    case 8: ChangeCurMode(); break;
-    case 29:
-      if (m_pDBDoc && m_pDBDoc->IsPreMode()) ChangeCurMode();
-      break;
-    default: break;
+  if (lHint != CViewCtrl::HINT_SELECT && lHint != CViewCtrl::HINT_UNSELECT) {
+    CModeFollowDlg::OnUpdateHint(lHint, nDBID);
+    return;
   }
+  DB_CDataBase* db = GetCurrentDB(m_nMode);
+  if (!db || db->GetID() != nDBID) return;
+  // Every selection change of the mode's database rewrites the mode's edits, also when
+  // the change left a kind's current list empty.
+  ShowSelectedPontNo();
+  ShowSelectedMembNo();
+  ShowSelectedNodeNo();
+  ShowSelectedElemNo();
 }

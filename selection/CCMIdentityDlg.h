@@ -34,9 +34,7 @@
 #include "afx/CEdit.h"
 #include "afx/CListBox.h"
 #include "db/CViewCtrl.h"
-#include "db/DB_CUpdateListener.h"
-#include "ui/CDBDlgBase.h"
-#include "ui/CDBUpdateConnector.h"
+#include "selection/CModeFollowDlg.h"
 #include "view/CEditAttrPick.h"
 #include "view/CEditMatl.h"
 
@@ -83,7 +81,7 @@ struct CIdentityDlgTable {
   CIdentityButton buttons[8];
 };
 
-class CCMIdentityDlg : public CDBDlgBase, public CDBUpdateConnector {
+class CCMIdentityDlg : public CModeFollowDlg {
   DECLARE_DYNAMIC(CCMIdentityDlg)
 
  public:
@@ -93,11 +91,8 @@ class CCMIdentityDlg : public CDBDlgBase, public CDBUpdateConnector {
 
   BOOL OnInitDialog() override;
 
-  // Mode and databases.
-  int GetCurMode() const;
-  DB_CDataBase* GetCurrentDB(int nMode) const;
-  int GetMode() const { return m_nMode; }
-  void ChangeCurMode();
+  // Mode.
+  void ChangeCurMode() override;
   void InitCheckStates();
 
   // Typed number lists.
@@ -132,7 +127,7 @@ class CCMIdentityDlg : public CDBDlgBase, public CDBUpdateConnector {
   void SelectListItemByData(UINT data);
   // Refills the current list when the mode's database changed one of its tables; where
   // the edits show the unselected objects, rewrites them when their tables changed.
-  void UpdateBuffer(UINT nDBID);
+  void UpdateBuffer(UINT nDBID) override;
 
   // The attribute query.
   BOOL ValidQueryCondition() const;
@@ -149,9 +144,9 @@ class CCMIdentityDlg : public CDBDlgBase, public CDBUpdateConnector {
   void OnCmdIntersect() { RunButton(BTN_INTERSECT); }
   void OnCmdClose();
 
-  // Hints of either database (the model database through the connector, the analysis
-  // database through its own listener).
-  void OnUpdateHint(LPARAM lHint, UINT nDBID);
+  // Hints of either database; a selection change of the mode's database rewrites the
+  // mode's edits.
+  void OnUpdateHint(LPARAM lHint, UINT nDBID) override;
 
  protected:
   // The table must outlive the window (a static of the concrete window's file).
@@ -160,20 +155,8 @@ class CCMIdentityDlg : public CDBDlgBase, public CDBUpdateConnector {
   virtual CEdit& NumberEdit(CViewCtrl::Kind kind) = 0;
 
   void DoDataExchange(CDataExchange* pDX) override;
-  void OnDBUpdate(const DB_CDataBase& db) override;
-  void OnHint(LPARAM lHint, CObject* pHint) override;
 
  private:
-  // Follows the analysis database for the window.
-  class CAnalysisFollower : public DB_CUpdateListener {
-   public:
-    explicit CAnalysisFollower(CCMIdentityDlg* pDlg) : m_pDlg(pDlg) {}
-    void OnUpdate(CView* pSender, LPARAM lHint, CObject* pHint) override;
-
-   private:
-    CCMIdentityDlg* m_pDlg;
-  };
-
   void MakeList(UINT nCategory);
   void ApplyTyped(CViewCtrl::Kind kind, int nMode);
   void ShowSet(CViewCtrl::Kind kind, int nMode);
@@ -203,8 +186,6 @@ class CCMIdentityDlg : public CDBDlgBase, public CDBUpdateConnector {
   CButton m_chkMultiPick;
   CButton m_chkKind[CViewCtrl::KINDS];
   int m_bKind[CViewCtrl::KINDS] = {1, 1, 1, 1};  // points, members, nodes, elements take part
-  int m_nMode = 0;
   CUIntArray m_rowsBuilding;
   CUIntArray m_rowsAnalysis;
-  CAnalysisFollower m_follower{this};
 };

@@ -1,10 +1,8 @@
 #include "selection/CMActiveIdentityDlg.h"
 
 #include "afx/CDataExchange.h"
-#include "common/CCmdNodeElemMode.h"
 #include "db/CDBDoc.h"
 #include "db/CDBQuery.h"
-#include "db/CMDBCtrl.h"
 #include "db/DB_CDataBase.h"
 #include "res/resource.h"
 #include "selection/CActiveLists.h"
@@ -12,9 +10,9 @@
 #include "ui/CDlgUtil.h"
 #include "view/I_ModelBase.h"
 
-IMPLEMENT_DYNAMIC(CMActiveIdentityDlg, CDBDlgBase)
+IMPLEMENT_DYNAMIC(CMActiveIdentityDlg, CModeFollowDlg)
 
-BEGIN_MESSAGE_MAP(CMActiveIdentityDlg, CDBDlgBase)
+BEGIN_MESSAGE_MAP(CMActiveIdentityDlg, CModeFollowDlg)
   ON_BN_CLICKED(IDC_ACTID_TOWER, &CMActiveIdentityDlg::OnCmdCategory)
   ON_BN_CLICKED(IDC_ACTID_PLAN, &CMActiveIdentityDlg::OnCmdCategory)
   ON_BN_CLICKED(IDC_ACTID_STORY, &CMActiveIdentityDlg::OnCmdCategory)
@@ -43,12 +41,7 @@ bool ModelOnly(UINT code) { return code == QUERY_PLAN || code == QUERY_GROUP; }
 
 }  // namespace
 
-void CMActiveIdentityDlg::CAnalysisFollower::OnUpdate(CView*, LPARAM lHint, CObject* pHint) {
-  const auto* h = dynamic_cast<const T_UPDATE_HINT*>(pHint);
-  m_pDlg->OnUpdateHint(lHint, h ? h->m_nDBID : 0);
-}
-
-CMActiveIdentityDlg::CMActiveIdentityDlg(CWnd* pParent) : CDBDlgBase(IDD_CMD_ACTIVE_IDENTITY, pParent) {
+CMActiveIdentityDlg::CMActiveIdentityDlg(CWnd* pParent) : CModeFollowDlg(IDD_CMD_ACTIVE_IDENTITY, pParent) {
   m_extentIds.Add(IDC_ACTID_EXTENT_ALL);
   m_extentIds.Add(IDC_ACTID_EXTENT_FLOOR);
 }
@@ -64,7 +57,7 @@ void CMActiveIdentityDlg::DoDataExchange(CDataExchange* pDX) {
 
 BOOL CMActiveIdentityDlg::OnInitDialog() {
   CDBDlgBase::OnInitDialog();
-  if (m_pDBDoc) m_follower.ConnectDB(m_pDBDoc->GetMDBCtrl()->GetDBPost());
+  FollowAnalysisDB();
   m_nMode = GetCurMode();
   ChangeCurMode();
   GetDlgItem(IDC_ACTID_EXTENT_FLOOR)->EnableWindow(FALSE);
@@ -75,10 +68,6 @@ BOOL CMActiveIdentityDlg::OnInitDialog() {
 void CMActiveIdentityDlg::OnCancel() { CDialog::OnCancel(); }
 
 void CMActiveIdentityDlg::OnCmdClose() { OnCancel(); }
-
-int CMActiveIdentityDlg::GetCurMode() const { return CCmdNodeElemMode::IsNodeElemMode(); }
-
-DB_CDataBase* CMActiveIdentityDlg::GetCurrentDB(int nMode) const { return CCmdNodeElemMode::GetCurrentDB(nMode); }
 
 void CMActiveIdentityDlg::ChangeCurMode() {
   m_nMode = GetCurMode();
@@ -181,27 +170,5 @@ void CMActiveIdentityDlg::UpdateBuffer(UINT nDBID) {
       ChangeCategory();
       return;
     }
-  }
-}
-
-void CMActiveIdentityDlg::OnDBUpdate(const DB_CDataBase& db) { OnUpdateHint(DB_HINT_DATA_CHANGED, db.GetID()); }
-
-void CMActiveIdentityDlg::OnHint(LPARAM lHint, CObject* pHint) {
-  const auto* h = dynamic_cast<const T_UPDATE_HINT*>(pHint);
-  OnUpdateHint(lHint, h ? h->m_nDBID : 0);
-}
-
-void CMActiveIdentityDlg::OnUpdateHint(LPARAM lHint, UINT nDBID) {
-  if (!m_hWnd) return;
-  switch (lHint) {
-    case 0:
-    case 1:
-    case DB_HINT_DATA_CHANGED: UpdateBuffer(nDBID); break;
-    case 7:
-    case 8: ChangeCurMode(); break;
-    case 29:
-      if (m_pDBDoc && m_pDBDoc->IsPreMode()) ChangeCurMode();
-      break;
-    default: break;
   }
 }

@@ -21,13 +21,11 @@
 #pragma once
 #include "afx/CArray.h"
 #include "afx/CListBox.h"
-#include "db/DB_CUpdateListener.h"
-#include "ui/CDBDlgBase.h"
-#include "ui/CDBUpdateConnector.h"
+#include "selection/CModeFollowDlg.h"
 
 class CQueryCondition;
 
-class CMActiveIdentityDlg : public CDBDlgBase, public CDBUpdateConnector {
+class CMActiveIdentityDlg : public CModeFollowDlg {
   DECLARE_DYNAMIC(CMActiveIdentityDlg)
 
  public:
@@ -37,10 +35,7 @@ class CMActiveIdentityDlg : public CDBDlgBase, public CDBUpdateConnector {
   BOOL OnInitDialog() override;
   void OnCancel() override;
 
-  int GetCurMode() const;
-  DB_CDataBase* GetCurrentDB(int nMode) const;
-  int GetMode() const { return m_nMode; }
-  void ChangeCurMode();
+  void ChangeCurMode() override;
 
   // The category: GetCategory the radio's index (0 to 6), GetCurCategory its code (0 for
   // the current-UCS plane), both after reading the controls.
@@ -61,24 +56,12 @@ class CMActiveIdentityDlg : public CDBDlgBase, public CDBUpdateConnector {
   void OnCmdClose();
 
   // Refills the current list when the mode's database changed one of its tables.
-  void UpdateBuffer(UINT nDBID);
-  void OnUpdateHint(LPARAM lHint, UINT nDBID);
+  void UpdateBuffer(UINT nDBID) override;
 
  protected:
   void DoDataExchange(CDataExchange* pDX) override;
-  void OnDBUpdate(const DB_CDataBase& db) override;
-  void OnHint(LPARAM lHint, CObject* pHint) override;
 
  private:
-  class CAnalysisFollower : public DB_CUpdateListener {
-   public:
-    explicit CAnalysisFollower(CMActiveIdentityDlg* pDlg) : m_pDlg(pDlg) {}
-    void OnUpdate(CView* pSender, LPARAM lHint, CObject* pHint) override;
-
-   private:
-    CMActiveIdentityDlg* m_pDlg;
-  };
-
   // The query of the chosen items: points and members (mode 0) or nodes and elements.
   void Query(CUIntArray& objs, CUIntArray& membs);
   void ChangeActive(int nChange);
@@ -87,8 +70,6 @@ class CMActiveIdentityDlg : public CDBDlgBase, public CDBUpdateConnector {
   int m_nCategory = 2;
   int m_nExtent = 0;
   CUIntArray m_extentIds;
-  int m_nMode = 0;
-  CAnalysisFollower m_follower{this};
 
   DECLARE_MESSAGE_MAP()
 };

@@ -2,12 +2,10 @@
 
 #include "afx/AfxMessageBox.h"
 #include "afx/CDataExchange.h"
-#include "common/CCmdNodeElemMode.h"
 #include "db/CClassMemb.h"
 #include "db/CClassPMemb.h"
 #include "db/CDBDoc.h"
 #include "db/CDBQuery.h"
-#include "db/CMDBCtrl.h"
 #include "db/CViewCtrl.h"
 #include "db/DB_CDataBase.h"
 #include "res/resource.h"
@@ -18,9 +16,9 @@
 #include "ui/CMsgDll.h"
 #include "view/I_ModelBase.h"
 
-IMPLEMENT_DYNAMIC(CSelectActiveIdentityDlg, CDBDlgBase)
+IMPLEMENT_DYNAMIC(CSelectActiveIdentityDlg, CModeFollowDlg)
 
-BEGIN_MESSAGE_MAP(CSelectActiveIdentityDlg, CDBDlgBase)
+BEGIN_MESSAGE_MAP(CSelectActiveIdentityDlg, CModeFollowDlg)
   ON_LBN_SELCHANGE(IDC_SELACT_MAIN, &CSelectActiveIdentityDlg::OnSelchangeCmdMainCategory)
   ON_BN_CLICKED(IDC_SELACT_SELECT, &CSelectActiveIdentityDlg::OnCmdSelect)
   ON_BN_CLICKED(IDC_SELACT_UNSELECT, &CSelectActiveIdentityDlg::OnCmdUnselect)
@@ -57,13 +55,8 @@ CUIntArray Types(const UINT (&codes)[N]) {
 
 }  // namespace
 
-void CSelectActiveIdentityDlg::CAnalysisFollower::OnUpdate(CView*, LPARAM lHint, CObject* pHint) {
-  const auto* h = dynamic_cast<const T_UPDATE_HINT*>(pHint);
-  m_pDlg->OnUpdateHint(lHint, h ? h->m_nDBID : 0);
-}
-
 CSelectActiveIdentityDlg::CSelectActiveIdentityDlg(CWnd* pParent)
-    : CDBDlgBase(IDD_CMD_SELECT_ACTIVE_IDENTITY, pParent) {
+    : CModeFollowDlg(IDD_CMD_SELECT_ACTIVE_IDENTITY, pParent) {
   m_scopeIds.Add(IDC_SELACT_SCOPE_ALL);
   m_scopeIds.Add(IDC_SELACT_SCOPE_STORY);
 }
@@ -82,7 +75,7 @@ void CSelectActiveIdentityDlg::DoDataExchange(CDataExchange* pDX) {
 
 BOOL CSelectActiveIdentityDlg::OnInitDialog() {
   CDBDlgBase::OnInitDialog();
-  if (m_pDBDoc) m_follower.ConnectDB(m_pDBDoc->GetMDBCtrl()->GetDBPost());
+  FollowAnalysisDB();
   m_nMode = GetCurMode();
   ChangeCurMode();
   return TRUE;
@@ -91,12 +84,6 @@ BOOL CSelectActiveIdentityDlg::OnInitDialog() {
 void CSelectActiveIdentityDlg::OnCancel() { CDialog::OnCancel(); }
 
 void CSelectActiveIdentityDlg::OnCmdClose() { OnCancel(); }
-
-int CSelectActiveIdentityDlg::GetCurMode() const { return CCmdNodeElemMode::IsNodeElemMode(); }
-
-DB_CDataBase* CSelectActiveIdentityDlg::GetCurrentDB(int nMode) const {
-  return CCmdNodeElemMode::GetCurrentDB(nMode);
-}
 
 void CSelectActiveIdentityDlg::ChangeCurMode() {
   m_nMode = GetCurMode();
@@ -292,29 +279,5 @@ void CSelectActiveIdentityDlg::UpdateBuffer(UINT nDBID) {
       CActiveLists::Fill(CActiveLists::SELECT_ACTIVATE, m_listSub, m_nMode, GetCurrentDB(m_nMode), model, code);
       return;
     }
-  }
-}
-
-void CSelectActiveIdentityDlg::OnDBUpdate(const DB_CDataBase& db) {
-  OnUpdateHint(DB_HINT_DATA_CHANGED, db.GetID());
-}
-
-void CSelectActiveIdentityDlg::OnHint(LPARAM lHint, CObject* pHint) {
-  const auto* h = dynamic_cast<const T_UPDATE_HINT*>(pHint);
-  OnUpdateHint(lHint, h ? h->m_nDBID : 0);
-}
-
-void CSelectActiveIdentityDlg::OnUpdateHint(LPARAM lHint, UINT nDBID) {
-  if (!m_hWnd) return;
-  switch (lHint) {
-    case 0:
-    case 1:
-    case DB_HINT_DATA_CHANGED: UpdateBuffer(nDBID); break;
-    case 7:
-    case 8: ChangeCurMode(); break;
-    case 29:
-      if (m_pDBDoc && m_pDBDoc->IsPreMode()) ChangeCurMode();
-      break;
-    default: break;
   }
 }

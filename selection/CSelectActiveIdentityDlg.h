@@ -26,13 +26,11 @@
 #pragma once
 #include "afx/CArray.h"
 #include "afx/CListBox.h"
-#include "db/DB_CUpdateListener.h"
-#include "ui/CDBDlgBase.h"
-#include "ui/CDBUpdateConnector.h"
+#include "selection/CModeFollowDlg.h"
 
 class CQueryCondition;
 
-class CSelectActiveIdentityDlg : public CDBDlgBase, public CDBUpdateConnector {
+class CSelectActiveIdentityDlg : public CModeFollowDlg {
   DECLARE_DYNAMIC(CSelectActiveIdentityDlg)
 
  public:
@@ -46,11 +44,8 @@ class CSelectActiveIdentityDlg : public CDBDlgBase, public CDBUpdateConnector {
   BOOL OnInitDialog() override;
   void OnCancel() override;
 
-  int GetCurMode() const;
-  DB_CDataBase* GetCurrentDB(int nMode) const;
-  int GetMode() const { return m_nMode; }
   int GetLastOperation() const { return m_nLastOp; }
-  void ChangeCurMode();
+  void ChangeCurMode() override;
 
   void SetCategory();
   UINT GetCurCategory();
@@ -74,24 +69,12 @@ class CSelectActiveIdentityDlg : public CDBDlgBase, public CDBUpdateConnector {
   void OnCmdIntersect();
   void OnCmdClose();
 
-  void UpdateBuffer(UINT nDBID);
-  void OnUpdateHint(LPARAM lHint, UINT nDBID);
+  void UpdateBuffer(UINT nDBID) override;
 
  protected:
   void DoDataExchange(CDataExchange* pDX) override;
-  void OnDBUpdate(const DB_CDataBase& db) override;
-  void OnHint(LPARAM lHint, CObject* pHint) override;
 
  private:
-  class CAnalysisFollower : public DB_CUpdateListener {
-   public:
-    explicit CAnalysisFollower(CSelectActiveIdentityDlg* pDlg) : m_pDlg(pDlg) {}
-    void OnUpdate(CView* pSender, LPARAM lHint, CObject* pHint) override;
-
-   private:
-    CSelectActiveIdentityDlg* m_pDlg;
-  };
-
   // Select, unselect, activate or inactivate (the first four operations).
   void RunOp(Op op);
   // The base of an intersection: what is selected or active in the mode's model.
@@ -104,9 +87,7 @@ class CSelectActiveIdentityDlg : public CDBDlgBase, public CDBUpdateConnector {
   int m_bPoints = 1;
   int m_bAdd = 0;
   int m_bIntersect = 0;
-  int m_nMode = 0;
   int m_nLastOp = OP_NONE;
-  CAnalysisFollower m_follower{this};
 
   DECLARE_MESSAGE_MAP()
 };
