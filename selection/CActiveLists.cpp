@@ -224,3 +224,13 @@ BOOL CActiveLists::FollowsTable(Flavor flavor, UINT nCategory, UINT nClassID) {
   return flavor == ACTIVATE ? scan(kActivateFollows, sizeof kActivateFollows / sizeof kActivateFollows[0])
                             : scan(kSelectActivateFollows, sizeof kSelectActivateFollows / sizeof kSelectActivateFollows[0]);
 }
+
+BOOL CActiveLists::TransactionChangesList(Flavor flavor, UINT nCategory, const DB_CDataBase* pDB, UINT nDBID) {
+  if (!pDB || pDB->GetID() != nDBID || !pDB->HasUpdateRecords()) return FALSE;
+  POSITION pos = pDB->GetFirstUpdatePosition();
+  while (pos) {
+    const DB_CUpdateRecord* r = pDB->GetNextUpdate(pos);
+    if (r && FollowsTable(flavor, nCategory, r->m_nClassID)) return TRUE;
+  }
+  return FALSE;
+}

@@ -30,4 +30,7 @@ class CActiveLists {
                    UINT nCategory);
   // Non-zero when records of the table change the category's list.
   static BOOL FollowsTable(Flavor flavor, UINT nCategory, UINT nClassID);
+  // Non-zero when pDB is the database nDBID and its last transaction changed records of a
+  // table the category's list follows.
+  static BOOL TransactionChangesList(Flavor flavor, UINT nCategory, const DB_CDataBase* pDB, UINT nDBID);
 };

@@ -93,8 +93,7 @@ UINT CMActiveIdentityDlg::GetCurCategory() { return CodeOf(GetCategory()); }
 
 void CMActiveIdentityDlg::ChangeCategory() {
   const UINT code = GetCurCategory();
-  DB_CDataBase* model = m_pDBDoc ? m_pDBDoc->GetModelDB() : GetCurrentDB(0);
-  CActiveLists::Fill(CActiveLists::ACTIVATE, m_listAttr, m_nMode, GetCurrentDB(m_nMode), model, code);
+  CActiveLists::Fill(CActiveLists::ACTIVATE, m_listAttr, m_nMode, GetCurrentDB(m_nMode), GetModelDB(), code);
   CDlgUtil::CtrlShowHide(this, m_extentIds, code == QUERY_STOR);
 }
 
@@ -122,8 +121,7 @@ void CMActiveIdentityDlg::Query(CUIntArray& objs, CUIntArray& membs) {
   CQueryCondition cond;
   GetQueryCondition(cond);
   if (cond.m_arrKeys.IsEmpty()) return;  // nothing chosen: nothing to find
-  DB_CDataBase* db = cond.m_nQueryType == QUERY_NPLN ? GetCurrentDB(0) : GetCurrentDB(m_nMode);
-  CSelectProcs::RunQuery(m_nMode, db, cond, &objs, &membs);
+  CSelectProcs::RunQuery(m_nMode, GetCategoryDB(cond.m_nQueryType), cond, &objs, &membs);
 }
 
 void CMActiveIdentityDlg::DoActiveOp() {
@@ -160,15 +158,5 @@ void CMActiveIdentityDlg::OnCmdActiveallButton() {
 
 void CMActiveIdentityDlg::UpdateBuffer(UINT nDBID) {
   const UINT code = CodeOf(m_nCategory);
-  // Named planes live in the model database in either mode.
-  DB_CDataBase* db = GetCurrentDB(code == QUERY_NPLN ? 0 : m_nMode);
-  if (!db || db->GetID() != nDBID || !db->HasUpdateRecords()) return;
-  POSITION pos = db->GetFirstUpdatePosition();
-  while (pos) {
-    const DB_CUpdateRecord* r = db->GetNextUpdate(pos);
-    if (r && CActiveLists::FollowsTable(CActiveLists::ACTIVATE, code, r->m_nClassID)) {
-      ChangeCategory();
-      return;
-    }
-  }
+  if (CActiveLists::TransactionChangesList(CActiveLists::ACTIVATE, code, GetCategoryDB(code), nDBID)) ChangeCategory();
 }

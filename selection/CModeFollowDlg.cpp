@@ -2,6 +2,7 @@
 
 #include "common/CCmdNodeElemMode.h"
 #include "db/CDBDoc.h"
+#include "db/CDBQuery.h"
 #include "db/CMDBCtrl.h"
 #include "db/DB_CDataBase.h"
 
@@ -25,6 +26,12 @@ CModeFollowDlg::~CModeFollowDlg() = default;
 int CModeFollowDlg::GetCurMode() const { return CCmdNodeElemMode::IsNodeElemMode(); }
 
 DB_CDataBase* CModeFollowDlg::GetCurrentDB(int nMode) const { return CCmdNodeElemMode::GetCurrentDB(nMode); }
+
+DB_CDataBase* CModeFollowDlg::GetCategoryDB(UINT nCategory) const {
+  return GetCurrentDB(nCategory == QUERY_NPLN ? 0 : m_nMode);
+}
+
+DB_CDataBase* CModeFollowDlg::GetModelDB() const { return m_pDBDoc ? m_pDBDoc->GetModelDB() : GetCurrentDB(0); }
 
 void CModeFollowDlg::FollowAnalysisDB() {
   if (m_pDBDoc) m_follower.ConnectDB(m_pDBDoc->GetMDBCtrl()->GetDBPost());

@@ -24,6 +24,11 @@ class CModeFollowDlg : public CDBDlgBase, public CDBUpdateConnector {
   int GetCurMode() const;
   DB_CDataBase* GetCurrentDB(int nMode) const;
   int GetMode() const { return m_nMode; }
+  // The database that answers a query of the category: the mode's, but the model
+  // database's for named planes (they live there in either mode).
+  DB_CDataBase* GetCategoryDB(UINT nCategory) const;
+  // The document's model database (the mode-0 database without a document).
+  DB_CDataBase* GetModelDB() const;
   // Takes the current mode and rebuilds what depends on it.
   virtual void ChangeCurMode() = 0;
   // Follows a transaction of the database nDBID.

@@ -113,8 +113,7 @@ UINT CSelectActiveIdentityDlg::GetCurCategory() {
 
 void CSelectActiveIdentityDlg::ChangeCategory() {
   const UINT code = GetCurCategory();
-  DB_CDataBase* model = m_pDBDoc ? m_pDBDoc->GetModelDB() : GetCurrentDB(0);
-  CActiveLists::Fill(CActiveLists::SELECT_ACTIVATE, m_listSub, m_nMode, GetCurrentDB(m_nMode), model, code);
+  CActiveLists::Fill(CActiveLists::SELECT_ACTIVATE, m_listSub, m_nMode, GetCurrentDB(m_nMode), GetModelDB(), code);
   CDlgUtil::CtrlShowHide(this, m_scopeIds, code == QUERY_STOR);
   m_nScope = 0;
   UpdateData(FALSE);
@@ -169,7 +168,7 @@ BOOL CSelectActiveIdentityDlg::DoActiveOp(CUIntArray& ponts, CUIntArray& membs, 
   CQueryCondition cond;
   GetQueryCondition(cond);
   const bool analysis = m_nMode == 1;
-  DB_CDataBase* db = cond.m_nQueryType == QUERY_NPLN ? GetCurrentDB(0) : GetCurrentDB(m_nMode);
+  DB_CDataBase* db = GetCategoryDB(cond.m_nQueryType);
   CUIntArray& objs = analysis ? nodes : ponts;
   CUIntArray& mems = analysis ? elems : membs;
   if (m_bIntersect) {
@@ -268,16 +267,6 @@ void CSelectActiveIdentityDlg::OnCmdIntersect() {
 void CSelectActiveIdentityDlg::UpdateBuffer(UINT nDBID) {
   const int cur = m_listMain.GetCurSel();
   const UINT code = cur < 0 ? 0 : (UINT)m_listMain.GetItemData(cur);
-  // Named planes live in the model database in either mode.
-  DB_CDataBase* db = GetCurrentDB(code == QUERY_NPLN ? 0 : m_nMode);
-  if (!db || db->GetID() != nDBID || !db->HasUpdateRecords()) return;
-  POSITION pos = db->GetFirstUpdatePosition();
-  while (pos) {
-    const DB_CUpdateRecord* r = db->GetNextUpdate(pos);
-    if (r && CActiveLists::FollowsTable(CActiveLists::SELECT_ACTIVATE, code, r->m_nClassID)) {
-      DB_CDataBase* model = m_pDBDoc ? m_pDBDoc->GetModelDB() : GetCurrentDB(0);
-      CActiveLists::Fill(CActiveLists::SELECT_ACTIVATE, m_listSub, m_nMode, GetCurrentDB(m_nMode), model, code);
-      return;
-    }
-  }
+  if (CActiveLists::TransactionChangesList(CActiveLists::SELECT_ACTIVATE, code, GetCategoryDB(code), nDBID))
+    CActiveLists::Fill(CActiveLists::SELECT_ACTIVATE, m_listSub, m_nMode, GetCurrentDB(m_nMode), GetModelDB(), code);
 }
