@@ -48,22 +48,23 @@ class COutLineTableDlg : public COutLineDlgBase {
 
  private:
   TTable* Table() const { return ModelTable<TTable>(); }
+  // Copies the shared fields either way; the name only where both sides have one.
+  template <class From, class To>
+  static void CopyFields(const From& from, To& to) {
+    to.lead = from.lead;
+    if constexpr (requires { from.name; to.name; }) to.name = from.name;
+    to.startStory = from.startStory;
+    to.endStory = from.endStory;
+    to.points.Copy(from.points);
+  }
   static T_WIND_RANGE ToRange(const Rec& r) {
     T_WIND_RANGE w;
-    w.lead = r.lead;
-    if constexpr (requires { r.name; }) w.name = r.name;
-    w.startStory = r.startStory;
-    w.endStory = r.endStory;
-    w.points.Copy(r.points);
+    CopyFields(r, w);
     return w;
   }
   static Rec ToRec(const T_WIND_RANGE& w) {
     Rec r;
-    r.lead = w.lead;
-    if constexpr (requires { r.name; }) r.name = w.name;
-    r.startStory = w.startStory;
-    r.endStory = w.endStory;
-    r.points.Copy(w.points);
+    CopyFields(w, r);
     return r;
   }
 };
