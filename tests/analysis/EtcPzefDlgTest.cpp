@@ -132,32 +132,8 @@ TEST_F(EtcPzefDlgTest, CancelWritesNothing) {
   EXPECT_TRUE(app->GetViewHints().empty());
 }
 
-// A listener that opens the dialog while the database tells it of a change: the database
-// refuses writes then, so OK is refused, told, and the dialog stays open.
-class OpensTheDialog : public DB_CUpdateListener {
- public:
-  INT_PTR result = 0;
-  std::string message;
-  bool once = false;
-  void OnUpdate(CView*, LPARAM, CObject*) override {
-    if (once) return;
-    once = true;
-    AfxQueueDialogScript([this](CDialog& d) {
-      CUserDriver user(&d);
-      EXPECT_TRUE(user.Type(IDC_PZEF_BEAM_FACTOR, "0.2"));
-      EXPECT_TRUE(user.Click(IDOK));
-      const AFX_MESSAGE_RECORD* m = AfxGetLastMessage();
-      message = m ? m->text.c_str() : "";
-      EXPECT_NE(nullptr, CUserDriver::FindDialog(IDD_CMD_PZEF)) << "still open";
-      EXPECT_TRUE(user.Click(IDCANCEL));
-    });
-    CEtcPzefDlg dlg;
-    result = dlg.DoModal();
-  }
-};
-
 TEST_F(EtcPzefDlgTest, ARefusedWriteIsToldAndTheDialogStaysOpen) {
-  OpensTheDialog opener;
+  OpensTheDialogOnUpdate<CEtcPzefDlg> opener(IDD_CMD_PZEF, IDC_PZEF_BEAM_FACTOR, "0.2");
   opener.ConnectDB(doc->GetModelDB());
   T_PZEF_D p;
   ASSERT_TRUE(pzef->TR_Add(p));  // the listener runs the dialog inside this transaction

@@ -12,6 +12,7 @@
 #include "afx/AfxScript.h"
 #include "afx/CUserDriver.h"
 #include "db/CDBDoc.h"
+#include "db/DB_CUpdateListener.h"
 #include "host/CHostApp.h"
 
 template <class Dlg>
@@ -51,4 +52,37 @@ class ModalDlgTest : public ::testing::Test {
 
   std::unique_ptr<CHostApp> app;
   std::unique_ptr<CDBDoc> doc;
+};
+
+// A listener that opens Dlg while the database tells it of a change: the database refuses
+// writes then, so OK (after typing text into the control edit) is refused, told, and the
+// dialog stays open until Cancel. Once only.
+template <class Dlg>
+class OpensTheDialogOnUpdate : public DB_CUpdateListener {
+ public:
+  OpensTheDialogOnUpdate(UINT templateId, int edit, const char* text)
+      : m_templateId(templateId), m_edit(edit), m_text(text) {}
+  INT_PTR result = 0;
+  std::string message;
+  void OnUpdate(CView*, LPARAM, CObject*) override {
+    if (m_once) return;
+    m_once = true;
+    AfxQueueDialogScript([this](CDialog& d) {
+      CUserDriver user(&d);
+      EXPECT_TRUE(user.Type(m_edit, m_text));
+      EXPECT_TRUE(user.Click(IDOK));
+      const AFX_MESSAGE_RECORD* m = AfxGetLastMessage();
+      message = m ? m->text.c_str() : "";
+      EXPECT_NE(nullptr, CUserDriver::FindDialog(m_templateId)) << "still open";
+      EXPECT_TRUE(user.Click(IDCANCEL));
+    });
+    Dlg dlg;
+    result = dlg.DoModal();
+  }
+
+ private:
+  UINT m_templateId;
+  int m_edit;
+  const char* m_text;
+  bool m_once = false;
 };

@@ -185,32 +185,8 @@ TEST_F(ProjectInfoDlgTest, TheDetailsButtonIsHiddenAndItsHandlerOpensTheStatus) 
   EXPECT_EQ(nested, IDD_CMD_PJST);
 }
 
-// A listener that opens the dialog while the database tells it of a change: the database
-// refuses writes then, so OK is refused, told, and the dialog stays open.
-class OpensTheDialog : public DB_CUpdateListener {
- public:
-  INT_PTR result = 0;
-  std::string message;
-  bool once = false;
-  void OnUpdate(CView*, LPARAM, CObject*) override {
-    if (once) return;
-    once = true;
-    AfxQueueDialogScript([this](CDialog& d) {
-      CUserDriver user(&d);
-      EXPECT_TRUE(user.Type(IDC_PRJ_TITLE, "new title"));
-      EXPECT_TRUE(user.Click(IDOK));
-      const AFX_MESSAGE_RECORD* m = AfxGetLastMessage();
-      message = m ? m->text.c_str() : "";
-      EXPECT_NE(nullptr, CUserDriver::FindDialog(IDD_CMD_PRJ_CONF)) << "still open";
-      EXPECT_TRUE(user.Click(IDCANCEL));
-    });
-    CCMEtcPrjConf dlg;
-    result = dlg.DoModal();
-  }
-};
-
 TEST_F(ProjectInfoDlgTest, ARefusedWriteIsToldAndTheDialogStaysOpen) {
-  OpensTheDialog opener;
+  OpensTheDialogOnUpdate<CCMEtcPrjConf> opener(IDD_CMD_PRJ_CONF, IDC_PRJ_TITLE, "new title");
   opener.ConnectDB(doc->GetModelDB());
   T_PJCF_D rec;
   rec.title = "old title";
