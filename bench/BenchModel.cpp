@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <ctime>
+#include <map>
 #include "db/CClassMdul.h"
 #include "db/CClassMemb.h"
 #include "db/CClassPont.h"
@@ -27,6 +28,19 @@ double Best(const std::function<double()>& run, int times) {
   double best = run();
   for (int i = 1; i < times; ++i) best = std::min(best, run());
   return best;
+}
+
+CaseVsBaseline MeasureVsBaseline(const std::string& name, const std::function<double(int)>& at, int n, int baseline,
+                                 int times) {
+  static std::map<std::string, double> base;
+  if (!base.count(name)) {
+    at(baseline);
+    base[name] = Best([&] { return at(baseline); }, 5);
+  }
+  CaseVsBaseline r;
+  r.ns = Best([&] { return at(n); }, times > 0 ? times : n > baseline ? 2 : 5);
+  r.ratio = r.ns / base[name];
+  return r;
 }
 
 T_STOR_D NumberedStory(const char* prefix, int i) {

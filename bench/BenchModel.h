@@ -5,6 +5,7 @@
 // generator is deterministic, so each size holds the same members around a position.
 #pragma once
 #include <functional>
+#include <string>
 #include <vector>
 #include "db/CDBDoc.h"
 #include "db/DB_CUpdateListener.h"
@@ -26,6 +27,17 @@ double ThreadCpuNs();
 // The smallest of times runs of run, so that one slow run (another process) does not
 // decide a ratio.
 double Best(const std::function<double()>& run, int times);
+
+// A case at size n against the same case at the baseline size, in one run. The baseline is
+// run once to warm the allocator and the caches, then taken as the best of five and kept
+// by name; the case is the best of `times` runs (0: two above the baseline size, five at or
+// below it). ns is what `at` returns for n; ratio is ns over the baseline's.
+struct CaseVsBaseline {
+  double ns = 0.0;
+  double ratio = 0.0;
+};
+CaseVsBaseline MeasureVsBaseline(const std::string& name, const std::function<double(int)>& at, int n, int baseline,
+                                 int times = 0);
 
 // A story of the main tower on plan 1 named prefix and i in seven digits, its height
 // varying with i (3.0 to 3.6 m).

@@ -204,20 +204,11 @@ double ModifyNs(int n) {
 
 // Runs a case at its size and at the 10^3 baseline, in the same run.
 void Report(benchmark::State& state, const char* name, const std::function<double(int)>& at, int baseline) {
-  static std::map<std::string, double> base;
-  if (!base.count(name)) {
-    at(baseline);  // warms the allocator and the caches, as the measured runs are
-    base[name] = bench::Best([&] { return at(baseline); }, 5);
-  }
   const int n = (int)state.range(0);
-  double ns = 0;
-  int runs = 0;
-  for (auto _ : state) {
-    ns += bench::Best([&] { return at(n); }, n > baseline ? 2 : 5);
-    ++runs;
-  }
-  state.counters["ns_per_transaction"] = ns / runs;
-  state.counters["ratio_vs_1k"] = ns / runs / base[name];
+  bench::CaseVsBaseline r;
+  for (auto _ : state) r = bench::MeasureVsBaseline(name, at, n, baseline);
+  state.counters["ns_per_transaction"] = r.ns;
+  state.counters["ratio_vs_1k"] = r.ratio;
 }
 
 void BM_TowerAddEnd(benchmark::State& st) { Report(st, "addEnd", [](int n) { return TowerAdd(n, n, false); }, 1000); }

@@ -157,21 +157,11 @@ double PickGroup(int n) {
 }
 
 void Report(benchmark::State& state, const char* name, const std::function<double(int)>& at) {
-  static std::map<std::string, double> base;
-  const int baseline = 1000;
-  if (!base.count(name)) {
-    at(baseline);
-    base[name] = bench::Best([&] { return at(baseline); }, 5);
-  }
   const int n = (int)state.range(0);
-  double ns = 0;
-  int runs = 0;
-  for (auto _ : state) {
-    ns += bench::Best([&] { return at(n); }, n > baseline ? 2 : 5);
-    ++runs;
-  }
-  state.counters["ns_per_unit"] = ns / runs;
-  state.counters["ratio"] = ns / runs / base[name];
+  bench::CaseVsBaseline r;
+  for (auto _ : state) r = bench::MeasureVsBaseline(name, at, n, 1000);
+  state.counters["ns_per_unit"] = r.ns;
+  state.counters["ratio"] = r.ratio;
 }
 
 void BM_SuffixAdd(benchmark::State& st) { Report(st, "suffix", SuffixAdd); }

@@ -146,20 +146,11 @@ double ApplyNs(int k) {
 }
 
 void Report(benchmark::State& state, const char* name, int baseline, const std::function<double(int)>& at) {
-  static std::map<std::string, double> base;
-  if (!base.count(name)) {
-    at(baseline);
-    base[name] = bench::Best([&] { return at(baseline); }, 5);
-  }
   const int n = (int)state.range(0);
-  double ns = 0;
-  int runs = 0;
-  for (auto _ : state) {
-    ns += bench::Best([&] { return at(n); }, 3);
-    ++runs;
-  }
-  state.counters["ns"] = ns / runs;
-  state.counters["ratio_vs_base"] = ns / runs / base[name];
+  bench::CaseVsBaseline r;
+  for (auto _ : state) r = bench::MeasureVsBaseline(name, at, n, baseline, 3);
+  state.counters["ns"] = r.ns;
+  state.counters["ratio_vs_base"] = r.ratio;
 }
 
 void BM_OpenSlabDialog(benchmark::State& st) { Report(st, "open", 1000, OpenNs); }

@@ -157,21 +157,11 @@ double MatlAdded(int n) {
 
 // Runs a case at its size and at the 10^3 baseline, in the same run.
 void Report(benchmark::State& state, const char* name, const std::function<double(int)>& at) {
-  static std::map<std::string, double> base;
-  const int baseline = 1000;
-  if (!base.count(name)) {
-    at(baseline);  // warms the allocator and the caches, as the measured runs are
-    base[name] = bench::Best([&] { return at(baseline); }, 5);
-  }
   const int n = (int)state.range(0);
-  double ns = 0;
-  int runs = 0;
-  for (auto _ : state) {
-    ns += bench::Best([&] { return at(n); }, n > baseline ? 2 : 5);
-    ++runs;
-  }
-  state.counters["ns"] = ns / runs;
-  state.counters["ratio_vs_1k"] = ns / runs / base[name];
+  bench::CaseVsBaseline r;
+  for (auto _ : state) r = bench::MeasureVsBaseline(name, at, n, 1000);
+  state.counters["ns"] = r.ns;
+  state.counters["ratio_vs_1k"] = r.ratio;
 }
 
 void BM_ShowTower(benchmark::State& st) { Report(st, "show", ShowTower); }
